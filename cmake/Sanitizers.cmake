@@ -1,0 +1,12 @@
+# Sanitizer flags apply to the whole build so that every object agrees.
+if(QUORVIN_SANITIZE AND QUORVIN_TSAN)
+  message(FATAL_ERROR "QUORVIN_SANITIZE and QUORVIN_TSAN exclude each other")
+endif()
+if(QUORVIN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(QUORVIN_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
