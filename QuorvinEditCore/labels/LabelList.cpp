@@ -1,0 +1,7 @@
+#include "labels/LabelList.h"
+
+const RefString& LabelList::emptyLabel()
+{
+    static const RefString empty;
+    return empty;
+}
