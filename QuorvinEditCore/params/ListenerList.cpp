@@ -1,0 +1,77 @@
+#include "params/ListenerList.h"
+
+#include "params/ParameterListener.h"
+
+#include <algorithm>
+
+namespace {
+
+void eraseAll(std::vector<ListenerList*>& lists, const ListenerList* list)
+{
+    std::erase(lists, list);
+}
+
+} // namespace
+
+ListenerList::~ListenerList() { clear(); }
+
+void ListenerList::add(ParameterListener* listener)
+{
+    if (listener == nullptr)
+        return;
+    listeners_.push_back(listener);
+    listener->subscriptions_.push_back(this);
+}
+
+void ListenerList::remove(ParameterListener* listener)
+{
+    if (listener == nullptr)
+        return;
+    eraseAll(listener->subscriptions_, this);
+    forget(listener);
+}
+
+void ListenerList::clear()
+{
+    for (ParameterListener* listener : listeners_) {
+        if (listener != nullptr)
+            eraseAll(listener->subscriptions_, this);
+    }
+    if (notifyDepth_ > 0)
+        std::fill(listeners_.begin(), listeners_.end(), nullptr);
+    else
+        listeners_.clear();
+}
+
+void ListenerList::notifyAll(Parameter* subject, std::uint32_t flags)
+{
+    ++notifyDepth_;
+    // By index: listeners may be added or removed by the calls themselves.
+    for (std::size_t i = 0; i < listeners_.size(); ++i) {
+        if (ParameterListener* listener = listeners_[i])
+            listener->onParameterChanged(subject, flags);
+    }
+    if (--notifyDepth_ == 0)
+        compact();
+}
+
+std::size_t ListenerList::size() const
+{
+    return listeners_.size() - std::count(listeners_.begin(), listeners_.end(), nullptr);
+}
+
+bool ListenerList::contains(const ParameterListener* listener) const
+{
+    return listener != nullptr && std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end();
+}
+
+void ListenerList::forget(const ParameterListener* listener)
+{
+    if (notifyDepth_ > 0)
+        std::replace(listeners_.begin(), listeners_.end(), const_cast<ParameterListener*>(listener),
+            static_cast<ParameterListener*>(nullptr));
+    else
+        std::erase(listeners_, listener);
+}
+
+void ListenerList::compact() { std::erase(listeners_, nullptr); }

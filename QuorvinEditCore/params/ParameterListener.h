@@ -1,0 +1,27 @@
+#pragma once
+// Told of every notified change of a parameter it listens to (controls,
+// views, range links, group parameters). A listener leaves every list it is
+// in when it is destroyed, so no list ever calls a dead listener.
+#include <cstdint>
+#include <vector>
+
+class ListenerList;
+class Parameter;
+
+class ParameterListener {
+public:
+    ParameterListener() = default;
+    // A copy listens to nothing until it is added somewhere itself.
+    ParameterListener(const ParameterListener&) : ParameterListener() {}
+    ParameterListener& operator=(const ParameterListener&) { return *this; }
+    virtual ~ParameterListener();
+
+    // The parameter is null when the subject is not a parameter (a layout
+    // state, a control set).
+    virtual void onParameterChanged(Parameter* parameter, std::uint32_t flags) = 0;
+
+private:
+    friend class ListenerList;
+    // One entry per time this listener was added to a list.
+    std::vector<ListenerList*> subscriptions_;
+};

@@ -1,0 +1,214 @@
+#include "undo/CommandList.h"
+
+#include "params/Parameter.h"
+#include "text/WxText.h"
+#include "undo/CommandHistory.h"
+
+#include <algorithm>
+
+#include <wx/log.h>
+#include <wx/translation.h>
+
+namespace {
+
+// Never destroyed, so lists that outlive static destruction can still leave.
+std::vector<CommandList*>& liveLists()
+{
+    static auto* lists = new std::vector<CommandList*>;
+    return *lists;
+}
+
+bool noRecording(std::uint32_t flags) { return (flags & SetValueFlag::doNotRecord) != 0; }
+
+std::string translatedUtf8(const char* text) { return wxGetTranslation(text).utf8_string(); }
+
+std::string nameUtf8(const RefString& name)
+{
+    return name.isEmpty() ? translatedUtf8("(no name)") : name.toUtf8();
+}
+
+// Replays one command; a copy, since the replay may change the list.
+void replay(const std::vector<Change>& changes, bool backwards)
+{
+    for (const Change& change : changes)
+        change.parameter->setValue(change.flags | SetValueFlag::doNotRecord,
+            backwards ? change.oldValue : change.newValue);
+}
+
+} // namespace
+
+CommandList::CommandList(CommandHistory* owner)
+    : owner_(owner)
+{
+    liveLists().push_back(this);
+}
+
+CommandList::~CommandList() { std::erase(liveLists(), this); }
+
+void CommandList::beginGroup(const RefString& name, std::uint32_t flags)
+{
+    if (noRecording(flags))
+        return;
+    if (groupDepth_ > 0) {
+        ++groupDepth_;
+        return;
+    }
+    eraseRedoTail();
+    commands_.push_back(Command{name, {}});
+    position_ = commands_.size() - 1;
+    groupDepth_ = 1;
+}
+
+void CommandList::endGroup(std::uint32_t flags)
+{
+    if (noRecording(flags) || groupDepth_ == 0)
+        return;
+    if (--groupDepth_ == 0)
+        closeGroup();
+}
+
+void CommandList::closeGroup()
+{
+    if (!commands_.empty() && commands_.back().changes.empty())
+        commands_.pop_back();
+    position_ = commands_.size();
+}
+
+void CommandList::record(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags)
+{
+    if (noRecording(flags) || oldValue == newValue || parameter == nullptr)
+        return;
+    markModified();
+    if (groupDepth_ > 0) {
+        Command& open = commands_[position_];
+        if (Change* earlier = open.findChange(parameter))
+            earlier->newValue = newValue;
+        else
+            open.changes.push_back({parameter, oldValue, newValue, flags});
+    } else {
+        eraseRedoTail();
+        commands_.push_back(Command{parameter->getName(), {{parameter, oldValue, newValue, flags}}});
+        position_ = commands_.size();
+    }
+    parameter->noteRecordedIn(this);
+}
+
+bool CommandList::undo()
+{
+    if (commands_.empty())
+        return false;
+    if (groupDepth_ > 0) {
+        closeGroup();
+        groupDepth_ = 0;
+    }
+    if (position_ == 0)
+        return false;
+    --position_;
+    const Command command = commands_[position_];
+    wxLogVerbose("Undo command %s", toWxString(command.name));
+    replay(command.changes, true);
+    markModified();
+    return true;
+}
+
+bool CommandList::redo()
+{
+    // The open command of a group is not a step to redo: close it first, as
+    // undo does. Opening it dropped the redo tail, so nothing follows it.
+    if (groupDepth_ > 0) {
+        closeGroup();
+        groupDepth_ = 0;
+    }
+    if (position_ >= commands_.size())
+        return false;
+    const Command command = commands_[position_];
+    wxLogVerbose("Redo command %s", toWxString(command.name));
+    replay(command.changes, false);
+    ++position_;
+    markModified();
+    return true;
+}
+
+void CommandList::clear()
+{
+    commands_.clear();
+    position_ = 0;
+    groupDepth_ = 0;
+    if (owner_ != nullptr)
+        owner_->clearModified();
+}
+
+std::string CommandList::dump() const
+{
+    std::string text = translatedUtf8("Command history:") + "\n";
+    const std::string from = translatedUtf8(" from ");
+    const std::string to = translatedUtf8(" to ");
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        const Command& command = commands_[i];
+        text += (i == position_ ? ">\t" : "\t") + nameUtf8(command.name) + "\n";
+        for (const Change& change : command.changes) {
+            text += "\t\t" + nameUtf8(change.parameter->getName()) + from + std::to_string(change.oldValue) + to
+                + std::to_string(change.newValue) + "\n";
+        }
+    }
+    return text;
+}
+
+void CommandList::forgetParameter(const Parameter* parameter)
+{
+    const bool groupOpen = groupDepth_ > 0;
+    for (std::size_t i = commands_.size(); i-- > 0;) {
+        const bool emptied = commands_[i].forgetParameter(parameter) && commands_[i].changes.empty();
+        const bool isOpenCommand = groupOpen && i + 1 == commands_.size();
+        if (!emptied || isOpenCommand)
+            continue;
+        commands_.erase(commands_.begin() + std::ptrdiff_t(i));
+        if (i < position_)
+            --position_;
+    }
+}
+
+bool CommandList::canUndo() const
+{
+    // An open group is closed first; it is undone itself when it changed something.
+    return position_ > 0 || (groupDepth_ > 0 && !commands_[position_].changes.empty());
+}
+
+bool CommandList::canRedo() const { return groupDepth_ == 0 && position_ < commands_.size(); }
+
+void CommandList::eraseRedoTail()
+{
+    commands_.erase(commands_.begin() + std::ptrdiff_t(std::min(position_, commands_.size())), commands_.end());
+}
+
+void CommandList::markModified()
+{
+    if (owner_ != nullptr)
+        owner_->markModified();
+}
+
+const std::vector<CommandList*>& allCommandLists() { return liveLists(); }
+
+bool isCommandListAlive(const CommandList* list)
+{
+    const auto& lists = liveLists();
+    return std::find(lists.begin(), lists.end(), list) != lists.end();
+}
+
+void beginCommandGroup(const RefString& name, std::uint32_t flags)
+{
+    if (noRecording(flags))
+        return;
+    const auto& lists = liveLists();
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        lists[i]->beginGroup(name, flags);
+}
+
+void endCommandGroup(std::uint32_t flags)
+{
+    if (noRecording(flags))
+        return;
+    const auto& lists = liveLists();
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        lists[i]->endGroup(flags);
+}

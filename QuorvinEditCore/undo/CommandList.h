@@ -1,0 +1,75 @@
+#pragma once
+// The commands of one editor page, oldest first, with the current position
+// and the depth of the open group. A group opened by a gesture is opened on
+// every list alive at once (beginCommandGroup), so each page the gesture
+// touches gets one command for it. Every list registers itself in
+// allCommandLists for its lifetime.
+#include "undo/Command.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CommandHistory;
+class Parameter;
+
+class CommandList {
+public:
+    explicit CommandList(CommandHistory* owner = nullptr);
+    CommandList(const CommandList&) = delete;
+    CommandList& operator=(const CommandList&) = delete;
+    ~CommandList();
+
+    // At depth 0 discards the redo tail and opens a new command; deeper
+    // calls only count. Does nothing for flags with doNotRecord.
+    void beginGroup(const RefString& name, std::uint32_t flags);
+    // Closes one level; the outermost level closes the command.
+    void endGroup(std::uint32_t flags);
+    // Drops an open command that holds no change and moves to the end.
+    void closeGroup();
+
+    // Called by Parameter::setValue before the value is applied. Inside a
+    // group, changes of one parameter merge into one (first old value, last
+    // new value, first flags); outside, the change is its own command.
+    void record(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags);
+
+    // Replay the recorded flags plus doNotRecord; false when there was
+    // nothing to undo or redo. Both close an open group of this list first.
+    bool undo();
+    bool redo();
+
+    void clear();
+    // The history text: a title line, then one line per command (">" marks
+    // the current position) and one per change. UTF-8, '\n' line ends.
+    std::string dump() const;
+
+    // Removes every change of a parameter that is going away, and every
+    // command left empty by that (an open group keeps its command).
+    void forgetParameter(const Parameter* parameter);
+
+    const std::vector<Command>& commands() const { return commands_; }
+    std::size_t position() const { return position_; }
+    std::uint32_t groupDepth() const { return groupDepth_; }
+    bool canUndo() const;
+    bool canRedo() const;
+    CommandHistory* owner() const { return owner_; }
+
+private:
+    void eraseRedoTail();
+    void markModified();
+
+    std::vector<Command> commands_;
+    std::size_t position_ = 0;
+    std::uint32_t groupDepth_ = 0;
+    CommandHistory* owner_;
+};
+
+// Every list alive, in order of construction.
+const std::vector<CommandList*>& allCommandLists();
+bool isCommandListAlive(const CommandList* list);
+
+// Open and close a group on every list at once; nothing happens for flags
+// with doNotRecord. Callers pass the same flags to both calls of a pair.
+void beginCommandGroup(const RefString& name, std::uint32_t flags);
+void endCommandGroup(std::uint32_t flags);
