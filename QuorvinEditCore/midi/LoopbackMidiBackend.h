@@ -73,5 +73,10 @@ public:
 
 private:
     class State;
+    class Input;
+    class Output;
+
+    MidiPortError checkOpen(std::uint32_t id, bool& paced, BlockFilter* filter);
+
     std::shared_ptr<State> state_;
 };

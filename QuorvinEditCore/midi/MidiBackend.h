@@ -40,5 +40,4 @@ public:
     // QUORVIN_MIDI=name then selects the factory's backend; "loopback" is
     // known from the start. Anything else selects the ALSA sequencer.
     static void addFactory(const std::string& name, Factory factory);
-    static std::shared_ptr<MidiBackend> select(const char* choice);
 };
