@@ -30,12 +30,20 @@ bool isElementNamed(const wxXmlNode* node, const wxString& name)
     return node->GetType() == wxXML_ELEMENT_NODE && node->GetName() == name;
 }
 
+// The toolkit's parent constructor puts a node first; new elements go last.
+wxXmlNode* appendElement(wxXmlNode* parent, const wxString& name)
+{
+    auto* element = new wxXmlNode(wxXML_ELEMENT_NODE, name);
+    parent->AddChild(element);
+    return element;
+}
+
 wxXmlNode* findChild(wxXmlNode* parent, const wxString& name, bool create)
 {
     for (wxXmlNode* node = parent->GetChildren(); node; node = node->GetNext())
         if (isElementNamed(node, name))
             return node;
-    return create ? new wxXmlNode(parent, wxXML_ELEMENT_NODE, name) : nullptr;
+    return create ? appendElement(parent, name) : nullptr;
 }
 
 wxXmlNode* lookUp(wxXmlNode* start, const std::vector<wxString>& names, bool create)
@@ -141,7 +149,7 @@ XmlElement XmlElement::addChild(const RefString& path) const
     const wxString last = names.back();
     names.pop_back();
     wxXmlNode* parent = lookUp(node_, names, true);
-    return XmlElement(new wxXmlNode(parent, wxXML_ELEMENT_NODE, last));
+    return XmlElement(appendElement(parent, last));
 }
 
 RefString XmlElement::getAttribute(const RefString& attributePath, const RefString& defaultValue) const
