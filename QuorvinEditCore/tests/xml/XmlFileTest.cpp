@@ -1,0 +1,196 @@
+#include "xml/XmlFile.h"
+#include "xml/XmlShapeCheck.h"
+
+#include <wx/log.h>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string nested(int depth, const std::string& open, const std::string& close)
+{
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += open;
+    for (int i = 0; i < depth; ++i)
+        text += close;
+    return text;
+}
+
+class CountingLog : public wxLog {
+public:
+    int records = 0;
+
+protected:
+    void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++records; }
+};
+
+class XmlFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() / ("xmlfile-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    RefString pathOf(const char* name) const { return RefString::fromUtf8((folder / name).string()); }
+
+    fs::path folder;
+};
+
+TEST_F(XmlFileTest, AMissingFileIsCreatedWithAnEmptySettingsRoot)
+{
+    std::string error;
+    const std::unique_ptr<XmlRootElement> root = loadXmlFile(pathOf("settings.xml"), &error);
+    ASSERT_TRUE(root) << error;
+    EXPECT_EQ(root->name(), RefString(u"Settings"));
+    EXPECT_EQ(readFile(folder / "settings.xml"), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings/>\n");
+}
+
+TEST_F(XmlFileTest, SavedValuesComeBackAfterALoad)
+{
+    std::unique_ptr<XmlRootElement> root = loadXmlFile(pathOf("settings.xml"));
+    root->child(u"YAMAHA_FS1R").setIntAttribute(u"CurrentPerformance/number", 12);
+    root->child(u"YAMAHA_FS1R").setText(u"Directories/LastPerformance", u"/music/a.syx");
+    ASSERT_TRUE(saveXmlFile(*root, pathOf("settings.xml")));
+    EXPECT_NE(readFile(folder / "settings.xml").find("\n <YAMAHA_FS1R>\n  <CurrentPerformance"), std::string::npos);
+
+    root = loadXmlFile(pathOf("settings.xml"));
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->getIntAttribute(u"YAMAHA_FS1R/CurrentPerformance/number", 0), 12);
+    EXPECT_EQ(root->getText(u"YAMAHA_FS1R/Directories/LastPerformance", u""), RefString(u"/music/a.syx"));
+}
+
+TEST_F(XmlFileTest, AFileWithAnotherRootIsRefusedAndLeftAlone)
+{
+    const std::string controlSet = "<?xml version=\"1.0\"?>\n<control_set name=\"x\"/>\n";
+    writeFile(folder / "set.xml", controlSet);
+    std::string error;
+    EXPECT_FALSE(loadXmlFile(pathOf("set.xml"), &error));
+    EXPECT_NE(error.find("\"control_set\""), std::string::npos) << error;
+    EXPECT_EQ(readFile(folder / "set.xml"), controlSet);
+    EXPECT_TRUE(readXmlFile(pathOf("set.xml")));
+}
+
+TEST_F(XmlFileTest, BrokenXmlIsAClearErrorNeverACrash)
+{
+    const std::string samples[] = {
+        "",
+        "<?xml version=\"1.0\"?>",
+        "<Settings><a></b></Settings>",
+        "<Settings>\n<a x=\"1\" x=\"2\"/></Settings>",
+        "<Settings>&undefined;</Settings>",
+        "<Settings><a>\xff\xfe</a></Settings>",
+        "<Settings/><Settings/>",
+        "<Settings><!-- unterminated",
+        "\xef\xbb\xbf<Settings",
+    };
+    for (const std::string& sample : samples) {
+        writeFile(folder / "broken.xml", sample);
+        std::string error;
+        EXPECT_FALSE(loadXmlFile(pathOf("broken.xml"), &error)) << sample;
+        EXPECT_NE(error.find("broken.xml"), std::string::npos) << error;
+        EXPECT_EQ(readFile(folder / "broken.xml"), sample);
+    }
+}
+
+TEST_F(XmlFileTest, TheParsersReasonComesBackOnAnyThreadAndNothingIsLogged)
+{
+    // Anything logged would reach the user as a log window.
+    CountingLog logged;
+    wxLog* const previous = wxLog::SetActiveTarget(&logged);
+    std::string mainError;
+    std::string workerError;
+    EXPECT_FALSE(parseXml("<Settings>\n<a></b>", &mainError));
+    std::thread([&] { EXPECT_FALSE(parseXml("<Settings>\n\n<a></b>", &workerError)); }).join();
+    wxLog::FlushActive();
+    wxLog::SetActiveTarget(previous);
+
+    EXPECT_NE(mainError.find("line 2"), std::string::npos) << mainError;
+    EXPECT_NE(workerError.find("line 3"), std::string::npos) << workerError;
+    EXPECT_EQ(logged.records, 0);
+}
+
+TEST_F(XmlFileTest, NestingThatWouldOverflowTheStackIsRefused)
+{
+    // The toolkit frees and writes trees recursively; even a half-parsed
+    // deep file would be freed that way.
+    std::string error;
+    EXPECT_FALSE(parseXml(nested(200000, "<a>", "</a>"), &error));
+    EXPECT_NE(error.find("nest"), std::string::npos) << error;
+    EXPECT_FALSE(parseXml(nested(200000, "<a>", ""), &error));
+
+    // End tags in comments and CDATA and "/>" in a quoted value must not
+    // lower the count.
+    const std::string level = "<a x='/>'><b/><!--></a>--><![CDATA[</a>]]>";
+    EXPECT_TRUE(parseXml(nested(maxXmlDepth, level, "</a>"), &error)) << error;
+    EXPECT_FALSE(parseXml(nested(maxXmlDepth + 1, level, "</a>")));
+}
+
+TEST_F(XmlFileTest, EntityDeclarationsAndWideEncodingsAreRefused)
+{
+    std::string error;
+    EXPECT_FALSE(parseXml("<!DOCTYPE S [<!ENTITY e \"<a><a><a>\">]><S>&e;</S>", &error));
+    EXPECT_NE(error.find("document type"), std::string::npos) << error;
+    const std::string utf16("\xff\xfe<\0S\0/\0>\0", 10);
+    EXPECT_FALSE(parseXml(utf16, &error));
+}
+
+TEST_F(XmlFileTest, APipeInTheFilesPlaceIsRefusedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo((folder / "settings.xml").c_str(), 0600), 0);
+    std::string error;
+    EXPECT_FALSE(loadXmlFile(pathOf("settings.xml"), &error));
+    EXPECT_NE(error.find("not a file"), std::string::npos) << error;
+}
+
+TEST_F(XmlFileTest, AFailedSaveSaysWhyAndLeavesTheOldFileWhole)
+{
+    std::unique_ptr<XmlRootElement> root = loadXmlFile(pathOf("settings.xml"));
+    const std::string old = readFile(folder / "settings.xml");
+    for (int i = 0; i < 100; ++i)
+        root->addChild(u"YAMAHA_FS1R/midi_config/control_set").setAttribute(u"name", u"a long control set name");
+
+    // A file size limit makes the write fail half-way, as a full disk would.
+    rlimit normal{};
+    ::getrlimit(RLIMIT_FSIZE, &normal);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = normal;
+    small.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    std::string error;
+    const bool written = saveXmlFile(*root, pathOf("settings.xml"), &error);
+    ::setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_NE(error.find("settings.xml"), std::string::npos) << error;
+    EXPECT_EQ(readFile(folder / "settings.xml"), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+} // namespace
