@@ -1,5 +1,13 @@
 #include "params/ParameterKey.h"
 
+#include "xml/XmlElement.h"
+
+namespace {
+
+const RefString nameAttribute(u"name");
+
+} // namespace
+
 bool ParameterKey::isEmpty() const { return path.namesAreNull() && name.isNull(); }
 
 RefString ParameterKey::text() const
@@ -17,4 +25,17 @@ bool ParameterKey::less(const ParameterKey& a, const ParameterKey& b)
     if (ParameterPath::less(b.path, a.path))
         return false;
     return RefString::lessThan(a.name, b.name);
+}
+
+void ParameterKey::writeXml(const XmlElement& element) const
+{
+    path.writeXml(element);
+    if (!name.isEmpty())
+        element.setAttribute(nameAttribute, name);
+}
+
+void ParameterKey::readXml(const XmlElement& element)
+{
+    path.readXml(element);
+    name = element.getAttribute(nameAttribute, RefString());
 }

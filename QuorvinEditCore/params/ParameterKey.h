@@ -12,6 +12,10 @@ struct ParameterKey {
     // The path text, then a blank and the name; empty when the path text is.
     RefString text() const;
 
+    // The path's attributes, then "name" when the name is not empty.
+    void writeXml(const XmlElement& element) const;
+    void readXml(const XmlElement& element);
+
     static bool less(const ParameterKey& a, const ParameterKey& b);
     friend bool operator<(const ParameterKey& a, const ParameterKey& b) { return less(a, b); }
 };

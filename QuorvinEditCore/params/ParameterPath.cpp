@@ -1,15 +1,21 @@
 #include "params/ParameterPath.h"
 
+#include "xml/XmlElement.h"
+
 #include <array>
 
 namespace {
 
 constexpr std::uint32_t indexDigits = 2;
+constexpr std::array<const char16_t*, 4> nameAttributes{u"panel", u"group", u"widget", u"line"};
+const RefString indexAttribute(u"index");
 
 std::array<const RefString*, 4> namesOf(const ParameterPath& path)
 {
     return {&path.panel, &path.group, &path.widget, &path.line};
 }
+
+std::array<RefString*, 4> namesOf(ParameterPath& path) { return {&path.panel, &path.group, &path.widget, &path.line}; }
 
 // At least two digits; longer indexes keep all of theirs.
 RefString indexText(std::uint32_t index)
@@ -60,4 +66,25 @@ RefString ParameterPath::text() const
 bool ParameterPath::namesAreNull() const
 {
     return panel.isNull() && group.isNull() && widget.isNull() && line.isNull();
+}
+
+void ParameterPath::writeXml(const XmlElement& element) const
+{
+    const auto names = namesOf(*this);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!names[i]->isEmpty())
+            element.setAttribute(RefString(nameAttributes[i]), *names[i]);
+    }
+    if (index != 0)
+        element.setAttribute(indexAttribute, RefString::fromInt(index));
+}
+
+void ParameterPath::readXml(const XmlElement& element)
+{
+    const auto names = namesOf(*this);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        *names[i] = element.getAttribute(RefString(nameAttributes[i]), RefString());
+    const std::int32_t storedIndex = element.getIntAttribute(indexAttribute, -1);
+    if (storedIndex >= 0)
+        index = std::uint32_t(storedIndex);
 }

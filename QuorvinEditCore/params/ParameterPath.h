@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class XmlElement;
+
 struct ParameterPath {
     RefString panel;
     RefString group;
@@ -23,4 +25,11 @@ struct ParameterPath {
     RefString text() const;
     // True when all four names are null handles (the index is not looked at).
     bool namesAreNull() const;
+
+    // Attributes "panel", "group", "widget", "line" for the names that are
+    // not empty, and "index" when it is not 0 (so a binding to the second
+    // control of a name finds that control again).
+    void writeXml(const XmlElement& element) const;
+    // A missing name reads as empty; a missing index leaves the index as it was.
+    void readXml(const XmlElement& element);
 };

@@ -1,8 +1,11 @@
 #include "FakeParameter.h"
 
 #include "params/ParameterRegistry.h"
+#include "xml/XmlElement.h"
 
 #include <gtest/gtest.h>
+
+#include <wx/xml/xml.h>
 
 namespace {
 
@@ -159,6 +162,50 @@ TEST(ParameterRegistryCollisions, EmptyKeysAreNeverFound)
     FakeParameter unkeyed(0, 1);
     unkeyed.setKeyAndRegister(ParameterPath{});
     EXPECT_FALSE(unkeyed.isRegistered());
+}
+
+// --- XML attributes ------------------------------------------------------------------
+
+TEST(ParameterKeyXml, OnlyNamesThatAreNotEmptyAreWritten)
+{
+    wxXmlNode node(wxXML_ELEMENT_NODE, "binding");
+    const ParameterKey key{path(u"Voice", nullptr, u"Speed", u"fine"), RefString()};
+    key.writeXml(XmlElement(&node));
+    EXPECT_EQ(node.GetAttribute("panel"), "Voice");
+    EXPECT_FALSE(node.HasAttribute("group"));
+    EXPECT_EQ(node.GetAttribute("widget"), "Speed");
+    EXPECT_EQ(node.GetAttribute("line"), "fine");
+    EXPECT_FALSE(node.HasAttribute("name"));
+    EXPECT_FALSE(node.HasAttribute("index"));
+}
+
+TEST(ParameterKeyXml, ReadingBackGivesTheSameKeyAndFindsTheSameParameter)
+{
+    FakeParameter first(0, 1);
+    FakeParameter second(0, 1);
+    first.setKeyAndRegister(path(u"Set", u"Ctl", u"Speed"));
+    second.setKeyAndRegister(path(u"Set", u"Ctl", u"Speed"));
+    second.setKeyName(RefString(u"Höhe"));
+
+    wxXmlNode node(wxXML_ELEMENT_NODE, "binding");
+    second.key().writeXml(XmlElement(&node));
+    ParameterKey read;
+    read.readXml(XmlElement(&node));
+    EXPECT_FALSE(ParameterKey::less(read, second.key()));
+    EXPECT_FALSE(ParameterKey::less(second.key(), read));
+    EXPECT_EQ(findParameter(read), &second);
+}
+
+TEST(ParameterKeyXml, MissingAttributesReadAsEmptyAndKeepTheReadersIndex)
+{
+    wxXmlNode node(wxXML_ELEMENT_NODE, "binding");
+    node.AddAttribute("panel", "Voice");
+    node.AddAttribute("widget", "Speed");
+    ParameterKey read{path(u"Old", u"Group", u"Old", u"line", 4), RefString(u"old")};
+    read.readXml(XmlElement(&node));
+    EXPECT_EQ(text(read.text()), u"Voice  Speed(04)");
+    EXPECT_TRUE(read.path.group.isEmpty());
+    EXPECT_TRUE(read.name.isEmpty());
 }
 
 } // namespace
