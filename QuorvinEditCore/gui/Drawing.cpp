@@ -1,0 +1,42 @@
+#include "gui/Drawing.h"
+
+#include <wx/image.h>
+
+#include <algorithm>
+
+namespace {
+
+// Start of an extent centred in a span; C++ division truncates toward zero.
+int centredStart(int start, int span, int extent) { return start + (span - extent) / 2; }
+
+} // namespace
+
+void drawTextCentred(wxDC& dc, const wxString& text, int x, int y, int width, int height)
+{
+    const wxSize extent = dc.GetTextExtent(text);
+    dc.DrawText(text, std::max(0, centredStart(x, width, extent.x)), centredStart(y, height, extent.y));
+}
+
+void drawColouredText(wxDC& dc, const wxString& text, const wxColour& colour, int x, int y, int width, int height,
+                      bool centred)
+{
+    dc.SetTextForeground(colour);
+    if (centred)
+        drawTextCentred(dc, text, x, y, width, height);
+    else
+        dc.DrawText(text, x, y);
+}
+
+void drawBitmapInRect(const wxBitmap& bitmap, const wxColour& colour, wxDC& dc, int x, int y, bool centred,
+                      int width, int height)
+{
+    if (!bitmap.IsOk())
+        return;
+    wxImage image = bitmap.ConvertToImage();
+    image.Replace(255, 255, 255, colour.Red(), colour.Green(), colour.Blue());
+    if (centred) {
+        x = std::max(0, centredStart(x, width, bitmap.GetWidth()));
+        y = centredStart(y, height, bitmap.GetHeight());
+    }
+    dc.DrawBitmap(wxBitmap(image), x, y, true);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Small drawing helpers shared by the controls, captions and list views.
+#include <wx/bitmap.h>
+#include <wx/colour.h>
+#include <wx/dc.h>
+#include <wx/string.h>
+
+// Draws text in the context's current font centred in the box; halves round
+// toward zero. Text wider than a box at the left edge starts at x = 0, so its
+// beginning stays readable; y is not limited.
+void drawTextCentred(wxDC& dc, const wxString& text, int x, int y, int width, int height);
+// Sets the text colour, then draws centred in the box or from its top-left.
+void drawColouredText(wxDC& dc, const wxString& text, const wxColour& colour, int x, int y, int width, int height,
+                      bool centred);
+// Draws a white-on-transparent glyph in any colour: every pure white pixel
+// becomes colour. Centred in the box, or from (x, y); as with text, a left
+// position below 0 becomes 0.
+void drawBitmapInRect(const wxBitmap& bitmap, const wxColour& colour, wxDC& dc, int x, int y, bool centred,
+                      int width, int height);

@@ -1,0 +1,16 @@
+#pragma once
+// Turns picture bytes compiled into the program (see cmake/Embed.cmake) into
+// toolkit bitmaps. Bytes that do not decode give a bitmap that is not IsOk();
+// callers test that and paint a plain colour instead.
+#include <wx/bitmap.h>
+
+#include <cstddef>
+#include <memory>
+
+// Registers the PNG decoder with the toolkit unless it already is; decoding
+// calls it, so start-up may but need not.
+void addPngHandler();
+// Replaces bitmap by the decoded picture, at the screen's depth. Returns
+// bitmap.IsOk().
+bool bitmapFromPng(wxBitmap& bitmap, const unsigned char* bytes, std::size_t byteCount);
+std::unique_ptr<wxBitmap> newBitmapFromPng(const unsigned char* bytes, std::size_t byteCount);
