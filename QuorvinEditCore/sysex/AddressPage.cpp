@@ -1,0 +1,81 @@
+#include "sysex/AddressPage.h"
+
+#include <wx/log.h>
+
+#include <array>
+
+namespace {
+
+constexpr unsigned bitsPerByte = 7;
+
+} // namespace
+
+AddressPage::AddressPage(PackedAddress start, std::uint32_t size) : start_(start), slots_(size)
+{
+}
+
+std::optional<std::size_t> AddressPage::slotIndex(PackedAddress address, bool dumpSpace) const
+{
+    if (!isValidPackedAddress(address))
+        return std::nullopt;
+    std::uint32_t linear = linearAddress(address);
+    if (dumpSpace)
+        linear -= dumpOffset_;
+    // Wrapping at 28 bits puts addresses below the start far above the end.
+    const std::uint32_t index = (linear - linearAddress(start_)) & linearAddressMask;
+    if (index >= slots_.size())
+        return std::nullopt;
+    return index;
+}
+
+bool AddressPage::contains(PackedAddress address, bool dumpSpace) const
+{
+    return slotIndex(address, dumpSpace).has_value();
+}
+
+std::unique_ptr<AddressEntry> AddressPage::registerEntry(std::unique_ptr<AddressEntry> entry)
+{
+    const auto index = slotIndex(entry->address(), false);
+    if (!index) {
+        wxLogWarning("Internal error - The address is not in the address map");
+        return entry;
+    }
+    if (slots_[*index])
+        wxLogWarning("Internal error - This address entry slot is already used in the address map");
+    slots_[*index].swap(entry);
+    return entry;
+}
+
+AddressEntry* AddressPage::entryInSlot(PackedAddress address, bool dumpSpace) const
+{
+    const auto index = slotIndex(address, dumpSpace);
+    return index ? slots_[*index].get() : nullptr;
+}
+
+AddressEntry* AddressPage::entryAt(PackedAddress address) const
+{
+    return entryInSlot(address, false);
+}
+
+std::size_t AddressPage::writeBytes(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes, std::uint32_t flags)
+{
+    AddressEntry* entry = entryInSlot(dumpAddress, true);
+    return entry ? entry->writeBytes(bytes, flags) : 0;
+}
+
+std::size_t AddressPage::readBytes(PackedAddress dumpAddress, std::span<std::uint8_t> output) const
+{
+    const AddressEntry* entry = entryInSlot(dumpAddress, true);
+    return entry ? entry->readBytes(output) : 0;
+}
+
+std::uint32_t AddressPage::readValue(PackedAddress address) const
+{
+    const AddressEntry* entry = entryAt(address);
+    std::array<std::uint8_t, AddressEntry::maxValueBytes> bytes{};
+    const std::size_t count = entry ? entry->readBytes(bytes) : 0;
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        value = (value << bitsPerByte) | bytes[i];
+    return value;
+}

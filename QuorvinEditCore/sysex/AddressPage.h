@@ -1,0 +1,60 @@
+#pragma once
+// A run of consecutive addresses of the instrument's memory with one entry
+// slot per address. Entries are found by parameter address or, moved by the
+// page's dump offset, by bulk-dump address. Owned by the AddressMap; owns the
+// entries in its slots.
+#include "sysex/AddressEntry.h"
+#include "sysex/PackedAddress.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+class AddressPage {
+public:
+    AddressPage(PackedAddress start, std::uint32_t size);
+
+    PackedAddress start() const { return start_; }
+    std::uint32_t size() const { return std::uint32_t(slots_.size()); }
+
+    // Linear distance from a parameter address to the same byte's bulk-dump
+    // address, modulo 2^28 (so a dump address below the parameter address
+    // is a large number).
+    std::uint32_t dumpOffset() const { return dumpOffset_; }
+    void setDumpOffset(std::uint32_t offset) { dumpOffset_ = offset; }
+    // Set on pages whose values are never sent as parameter changes;
+    // entries copy it when they are made.
+    bool neverSend() const { return neverSend_; }
+    void setNeverSend(bool neverSend) { neverSend_ = neverSend; }
+
+    // Invalid words are in no page.
+    bool contains(PackedAddress address, bool dumpSpace) const;
+
+    // Puts the entry into the slot of its address and gives back what the
+    // page could not keep: the entry itself when its address is outside the
+    // page, or the entry it replaced in a used slot.
+    std::unique_ptr<AddressEntry> registerEntry(std::unique_ptr<AddressEntry> entry);
+
+    // The entry at a parameter address, or none.
+    AddressEntry* entryAt(PackedAddress address) const;
+
+    // Bytes at a bulk-dump address; 0 when the address is outside the page,
+    // its slot is empty or the entry's bytes do not fit.
+    std::size_t writeBytes(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes, std::uint32_t flags);
+    std::size_t readBytes(PackedAddress dumpAddress, std::span<std::uint8_t> output) const;
+    // The value at a parameter address; 0 when there is no entry or it holds
+    // more than four bytes.
+    std::uint32_t readValue(PackedAddress address) const;
+
+private:
+    std::optional<std::size_t> slotIndex(PackedAddress address, bool dumpSpace) const;
+    AddressEntry* entryInSlot(PackedAddress address, bool dumpSpace) const;
+
+    PackedAddress start_;
+    std::uint32_t dumpOffset_ = 0;
+    bool neverSend_ = false;
+    std::vector<std::unique_ptr<AddressEntry>> slots_;
+};
