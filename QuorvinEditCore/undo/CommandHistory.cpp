@@ -28,7 +28,7 @@ RefString CommandHistory::modifiedMark() const
 {
     if (!modified_)
         return RefString(u"", 0);
-    return fromWxString(wxGetTranslation(" (modified)"));
+    return fromWxString(_(" (modified)"));
 }
 
 bool CommandHistory::writeHistory(const std::string& path, std::string* error) const

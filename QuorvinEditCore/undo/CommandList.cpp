@@ -20,11 +20,11 @@ std::vector<CommandList*>& liveLists()
 
 bool noRecording(std::uint32_t flags) { return (flags & SetValueFlag::doNotRecord) != 0; }
 
-std::string translatedUtf8(const char* text) { return wxGetTranslation(text).utf8_string(); }
+std::string utf8(const wxString& text) { return text.utf8_string(); }
 
 std::string nameUtf8(const RefString& name)
 {
-    return name.isEmpty() ? translatedUtf8("(no name)") : name.toUtf8();
+    return name.isEmpty() ? utf8(_("(no name)")) : name.toUtf8();
 }
 
 // Replays one command; a copy, since the replay may change the list.
@@ -140,9 +140,9 @@ void CommandList::clear()
 
 std::string CommandList::dump() const
 {
-    std::string text = translatedUtf8("Command history:") + "\n";
-    const std::string from = translatedUtf8(" from ");
-    const std::string to = translatedUtf8(" to ");
+    std::string text = utf8(_("Command history:")) + "\n";
+    const std::string from = utf8(_(" from "));
+    const std::string to = utf8(_(" to "));
     for (std::size_t i = 0; i < commands_.size(); ++i) {
         const Command& command = commands_[i];
         text += (i == position_ ? ">\t" : "\t") + nameUtf8(command.name) + "\n";
