@@ -90,16 +90,4 @@ TEST_F(UserPathsTest, QuickHelpPrefersAnExistingPageInTheInterfaceLanguage)
     EXPECT_EQ(paths.quickHelpFile(true, installedFolder).toUtf8(), user + "quickhelp_fr.html");
 }
 
-TEST_F(UserPathsTest, TheProcessHasOneUserPathsUntilShutdownFreesIt)
-{
-    ::setenv("QUORVIN_USER_DIR", "/first", 1);
-    UserPaths& first = getUserPaths();
-    ::setenv("QUORVIN_USER_DIR", "/second", 1);
-    EXPECT_EQ(&getUserPaths(), &first);
-    EXPECT_EQ(getUserPaths().userPath().toUtf8(), "/first/");
-    deleteUserPaths();
-    EXPECT_EQ(getUserPaths().userPath().toUtf8(), "/second/");
-    deleteUserPaths();
-}
-
 } // namespace

