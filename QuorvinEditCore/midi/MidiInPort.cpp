@@ -41,9 +41,13 @@ void MidiInPort::close()
     clearOpenDescription();
 }
 
+// A listener may close the port from inside a call; what the block under
+// way would still have said is then kept back. Only the input thread can
+// close the port while a delivery runs, so reading isOpen here is safe.
 void MidiInPort::onShortMessage(MidiMessage message)
 {
-    listener_.onShortMessage(message, *this);
+    if (isOpen())
+        listener_.onShortMessage(message, *this);
 }
 
 void MidiInPort::onSysexBlock(const std::uint8_t* block, std::size_t size)
@@ -53,20 +57,24 @@ void MidiInPort::onSysexBlock(const std::uint8_t* block, std::size_t size)
 
 void MidiInPort::onAssemblyStart(const std::uint8_t* buffer, std::size_t count)
 {
-    listener_.onSysexStart(buffer, count, openDescription());
+    if (isOpen())
+        listener_.onSysexStart(buffer, count, openDescription());
 }
 
 void MidiInPort::onAssemblyData(const std::uint8_t* buffer, std::size_t count)
 {
-    listener_.onSysexData(buffer, count, openDescription());
+    if (isOpen())
+        listener_.onSysexData(buffer, count, openDescription());
 }
 
 void MidiInPort::onAssemblyEnd(const std::uint8_t* buffer, std::size_t count)
 {
-    listener_.onSysexEnd(buffer, count, openDescription());
+    if (isOpen())
+        listener_.onSysexEnd(buffer, count, openDescription());
 }
 
 void MidiInPort::onAssemblyError(MidiPortError error)
 {
-    logger().logError(openDescription(), midiPortErrorText(error));
+    if (isOpen())
+        logger().logError(openDescription(), midiPortErrorText(error));
 }
