@@ -2,7 +2,8 @@
 // The platform MIDI layer the ports are written against: lists inputs and
 // outputs, opens them by id, and hands back connections that the ports own.
 // One backend is current for the program; ports keep the backend they opened
-// on alive for as long as they are open.
+// on alive for as long as they are open. The last reference to a backend
+// must not be dropped on its own input thread, which it joins.
 #include "midi/MidiInputConnection.h"
 #include "midi/MidiInputSink.h"
 #include "midi/MidiOutputConnection.h"

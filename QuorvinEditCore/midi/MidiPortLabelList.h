@@ -15,7 +15,6 @@ public:
     virtual void setLabel(std::int32_t index, const RefString& text);
 
     void setLeadingEntry(bool shown) { leadingEntry_ = shown; }
-    bool hasLeadingEntry() const { return leadingEntry_; }
 
 private:
     const MidiDeviceList& list_;

@@ -1,0 +1,639 @@
+#include "midi/MidiInterface.h"
+
+#include "device/Device.h"
+#include "device/WaitProgress.h"
+#include "midi/DumpCallback.h"
+#include "midi/MidiControlSetBase.h"
+#include "midi/MidiInPort.h"
+#include "midi/MidiMessageText.h"
+#include "midi/MidiOutPort.h"
+#include "params/SetValueFlags.h"
+#include "sysex/AddressEntry.h"
+#include "sysex/SysexReadState.h"
+#include "sysex/SysexTemplate.h"
+#include "text/WxText.h"
+#include "undo/CommandList.h"
+#include "xml/XmlElement.h"
+
+#include <algorithm>
+
+#include <wx/intl.h>
+#include <wx/log.h>
+#include <wx/thread.h>
+
+namespace {
+
+// Enough of a message's start to match any template's header; the progress
+// of a dump travels with this much of it rather than with all of it.
+constexpr std::size_t headerCopyLimit = 64;
+
+// Byte 2 of each prebuilt message (counting F0) carries the device id in its
+// low nibble.
+constexpr std::size_t deviceIdByte = 2;
+
+std::vector<std::uint8_t> copyOf(const std::uint8_t* buffer, std::size_t count)
+{
+    return std::vector<std::uint8_t>(buffer, buffer + count);
+}
+
+const char* directionText(const MidiDeviceInfo& port)
+{
+    return port.kind() == MidiDeviceKind::input ? "INPUT" : "OUTPUT";
+}
+
+wxString messageText(MidiMessage message)
+{
+    return toWxString(midiMessageText(message, true));
+}
+
+// The first child of that name, or a null handle: reading creates nothing.
+XmlElement firstChild(const XmlElement& element, const char16_t* name)
+{
+    const std::vector<XmlElement> found = element.children(RefString(name));
+    return found.empty() ? XmlElement() : found.front();
+}
+
+} // namespace
+
+MidiInterface::MidiInterface(Device& device, const ControlSetFactory& makeControlSet)
+    : device_(device), replyTimer_(this), probeSettleTimer_(this)
+{
+    wxLogVerbose("MIDI: MidiInterface construction");
+    for (auto& controlSet : controlSets_)
+        controlSet = makeControlSet(*this);
+    currentInput_ = &createInPort();
+    currentOutput_ = &createOutPort();
+    dumpSendBuffer_.resize(std::size_t(std::max(device_.maxSysexSize(), 0)));
+    Bind(wxEVT_TIMER, &MidiInterface::onTimeout, this, replyTimer_.GetId());
+    Bind(wxEVT_TIMER, &MidiInterface::onProbeSettled, this, probeSettleTimer_.GetId());
+}
+
+MidiInterface::~MidiInterface()
+{
+    wxLogVerbose("MIDI: MidiInterface destruction");
+    // Inputs first: once they are closed no input thread call can post to
+    // this handler while it is being taken apart.
+    for (auto& port : inputPorts_)
+        closeMidiPort(*port);
+    for (auto& port : outputPorts_)
+        closeMidiPort(*port);
+    replyTimer_.Stop();
+    probeSettleTimer_.Stop();
+    // Control sets still point at ports: they go before the ports do.
+    for (auto& controlSet : controlSets_)
+        controlSet.reset();
+    DeletePendingEvents();
+}
+
+void MidiInterface::setTemplates(const SysexTemplate* bulkDump, const SysexTemplate* parameterChange)
+{
+    bulkDumpTemplate_ = bulkDump;
+    parameterChangeTemplate_ = parameterChange;
+}
+
+void MidiInterface::setDeviceId(std::int32_t id)
+{
+    if (id < 0 || id > maxDeviceId) {
+        wxLogWarning("MIDI ERROR: invalid device ID %d, 0 is used", id);
+        id = 0;
+    }
+    deviceId_ = std::uint8_t(id);
+    for (SysexMessage* message : {&parameterChange_, &dumpRequest_, &parameterRequest_}) {
+        if (message->bytes().size() > deviceIdByte)
+            message->setDeviceNumber(deviceId_);
+    }
+}
+
+// --- Logger -----------------------------------------------------------------
+
+void MidiInterface::logInfo(const MidiDeviceInfo& port, const RefString& text)
+{
+    wxLogVerbose("MIDI: %s %s: %s", directionText(port), toWxString(port.name()), toWxString(text));
+}
+
+void MidiInterface::logError(const MidiDeviceInfo& port, const RefString& text)
+{
+    wxLogWarning("MIDI ERROR: %s %s: %s", directionText(port), toWxString(port.name()), toWxString(text));
+}
+
+// --- Sends ------------------------------------------------------------------
+
+bool MidiInterface::hasOutput() const
+{
+    return currentOutput_ != nullptr && currentOutput_->isOpen();
+}
+
+void MidiInterface::sendLong(std::span<const std::uint8_t> bytes)
+{
+    currentOutput_->sendLong(bytes.data(), bytes.size());
+}
+
+void MidiInterface::sendShortMessage(MidiMessage message, MidiOutPort* port)
+{
+    if ((message.status & 0x80) == 0) {
+        wxLogWarning("MIDI ERROR: SEND COMMAND ERROR: Invalid status byte");
+        return;
+    }
+    MidiOutPort* const target = port ? port : currentOutput_;
+    if (target == nullptr || !target->isOpen()) {
+        wxLogVerbose("MIDI OUT: %s (No MIDI OUT)", messageText(message));
+        return;
+    }
+    wxLogVerbose("MIDI OUT: %s", messageText(message));
+    target->sendShort(message);
+}
+
+void MidiInterface::sendParameterValue(const SysexParameter&, std::uint32_t flags)
+{
+    if ((flags & SetValueFlag::sendToInstrument) == 0)
+        return;
+}
+
+void MidiInterface::sendParameterChange(const AddressEntry& entry, const RefString& name)
+{
+    const PackedAddress address = entry.address();
+    if (!isValidPackedAddress(address)) {
+        wxLogWarning("MIDI ERROR: SEND SYSEX ERROR: Invalid address");
+        return;
+    }
+    const auto value = std::int32_t(entry.value());
+    if (!hasOutput()) {
+        wxLogVerbose("MIDI OUT: (%X)%s = %d (No MIDI OUT)", address, toWxString(name), value);
+        return;
+    }
+    parameterChange_.setAddressAndValue(address, value);
+    wxLogVerbose("MIDI OUT: (%X)%s = %d", address, toWxString(name), value);
+    sendLong(parameterChange_.bytes());
+}
+
+bool MidiInterface::requestDump(PackedAddress address, DumpCallback* callback)
+{
+    if (!isValidPackedAddress(address)) {
+        wxLogWarning("MIDI ERROR: RQ DATA ERROR: invalid parameter address %X", address);
+        return false;
+    }
+    if (!hasOutput()) {
+        wxLogVerbose("MIDI OUT: Request dump at %X (No MIDI OUT)", address);
+        return false;
+    }
+    if (callback != nullptr)
+        dumpCallbacks_.emplace(address, callback);
+    if (awaitedReply_ == Reply::dump)
+        pendingDumps_.push_back(address);
+    else
+        sendDumpRequest(address);
+    return true;
+}
+
+void MidiInterface::sendDumpRequest(PackedAddress address)
+{
+    dumpRequest_.setAddressAndValue(address, 0);
+    wxLogVerbose("MIDI OUT: Request dump at %X", address);
+    if (hasOutput())
+        sendLong(dumpRequest_.bytes());
+    device_.showWaitingForSysex(address);
+    startReplyTimer(Reply::dump);
+}
+
+bool MidiInterface::requestParameter(PackedAddress address)
+{
+    if (!isValidPackedAddress(address)) {
+        wxLogWarning("MIDI ERROR: RQ DATA ERROR: invalid parameter address %X", address);
+        return false;
+    }
+    if (!hasOutput()) {
+        wxLogVerbose("MIDI OUT: Request parameter data at %X (No MIDI OUT)", address);
+        return false;
+    }
+    parameterRequest_.setAddressAndValue(address, 0);
+    wxLogVerbose("MIDI OUT: Request parameter data at %X", address);
+    sendLong(parameterRequest_.bytes());
+    startReplyTimer(Reply::parameter);
+    return true;
+}
+
+bool MidiInterface::sendDump(PackedAddress sourceAddress, std::uint32_t size, DumpDataSource& source,
+    PackedAddress destinationAddress, std::uint32_t countUnit)
+{
+    wxLogVerbose("MIDI OUT: Send dump to %X", destinationAddress);
+    if (!hasOutput()) {
+        wxLogVerbose("MIDI OUT: Send dump to %X (No MIDI OUT)", destinationAddress);
+        return false;
+    }
+    const std::size_t length = bulkDumpTemplate_ == nullptr ? 0
+        : bulkDumpTemplate_->build(dumpSendBuffer_, deviceId_, sourceAddress, size, source, destinationAddress,
+              countUnit);
+    if (length == 0) {
+        wxLogWarning("MIDI ERROR: SEND SYSEX ERROR: the dump of %u bytes at %X cannot be built", size,
+            sourceAddress);
+        return false;
+    }
+    sendLong(std::span(dumpSendBuffer_).first(length));
+    return true;
+}
+
+void MidiInterface::sendThru(MidiMessage message)
+{
+    if (!hasOutput()) {
+        wxLogVerbose("MIDI THRU: %s (No MIDI OUT)", messageText(message));
+        return;
+    }
+    wxLogVerbose("MIDI THRU: %s", messageText(message));
+    currentOutput_->sendShort(message);
+}
+
+void MidiInterface::probeConnection()
+{
+    const std::vector<PackedAddress> addresses = device_.probeAddresses();
+    probing_ = true;
+    if (!addresses.empty())
+        requestParameter(addresses.front());
+    // A refused request ends in the time-out as well.
+    startReplyTimer(Reply::parameter);
+}
+
+// --- Reply timer ------------------------------------------------------------
+
+void MidiInterface::startReplyTimer(Reply awaited)
+{
+    if (!wxIsMainThread()) {
+        CallAfter([this, awaited] { startReplyTimer(awaited); });
+        return;
+    }
+    awaitedReply_ = awaited;
+    replyTimer_.StartOnce(int(replyTimeout.count()));
+}
+
+void MidiInterface::stopReplyTimer()
+{
+    awaitedReply_ = Reply::none;
+    replyTimer_.Stop();
+}
+
+void MidiInterface::onTimeout(wxTimerEvent&)
+{
+    awaitedReply_ = Reply::none;
+    if (probing_) {
+        probing_ = false;
+        device_.onCommunicationNok();
+        return;
+    }
+    wxLogVerbose("MIDI IN: TIMEOUT - Dump abort");
+    // The wait ends before the next request starts its own.
+    device_.abortWait(fromWxString(_("No response from the MIDI device.")), true);
+    sendNextQueuedDump();
+}
+
+void MidiInterface::onProbeSettled(wxTimerEvent&)
+{
+    wxLogVerbose("Communication OK");
+    device_.onConnected();
+}
+
+void MidiInterface::sendNextQueuedDump()
+{
+    if (awaitedReply_ == Reply::dump || pendingDumps_.empty())
+        return;
+    const PackedAddress address = pendingDumps_.front();
+    pendingDumps_.pop_front();
+    sendDumpRequest(address);
+}
+
+// --- Receiving: input thread --------------------------------------------------
+
+void MidiInterface::onShortMessage(MidiMessage message, MidiInPort& port)
+{
+    {
+        std::lock_guard lock(slotsMutex_);
+        if (isThruInput(port))
+            sendThru(message);
+    }
+    CallAfter([this, message, source = &port] { onMidiControlEvent(message, source); });
+}
+
+void MidiInterface::onSysexStart(const std::uint8_t* buffer, std::size_t count, const MidiDeviceInfo&)
+{
+    CallAfter([this, header = copyOf(buffer, std::min(count, headerCopyLimit))] { onDumpStart(header); });
+}
+
+void MidiInterface::onSysexData(const std::uint8_t* buffer, std::size_t count, const MidiDeviceInfo&)
+{
+    CallAfter([this, header = copyOf(buffer, std::min(count, headerCopyLimit)), count] {
+        onDumpProgress(header, count);
+    });
+}
+
+void MidiInterface::onSysexEnd(const std::uint8_t* buffer, std::size_t count, const MidiDeviceInfo&)
+{
+    CallAfter([this, message = copyOf(buffer, count)] { onSysexComplete(message); });
+}
+
+// --- Receiving: GUI thread ----------------------------------------------------
+
+void MidiInterface::onMidiControlEvent(MidiMessage message, const MidiInPort* port)
+{
+    if (MidiControlSetBase* controlSet = findControlSetByInput(port))
+        controlSet->handleMessage(message);
+}
+
+std::optional<std::int32_t> MidiInterface::announcedDumpSize(std::span<const std::uint8_t> header) const
+{
+    if (bulkDumpTemplate_ == nullptr)
+        return std::nullopt;
+    SysexReadState state(header);
+    if (bulkDumpTemplate_->match(state) != SysexParseResult::success)
+        return std::nullopt;
+    return std::int32_t(bulkDumpTemplate_->dumpLength(state.byteCount));
+}
+
+void MidiInterface::onDumpStart(const std::vector<std::uint8_t>& header)
+{
+    const std::optional<std::int32_t> size = announcedDumpSize(header);
+    if (!size)
+        return;
+    SysexReadState state(header);
+    bulkDumpTemplate_->match(state);
+    announcedSize_ = *size;
+    wxLogVerbose("MIDI IN: Dump start: addr=%X size=%d", state.address, announcedSize_);
+    device_.showReceivingSysex(state.address, announcedSize_);
+    // A dump that stops arriving ends in the time-out, not in a wait that
+    // never ends.
+    startReplyTimer(Reply::dump);
+}
+
+void MidiInterface::onDumpProgress(const std::vector<std::uint8_t>& header, std::size_t count)
+{
+    if (!announcedDumpSize(header))
+        return;
+    SysexReadState state(header);
+    bulkDumpTemplate_->match(state);
+    wxLogVerbose("MIDI IN: Dump in progress: addr=%X size=%d", state.address, int(count));
+    if (WaitProgress* wait = device_.waitDialog())
+        wait->setProgress(std::min(std::int32_t(count), announcedSize_));
+    startReplyTimer(Reply::dump);
+}
+
+void MidiInterface::onSysexComplete(const std::vector<std::uint8_t>& message)
+{
+    beginCommandGroup(fromWxString(_("Sysex reception")), flagsSysexReceived);
+    if (!receiveDump(message))
+        receiveParameterChange(message);
+    endCommandGroup(flagsSysexReceived);
+}
+
+bool MidiInterface::receiveDump(std::span<const std::uint8_t> message)
+{
+    if (bulkDumpTemplate_ == nullptr)
+        return false;
+    SysexReadState state(message);
+    if (bulkDumpTemplate_->match(state) != SysexParseResult::success)
+        return false;
+    stopReplyTimer();
+    const SysexParseResult result = bulkDumpTemplate_->readData(state, device_, flagsSysexReceived);
+    if (result == SysexParseResult::success)
+        finishDump(state.address, message);
+    else
+        rejectDump(state.address, std::uint32_t(result));
+    sendNextQueuedDump();
+    return true;
+}
+
+void MidiInterface::finishDump(PackedAddress address, std::span<const std::uint8_t> message)
+{
+    wxLogVerbose("MIDI IN: Dump end: addr=%X", address);
+    if (WaitProgress* wait = device_.waitDialog())
+        wait->finish(device_.hardwareWaitMs());
+    device_.onDumpReceived(address, message);
+    runDumpCallbacks(address);
+}
+
+void MidiInterface::rejectDump(PackedAddress address, std::uint32_t result)
+{
+    // Nothing of it was written; its requesters keep waiting for a good one.
+    wxLogWarning("MIDI IN: Dump error: addr=%X: the dump is ignored (error %u)", address, result);
+    device_.abortWait(fromWxString(_("Sysex checksum error")), false);
+}
+
+void MidiInterface::runDumpCallbacks(PackedAddress address)
+{
+    // Taken out first: a callback may register new ones for the same address.
+    std::vector<DumpCallback*> callbacks;
+    const auto [first, last] = dumpCallbacks_.equal_range(address);
+    for (auto it = first; it != last; ++it)
+        callbacks.push_back(it->second);
+    dumpCallbacks_.erase(first, last);
+    for (DumpCallback* callback : callbacks)
+        callback->dumpDone(address);
+}
+
+bool MidiInterface::receiveParameterChange(std::span<const std::uint8_t> message)
+{
+    if (parameterChangeTemplate_ == nullptr)
+        return false;
+    SysexReadState state(message);
+    if (parameterChangeTemplate_->matchAndRead(state, device_, flagsSysexReceived) != SysexParseResult::success)
+        return false;
+    // A parameter change is no answer to a dump request.
+    if (awaitedReply_ == Reply::parameter)
+        stopReplyTimer();
+    if (probing_) {
+        probing_ = false;
+        probeSettleTimer_.StartOnce(int(probeSettleTime.count()));
+    }
+    return true;
+}
+
+// --- Ports --------------------------------------------------------------------
+
+MidiInPort& MidiInterface::createInPort()
+{
+    const auto size = std::size_t(std::max(device_.maxSysexSize(), 0));
+    inputPorts_.push_back(std::make_unique<MidiInPort>(size, *this, *this));
+    return *inputPorts_.back();
+}
+
+MidiOutPort& MidiInterface::createOutPort()
+{
+    outputPorts_.push_back(std::make_unique<MidiOutPort>(*this));
+    return *outputPorts_.back();
+}
+
+template <class Port>
+void MidiInterface::assignSlot(Port*& slot, Port* port)
+{
+    std::lock_guard lock(slotsMutex_);
+    slot = port;
+}
+
+bool MidiInterface::isInputInUse(const MidiInPort* port) const
+{
+    return port == currentInput_ || isThruInput(*port) || findControlSetByInput(port) != nullptr;
+}
+
+bool MidiInterface::isOutputInUse(const MidiOutPort* port) const
+{
+    return port == currentOutput_ || findControlSetByOutput(port) != nullptr;
+}
+
+MidiPortError MidiInterface::openInPort(MidiInPort*& slot, const MidiDeviceInfo& description)
+{
+    MidiInPort* const previous = slot;
+    assignSlot<MidiInPort>(slot, nullptr);
+    if (previous != nullptr && !isInputInUse(previous))
+        closeMidiPort(*previous);
+    if (description.isNone())
+        return MidiPortError::ok;
+    if (MidiInPort* shared = findOpenInPort(description)) {
+        assignSlot(slot, shared);
+        return MidiPortError::ok;
+    }
+    MidiInPort& port = createInPort();
+    assignSlot(slot, &port);
+    return openMidiPort(port, description);
+}
+
+MidiPortError MidiInterface::openOutPort(MidiOutPort*& slot, const MidiDeviceInfo& description)
+{
+    MidiOutPort* const previous = slot;
+    assignSlot<MidiOutPort>(slot, nullptr);
+    if (previous != nullptr && !isOutputInUse(previous))
+        closeMidiPort(*previous);
+    if (description.isNone())
+        return MidiPortError::ok;
+    if (MidiOutPort* shared = findOpenOutPort(description)) {
+        assignSlot(slot, shared);
+        return MidiPortError::ok;
+    }
+    MidiOutPort& port = createOutPort();
+    assignSlot(slot, &port);
+    return openMidiPort(port, description);
+}
+
+MidiPortError MidiInterface::openCurrentInput(const MidiDeviceInfo& description)
+{
+    return openInPort(currentInput_, description);
+}
+
+MidiPortError MidiInterface::openCurrentOutput(const MidiDeviceInfo& description)
+{
+    return openOutPort(currentOutput_, description);
+}
+
+MidiPortError MidiInterface::openKeyboardInput(std::size_t index, const MidiDeviceInfo& description)
+{
+    if (index >= keyboardInputCount)
+        return MidiPortError::ok;
+    return openInPort(keyboardInputs_[index], description);
+}
+
+MidiInPort* MidiInterface::findOpenInPort(const MidiDeviceInfo& description) const
+{
+    for (const auto& port : inputPorts_) {
+        if (port->openDescription().matches(description))
+            return port.get();
+    }
+    return nullptr;
+}
+
+MidiOutPort* MidiInterface::findOpenOutPort(const MidiDeviceInfo& description) const
+{
+    for (const auto& port : outputPorts_) {
+        if (port->openDescription().matches(description))
+            return port.get();
+    }
+    return nullptr;
+}
+
+void MidiInterface::closeAllPorts()
+{
+    for (auto& port : inputPorts_)
+        closeMidiPort(*port);
+    for (auto& port : outputPorts_)
+        closeMidiPort(*port);
+}
+
+bool MidiInterface::isThruInput(const MidiInPort& port) const
+{
+    return std::find(keyboardInputs_.begin(), keyboardInputs_.end(), &port) != keyboardInputs_.end();
+}
+
+MidiControlSetBase* MidiInterface::findControlSetByInput(const MidiInPort* port) const
+{
+    for (const auto& controlSet : controlSets_) {
+        if (controlSet && port != nullptr && controlSet->input() == port)
+            return controlSet.get();
+    }
+    return nullptr;
+}
+
+MidiControlSetBase* MidiInterface::findControlSetByOutput(const MidiOutPort* port) const
+{
+    for (const auto& controlSet : controlSets_) {
+        if (controlSet && port != nullptr && controlSet->output() == port)
+            return controlSet.get();
+    }
+    return nullptr;
+}
+
+MidiInPort* MidiInterface::keyboardInput(std::size_t index) const
+{
+    return index < keyboardInputCount ? keyboardInputs_[index] : nullptr;
+}
+
+// --- Settings -------------------------------------------------------------------
+
+void MidiInterface::openSavedPorts(const XmlElement& element)
+{
+    setDeviceId(element.getIntAttribute(RefString(u"deviceID"), 0));
+    const MidiDeviceInfo output = readMidiPortElement(firstChild(element, u"output"), MidiDeviceKind::output);
+    if (!output.isNone())
+        openMidiPort(*currentOutput_, output);
+    const MidiDeviceInfo input = readMidiPortElement(firstChild(element, u"input"), MidiDeviceKind::input);
+    if (!input.isNone())
+        openMidiPort(*currentInput_, input);
+    openKeyboardInputsAndControlSet(element);
+}
+
+void MidiInterface::openKeyboardInputsAndControlSet(const XmlElement& element)
+{
+    const std::vector<XmlElement> keyboards = element.children(RefString(u"kb_input"));
+    for (std::size_t i = 0; i < std::min(keyboards.size(), keyboardInputCount); ++i)
+        openKeyboardInput(i, readMidiPortElement(keyboards[i], MidiDeviceKind::input));
+    const std::vector<XmlElement> sets = element.children(RefString(u"control_set"));
+    for (std::size_t i = 0; i < std::min(sets.size(), controlSetCount); ++i)
+        controlSets_[i]->load(sets[i]);
+}
+
+void MidiInterface::saveMidiSettings(const XmlElement& element) const
+{
+    element.setIntAttribute(RefString(u"deviceID"), deviceId_);
+    element.removeChildren(RefString(u"input"));
+    writeMidiPortElement(element.addChild(RefString(u"input")), currentInput_->openDescription());
+    element.removeChildren(RefString(u"output"));
+    writeMidiPortElement(element.addChild(RefString(u"output")), currentOutput_->openDescription());
+    element.removeChildren(RefString(u"kb_input"));
+    for (MidiInPort* port : keyboardInputs_) {
+        if (port != nullptr && port->isOpen())
+            writeMidiPortElement(element.addChild(RefString(u"kb_input")), port->openDescription());
+    }
+    element.removeChildren(RefString(u"control_set"));
+    for (const auto& controlSet : controlSets_)
+        controlSet->save(element.addChild(RefString(u"control_set")));
+}
+
+MidiDeviceInfo readMidiPortElement(const XmlElement& element, MidiDeviceKind kind)
+{
+    const std::int32_t manufacturerId = element.getIntAttribute(RefString(u"mid"), 0);
+    const std::int32_t productId = element.getIntAttribute(RefString(u"pid"), 0);
+    return MidiDeviceInfo(kind, std::uint16_t(manufacturerId), std::uint16_t(productId),
+        element.getAttribute(RefString(u"name"), RefString()));
+}
+
+void writeMidiPortElement(const XmlElement& element, const MidiDeviceInfo& description)
+{
+    if (description.isNone())
+        return;
+    element.setIntAttribute(RefString(u"mid"), description.manufacturerId());
+    element.setIntAttribute(RefString(u"pid"), description.productId());
+    element.setAttribute(RefString(u"name"), description.name());
+}
