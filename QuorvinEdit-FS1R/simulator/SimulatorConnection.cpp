@@ -1,0 +1,43 @@
+#include "simulator/SimulatorConnection.h"
+
+SimulatorConnection::SimulatorConnection(std::shared_ptr<LoopbackMidiBackend> backend, const std::string& portName,
+                                         bool wireRate)
+    : backend_(backend), portName_(portName), instrument_(plugIn(backend, portName, wireRate))
+{
+}
+
+SimulatorConnection::~SimulatorConnection()
+{
+    // Unplugged: nothing reaches the instrument any more and the pair is gone
+    // from the lists; ports still open on it stay open but hear nothing.
+    if (const auto backend = backend_.lock()) {
+        backend->addPortPair(portName_, [](const std::uint8_t*, std::size_t) {});
+        backend->removePortPair(portName_);
+    }
+    instrument_->setTransmit({});
+}
+
+void SimulatorConnection::registerBackend()
+{
+    MidiBackend::addFactory(backendChoice, [] {
+        auto backend = std::make_shared<LoopbackMidiBackend>();
+        plugIn(backend, defaultPortName, true);
+        return backend;
+    });
+}
+
+std::shared_ptr<SimulatedFs1r> SimulatorConnection::plugIn(const std::shared_ptr<LoopbackMidiBackend>& backend,
+                                                           const std::string& portName, bool wireRate)
+{
+    // The answers hold the backend weakly: the backend holds the instrument.
+    std::weak_ptr<LoopbackMidiBackend> weakBackend = backend;
+    auto instrument = std::make_shared<SimulatedFs1r>([weakBackend, portName](const std::uint8_t* data, std::size_t size) {
+        if (const auto b = weakBackend.lock())
+            b->inject(portName, data, size);
+    });
+    backend->addPortPair(portName, [instrument](const std::uint8_t* data, std::size_t size) {
+        instrument->receiveBytes(data, size);
+    });
+    backend->setPaced(portName, wireRate);
+    return instrument;
+}
