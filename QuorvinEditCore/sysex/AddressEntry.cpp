@@ -32,6 +32,11 @@ void AddressEntry::addListener(std::shared_ptr<AddressEntryListener> listener)
         listeners_.push_back(std::move(listener));
 }
 
+void AddressEntry::removeListener(const AddressEntryListener* listener)
+{
+    std::erase_if(listeners_, [listener](const auto& held) { return held.get() == listener; });
+}
+
 void AddressEntry::setValue(std::uint32_t value, std::uint32_t flags)
 {
     value_ = value;
@@ -71,8 +76,11 @@ std::size_t AddressEntry::readBytes(std::span<std::uint8_t> output) const
 
 void AddressEntry::notify(std::uint32_t flags)
 {
-    // By index and up to the count at the start: a listener may add listeners.
+    // By index and up to the count at the start: a listener may add listeners,
+    // or leave the list (the copy keeps it alive until its call returns).
     const std::size_t count = listeners_.size();
-    for (std::size_t i = 0; i < count; ++i)
-        listeners_[i]->entryChanged(*this, flags);
+    for (std::size_t i = 0; i < count && i < listeners_.size(); ++i) {
+        const std::shared_ptr<AddressEntryListener> listener = listeners_[i];
+        listener->entryChanged(*this, flags);
+    }
 }

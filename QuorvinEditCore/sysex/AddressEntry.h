@@ -35,6 +35,8 @@ public:
     void storeValue(std::uint32_t value) { value_ = value; }
 
     void addListener(std::shared_ptr<AddressEntryListener> listener);
+    // Takes every entry of the listener out of the list; safe while notifying.
+    void removeListener(const AddressEntryListener* listener);
     const std::vector<std::shared_ptr<AddressEntryListener>>& listeners() const { return listeners_; }
 
     // Stores the value (a buffer is left as it is) and tells the listeners
