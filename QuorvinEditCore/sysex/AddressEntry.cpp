@@ -34,7 +34,14 @@ void AddressEntry::addListener(std::shared_ptr<AddressEntryListener> listener)
 
 void AddressEntry::removeListener(const AddressEntryListener* listener)
 {
-    std::erase_if(listeners_, [listener](const auto& held) { return held.get() == listener; });
+    // While the entry notifies, the slots are emptied and dropped afterwards,
+    // so the listeners after them are still told.
+    for (std::shared_ptr<AddressEntryListener>& held : listeners_) {
+        if (held.get() == listener)
+            held.reset();
+    }
+    if (notifyDepth_ == 0)
+        std::erase(listeners_, nullptr);
 }
 
 void AddressEntry::setValue(std::uint32_t value, std::uint32_t flags)
@@ -77,10 +84,14 @@ std::size_t AddressEntry::readBytes(std::span<std::uint8_t> output) const
 void AddressEntry::notify(std::uint32_t flags)
 {
     // By index and up to the count at the start: a listener may add listeners,
-    // or leave the list (the copy keeps it alive until its call returns).
+    // or make others leave (the copy keeps a leaving one alive until its call
+    // returns).
+    ++notifyDepth_;
     const std::size_t count = listeners_.size();
-    for (std::size_t i = 0; i < count && i < listeners_.size(); ++i) {
-        const std::shared_ptr<AddressEntryListener> listener = listeners_[i];
-        listener->entryChanged(*this, flags);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (const std::shared_ptr<AddressEntryListener> listener = listeners_[i])
+            listener->entryChanged(*this, flags);
     }
+    if (--notifyDepth_ == 0)
+        std::erase(listeners_, nullptr);
 }

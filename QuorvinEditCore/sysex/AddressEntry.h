@@ -58,5 +58,6 @@ private:
     std::uint32_t value_ = 0;
     std::vector<std::uint8_t> bytes_;
     std::vector<std::shared_ptr<AddressEntryListener>> listeners_;
+    std::uint32_t notifyDepth_ = 0;
     bool neverSend_;
 };

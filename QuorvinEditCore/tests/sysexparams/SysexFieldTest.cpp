@@ -257,16 +257,22 @@ public:
     std::unique_ptr<SysexParameter> victim;
 };
 
-TEST_F(SysexFieldTest, AParameterDestroyedWhileItsEntryNotifiesIsNotCalled)
+TEST_F(SysexFieldTest, AParameterDestroyedWhileItsEntryNotifiesMakesNoOtherOneMissTheNews)
 {
     AddressEntry& entry = factory.getOrCreateAddressEntry(0x100150);
-    SysexParameter* first = factory.addSysexParameter(0x100150, 0, 7, 0);
     DestroyingListener destroyer;
-    destroyer.victim = std::make_unique<SysexParameter>(nullptr, entry, 0, 7, 3);
-    first->addListener(&destroyer);
-    entry.setValue(0x3F, flagsSysexReceived);
+    destroyer.victim = std::make_unique<SysexParameter>(nullptr, entry, 0, 1, 6);
+    SysexParameter* second = factory.addSysexParameter(0x100150, 0, 7, 0);
+    SysexParameter* third = factory.addSysexParameter(0x100150, 0, 3, 3);
+    second->addListener(&destroyer);
+    CountingListener thirdHeard;
+    third->addListener(&thirdHeard);
+
+    entry.setValue(0x1F, flagsSysexReceived);
     EXPECT_EQ(destroyer.victim, nullptr);
-    EXPECT_EQ(entry.listeners().size(), 1u);
+    EXPECT_EQ(thirdHeard.heard.size(), 1u) << "the listener after the one that left is still told";
+    EXPECT_EQ(third->getValue(), 3);
+    EXPECT_EQ(entry.listeners().size(), 2u);
 }
 
 TEST_F(SysexFieldTest, AParameterThatOutlivesTheMapLetsGoQuietly)
