@@ -35,6 +35,7 @@ endfunction()
 
 # Every folder under <library>/tests becomes one test program named
 # <library>_<folder>; folders whose name starts with "gui" need a display.
+# Labels: "headless" or "gui", the library, and those of the folder's LABELS.
 function(quorvin_add_test_folders library)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
   file(GLOB children RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
@@ -50,7 +51,15 @@ function(quorvin_add_test_folders library)
     if(child MATCHES "^gui")
       set(gui_flag GUI)
     endif()
-    quorvin_add_test(${library}_${child} ${gui_flag} SOURCES ${sources} LIBS ${T_LIBS} LABELS ${library})
+    # A LABELS file in the folder adds ctest labels, one a line ("tsan").
+    set(folder_labels "")
+    set(labels_file ${CMAKE_CURRENT_SOURCE_DIR}/${child}/LABELS)
+    if(EXISTS ${labels_file})
+      file(STRINGS ${labels_file} folder_labels)
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${labels_file})
+    endif()
+    quorvin_add_test(${library}_${child} ${gui_flag} SOURCES ${sources} LIBS ${T_LIBS}
+      LABELS ${library} ${folder_labels})
   endforeach()
 endfunction()
 

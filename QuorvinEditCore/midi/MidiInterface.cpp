@@ -16,6 +16,7 @@
 #include "xml/XmlElement.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include <wx/intl.h>
 #include <wx/log.h>
@@ -26,10 +27,6 @@ namespace {
 // Enough of a message's start to match any template's header; the progress
 // of a dump travels with this much of it rather than with all of it.
 constexpr std::size_t headerCopyLimit = 64;
-
-// Byte 2 of each prebuilt message (counting F0) carries the device id in its
-// low nibble.
-constexpr std::size_t deviceIdByte = 2;
 
 std::vector<std::uint8_t> copyOf(const std::uint8_t* buffer, std::size_t count)
 {
@@ -98,10 +95,8 @@ void MidiInterface::setDeviceId(std::int32_t id)
         id = 0;
     }
     deviceId_ = std::uint8_t(id);
-    for (SysexMessage* message : {&parameterChange_, &dumpRequest_, &parameterRequest_}) {
-        if (message->bytes().size() > deviceIdByte)
-            message->setDeviceNumber(deviceId_);
-    }
+    for (SysexMessage* message : {&parameterChange_, &dumpRequest_, &parameterRequest_})
+        message->setDeviceNumber(deviceId_);
 }
 
 // --- Logger -----------------------------------------------------------------
@@ -465,48 +460,82 @@ void MidiInterface::assignSlot(Port*& slot, Port* port)
     slot = port;
 }
 
-bool MidiInterface::isInputInUse(const MidiInPort* port) const
+template <class Port>
+std::vector<std::unique_ptr<Port>>& MidiInterface::portsOf()
+{
+    if constexpr (std::is_same_v<Port, MidiInPort>)
+        return inputPorts_;
+    else
+        return outputPorts_;
+}
+
+template <class Port>
+const std::vector<std::unique_ptr<Port>>& MidiInterface::portsOf() const
+{
+    return const_cast<MidiInterface*>(this)->portsOf<Port>();
+}
+
+bool MidiInterface::isInUse(const MidiInPort* port) const
 {
     return port == currentInput_ || isThruInput(*port) || findControlSetByInput(port) != nullptr;
 }
 
-bool MidiInterface::isOutputInUse(const MidiOutPort* port) const
+bool MidiInterface::isInUse(const MidiOutPort* port) const
 {
     return port == currentOutput_ || findControlSetByOutput(port) != nullptr;
 }
 
-MidiPortError MidiInterface::openInPort(MidiInPort*& slot, const MidiDeviceInfo& description)
+template <class Port>
+Port* MidiInterface::findOpenPort(const MidiDeviceInfo& description) const
 {
-    MidiInPort* const previous = slot;
-    assignSlot<MidiInPort>(slot, nullptr);
-    if (previous != nullptr && !isInputInUse(previous))
+    for (const auto& port : portsOf<Port>()) {
+        if (port->openDescription().matches(description))
+            return port.get();
+    }
+    return nullptr;
+}
+
+// A closed port that no slot holds is taken again, so reopening slots does
+// not pile up ports and their SysEx buffers.
+template <class Port>
+Port& MidiInterface::unusedPort()
+{
+    for (const auto& port : portsOf<Port>()) {
+        if (!port->isOpen() && !isInUse(port.get()))
+            return *port;
+    }
+    if constexpr (std::is_same_v<Port, MidiInPort>)
+        return createInPort();
+    else
+        return createOutPort();
+}
+
+template <class Port>
+MidiPortError MidiInterface::openPort(Port*& slot, const MidiDeviceInfo& description)
+{
+    Port* const previous = slot;
+    assignSlot<Port>(slot, nullptr);
+    if (previous != nullptr && !isInUse(previous))
         closeMidiPort(*previous);
     if (description.isNone())
         return MidiPortError::ok;
-    if (MidiInPort* shared = findOpenInPort(description)) {
+    if (Port* shared = findOpenPort<Port>(description)) {
         assignSlot(slot, shared);
         return MidiPortError::ok;
     }
-    MidiInPort& port = createInPort();
+    Port& port = unusedPort<Port>();
     assignSlot(slot, &port);
     return openMidiPort(port, description);
 }
 
+MidiPortError MidiInterface::openInPort(MidiInPort*& slot, const MidiDeviceInfo& description)
+{
+    return openPort(slot, description);
+}
+
 MidiPortError MidiInterface::openOutPort(MidiOutPort*& slot, const MidiDeviceInfo& description)
 {
-    MidiOutPort* const previous = slot;
-    assignSlot<MidiOutPort>(slot, nullptr);
-    if (previous != nullptr && !isOutputInUse(previous))
-        closeMidiPort(*previous);
-    if (description.isNone())
-        return MidiPortError::ok;
-    if (MidiOutPort* shared = findOpenOutPort(description)) {
-        assignSlot(slot, shared);
-        return MidiPortError::ok;
-    }
-    MidiOutPort& port = createOutPort();
-    assignSlot(slot, &port);
-    return openMidiPort(port, description);
+    return openPort(slot, description);
 }
 
 MidiPortError MidiInterface::openCurrentInput(const MidiDeviceInfo& description)
@@ -528,20 +557,12 @@ MidiPortError MidiInterface::openKeyboardInput(std::size_t index, const MidiDevi
 
 MidiInPort* MidiInterface::findOpenInPort(const MidiDeviceInfo& description) const
 {
-    for (const auto& port : inputPorts_) {
-        if (port->openDescription().matches(description))
-            return port.get();
-    }
-    return nullptr;
+    return findOpenPort<MidiInPort>(description);
 }
 
 MidiOutPort* MidiInterface::findOpenOutPort(const MidiDeviceInfo& description) const
 {
-    for (const auto& port : outputPorts_) {
-        if (port->openDescription().matches(description))
-            return port.get();
-    }
-    return nullptr;
+    return findOpenPort<MidiOutPort>(description);
 }
 
 void MidiInterface::closeAllPorts()

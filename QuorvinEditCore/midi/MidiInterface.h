@@ -168,11 +168,23 @@ private:
     void stopReplyTimer();
     bool hasOutput() const;
     void sendLong(std::span<const std::uint8_t> bytes);
-    bool isInputInUse(const MidiInPort* port) const;
-    bool isOutputInUse(const MidiOutPort* port) const;
+    // The port is in a slot: the current port, a keyboard input or a
+    // control set's.
+    bool isInUse(const MidiInPort* port) const;
+    bool isInUse(const MidiOutPort* port) const;
     // Slots the input thread reads change only under slotsMutex_.
     template <class Port>
     void assignSlot(Port*& slot, Port* port);
+    template <class Port>
+    std::vector<std::unique_ptr<Port>>& portsOf();
+    template <class Port>
+    const std::vector<std::unique_ptr<Port>>& portsOf() const;
+    template <class Port>
+    Port* findOpenPort(const MidiDeviceInfo& description) const;
+    template <class Port>
+    Port& unusedPort();
+    template <class Port>
+    MidiPortError openPort(Port*& slot, const MidiDeviceInfo& description);
 
     Device& device_;
     std::uint8_t deviceId_ = 0;
