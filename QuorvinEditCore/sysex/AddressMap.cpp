@@ -70,6 +70,11 @@ void AddressMap::addMidiMessageSource(const MidiMessageSource& source)
     midiMessageSources_.push_back(&source);
 }
 
+void AddressMap::removeMidiMessageSource(const MidiMessageSource& source)
+{
+    std::erase(midiMessageSources_, &source);
+}
+
 MidiMessagePattern AddressMap::findMidiMessage(const MidiMessagePattern& pattern) const
 {
     for (const MidiMessageSource* source : midiMessageSources_) {

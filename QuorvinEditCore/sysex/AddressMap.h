@@ -36,6 +36,8 @@ public:
     void setValue(PackedAddress address, std::uint32_t value, std::uint32_t flags);
 
     void addMidiMessageSource(const MidiMessageSource& source);
+    // A source going away leaves the list.
+    void removeMidiMessageSource(const MidiMessageSource& source);
     // The message of the first source whose status, data 1 and data 2 each
     // equal the pattern's or are 0xFF on either side (the spare byte is not
     // compared); 0xFF in those three bytes when none matches.

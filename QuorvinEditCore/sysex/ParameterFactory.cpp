@@ -1,6 +1,7 @@
 #include "sysex/ParameterFactory.h"
 
 #include "sysex/AddressMap.h"
+#include "sysex/MidiMessageParameter.h"
 #include "sysex/SysexParameter.h"
 
 namespace {
@@ -49,6 +50,15 @@ std::unique_ptr<SysexParameter> ParameterFactory::addSplitSysexParameter(PackedA
     return parameter;
 }
 
+MidiMessageParameter* ParameterFactory::addMidiMessageParameter(const MidiMessagePattern& message,
+    std::int32_t minimum, std::int32_t maximum)
+{
+    auto parameter = std::make_unique<MidiMessageParameter>(midiInterface_, message, minimum, maximum);
+    parameter->setCommandList(commandList_);
+    map_.addMidiMessageSource(*parameter);
+    return adopt(std::move(parameter));
+}
+
 AddressEntry& ParameterFactory::getOrCreateAddressEntry(PackedAddress address)
 {
     if (AddressEntry* entry = map_.findEntry(address))
@@ -58,5 +68,9 @@ AddressEntry& ParameterFactory::getOrCreateAddressEntry(PackedAddress address)
 
 void ParameterFactory::destroyParameters()
 {
+    for (const auto& parameter : parameters_) {
+        if (const auto* source = dynamic_cast<const MidiMessageSource*>(parameter.get()))
+            map_.removeMidiMessageSource(*source);
+    }
     parameters_.clear();
 }

@@ -4,6 +4,7 @@
 // built, and owns what it adds to its list. Owned by the device; the address
 // map and the MIDI interface must outlive it.
 #include "params/Parameter.h"
+#include "sysex/MidiMessageSource.h"
 #include "sysex/PackedAddress.h"
 
 #include <cstdint>
@@ -14,6 +15,7 @@ class AddressEntry;
 class AddressMap;
 class CommandList;
 class MidiInterface;
+class MidiMessageParameter;
 class SysexParameter;
 
 class ParameterFactory {
@@ -38,11 +40,16 @@ public:
     // A 0..0x3fff parameter over a high and a low entry; owned by the caller.
     std::unique_ptr<SysexParameter> addSplitSysexParameter(PackedAddress high, PackedAddress low);
 
+    // A parameter that sends a short message ({status, a spare byte, data 1,
+    // data 2}) on change; owned by the factory and listed in the map.
+    MidiMessageParameter* addMidiMessageParameter(const MidiMessagePattern& message, std::int32_t minimum,
+        std::int32_t maximum);
+
     // The entry already registered at a parameter address, else a new one.
     AddressEntry& getOrCreateAddressEntry(PackedAddress address);
 
-    // Destroys every parameter the factory owns; the device calls it first
-    // when it goes.
+    // Destroys every parameter the factory owns (message parameters leave
+    // the map's list first); the device calls it first when it goes.
     void destroyParameters();
     const std::vector<std::unique_ptr<Parameter>>& parameters() const { return parameters_; }
 

@@ -1,5 +1,6 @@
 #include "sysex/SysexParameter.h"
 
+#include "midi/MidiInterface.h"
 #include "sysex/SysexField.h"
 
 #include <algorithm>
@@ -66,6 +67,9 @@ void SysexParameter::apply(std::uint32_t flags, std::int32_t value)
 {
     if ((flags & SetValueFlag::storeBoundData) != 0 && value != noValue)
         field_->writeBits(value, bitOffset_, bitWidth_);
+    // The interface sends only when the flags ask for it.
+    if (midiInterface_ != nullptr)
+        midiInterface_->sendParameterValue(*this, flags);
 }
 
 void SysexParameter::setBitWidth(std::uint32_t width)
