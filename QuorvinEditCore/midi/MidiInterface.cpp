@@ -9,6 +9,8 @@
 #include "midi/MidiOutPort.h"
 #include "params/SetValueFlags.h"
 #include "sysex/AddressEntry.h"
+#include "sysex/SysexField.h"
+#include "sysex/SysexParameter.h"
 #include "sysex/SysexReadState.h"
 #include "sysex/SysexTemplate.h"
 #include "text/WxText.h"
@@ -138,10 +140,13 @@ void MidiInterface::sendShortMessage(MidiMessage message, MidiOutPort* port)
     target->sendShort(message);
 }
 
-void MidiInterface::sendParameterValue(const SysexParameter&, std::uint32_t flags)
+void MidiInterface::sendParameterValue(const SysexParameter& parameter, std::uint32_t flags)
 {
     if ((flags & SetValueFlag::sendToInstrument) == 0)
         return;
+    const RefString name = parameter.getName();
+    for (const AddressEntry* entry : parameter.field().sendableEntries())
+        sendParameterChange(*entry, name);
 }
 
 void MidiInterface::sendParameterChange(const AddressEntry& entry, const RefString& name)
