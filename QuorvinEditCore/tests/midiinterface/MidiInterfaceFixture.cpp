@@ -32,6 +32,9 @@ MidiInterfaceFixture::~MidiInterfaceFixture()
 {
     midi.reset();
     MidiBackend::install(previousBackend_);
+    // What the input thread logged is collected here, not left for the
+    // next log target.
+    log.clear();
 }
 
 void MidiInterfaceFixture::connect()
