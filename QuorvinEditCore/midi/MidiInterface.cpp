@@ -45,6 +45,13 @@ wxString messageText(MidiMessage message)
     return toWxString(midiMessageText(message, true));
 }
 
+// Driver ids are 16 bits; a hand-edited number outside reads as 0.
+std::uint16_t readDriverId(const XmlElement& element, const char16_t* attribute)
+{
+    const std::int32_t id = element.getIntAttribute(RefString(attribute), 0);
+    return id >= 0 && id <= UINT16_MAX ? std::uint16_t(id) : 0;
+}
+
 // The first child of that name, or a null handle: reading creates nothing.
 XmlElement firstChild(const XmlElement& element, const char16_t* name)
 {
@@ -78,10 +85,9 @@ MidiInterface::~MidiInterface()
         closeMidiPort(*port);
     replyTimer_.Stop();
     probeSettleTimer_.Stop();
-    // Control sets still point at ports: they go before the ports do.
+    // Control sets go while the interface is whole: they may still call it.
     for (auto& controlSet : controlSets_)
         controlSet.reset();
-    DeletePendingEvents();
 }
 
 void MidiInterface::setTemplates(const SysexTemplate* bulkDump, const SysexTemplate* parameterChange)
@@ -336,26 +342,24 @@ void MidiInterface::onMidiControlEvent(MidiMessage message, const MidiInPort* po
         controlSet->handleMessage(message);
 }
 
-std::optional<std::int32_t> MidiInterface::announcedDumpSize(std::span<const std::uint8_t> header) const
+std::optional<SysexReadState> MidiInterface::matchDumpHeader(std::span<const std::uint8_t> bytes) const
 {
     if (bulkDumpTemplate_ == nullptr)
         return std::nullopt;
-    SysexReadState state(header);
+    SysexReadState state(bytes);
     if (bulkDumpTemplate_->match(state) != SysexParseResult::success)
         return std::nullopt;
-    return std::int32_t(bulkDumpTemplate_->dumpLength(state.byteCount));
+    return state;
 }
 
 void MidiInterface::onDumpStart(const std::vector<std::uint8_t>& header)
 {
-    const std::optional<std::int32_t> size = announcedDumpSize(header);
-    if (!size)
+    const std::optional<SysexReadState> dump = matchDumpHeader(header);
+    if (!dump)
         return;
-    SysexReadState state(header);
-    bulkDumpTemplate_->match(state);
-    announcedSize_ = *size;
-    wxLogVerbose("MIDI IN: Dump start: addr=%X size=%d", state.address, announcedSize_);
-    device_.showReceivingSysex(state.address, announcedSize_);
+    announcedSize_ = std::int32_t(bulkDumpTemplate_->dumpLength(dump->byteCount));
+    wxLogVerbose("MIDI IN: Dump start: addr=%X size=%d", dump->address, announcedSize_);
+    device_.showReceivingSysex(dump->address, announcedSize_);
     // A dump that stops arriving ends in the time-out, not in a wait that
     // never ends.
     startReplyTimer(Reply::dump);
@@ -363,11 +367,11 @@ void MidiInterface::onDumpStart(const std::vector<std::uint8_t>& header)
 
 void MidiInterface::onDumpProgress(const std::vector<std::uint8_t>& header, std::size_t count)
 {
-    if (!announcedDumpSize(header))
+    const std::optional<SysexReadState> dump = matchDumpHeader(header);
+    if (!dump)
         return;
-    SysexReadState state(header);
-    bulkDumpTemplate_->match(state);
-    wxLogVerbose("MIDI IN: Dump in progress: addr=%X size=%d", state.address, int(count));
+    wxLogVerbose("MIDI IN: Dump in progress: addr=%X size=%d", dump->address, int(count));
+    // A halved byte count (formant sequences) announces less than arrives.
     if (WaitProgress* wait = device_.waitDialog())
         wait->setProgress(std::min(std::int32_t(count), announcedSize_));
     startReplyTimer(Reply::dump);
@@ -383,17 +387,15 @@ void MidiInterface::onSysexComplete(const std::vector<std::uint8_t>& message)
 
 bool MidiInterface::receiveDump(std::span<const std::uint8_t> message)
 {
-    if (bulkDumpTemplate_ == nullptr)
-        return false;
-    SysexReadState state(message);
-    if (bulkDumpTemplate_->match(state) != SysexParseResult::success)
+    std::optional<SysexReadState> dump = matchDumpHeader(message);
+    if (!dump)
         return false;
     stopReplyTimer();
-    const SysexParseResult result = bulkDumpTemplate_->readData(state, device_, flagsSysexReceived);
+    const SysexParseResult result = bulkDumpTemplate_->readData(*dump, device_, flagsSysexReceived);
     if (result == SysexParseResult::success)
-        finishDump(state.address, message);
+        finishDump(dump->address, message);
     else
-        rejectDump(state.address, std::uint32_t(result));
+        rejectDump(dump->address, result);
     sendNextQueuedDump();
     return true;
 }
@@ -407,11 +409,12 @@ void MidiInterface::finishDump(PackedAddress address, std::span<const std::uint8
     runDumpCallbacks(address);
 }
 
-void MidiInterface::rejectDump(PackedAddress address, std::uint32_t result)
+void MidiInterface::rejectDump(PackedAddress address, SysexParseResult result)
 {
     // Nothing of it was written; its requesters keep waiting for a good one.
-    wxLogWarning("MIDI IN: Dump error: addr=%X: the dump is ignored (error %u)", address, result);
-    device_.abortWait(fromWxString(_("Sysex checksum error")), false);
+    wxLogWarning("MIDI IN: Dump error: addr=%X: the dump is ignored (parse result %u)", address,
+        unsigned(result));
+    device_.abortWait(RefString(), false);
 }
 
 void MidiInterface::runDumpCallbacks(PackedAddress address)
@@ -649,9 +652,7 @@ void MidiInterface::saveMidiSettings(const XmlElement& element) const
 
 MidiDeviceInfo readMidiPortElement(const XmlElement& element, MidiDeviceKind kind)
 {
-    const std::int32_t manufacturerId = element.getIntAttribute(RefString(u"mid"), 0);
-    const std::int32_t productId = element.getIntAttribute(RefString(u"pid"), 0);
-    return MidiDeviceInfo(kind, std::uint16_t(manufacturerId), std::uint16_t(productId),
+    return MidiDeviceInfo(kind, readDriverId(element, u"mid"), readDriverId(element, u"pid"),
         element.getAttribute(RefString(u"name"), RefString()));
 }
 

@@ -11,6 +11,8 @@
 #include "midi/MidiPortLogger.h"
 #include "sysex/PackedAddress.h"
 #include "sysex/SysexMessage.h"
+#include "sysex/SysexParseResult.h"
+#include "sysex/SysexReadState.h"
 
 #include <array>
 #include <chrono>
@@ -159,10 +161,12 @@ private:
     bool receiveDump(std::span<const std::uint8_t> message);
     bool receiveParameterChange(std::span<const std::uint8_t> message);
     void finishDump(PackedAddress address, std::span<const std::uint8_t> message);
-    void rejectDump(PackedAddress address, std::uint32_t result);
+    void rejectDump(PackedAddress address, SysexParseResult result);
     void runDumpCallbacks(PackedAddress address);
     void sendNextQueuedDump();
-    std::optional<std::int32_t> announcedDumpSize(std::span<const std::uint8_t> header) const;
+    // The bulk-dump template matched against a message's start: its
+    // address and byte count, or none.
+    std::optional<SysexReadState> matchDumpHeader(std::span<const std::uint8_t> bytes) const;
 
     void startReplyTimer(Reply awaited);
     void stopReplyTimer();

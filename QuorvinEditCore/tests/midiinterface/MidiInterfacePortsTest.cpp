@@ -165,4 +165,16 @@ TEST_F(MidiConfigTest, KeyboardElementsPastTheFourthAreIgnored)
     EXPECT_EQ(log.count("MIDI: INPUT Keyboard: Open"), 1);
 }
 
+TEST_F(MidiConfigTest, DriverIdsOutsideSixteenBitsReadAsZero)
+{
+    const auto element = XmlRootElement::create(RefString(u"input"));
+    element->setIntAttribute(RefString(u"mid"), 70000);
+    element->setIntAttribute(RefString(u"pid"), -2);
+    element->setAttribute(RefString(u"name"), RefString(u"Keyboard"));
+    const MidiDeviceInfo description = readMidiPortElement(*element, MidiDeviceKind::input);
+    EXPECT_EQ(description.manufacturerId(), 0);
+    EXPECT_EQ(description.productId(), 0);
+    EXPECT_EQ(description.name(), RefString(u"Keyboard"));
+}
+
 } // namespace

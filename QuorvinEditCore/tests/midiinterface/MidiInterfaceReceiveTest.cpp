@@ -178,6 +178,18 @@ TEST_F(MidiInterfaceReceiveTest, TimeOutEndsTheWaitAndSendsTheNextRequest)
     EXPECT_TRUE(midi->isWaitingForReply());
 }
 
+TEST_F(MidiInterfaceReceiveTest, DumpThatStopsArrivingEndsInTheTimeOut)
+{
+    connect();
+    // A voice dump header and a few data bytes, then the cable goes quiet.
+    inject(SimulatorConnection::defaultPortName, {0xF0, 0x43, 0x00, 0x5E, 0x04, 0x60, 0x40, 0x00, 0x00, 1, 2, 3});
+    ASSERT_TRUE(pumpEventsUntil([&] { return device.receiving.size() == 1; }));
+    EXPECT_TRUE(midi->isWaitingForReply());
+    ASSERT_TRUE(pumpEventsUntil([&] { return device.aborts.size() == 1; }, 3s));
+    EXPECT_TRUE(log.contains("MIDI IN: TIMEOUT - Dump abort"));
+    EXPECT_TRUE(device.dumpsReceived.empty());
+}
+
 class CorruptDumpTest : public MidiInterfaceReceiveTest, public ::testing::WithParamInterface<SimulatedFs1r::Faults> {};
 
 TEST_P(CorruptDumpTest, ChangesNothingFilesNothingAndRunsNoCallback)
