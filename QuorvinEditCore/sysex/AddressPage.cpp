@@ -10,7 +10,8 @@ constexpr unsigned bitsPerByte = 7;
 
 } // namespace
 
-AddressPage::AddressPage(PackedAddress start, std::uint32_t size) : start_(start), slots_(size)
+AddressPage::AddressPage(PackedAddress start, std::uint32_t size)
+    : start_(start), linearStart_(linearAddress(start)), slots_(size)
 {
 }
 
@@ -22,7 +23,7 @@ std::optional<std::size_t> AddressPage::slotIndex(PackedAddress address, bool du
     if (dumpSpace)
         linear -= dumpOffset_;
     // Wrapping at 28 bits puts addresses below the start far above the end.
-    const std::uint32_t index = (linear - linearAddress(start_)) & linearAddressMask;
+    const std::uint32_t index = (linear - linearStart_) & linearAddressMask;
     if (index >= slots_.size())
         return std::nullopt;
     return index;

@@ -54,6 +54,8 @@ private:
     AddressEntry* entryInSlot(PackedAddress address, bool dumpSpace) const;
 
     PackedAddress start_;
+    // Kept so that the lookup done for every byte of a dump stays cheap.
+    std::uint32_t linearStart_;
     std::uint32_t dumpOffset_ = 0;
     bool neverSend_ = false;
     std::vector<std::unique_ptr<AddressEntry>> slots_;
