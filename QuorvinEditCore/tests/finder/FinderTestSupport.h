@@ -17,7 +17,7 @@
 
 // Runs posted events and timers on the test's (GUI) thread until done()
 // holds; false when the limit ran out first.
-bool pumpEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(5));
+bool pumpEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 namespace fs1r {
 
