@@ -43,16 +43,27 @@ void ListenerList::clear()
         listeners_.clear();
 }
 
-void ListenerList::notifyAll(Parameter* subject, std::uint32_t flags)
+template <typename Call>
+void ListenerList::forEachListener(Call call)
 {
     ++notifyDepth_;
     // By index: listeners may be added or removed by the calls themselves.
     for (std::size_t i = 0; i < listeners_.size(); ++i) {
         if (ParameterListener* listener = listeners_[i])
-            listener->onParameterChanged(subject, flags);
+            call(*listener);
     }
     if (--notifyDepth_ == 0)
         compact();
+}
+
+void ListenerList::notifyAll(Parameter* subject, std::uint32_t flags)
+{
+    forEachListener([subject, flags](ParameterListener& listener) { listener.onParameterChanged(subject, flags); });
+}
+
+void ListenerList::notifyDestroyed(Parameter* subject)
+{
+    forEachListener([subject](ParameterListener& listener) { listener.onParameterDestroyed(subject); });
 }
 
 std::size_t ListenerList::size() const

@@ -25,6 +25,8 @@ public:
     // Calls every listener in list order with the subject and the flags.
     // Listeners added during the call are told too; removed ones are not.
     void notifyAll(Parameter* subject, std::uint32_t flags);
+    // Tells every listener that the subject is being destroyed.
+    void notifyDestroyed(Parameter* subject);
 
     std::size_t size() const;
     bool contains(const ParameterListener* listener) const;
@@ -34,6 +36,8 @@ private:
     // Drops the listener's entries without touching its subscriptions.
     void forget(const ParameterListener* listener);
     void compact();
+    template <typename Call>
+    void forEachListener(Call call);
 
     // Removed entries are nulled while a notification runs and compacted after.
     std::vector<ParameterListener*> listeners_;

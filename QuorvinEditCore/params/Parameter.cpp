@@ -143,6 +143,7 @@ Parameter::Parameter(std::int32_t minimum, std::int32_t maximum)
 
 Parameter::~Parameter()
 {
+    listeners_.notifyDestroyed(this);
     leaveOtherParameters();
     leaveCommandLists();
     unregister();

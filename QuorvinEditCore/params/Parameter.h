@@ -39,7 +39,7 @@ public:
     Parameter(const Parameter&) = delete;
     Parameter& operator=(const Parameter&) = delete;
     // Leaves every dependent and link list, the registry and every command
-    // list that recorded it; its own listeners forget it.
+    // list that recorded it; its own listeners are told, then forget it.
     virtual ~Parameter();
 
     // --- Value, kept by each kind -------------------------------------------

@@ -19,6 +19,10 @@ public:
     // The parameter is null when the subject is not a parameter (a layout
     // state, a control set).
     virtual void onParameterChanged(Parameter* parameter, std::uint32_t flags) = 0;
+    // Told by a parameter this listener listens to as it is destroyed, so
+    // holders of plain pointers to it can drop them. Only the address may be
+    // used: the parameter is no longer whole.
+    virtual void onParameterDestroyed(Parameter* /*parameter*/) {}
 
 private:
     friend class ListenerList;
