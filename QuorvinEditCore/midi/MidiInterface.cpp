@@ -221,11 +221,11 @@ bool MidiInterface::requestParameter(PackedAddress address)
 bool MidiInterface::sendDump(PackedAddress sourceAddress, std::uint32_t size, DumpDataSource& source,
     PackedAddress destinationAddress, std::uint32_t countUnit)
 {
-    wxLogVerbose("MIDI OUT: Send dump to %X", destinationAddress);
     if (!hasOutput()) {
         wxLogVerbose("MIDI OUT: Send dump to %X (No MIDI OUT)", destinationAddress);
         return false;
     }
+    wxLogVerbose("MIDI OUT: Send dump to %X", destinationAddress);
     const std::size_t length = bulkDumpTemplate_ == nullptr ? 0
         : bulkDumpTemplate_->build(dumpSendBuffer_, deviceId_, sourceAddress, size, source, destinationAddress,
               countUnit);
