@@ -40,20 +40,6 @@ TEST(GroupParameterTest, PressSetsEveryMemberWithTheCallersFlags)
     EXPECT_EQ(showAll.getValue(), 0);
 }
 
-TEST(GroupParameterTest, HideGroupSetsEveryMemberToZero)
-{
-    LocalParameter first(0, 1, 1);
-    LocalParameter second(0, 1, 1);
-    GroupParameter hideAll(0);
-    hideAll.addMember(&first);
-    hideAll.addMember(&second);
-
-    hideAll.setValue(flagsUserEdit, 1);
-    EXPECT_EQ(first.getValue(), 0);
-    EXPECT_EQ(second.getValue(), 0);
-    EXPECT_EQ(hideAll.getValue(), 1);
-}
-
 // Tool buttons: one group per tool over the one tool selector.
 TEST(GroupParameterTest, ToolButtonsSelectTheirToolAndShowWhichIsSelected)
 {

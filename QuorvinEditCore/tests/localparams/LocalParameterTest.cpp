@@ -29,14 +29,6 @@ TEST(LocalParameterTest, StoresOnlyOnOwnValueOrUserActionButNotifiesAlways)
     EXPECT_EQ(listener.heard.size(), 2u);
 }
 
-TEST(LocalParameterTest, StartsAtTheMinimumOrAtItsValueMovedIntoRange)
-{
-    EXPECT_EQ(LocalParameter(3, 22).getValue(), 3);
-    EXPECT_EQ(LocalParameter(0, 1023, 1023).getValue(), 1023);
-    EXPECT_EQ(LocalParameter(0, 10, 50).getValue(), 10);
-    EXPECT_EQ(LocalParameter(0, 10, -50).getValue(), 0);
-}
-
 TEST(ObservableFlagTest, NotifiesOnlyWhenTheStateChanges)
 {
     ObservableFlag shown(true);
