@@ -78,11 +78,7 @@ void MidiControlBinding::onParameterChanged(Parameter*, std::uint32_t) { sendFee
 void MidiControlBinding::setMessageBase(MidiMessage message)
 {
     message_ = message;
-    setValueLayout(layoutOf(message.status));
-}
-
-void MidiControlBinding::setValueLayout(ValueLayout layout)
-{
+    const ValueLayout layout = layoutOf(message.status);
     valueByteIndex_ = layout.byteIndex;
     wide_ = layout.wide;
     messageMinimum_ = 0;

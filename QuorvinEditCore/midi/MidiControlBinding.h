@@ -34,6 +34,8 @@ public:
     struct ValueLayout {
         std::int32_t byteIndex;
         bool wide;
+
+        friend bool operator==(const ValueLayout&, const ValueLayout&) = default;
     };
     static ValueLayout layoutOf(std::uint8_t status);
     // True for a status byte whose message carries a value a control can send.
@@ -58,8 +60,6 @@ public:
 
     // The control this binding answers to; the value layout follows the status.
     void setMessageBase(MidiMessage message);
-    // A stored layout that replaces the one the status gave.
-    void setValueLayout(ValueLayout layout);
     bool matches(MidiMessage message) const;
     std::uint16_t valueOf(MidiMessage message) const;
     // From the binding's message range onto the parameter's full range.
