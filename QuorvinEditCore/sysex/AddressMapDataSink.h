@@ -20,6 +20,7 @@ public:
 
 private:
     // Consecutive addresses nearly always lie in the page of the last one.
+    // Pages do not overlap in dump space, so this is the page findPage gives.
     AddressPage* dumpPage(PackedAddress dumpAddress);
 
     AddressMap& map_;
