@@ -75,7 +75,8 @@ bool isUsableControl(const XmlElement& control, MidiMessage message)
     const MidiControlBinding::ValueLayout layout = MidiControlBinding::layoutOf(message.status);
     if (!MidiControlBinding::carriesValue(message.status) || storedLayout(control, layout) != layout)
         return false;
-    const std::uint8_t identifying = layout.byteIndex == MidiControlBinding::valueInData1 ? message.data2 : message.data1;
+    const bool valueInData1 = layout.byteIndex == MidiControlBinding::valueInData1;
+    const std::uint8_t identifying = valueInData1 ? message.data2 : message.data1;
     return layout.wide || identifying < dataByteLimit;
 }
 

@@ -1,6 +1,5 @@
 // Binding, rebinding and erasing controls of a set, and where their
 // messages come from and their feedback goes.
-#include "labels/LabelList.h"
 #include "midi/ControlSetMidiOutParameter.h"
 #include "midi/MidiControlBinding.h"
 #include "midi/MidiLearner.h"
@@ -175,15 +174,6 @@ TEST_F(ControlSetBindingTest, WithLearnOnMessagesGoToTheLearnerNotTheBindings)
     EXPECT_EQ(volume.getValue(), 0);
     ASSERT_EQ(learner.messages.size(), 1u);
     EXPECT_EQ(learner.messages[0], (MidiMessage{0xB0, 7, 99}));
-}
-
-TEST_F(ControlSetBindingTest, SwitchesStartWithLearnAndConfirmOffLabelledOffOn)
-{
-    EXPECT_EQ(set().learnSwitch().getValue(), 0);
-    EXPECT_EQ(set().confirmSwitch().getValue(), 0);
-    ASSERT_NE(set().learnSwitch().valueLabels(), nullptr);
-    EXPECT_EQ(set().learnSwitch().valueLabels(), set(3).confirmSwitch().valueLabels());
-    EXPECT_EQ(set().learnSwitch().valueLabels()->get(1).toUtf8(), "ON");
 }
 
 } // namespace
