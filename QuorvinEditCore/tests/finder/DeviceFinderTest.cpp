@@ -222,19 +222,6 @@ TEST_F(DeviceFinderTest, AnOutputThatDidNotOpenIsNeitherAskedNorFound)
     EXPECT_EQ(device.notFound, 1);
 }
 
-TEST_F(DeviceFinderTest, TheLastAnswerDecides)
-{
-    addQuietPorts("A");
-    addQuietPorts("B");
-
-    ASSERT_TRUE(finder->findDevice());
-    deliver("A", fs1r::parameterChange(3, fs1r::probeAddresses()[1], 0));
-    deliver("B", fs1r::parameterChange(7, 0x000050, 0)); // no output's probe address
-    ASSERT_TRUE(pumpEventsUntil([this] { return device.results() > 0; }));
-
-    EXPECT_EQ(device.notFound, 1);
-}
-
 TEST_F(DeviceFinderTest, ANewSearchClosesTheOldPortsFirst)
 {
     addQuietPorts("A");

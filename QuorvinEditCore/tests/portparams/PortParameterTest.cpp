@@ -6,7 +6,6 @@
 #include "midi/MidiInPort.h"
 #include "midi/MidiOutPort.h"
 #include "labels/LabelList.h"
-#include "params/ParameterListener.h"
 
 namespace {
 
@@ -150,21 +149,4 @@ TEST_F(PortParameterTest, AStaleRangeNeverIndexesPastTheList)
     EXPECT_EQ(stale.getValue(), 0);
     EXPECT_TRUE(log.contains("MIDI ERROR: No MIDI port 3 in the list of 1 ports"));
     EXPECT_TRUE(log.contains("MIDI ERROR: No MIDI port 40 in the list of 1 ports"));
-}
-
-TEST_F(PortParameterTest, AChoiceTellsTheControlsWhatIsReallyOpen)
-{
-    addPorts({"A", "B"});
-    makeInterface();
-    DeviceMidiOutParameter parameter(*midi);
-    struct Shown : ParameterListener {
-        void onParameterChanged(Parameter* changed, std::uint32_t) override { values.push_back(changed->getValue()); }
-        std::vector<std::int32_t> values;
-    } control;
-    parameter.addListener(&control);
-
-    parameter.setValue(flagsUserEdit, 2);
-    parameter.removeListener(&control);
-
-    EXPECT_EQ(control.values, std::vector<std::int32_t>{2});
 }
