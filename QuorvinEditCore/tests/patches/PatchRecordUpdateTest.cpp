@@ -1,0 +1,204 @@
+// Filling, renaming and emptying records: the cache file, the index on disk
+// and the observers must agree after every change, and a change that cannot
+// be stored must leave all three as they were.
+#include "PatchTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+using namespace patchtest;
+
+class OrderedObserver : public LabelsObserver {
+public:
+    OrderedObserver(std::vector<int>& calls, int id) : calls_(calls), id_(id) {}
+    void labelsChanged() override { calls_.push_back(id_); }
+
+private:
+    std::vector<int>& calls_;
+    const int id_;
+};
+
+class PatchRecordUpdateTest : public CacheFolderTest {
+protected:
+    void SetUp() override
+    {
+        CacheFolderTest::SetUp();
+        openPerformances(library);
+        library.addObserver(observer);
+    }
+    // What a fresh start would read from the disk.
+    RefString nameOnDisk(std::uint32_t bank, std::uint32_t program) const
+    {
+        PatchLibrary reopened;
+        openPerformances(reopened);
+        RefString path, name, category;
+        reopened.getPatch(bank, program, path, name, category);
+        return name;
+    }
+
+    PatchLibrary library;
+    CountingObserver observer;
+};
+
+TEST_F(PatchRecordUpdateTest, UpdatePatchWritesTheDumpBesideTheIndexAndGivesItsPath)
+{
+    const RefString path = library.updatePatch(1, 5, u"Grand", u"[Pf]", "F0 dump F7");
+    EXPECT_EQ(utf8(path), (folder / "performance/1_5.syx").string());
+    EXPECT_EQ(readFile(folder / "performance/1_5.syx"), "F0 dump F7");
+
+    RefString found, name, category;
+    ASSERT_TRUE(library.getPatch(1, 5, found, name, category));
+    EXPECT_EQ(found, path);
+    EXPECT_EQ(utf8(name), "Grand");
+    EXPECT_EQ(utf8(category), "[Pf]");
+}
+
+TEST_F(PatchRecordUpdateTest, EveryRecordChangeReachesTheIndexAtOnce)
+{
+    library.updatePatch(0, 7, u"Pad", u"[Pd]", "dump");
+    EXPECT_EQ(utf8(nameOnDisk(0, 7)), "Pad");
+
+    library.setName(7, u"Renamed");
+    EXPECT_EQ(utf8(nameOnDisk(0, 7)), "Renamed");
+
+    library.setRecord(0, 7, u"performance/0_7.syx", u"Set", RefString());
+    EXPECT_EQ(utf8(nameOnDisk(0, 7)), "Set");
+
+    library.setPatchAside(0, 7);
+    EXPECT_EQ(utf8(nameOnDisk(0, 7)), "<Empty>");
+}
+
+TEST_F(PatchRecordUpdateTest, ObserversAreToldOncePerChangeInTheOrderTheyCame)
+{
+    std::vector<int> calls;
+    OrderedObserver first(calls, 1), second(calls, 2), removed(calls, 3);
+    library.addObserver(first);
+    library.addObserver(removed);
+    library.addObserver(second);
+    library.removeObserver(removed);
+
+    library.updatePatch(2, 3, u"Bell", RefString(), "dump");
+    library.setName(0, u"Named");
+    EXPECT_EQ(calls, (std::vector<int>{1, 2, 1, 2}));
+    EXPECT_EQ(observer.calls, 2);
+}
+
+TEST_F(PatchRecordUpdateTest, SlotsOutsideTheGridAreRefusedAndNothingIsTouched)
+{
+    const struct {
+        std::uint32_t bank;
+        std::uint32_t program;
+    } outside[] = {{4, 0}, {0, 128}, {3, 200}, {33554432, 0}, {UINT32_MAX, UINT32_MAX}};
+    for (const auto& slot : outside) {
+        SCOPED_TRACE(std::to_string(slot.bank) + "/" + std::to_string(slot.program));
+        std::string error;
+        EXPECT_TRUE(library.updatePatch(slot.bank, slot.program, u"X", RefString(), "dump", &error).isNull());
+        EXPECT_NE(error.find("outside"), std::string::npos) << error;
+        EXPECT_FALSE(library.setRecord(slot.bank, slot.program, RefString(), u"X", RefString()));
+        EXPECT_FALSE(library.setPatchAside(slot.bank, slot.program));
+        RefString path = u"before", name = u"before", category = u"before";
+        EXPECT_FALSE(library.getPatch(slot.bank, slot.program, path, name, category));
+        EXPECT_EQ(utf8(path) + utf8(name) + utf8(category), "beforebeforebefore");
+    }
+    EXPECT_FALSE(library.setName(library.count(), u"X"));
+    EXPECT_TRUE(library.get(-1).isEmpty());
+    EXPECT_TRUE(library.get(std::int32_t(library.count())).isEmpty());
+
+    EXPECT_EQ(observer.calls, 0);
+    EXPECT_EQ(filesIn(folder / "performance"), 0u);
+    EXPECT_FALSE(fs::exists(indexFile()));
+    for (std::int32_t slot = 0; slot < std::int32_t(library.count()); ++slot)
+        ASSERT_TRUE(library.get(slot).isEmpty()) << slot;
+}
+
+TEST_F(PatchRecordUpdateTest, ARecordMayNameOnlyItsOwnCacheFile)
+{
+    std::string error;
+    EXPECT_FALSE(library.setRecord(0, 1, u"performance/0_2.syx", u"X", RefString(), &error));
+    EXPECT_NE(error.find("not the cache file"), std::string::npos) << error;
+    EXPECT_FALSE(library.setRecord(0, 1, u"/etc/passwd", u"X", RefString()));
+    EXPECT_EQ(observer.calls, 0);
+}
+
+TEST_F(PatchRecordUpdateTest, ARecordWithoutFileGivesItsNameButNoPath)
+{
+    ASSERT_TRUE(library.setRecord(0, 3, RefString(), u"Named", u"[Pf]"));
+    RefString path = u"previous", name, category;
+    ASSERT_TRUE(library.getPatch(0, 3, path, name, category));
+    EXPECT_EQ(utf8(path), "previous");
+    EXPECT_EQ(utf8(name), "Named");
+    EXPECT_EQ(utf8(category), "[Pf]");
+}
+
+TEST_F(PatchRecordUpdateTest, AFailedDumpWriteKeepsTheOldFileTheRecordAndTheIndex)
+{
+    library.updatePatch(0, 0, u"Old", RefString(), "old bytes");
+    const std::string oldIndex = readFile(indexFile());
+    observer.calls = 0;
+
+    std::string error;
+    RefString path;
+    {
+        FileSizeLimit limit(100);
+        path = library.updatePatch(0, 0, u"New", RefString(), std::string(1000, 'x'), &error);
+    }
+    EXPECT_TRUE(path.isNull());
+    EXPECT_NE(error.find("0_0.syx"), std::string::npos) << error;
+    EXPECT_EQ(readFile(folder / "performance/0_0.syx"), "old bytes");
+    EXPECT_EQ(readFile(indexFile()), oldIndex);
+    EXPECT_EQ(utf8(library.get(0)), "0001Old");
+    EXPECT_EQ(observer.calls, 0);
+    EXPECT_EQ(filesIn(folder / "performance"), 1u);
+}
+
+TEST_F(PatchRecordUpdateTest, AFailedIndexWriteKeepsTheOldIndexAndTheRecord)
+{
+    library.updatePatch(0, 0, u"First", RefString(), "dump");
+    const std::string oldIndex = readFile(indexFile());
+    observer.calls = 0;
+
+    std::string error;
+    bool renamed = true;
+    RefString path;
+    {
+        // Room for the small dump, not for an index that grows at all.
+        FileSizeLimit limit(oldIndex.size() + 1);
+        path = library.updatePatch(0, 1, u"Second", RefString(), "dump", &error);
+        renamed = library.setName(0, u"Renamed");
+    }
+    EXPECT_TRUE(path.isNull());
+    EXPECT_FALSE(renamed);
+    EXPECT_NE(error.find(indexFile().string()), std::string::npos) << error;
+    EXPECT_EQ(readFile(indexFile()), oldIndex);
+    EXPECT_TRUE(library.get(1).isEmpty());
+    EXPECT_EQ(utf8(library.get(0)), "0001First");
+    RefString found, name, category;
+    library.getPatch(0, 1, found, name, category);
+    EXPECT_TRUE(found.isNull());
+    EXPECT_EQ(utf8(name), "<Empty>");
+    EXPECT_EQ(observer.calls, 0);
+    EXPECT_EQ(filesIn(folder), 2u) << "no temporary file is left beside the index";
+}
+
+TEST_F(PatchRecordUpdateTest, AnUnusableCacheFileIsSetAsideAndTheSlotEmptied)
+{
+    library.updatePatch(2, 0, u"Broken", u"[Fx]", "not a dump");
+    observer.calls = 0;
+
+    std::string error;
+    ASSERT_TRUE(library.setPatchAside(2, 0, &error)) << error;
+    EXPECT_FALSE(fs::exists(folder / "performance/2_0.syx"));
+    EXPECT_EQ(readFile(folder / "performance/2_0.syx.bad"), "not a dump");
+    RefString path, name, category;
+    library.getPatch(2, 0, path, name, category);
+    EXPECT_TRUE(path.isNull());
+    EXPECT_TRUE(library.get(2 * programsPerBank).isEmpty());
+    EXPECT_EQ(readFile(indexFile()).find("pach "), std::string::npos);
+    EXPECT_EQ(observer.calls, 1);
+}
+
+} // namespace
