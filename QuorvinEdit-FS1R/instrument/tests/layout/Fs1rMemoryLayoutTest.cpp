@@ -1,20 +1,20 @@
+#include "instrument/Fs1rCategoryTags.h"
 #include "instrument/Fs1rMemoryLayout.h"
+#include "instrument/Fs1rSysexProtocol.h"
 
 #include "sysex/AddressMap.h"
-#include "sysex/AddressMapDataSink.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <span>
 #include <vector>
 
 namespace {
 
 using L = Fs1rMemoryLayout;
+using Bytes = std::vector<std::uint8_t>;
 
-// The pages with every dump address written out, not worked out by running
-// sums, so a slip in the layout's arithmetic shows.
+// Every dump address written out rather than summed, so that a slip in the
+// layout's running sums shows.
 std::vector<Fs1rMemoryPage> pagesAsListed()
 {
     constexpr PackedAddress partDumps[] = {0x100140, 0x100174, 0x100228, 0x10025C};
@@ -31,80 +31,23 @@ std::vector<Fs1rMemoryPage> pagesAsListed()
     return pages;
 }
 
-struct Dump {
-    PackedAddress address;
-    std::uint32_t size;
-};
-
-const Dump editBufferDumps[] = {{0x000000, 76}, {0x100000, 400}, {0x400000, 608}, {0x410000, 608},
-    {0x420000, 608}, {0x430000, 608}, {0x600000, 25632}};
-
-class Fs1rMemoryLayoutTest : public testing::Test {
-protected:
-    Fs1rMemoryLayoutTest() { EXPECT_TRUE(L::buildAddressMap(map)); }
-
-    AddressMap map{L::pageCapacity};
-};
-
-TEST_F(Fs1rMemoryLayoutTest, EveryPageHasItsListedAddressesSizeOffsetAndFlag)
+TEST(Fs1rMemoryLayout, EveryPageHasItsListedAddressesSizeOffsetAndFlagInOrder)
 {
+    AddressMap map(L::pageCapacity);
+    ASSERT_TRUE(L::buildAddressMap(map));
     const std::vector<Fs1rMemoryPage> listed = pagesAsListed();
-    ASSERT_EQ(map.pageCount(), L::pageCount);
-    ASSERT_EQ(L::pages().size(), listed.size());
+    ASSERT_EQ(map.pageCount(), listed.size());
     for (std::size_t i = 0; i < listed.size(); ++i) {
         const Fs1rMemoryPage& want = listed[i];
         SCOPED_TRACE(testing::Message() << "page " << i << std::hex << " at 0x" << want.parameterAddress);
-        EXPECT_EQ(L::pages()[i].dumpAddress, want.dumpAddress);
+        EXPECT_EQ(L::pages()[i].parameterAddress, want.parameterAddress);
         const AddressPage* page = map.findPage(want.parameterAddress, false);
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(page->start(), want.parameterAddress);
         EXPECT_EQ(page->size(), want.size);
         EXPECT_EQ(page->dumpOffset(), (linearAddress(want.dumpAddress) - linearAddress(want.parameterAddress)) & linearAddressMask);
         EXPECT_EQ(page->neverSend(), want.neverSend);
-        EXPECT_EQ(map.findPage(want.dumpAddress, true), page);
     }
-}
-
-TEST_F(Fs1rMemoryLayoutTest, EachDumpFillsItsPagesExactlyWithNoGapOrOverlap)
-{
-    std::map<const AddressPage*, std::uint32_t> bytesPerPage;
-    for (const Dump& dump : editBufferDumps) {
-        for (std::uint32_t n = 0; n < dump.size; ++n) {
-            const AddressPage* page = map.findPage(addToPackedAddress(dump.address, n), true);
-            ASSERT_NE(page, nullptr) << std::hex << dump.address << " + " << std::dec << n;
-            ++bytesPerPage[page];
-        }
-    }
-    // Overlapping pages would leave the later one short, as would a page
-    // reaching past its dump.
-    ASSERT_EQ(bytesPerPage.size(), L::pageCount);
-    for (const auto& [page, bytes] : bytesPerPage)
-        EXPECT_EQ(bytes, page->size()) << std::hex << page->start();
-}
-
-TEST_F(Fs1rMemoryLayoutTest, AParameterAddressAndItsDumpAddressNameOneByte)
-{
-    AddressEntry& entry = map.createEntry(0x310005);
-    entry.growTo(1);
-    AddressMapDataSink sink(map);
-    const std::uint8_t value = 0x2A;
-    EXPECT_EQ(sink.bytesReceived(0x100179, std::span(&value, 1), 0), 1u);
-    EXPECT_EQ(entry.value(), value);
-}
-
-TEST_F(Fs1rMemoryLayoutTest, OnlyFrameEntriesAreNeverSent)
-{
-    EXPECT_TRUE(map.createEntry(0x700020).neverSend());
-    EXPECT_TRUE(map.createEntry(addToPackedAddress(0x700020, 25599)).neverSend());
-    EXPECT_FALSE(map.createEntry(0x70001F).neverSend());
-    EXPECT_FALSE(map.createEntry(0x63073D).neverSend());
-}
-
-TEST(Fs1rMemoryLayout, AFullMapIsReportedNotOverrun)
-{
-    AddressMap small(L::pageCount - 1);
-    EXPECT_FALSE(L::buildAddressMap(small));
-    EXPECT_EQ(small.pageCount(), L::pageCount - 1);
 }
 
 TEST(Fs1rMemoryLayout, SumsOfPackedAddressesCarryAcrossSevenBitGroups)
@@ -115,19 +58,26 @@ TEST(Fs1rMemoryLayout, SumsOfPackedAddressesCarryAcrossSevenBitGroups)
     EXPECT_EQ(sumPackedAddresses(0x100000, 0x000080), invalidAddress);
 }
 
-TEST(Fs1rMemoryLayout, SequencesAreSizedByLengthCodeAndCountedInPairs)
+TEST(Fs1rSysexProtocol, TemplatesSizesAndProbeAddressesAreTheInstruments)
 {
-    EXPECT_EQ(L::fseqDumpSize(L::fseqFrames(0)), 6432u);
-    EXPECT_EQ(L::fseqDumpSize(L::fseqFrames(3)), 25632u);
+    EXPECT_EQ(L::countDivisor(0x610005), 2u); // an internal sequence slot counts in pairs too
     EXPECT_EQ(L::fseqFrames(4), 0u);
-    EXPECT_EQ(L::countDivisor(0x600000), 2u);
-    EXPECT_EQ(L::countDivisor(0x610005), 2u);
-    EXPECT_EQ(L::countDivisor(0x100000), 1u);
-    EXPECT_EQ(L::countDivisor(0x510005), 1u);
-    EXPECT_EQ(L::editBufferDumpAddress(Fs1rParts::ofVoice(0)), 0x400000u);
-    EXPECT_EQ(L::editBufferDumpAddress(Fs1rParts::ofVoice(3)), 0x430000u);
-    EXPECT_EQ(L::editBufferDumpAddress(Fs1rParts::formantSequence), 0x600000u);
-    EXPECT_FALSE(L::editBufferDumpAddress(Fs1rParts::shownPage));
+    EXPECT_EQ(Fs1rSysexProtocol::maxSysexSize, 25643);
+    const Fs1rSysexProtocol protocol;
+    const auto bulkDump = protocol.bulkDump().bytes();
+    const auto parameterChange = protocol.parameterChange().bytes();
+    EXPECT_EQ(Bytes(bulkDump.begin(), bulkDump.end()), (Bytes{0x43, 0x00, 0x5E, 0x81, 0x81, 0x80, 0x80, 0x80}));
+    EXPECT_EQ(protocol.bulkDump().checksumMode(), SysexTemplate::oneChecksumByte);
+    EXPECT_EQ(Bytes(parameterChange.begin(), parameterChange.end()), (Bytes{0x43, 0x10, 0x5E, 0x80, 0x80, 0x80, 0x82, 0x82}));
+    EXPECT_EQ(protocol.parameterChange().checksumMode(), SysexTemplate::noChecksum);
+    EXPECT_EQ(Fs1rSysexProtocol::probeAddresses().size(), 33u);
+    EXPECT_EQ(Fs1rSysexProtocol::probeAddresses().front(), 0x000000u);
+}
+
+TEST(Fs1rCategoryTags, ACategoryPastTheTableHasNoTagInsteadOfAStrayRead)
+{
+    EXPECT_EQ(categoryTag(22).toUtf8(), "[Sq]");
+    EXPECT_TRUE(categoryTag(23).isEmpty());
 }
 
 } // namespace

