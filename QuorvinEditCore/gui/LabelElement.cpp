@@ -1,0 +1,48 @@
+#include "gui/LabelElement.h"
+
+#include "gui/WxLayout.h"
+#include "text/WxText.h"
+
+#include <wx/dc.h>
+#include <wx/window.h>
+
+namespace {
+
+TextBlock::Measure measureOn(wxWindow* window, const wxFont& font)
+{
+    return [window, &font](std::u16string_view line) {
+        int width = 0;
+        int height = 0;
+        window->GetTextExtent(toWxString(RefString(line)), &width, &height, nullptr, nullptr, &font);
+        return LayoutSize{width, height};
+    };
+}
+
+} // namespace
+
+LabelElement::LabelElement(const ControlStyle& style, wxWindow* window, const RefString& text, int kind)
+    : window_(window),
+      font_(style.fontOfKind(kind)),
+      colour_(style.colourOfKind(kind)),
+      block_(text, measureOn(window, style.fontOfKind(kind)))
+{
+}
+
+void LabelElement::draw(wxDC& dc) const
+{
+    if (!shown_)
+        return;
+    dc.SetFont(font_);
+    dc.SetTextForeground(colour_);
+    for (int line = 0; line < block_.lineCount(); ++line)
+        dc.DrawText(toWxString(RefString(block_.lines()[line])),
+                    toWxPoint(block_.lineStart(pagePosition_, boxWidth_, line)));
+}
+
+void LabelElement::setShown(bool shown)
+{
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    window_->RefreshRect(toWxRect(pageBox()), true);
+}
