@@ -3,6 +3,7 @@
 // banks x programs with one record per slot, kept in an XML index beside one
 // .syx cache file per patch. It is a label list, so views can show its slots.
 // The device owns its collections (as PatchLibrary); views only observe them.
+// Used on the GUI thread only: received dumps are filed from there.
 #include "labels/LabelList.h"
 #include "patches/PatchRecord.h"
 

@@ -32,17 +32,6 @@ TEST_F(PatchLabelTest, TheLabelRunsBankProgramCategoryAndName)
     EXPECT_EQ(voices.locationPrefixLength(), 4u);
 }
 
-TEST_F(PatchLabelTest, AnEmptySlotHasTheEmptyNameAndNoLabel)
-{
-    PatchLibrary voices;
-    openVoices(voices);
-    RefString path, name, category;
-    voices.getPatch(11, 127, path, name, category);
-    EXPECT_EQ(utf8(name), "<Empty>");
-    EXPECT_TRUE(category.isEmpty());
-    EXPECT_TRUE(voices.get(std::int32_t(voices.count()) - 1).isNull());
-}
-
 TEST_F(PatchLabelTest, TheCategoryStartsAtThePrefixLengthWhateverTheGrid)
 {
     const struct {
@@ -91,20 +80,6 @@ TEST_F(PatchLabelTest, RenamingAndNewBankLabelsRebuildTheLabels)
     EXPECT_EQ(utf8(voices.get(2 * programsPerBank)), "02001[Br]New");
     EXPECT_TRUE(voices.get(0).isNull()) << "an empty slot stays without a label";
     EXPECT_EQ(observer.calls, 2);
-}
-
-TEST_F(PatchLabelTest, TheLargestExtentTakesWidthAndHeightApart)
-{
-    PatchLibrary fseqs;
-    fseqs.open(deviceId, u"fseq", indexPath("fseq.xml"), fseqBanks, fseqsPerBank);
-    fseqs.setRecord(0, 0, RefString(), u"A much longer name", RefString());
-    fseqs.setRecord(1, 89, RefString(), u"tall", RefString());
-    const auto extent = fseqs.maxLabelExtent([](const RefString& label) {
-        const bool tall = label.view().find(u"tall") != std::u16string_view::npos;
-        return PatchCollection::TextExtent{int(label.length()) * 7, tall ? 30 : 12};
-    });
-    EXPECT_EQ(extent.width, int(std::string("001A much longer name").size()) * 7);
-    EXPECT_EQ(extent.height, 30);
 }
 
 } // namespace
