@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <limits>
 #include <new>
 
 struct RefString::Block {
@@ -234,15 +235,22 @@ RefString RefString::fromInt(std::uint32_t n) { return formatNumber(n, 0, 0); }
 
 RefString RefString::fromFixed(Rational value, bool showPlus)
 {
+    using Wide = unsigned __int128;
+    constexpr Wide thousandths = 1000;
     const std::uint64_t magnitude =
         value.numerator < 0 ? std::uint64_t(0) - std::uint64_t(value.numerator) : std::uint64_t(value.numerator);
-    std::uint32_t m = std::uint32_t(magnitude * 1000 / value.denominator);
+    // In 128 bits: a 32-bit count of thousandths would print values above
+    // about 4.29 million wrong.
+    Wide m = Wide(magnitude) * thousandths / value.denominator;
     const std::uint32_t d = value.denominator;
     const int decimals = d < 2 ? 0 : d < 20 ? 1 : d < 200 ? 2 : 3;
     for (int dropped = 3 - decimals; dropped > 0; --dropped)
         m /= 10;
+    // Only numerators near the 64-bit limit with decimals get past 64 bits.
+    constexpr std::uint64_t mostDigits = std::numeric_limits<std::uint64_t>::max();
+    const std::uint64_t digits = m > mostDigits ? mostDigits : std::uint64_t(m);
     const char16_t sign = value.numerator < 0 ? u'-' : (showPlus && value.numerator != 0) ? u'+' : 0;
-    return formatNumber(m, decimals, sign);
+    return formatNumber(digits, decimals, sign);
 }
 
 // Writes the digits backwards from the end of one block, so a number text
