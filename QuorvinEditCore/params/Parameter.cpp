@@ -365,8 +365,9 @@ wxString Parameter::formatValue(std::int32_t raw) const
     char* end = buffer.data();
     if (isBipolar() && displayed.numerator > 0)
         *end++ = '+';
+    // The decimals follow the scale, not an offset with a finer denominator.
     end = std::to_chars(end, buffer.data() + buffer.size(), number, std::chars_format::fixed,
-        precisionFor(displayed.denominator)).ptr;
+        precisionFor(scale_.denominator)).ptr;
     return wxString::FromAscii(buffer.data(), std::size_t(end - buffer.data()));
 }
 
