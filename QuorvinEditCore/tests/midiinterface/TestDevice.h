@@ -2,10 +2,10 @@
 // A device for the MIDI interface's tests: the FS1R's sizes, memory and
 // wait notices, recorded so tests can see what the interface asked for and
 // on which thread. Only the test's (GUI) thread may touch it.
-#include "device/Device.h"
 #include "device/WaitProgress.h"
 #include "sysex/AddressMap.h"
 #include "sysex/AddressMapDataSink.h"
+#include "tests/support/PagelessDevice.h"
 
 #include <utility>
 #include <vector>
@@ -19,7 +19,7 @@ public:
     std::vector<std::int32_t> finishes;
 };
 
-class TestDevice : public Device {
+class TestDevice : public PagelessDevice {
 public:
     struct Abort {
         RefString message;
