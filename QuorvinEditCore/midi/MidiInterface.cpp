@@ -238,14 +238,16 @@ bool MidiInterface::sendDump(PackedAddress sourceAddress, std::uint32_t size, Du
     return true;
 }
 
+// The input thread gets here while the GUI thread may be opening or closing
+// the output, so the port itself, not its open description, tells whether
+// the message went out.
 void MidiInterface::sendThru(MidiMessage message)
 {
-    if (!hasOutput()) {
+    if (currentOutput_ == nullptr || !currentOutput_->sendShort(message)) {
         wxLogVerbose("MIDI THRU: %s (No MIDI OUT)", messageText(message));
         return;
     }
     wxLogVerbose("MIDI THRU: %s", messageText(message));
-    currentOutput_->sendShort(message);
 }
 
 void MidiInterface::probeConnection()

@@ -40,11 +40,13 @@ void MidiOutPort::close()
     clearOpenDescription();
 }
 
-void MidiOutPort::sendShort(MidiMessage message)
+bool MidiOutPort::sendShort(MidiMessage message)
 {
     std::lock_guard lock(mutex_);
-    if (connection_)
-        connection_->sendShort(message);
+    if (!connection_)
+        return false;
+    connection_->sendShort(message);
+    return true;
 }
 
 void MidiOutPort::sendLong(const std::uint8_t* bytes, std::size_t size)

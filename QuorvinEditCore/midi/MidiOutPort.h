@@ -21,7 +21,9 @@ public:
     MidiPortError open(const MidiDeviceInfo& description) override;
     void close() override;
 
-    void sendShort(MidiMessage message);
+    // False, with nothing sent, while the port is closed. Safe while another
+    // thread opens or closes the port: only the port knows at that moment.
+    bool sendShort(MidiMessage message);
     // The bytes from F0 through F7; they are copied, so the caller may reuse
     // its buffer at once, and messages sent back to back stay whole.
     void sendLong(const std::uint8_t* bytes, std::size_t size);
