@@ -75,6 +75,12 @@ MidiControlBinding::~MidiControlBinding() { grouper_.forget(serial_); }
 
 void MidiControlBinding::onParameterChanged(Parameter*, std::uint32_t) { sendFeedback(); }
 
+void MidiControlBinding::onParameterDestroyed(Parameter* parameter)
+{
+    if (parameter == parameter_)
+        parameter_ = nullptr;
+}
+
 void MidiControlBinding::setMessageBase(MidiMessage message)
 {
     message_ = message;

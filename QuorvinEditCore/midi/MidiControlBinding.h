@@ -57,6 +57,8 @@ public:
 
     // The parameter changed, whatever changed it: feedback to the surface.
     void onParameterChanged(Parameter* parameter, std::uint32_t flags) override;
+    // The parameter is going: the binding stays, unbound, and ignores messages.
+    void onParameterDestroyed(Parameter* parameter) override;
 
     // The control this binding answers to; the value layout follows the status.
     void setMessageBase(MidiMessage message);
