@@ -6,7 +6,12 @@
 
 class PagelessDevice : public Device {
 public:
-    PagelessDevice() : Device(RefString(u"TEST_DEVICE"), 0, 0, XmlElement(), nullptr) {}
+    PagelessDevice() : PagelessDevice(RefString(u"TEST_DEVICE"), 0, 0, XmlElement(), nullptr) {}
+    PagelessDevice(const RefString& typeId, std::uint32_t libraryCount, std::uint32_t pageCapacity,
+        const XmlElement& settings, DeviceUserInterface* userInterface)
+        : Device(typeId, libraryCount, pageCapacity, settings, userInterface)
+    {
+    }
 
     wxWindow* mainPanel() override { return nullptr; }
     void resetCurrentPanel() override {}
