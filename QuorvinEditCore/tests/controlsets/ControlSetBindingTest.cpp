@@ -4,16 +4,11 @@
 #include "midi/MidiControlBinding.h"
 #include "midi/MidiLearner.h"
 #include "tests/controlsets/ControlSetFixture.h"
+#include "tests/support/ListenerCounter.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-class CountingListener : public ParameterListener {
-public:
-    void onParameterChanged(Parameter* parameter, std::uint32_t) override { told.push_back(parameter); }
-    std::vector<Parameter*> told;
-};
 
 class RecordingLearner : public MidiLearner {
 public:
@@ -63,7 +58,7 @@ TEST_F(ControlSetBindingTest, BindingSendsTheCurrentValueAtOnceKeepsKeyOrderAndT
     LocalParameter& zeta = makeParameter("Zeta", 0, 127);
     LocalParameter& alpha = makeParameter("Alpha", 0, 127);
     zeta.setValue(flagsConstruct, 20);
-    CountingListener listener;
+    ListenerCounter listener;
     set().listeners().add(&listener);
 
     set().bind({0xB0, 1, 0}, zeta);
@@ -72,7 +67,9 @@ TEST_F(ControlSetBindingTest, BindingSendsTheCurrentValueAtOnceKeepsKeyOrderAndT
     ASSERT_EQ(set().bindingCount(), 2u);
     EXPECT_EQ(set().binding(0).parameter(), &alpha);
     EXPECT_EQ(set().binding(1).parameter(), &zeta);
-    EXPECT_EQ(listener.told, (std::vector<Parameter*>{&zeta, &alpha}));
+    ASSERT_EQ(listener.heard.size(), 2u);
+    EXPECT_EQ(listener.heard[0].parameter, &zeta);
+    EXPECT_EQ(listener.heard[1].parameter, &alpha);
 }
 
 TEST_F(ControlSetBindingTest, MessagesWithoutAValueCannotBeBound)

@@ -5,13 +5,11 @@
 #include "midi/MidiControlSetFile.h"
 #include "midi/MidiOutPort.h"
 #include "tests/controlsets/ControlSetFixture.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 #include "xml/XmlFile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include <unistd.h>
 
 namespace {
 
@@ -19,27 +17,12 @@ namespace fs = std::filesystem;
 
 class ControlSetFileTest : public ControlSetFixture {
 protected:
-    ControlSetFileTest()
-    {
-        folder_ = fs::temp_directory_path() / ("ControlSetFileTest-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
-    ~ControlSetFileTest() override { fs::remove_all(folder_); }
-
-    RefString path(const std::string& name) const { return RefString::fromUtf8((folder_ / name).string()); }
+    RefString path(const std::string& name) const { return folder_.file(name); }
 
     RefString write(const std::string& name, const std::string& text) const
     {
-        std::ofstream(folder_ / name, std::ios::binary) << text;
+        writeFile(folder_ / name, text);
         return path(name);
-    }
-
-    std::string read(const RefString& file) const
-    {
-        std::ifstream in(file.toUtf8(), std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
 
     std::unique_ptr<XmlRootElement> parse(const RefString& file) const
@@ -71,7 +54,7 @@ protected:
     }
 
 private:
-    fs::path folder_;
+    TempFolder folder_{"ControlSetFileTest"};
 };
 
 TEST_F(ControlSetFileTest, ASavedSetLoadsBackWithItsNameBindingsAndPorts)
@@ -203,14 +186,14 @@ TEST_F(ControlSetFileTest, BrokenOrForeignFilesAreRefusedAndChangeNothing)
     };
     for (const RefString& file : files) {
         SCOPED_TRACE(file.toUtf8());
-        const std::string before = fs::exists(file.toUtf8()) ? read(file) : "";
+        const std::string before = readFile(file.toUtf8());
         std::string error;
         EXPECT_FALSE(importControlSetFile(set(), file, &error));
         EXPECT_FALSE(error.empty());
         EXPECT_EQ(set().name().text().toUtf8(), "Mine");
         EXPECT_EQ(set().output(), output);
         EXPECT_EQ(set().bindingCount(), 1u);
-        EXPECT_EQ(fs::exists(file.toUtf8()) ? read(file) : "", before) << "the file was touched";
+        EXPECT_EQ(readFile(file.toUtf8()), before) << "the file was touched";
     }
     EXPECT_FALSE(fs::exists(path("missing.ctrl.xml").toUtf8())) << "importing must not create the file";
 

@@ -1,33 +1,6 @@
 #include "tests/controlsets/ControlSetFixture.h"
 
-#include "device/Device.h"
-
-#include <algorithm>
-
-#include <wx/app.h>
-
-// The interface needs a device for SysEx; these tests send none.
-class ControlSetFixture::QuietDevice : public Device {
-public:
-    std::int32_t maxSysexSize() const override { return 64; }
-    std::int32_t dumpOverhead() const override { return 11; }
-    std::vector<PackedAddress> probeAddresses() const override { return {}; }
-    std::int32_t hardwareWaitMs() const override { return 0; }
-    void onConnected() override {}
-    void onCommunicationNok() override {}
-    void onDumpReceived(PackedAddress, std::span<const std::uint8_t>) override {}
-    void showWaitingForSysex(PackedAddress) override {}
-    void showReceivingSysex(PackedAddress, std::int32_t) override {}
-    void abortWait(const RefString&, bool) override {}
-    WaitProgress* waitDialog() override { return nullptr; }
-    void parameterReceived(PackedAddress, std::uint32_t, std::uint32_t) override {}
-    std::size_t bytesReceived(PackedAddress, std::span<const std::uint8_t>, std::uint32_t) override { return 0; }
-};
-
-MidiDeviceInfo portInfo(MidiDeviceKind kind, const std::string& name)
-{
-    return MidiDeviceInfo(kind, 0, 0, RefString::fromUtf8(name));
-}
+#include "tests/support/EventPump.h"
 
 ParameterPath testPath(const char* widget)
 {
@@ -38,14 +11,7 @@ ParameterPath testPath(const char* widget)
     return path;
 }
 
-bool TraceCapture::contains(const std::string& line) const
-{
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-ControlSetFixture::ControlSetFixture()
-    : backend(std::make_shared<LoopbackMidiBackend>())
-    , device_(std::make_unique<QuietDevice>())
+ControlSetFixture::ControlSetFixture() : backend(std::make_shared<LoopbackMidiBackend>())
 {
     backend->addPortPair(surfacePort, [this](const std::uint8_t* bytes, std::size_t size) {
         std::lock_guard lock(sentMutex_);
@@ -62,7 +28,7 @@ ControlSetFixture::ControlSetFixture()
     timer = manualTimer.get();
     grouper = std::make_unique<MidiControlGrouper>(std::move(manualTimer));
     midi = std::make_unique<MidiInterface>(
-        *device_, [this](MidiInterface& owner) { return std::make_unique<MidiControlSet>(owner, *grouper); });
+        device_, [this](MidiInterface& owner) { return std::make_unique<MidiControlSet>(owner, *grouper); });
     EXPECT_EQ(midi->openCurrentOutput(portInfo(MidiDeviceKind::output, instrumentPort)), MidiPortError::ok);
 }
 
@@ -102,8 +68,7 @@ void ControlSetFixture::settle()
 {
     ASSERT_TRUE(backend->waitUntilIdle());
     // Handling an event may post more (a binding tells the grouper).
-    while (wxAppConsole::GetInstance()->HasPendingEvents())
-        wxAppConsole::GetInstance()->ProcessPendingEvents();
+    runPendingEvents();
 }
 
 void ControlSetFixture::fireTimer()

@@ -9,6 +9,9 @@
 #include "midi/MidiControlGrouper.h"
 #include "midi/MidiControlSet.h"
 #include "midi/MidiInterface.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/PortInfo.h"
+#include "tests/support/QuietDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +21,10 @@
 #include <string>
 #include <vector>
 
-#include <wx/log.h>
-
 inline constexpr const char* surfacePort = "Surface";
 inline constexpr const char* instrumentPort = "Instrument";
 inline constexpr const char* otherPort = "Other";
 
-MidiDeviceInfo portInfo(MidiDeviceKind kind, const std::string& name);
 ParameterPath testPath(const char* widget);
 
 class ManualTimer : public MidiControlGrouper::Timer {
@@ -38,29 +38,6 @@ public:
 
     bool running = false;
     std::chrono::milliseconds lastDelay{0};
-};
-
-// Collects verbose traces and warnings while it is the active log target.
-class TraceCapture : public wxLog {
-public:
-    TraceCapture() : previous_(wxLog::SetActiveTarget(this)) {}
-    ~TraceCapture() override
-    {
-        // What other threads logged is kept here, not printed later.
-        wxLog::FlushActive();
-        wxLog::SetActiveTarget(previous_);
-    }
-    bool contains(const std::string& line) const;
-    std::vector<std::string> lines;
-
-protected:
-    void DoLogRecord(wxLogLevel, const wxString& message, const wxLogRecordInfo&) override
-    {
-        lines.push_back(message.utf8_string());
-    }
-
-private:
-    wxLog* const previous_;
 };
 
 class ControlSetFixture : public ::testing::Test {
@@ -82,19 +59,18 @@ protected:
     void clearSent();
 
     std::shared_ptr<LoopbackMidiBackend> backend;
-    TraceCapture log;
+    LogCapture log;
     ManualTimer* timer = nullptr;
     std::unique_ptr<MidiControlGrouper> grouper;
     std::vector<std::unique_ptr<LocalParameter>> parameters;
     std::unique_ptr<MidiInterface> midi;
 
 private:
-    class QuietDevice;
     std::vector<std::uint8_t> sentOn(const std::vector<std::uint8_t>& bytes);
 
     std::mutex sentMutex_;
     std::vector<std::uint8_t> surface_;
     std::vector<std::uint8_t> instrument_;
-    std::unique_ptr<QuietDevice> device_;
+    QuietDevice device_;
     std::shared_ptr<MidiBackend> previousBackend_;
 };

@@ -4,15 +4,16 @@
 #include "midi/MidiDeviceFinder.h"
 #include "simulator/SimulatedFs1r.h"
 #include "sysex/SysexTemplate.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <mutex>
-
-#include <wx/app.h>
 
 namespace {
 
@@ -103,7 +104,7 @@ protected:
 
     std::shared_ptr<LoopbackMidiBackend> backend = std::make_shared<LoopbackMidiBackend>();
     std::shared_ptr<SimulatedFs1r> instrument = std::make_shared<SimulatedFs1r>();
-    LogRecorder log;
+    LogCapture log;
     FinderClient device;
     std::unique_ptr<MidiDeviceFinder> finder;
 

@@ -1,23 +1,14 @@
 #pragma once
 // Shared by the device finder's tests: the FS1R's probe addresses and
-// message layouts, a device that records what the finder reports, a log
-// recorder that notes the thread of each message, and the event pump.
+// message layouts, and a device that records what the finder reports.
 #include "midi/MidiDeviceFinderClient.h"
 #include "sysex/SysexMessage.h"
 
-#include <chrono>
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include <wx/log.h>
-#include <wx/thread.h>
-
-// Runs posted events and timers on the test's (GUI) thread until done()
-// holds; false when the limit ran out first.
-bool pumpEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(10));
 
 namespace fs1r {
 
@@ -41,55 +32,6 @@ inline std::vector<std::uint8_t> parameterChange(std::uint8_t deviceId, PackedAd
 }
 
 } // namespace fs1r
-
-// Records every message with the thread it was logged on.
-class LogRecorder : public wxLog {
-public:
-    struct Line {
-        std::string text;
-        bool onGuiThread;
-    };
-
-    LogRecorder() : previous_(wxLog::SetActiveTarget(this)) {}
-    ~LogRecorder() override { wxLog::SetActiveTarget(previous_); }
-
-    const std::vector<Line>& lines()
-    {
-        wxLog::FlushActive();
-        return lines_;
-    }
-    std::vector<std::string> texts()
-    {
-        std::vector<std::string> texts;
-        for (const Line& line : lines())
-            texts.push_back(line.text);
-        return texts;
-    }
-    std::optional<Line> find(const std::string& text)
-    {
-        for (const Line& line : lines())
-            if (line.text == text)
-                return line;
-        return std::nullopt;
-    }
-    int countStartingWith(const std::string& prefix)
-    {
-        int count = 0;
-        for (const Line& line : lines())
-            count += line.text.starts_with(prefix) ? 1 : 0;
-        return count;
-    }
-
-protected:
-    void DoLogRecord(wxLogLevel, const wxString& message, const wxLogRecordInfo& info) override
-    {
-        lines_.push_back({message.utf8_string(), info.threadId == wxThread::GetMainId()});
-    }
-
-private:
-    wxLog* const previous_;
-    std::vector<Line> lines_;
-};
 
 // The device side of a search. It logs its calls, so a test can see them in
 // order with the finder's own messages.

@@ -1,7 +1,6 @@
 // Feeds arbitrary bytes to the loading of "*.ctrl.xml" files into a real
 // control set. A file that loads must export, and its export must load into
 // an empty set as the same bindings under the same name.
-#include "device/Device.h"
 #include "localparams/LocalParameter.h"
 #include "midi/LoopbackMidiBackend.h"
 #include "midi/MidiControlBinding.h"
@@ -9,39 +8,17 @@
 #include "midi/MidiControlSet.h"
 #include "midi/MidiControlSetFile.h"
 #include "midi/MidiInterface.h"
-
-#include <wx/init.h>
-#include <wx/log.h>
+#include "tests/fuzz/FuzzerSupport.h"
+#include "tests/support/QuietDevice.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 namespace {
-
-class QuietDevice : public Device {
-public:
-    std::int32_t maxSysexSize() const override { return 64; }
-    std::int32_t dumpOverhead() const override { return 11; }
-    std::vector<PackedAddress> probeAddresses() const override { return {}; }
-    std::int32_t hardwareWaitMs() const override { return 0; }
-    void onConnected() override {}
-    void onCommunicationNok() override {}
-    void onDumpReceived(PackedAddress, std::span<const std::uint8_t>) override {}
-    void showWaitingForSysex(PackedAddress) override {}
-    void showReceivingSysex(PackedAddress, std::int32_t) override {}
-    void abortWait(const RefString&, bool) override {}
-    WaitProgress* waitDialog() override { return nullptr; }
-    void parameterReceived(PackedAddress, std::uint32_t, std::uint32_t) override {}
-    std::size_t bytesReceived(PackedAddress, std::span<const std::uint8_t>, std::uint32_t) override { return 0; }
-};
 
 class IdleTimer : public MidiControlGrouper::Timer {
 public:
@@ -60,22 +37,6 @@ struct World {
 };
 
 World* world = nullptr;
-
-void require(bool condition, const char* what, const std::string& detail)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
-    std::abort();
-}
-
-void abortOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
-    const wxString& message)
-{
-    std::fprintf(stderr, "wx assert %s:%d in %s: %s %s\n", file.utf8_str().data(), line,
-        function.utf8_str().data(), condition.utf8_str().data(), message.utf8_str().data());
-    std::abort();
-}
 
 MidiControlSet& controlSet(std::size_t index) { return static_cast<MidiControlSet&>(world->midi->controlSet(index)); }
 
@@ -117,9 +78,7 @@ void registerParameters()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    wxInitialize();
-    wxLog::EnableLogging(false);
-    wxSetAssertHandler(abortOnAssert);
+    startQuietToolkit();
     auto backend = std::make_shared<LoopbackMidiBackend>();
     // Feedback sent to the surface goes nowhere, so nothing loops back in.
     backend->addPortPair("Surface", [](const std::uint8_t*, std::size_t) {});
@@ -129,14 +88,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     registerParameters();
     world->midi = std::make_unique<MidiInterface>(
         world->device, [](MidiInterface& owner) { return std::make_unique<MidiControlSet>(owner, world->grouper); });
-    const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const std::string stem = "ControlSetFileFuzzer-" + std::to_string(::getpid());
-    world->filePath = (folder / (stem + ".ctrl.xml")).string();
-    world->exportPath = (folder / (stem + "-export.ctrl.xml")).string();
-    std::atexit([] {
-        std::filesystem::remove(world->filePath);
-        std::filesystem::remove(world->exportPath);
-    });
+    world->filePath = scratchFile("ControlSetFileFuzzer.ctrl.xml");
+    world->exportPath = scratchFile("ControlSetFileFuzzer-export.ctrl.xml");
     return 0;
 }
 

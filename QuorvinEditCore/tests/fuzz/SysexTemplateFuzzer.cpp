@@ -6,6 +6,7 @@
 
 #include "params/SetValueFlags.h"
 #include "sysex/AddressMapDataSink.h"
+#include "tests/support/CountingSink.h"
 
 #include <cstdlib>
 #include <numeric>
@@ -33,25 +34,6 @@ constexpr std::uint8_t parameterChangeKind = 0x10;
 constexpr std::size_t countPosition = 4;
 constexpr std::size_t dataPosition = 9;
 constexpr std::uint32_t maxRoundTripBytes = 1024;
-
-class CountingSink : public DeviceDataSink {
-public:
-    explicit CountingSink(AddressMap& map) : sink_(map) {}
-    void parameterReceived(PackedAddress address, std::uint32_t value, std::uint32_t flags) override
-    {
-        ++calls;
-        sink_.parameterReceived(address, value, flags);
-    }
-    std::size_t bytesReceived(PackedAddress address, std::span<const std::uint8_t> bytes, std::uint32_t flags) override
-    {
-        ++calls;
-        return sink_.bytesReceived(address, bytes, flags);
-    }
-    long calls = 0;
-
-private:
-    AddressMapDataSink sink_;
-};
 
 struct Fixture {
     Fixture() { fs1r::addLayout(map); }

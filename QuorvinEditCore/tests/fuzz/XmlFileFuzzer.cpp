@@ -1,37 +1,15 @@
 // Feeds arbitrary bytes to the settings file's loading path. Whatever loads
 // must read as the program reads it, take any text, save, and load again.
 #include "files/SettingsFile.h"
-
-#include <wx/init.h>
-#include <wx/log.h>
+#include "tests/fuzz/FuzzerSupport.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 std::string settingsPath;
-
-void abortOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
-                   const wxString& message)
-{
-    std::fprintf(stderr, "wx assert %s:%d in %s: %s %s\n", file.utf8_str().data(), line,
-                 function.utf8_str().data(), condition.utf8_str().data(), message.utf8_str().data());
-    std::abort();
-}
-
-void require(bool condition, const char* what, const std::string& detail)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
-    std::abort();
-}
 
 void useAsTheProgramDoes(const SettingsFile& settings, const RefString& anyText)
 {
@@ -49,12 +27,8 @@ void useAsTheProgramDoes(const SettingsFile& settings, const RefString& anyText)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    wxInitialize();
-    wxLog::EnableLogging(false);
-    wxSetAssertHandler(abortOnAssert);
-    settingsPath = (std::filesystem::temp_directory_path() / ("XmlFileFuzzer-" + std::to_string(::getpid()) + ".xml"))
-                       .string();
-    std::atexit([] { std::filesystem::remove(settingsPath); });
+    startQuietToolkit();
+    settingsPath = scratchFile("XmlFileFuzzer.xml");
     return 0;
 }
 

@@ -1,5 +1,5 @@
-#include "ListenerCounter.h"
 #include "localparams/EditableName.h"
+#include "tests/support/ListenerCounter.h"
 
 #include <gtest/gtest.h>
 

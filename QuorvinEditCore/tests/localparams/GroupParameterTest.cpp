@@ -1,6 +1,6 @@
-#include "ListenerCounter.h"
 #include "localparams/GroupParameter.h"
 #include "localparams/LocalParameter.h"
+#include "tests/support/ListenerCounter.h"
 
 #include <gtest/gtest.h>
 

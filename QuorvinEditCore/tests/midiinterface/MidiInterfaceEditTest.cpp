@@ -80,7 +80,7 @@ TEST_F(MidiInterfaceEditTest, InstrumentChangeReachesEveryParameterOfTheAddressA
     ASSERT_TRUE(instrument().editParameter(0x400050, 0x35));
     ASSERT_TRUE(pumpEventsUntil([&] { return low->getValue() == 5; }));
     EXPECT_EQ(high->getValue(), 3);
-    for (const std::string& line : log.lines())
+    for (const std::string& line : log.texts())
         EXPECT_EQ(line.find("MIDI OUT"), std::string::npos) << line;
 }
 

@@ -3,13 +3,6 @@
 #include "midi/MidiInPort.h"
 #include "midi/MidiOutPort.h"
 
-#include <wx/app.h>
-
-MidiDeviceInfo portInfo(MidiDeviceKind kind, const std::string& name)
-{
-    return MidiDeviceInfo(kind, 0, 0, RefString::fromUtf8(name));
-}
-
 MidiInterfaceFixture::MidiInterfaceFixture() : backend(std::make_shared<LoopbackMidiBackend>())
 {
     for (const char* name : {keyboardPort, surfacePort, sparePort})
@@ -32,9 +25,6 @@ MidiInterfaceFixture::~MidiInterfaceFixture()
 {
     midi.reset();
     MidiBackend::install(previousBackend_);
-    // What the input thread logged is collected here, not left for the
-    // next log target.
-    log.clear();
 }
 
 void MidiInterfaceFixture::connect()
@@ -54,7 +44,7 @@ void MidiInterfaceFixture::inject(const std::string& port, std::vector<std::uint
 void MidiInterfaceFixture::settle()
 {
     ASSERT_TRUE(backend->waitUntilIdle());
-    wxAppConsole::GetInstance()->ProcessPendingEvents();
+    runPendingEvents();
 }
 
 void MidiInterfaceFixture::sendToWire()

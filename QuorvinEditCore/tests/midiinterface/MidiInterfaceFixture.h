@@ -7,11 +7,12 @@
 #include "midi/LoopbackMidiBackend.h"
 #include "midi/MidiInterface.h"
 #include "simulator/SimulatorConnection.h"
-#include "tests/midiinterface/EventPump.h"
 #include "tests/midiinterface/Fs1rTestProtocol.h"
-#include "tests/midiinterface/LogCapture.h"
 #include "tests/midiinterface/TestControlSet.h"
 #include "tests/midiinterface/TestDevice.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/PortInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,6 @@ inline constexpr const char* surfacePort = "Surface";
 inline constexpr const char* sparePort = "Spare";
 // An output that leads nowhere but to a recorder: no instrument answers.
 inline constexpr const char* wirePort = "Wire";
-
-MidiDeviceInfo portInfo(MidiDeviceKind kind, const std::string& name);
 
 // Counts the dumps it was told of, by address.
 class RecordingDumpCallback : public DumpCallback {

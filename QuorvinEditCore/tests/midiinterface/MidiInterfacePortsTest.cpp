@@ -4,9 +4,8 @@
 #include "files/SettingsFile.h"
 #include "midi/MidiInPort.h"
 #include "midi/MidiOutPort.h"
+#include "tests/support/TempFolder.h"
 #include "xml/XmlRootElement.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -71,19 +70,10 @@ TEST_F(MidiInterfacePortsTest, ReopeningASlotReusesItsIdlePort)
 
 class MidiConfigTest : public MidiInterfacePortsTest {
 protected:
-    void SetUp() override
-    {
-        folder_ = std::filesystem::temp_directory_path()
-            / ("midiconfig-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
-                + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    RefString settingsPath() const { return RefString::fromUtf8((folder_ / "settings.xml").string()); }
+    RefString settingsPath() const { return folder_.file("settings.xml"); }
 
 private:
-    std::filesystem::path folder_;
+    TempFolder folder_{"midiconfig"};
 };
 
 TEST_F(MidiConfigTest, SettingsRoundTripThroughTheSettingsFile)

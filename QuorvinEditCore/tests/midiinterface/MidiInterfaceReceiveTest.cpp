@@ -230,7 +230,7 @@ TEST_F(MidiInterfaceReceiveTest, ReceivedParameterChangeUpdatesItsEntryAndSendsN
     EXPECT_EQ(device.map.findEntry(0x400005)->value(), 77u);
     EXPECT_EQ(notified->counts.size(), 1u);
     EXPECT_EQ(notified->lastFlags & SetValueFlag::sendToInstrument, 0u);
-    for (const std::string& line : log.lines())
+    for (const std::string& line : log.texts())
         EXPECT_EQ(line.find("MIDI OUT"), std::string::npos) << line;
 }
 

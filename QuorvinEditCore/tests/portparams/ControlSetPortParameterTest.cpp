@@ -6,6 +6,7 @@
 #include "midi/MidiControlSet.h"
 #include "midi/MidiInPort.h"
 #include "midi/MidiOutPort.h"
+#include "tests/support/PortInfo.h"
 
 namespace {
 
@@ -68,5 +69,5 @@ TEST_F(ControlSetPortParameterTest, WithoutAControlSetNothingIsDriven)
 
     EXPECT_EQ(input.getValue(), 0);
     EXPECT_EQ(output.getValue(), 0);
-    EXPECT_EQ(midi->findOpenInPort(MidiDeviceInfo(MidiDeviceKind::input, 0, 0, RefString(u"Surface"))), nullptr);
+    EXPECT_EQ(midi->findOpenInPort(portInfo(MidiDeviceKind::input, "Surface")), nullptr);
 }

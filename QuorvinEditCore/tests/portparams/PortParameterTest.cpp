@@ -6,17 +6,13 @@
 #include "midi/MidiInPort.h"
 #include "midi/MidiOutPort.h"
 #include "labels/LabelList.h"
+#include "tests/support/PortInfo.h"
 
 namespace {
 
 std::string label(const Parameter& parameter, std::int32_t value)
 {
     return parameter.valueLabels()->get(value).toUtf8();
-}
-
-MidiDeviceInfo input(const char* name)
-{
-    return MidiDeviceInfo(MidiDeviceKind::input, 0, 0, RefString::fromUtf8(name));
 }
 
 } // namespace
@@ -95,7 +91,7 @@ TEST_F(PortParameterTest, AKeyboardIndexPastTheSlotsDrivesNothing)
     beyond.setValue(flagsUserEdit, 1);
 
     EXPECT_EQ(beyond.getValue(), 0);
-    EXPECT_EQ(midi->findOpenInPort(input("Keys")), nullptr);
+    EXPECT_EQ(midi->findOpenInPort(portInfo(MidiDeviceKind::input, "Keys")), nullptr);
 }
 
 TEST_F(PortParameterTest, APortThatFailedToOpenReadsAsNoPort)
@@ -108,7 +104,7 @@ TEST_F(PortParameterTest, APortThatFailedToOpenReadsAsNoPort)
     parameter.setValue(flagsUserEdit, 2);
 
     EXPECT_EQ(parameter.getValue(), 0);
-    EXPECT_TRUE(log.contains("MIDI ERROR: INPUT Busy: "));
+    EXPECT_EQ(log.countStartingWith("MIDI ERROR: INPUT Busy: "), 1);
 }
 
 TEST_F(PortParameterTest, AnOpenDeviceNoLongerListedReadsAsNoPort)
@@ -145,7 +141,7 @@ TEST_F(PortParameterTest, AStaleRangeNeverIndexesPastTheList)
     stale.setValue(flagsUserEdit, 3);
     stale.setValue(flagsUserEdit | SetValueFlag::noClamp, 40);
 
-    EXPECT_EQ(midi->findOpenInPort(input("A")), nullptr);
+    EXPECT_EQ(midi->findOpenInPort(portInfo(MidiDeviceKind::input, "A")), nullptr);
     EXPECT_EQ(stale.getValue(), 0);
     EXPECT_TRUE(log.contains("MIDI ERROR: No MIDI port 3 in the list of 1 ports"));
     EXPECT_TRUE(log.contains("MIDI ERROR: No MIDI port 40 in the list of 1 ports"));

@@ -1,6 +1,8 @@
 // Test main for programs that need a display: starts the toolkit once, logs
 // to stderr and turns toolkit asserts into test failures, because a modal log
 // or assert dialog would block the run under Xvfb forever.
+#include "tests/support/ToolkitAsserts.h"
+
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
@@ -14,12 +16,6 @@ class GuiTestApp : public wxApp {
 public:
     bool OnInit() override { return true; }
 };
-
-void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
-{
-    ADD_FAILURE_AT(file.utf8_str(), line) << "wx assert in " << func.utf8_str() << ": " << cond.utf8_str() << " "
-                                          << msg.utf8_str();
-}
 
 bool onlyListing(int argc, char** argv)
 {
@@ -43,7 +39,7 @@ int main(int argc, char** argv)
         return 1;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr);
-    wxSetAssertHandler(failOnAssert);
+    failTestsOnToolkitAsserts();
     const int result = RUN_ALL_TESTS();
     wxTheApp->OnExit();
     wxEntryCleanup();

@@ -1,10 +1,9 @@
 #include "sysex/AddressMap.h"
 
 #include "params/SetValueFlags.h"
+#include "tests/support/LogCapture.h"
 
 #include <gtest/gtest.h>
-
-#include <wx/log.h>
 
 #include <array>
 #include <memory>
@@ -28,25 +27,9 @@ public:
     std::vector<Call> heard;
 };
 
-class WarningLog : public wxLog {
-public:
-    std::vector<std::string> warnings;
-
-protected:
-    void DoLogRecord(wxLogLevel level, const wxString& text, const wxLogRecordInfo&) override
-    {
-        if (level == wxLOG_Warning)
-            warnings.push_back(text.ToStdString());
-    }
-};
-
 class AddressMapTest : public testing::Test {
 protected:
-    void SetUp() override { previous = wxLog::SetActiveTarget(&log); }
-    void TearDown() override { wxLog::SetActiveTarget(previous); }
-
-    WarningLog log;
-    wxLog* previous = nullptr;
+    LogCapture log;
     AddressMap map{4};
 };
 
@@ -105,7 +88,7 @@ TEST_F(AddressMapTest, AnEntryOutsideEveryPageIsKeptAliveAndWarnedAbout)
     stray.setValue(5, 0);
     EXPECT_EQ(stray.value(), 5u);
     EXPECT_EQ(map.findEntry(0x200000), nullptr);
-    EXPECT_EQ(log.warnings, std::vector<std::string>{"Internal error - The address page is not in the address map"});
+    EXPECT_EQ(log.texts(), std::vector<std::string>{"Internal error - The address page is not in the address map"});
 }
 
 TEST_F(AddressMapTest, ASecondEntryAtOneAddressTakesTheSlotWithoutKillingTheFirst)
@@ -118,7 +101,7 @@ TEST_F(AddressMapTest, ASecondEntryAtOneAddressTakesTheSlotWithoutKillingTheFirs
     first.growTo(1);
     first.setValue(7, 0);
     EXPECT_EQ(first.value(), 7u);
-    EXPECT_EQ(log.warnings,
+    EXPECT_EQ(log.texts(),
         std::vector<std::string>{"Internal error - This address entry slot is already used in the address map"});
 }
 

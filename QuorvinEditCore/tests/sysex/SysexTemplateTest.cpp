@@ -1,7 +1,7 @@
 #include "Fs1rTestLayout.h"
 
 #include "params/SetValueFlags.h"
-#include "sysex/AddressMapDataSink.h"
+#include "tests/support/CountingSink.h"
 
 #include <gtest/gtest.h>
 
@@ -31,25 +31,6 @@ Bytes patternData(std::size_t n, std::uint8_t seed)
         data[i] = std::uint8_t((i * 7 + seed) & 0x7F);
     return data;
 }
-
-// Forwards to the map and counts every call, so a test sees whether
-// anything at all reached the memory.
-class CountingSink : public DeviceDataSink {
-public:
-    explicit CountingSink(AddressMap& map) : sink(map) {}
-    void parameterReceived(PackedAddress address, std::uint32_t value, std::uint32_t flags) override
-    {
-        ++calls;
-        sink.parameterReceived(address, value, flags);
-    }
-    std::size_t bytesReceived(PackedAddress address, std::span<const std::uint8_t> bytes, std::uint32_t flags) override
-    {
-        ++calls;
-        return sink.bytesReceived(address, bytes, flags);
-    }
-    AddressMapDataSink sink;
-    int calls = 0;
-};
 
 class SysexTemplateTest : public testing::Test {
 protected:
@@ -177,7 +158,7 @@ TEST_F(SysexTemplateTest, TheByteCountMayBeTheDataLengthOrHalfOfIt)
     const Bytes data = patternData(76, 3);
     EXPECT_EQ(readDump(dumpMessage(0x000000, data, 38)), SysexParseResult::success);
     EXPECT_EQ(readDump(dumpMessage(0x000000, data, 76)), SysexParseResult::success);
-    const int good = sink.calls;
+    const long good = sink.calls;
     EXPECT_EQ(readDump(dumpMessage(0x000000, data, 77)), SysexParseResult::endInData);
     EXPECT_EQ(readDump(dumpMessage(0x000000, data, 75)), SysexParseResult::endMisplaced);
     EXPECT_EQ(readDump(dumpMessage(0x000000, data, 37)), SysexParseResult::endMisplaced);
@@ -261,7 +242,7 @@ TEST_F(SysexTemplateTest, AParameterChangeIsCheckedWholeBeforeItsValueIsStored)
         {{0xF0, 0x43, 0x10, 0x5E, 0x00, 0x00, 0x10, 0x81, 0x48, 0xF7}, SysexParseResult::statusInData},
         {{0xF0, 0x43, 0x00, 0x5E, 0x00, 0x00, 0x10, 0x01, 0x48, 0xF7}, SysexParseResult::literalMismatch},
     };
-    const int before = sink.calls;
+    const long before = sink.calls;
     for (const auto& [message, expected] : broken) {
         SysexReadState brokenState(message);
         EXPECT_EQ(parameterChange.matchAndRead(brokenState, sink, flagsSysexReceived), expected);

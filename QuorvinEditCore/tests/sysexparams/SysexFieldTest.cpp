@@ -6,6 +6,7 @@
 #include "sysex/ParameterFactory.h"
 #include "sysex/SysexField.h"
 #include "sysex/SysexParameter.h"
+#include "tests/support/ListenerCounter.h"
 #include "undo/CommandList.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +27,6 @@ std::vector<std::uint8_t> entryBytes(const AddressEntry& entry)
     entry.readBytes(bytes);
     return bytes;
 }
-
-class CountingListener : public ParameterListener {
-public:
-    void onParameterChanged(Parameter*, std::uint32_t flags) override { heard.push_back(flags); }
-    std::vector<std::uint32_t> heard;
-};
 
 class SysexFieldTest : public testing::Test {
 protected:
@@ -191,7 +186,7 @@ TEST_F(SysexFieldTest, ADestroyedParameterLeavesItsEntriesAndItsNeighboursStillH
     EXPECT_TRUE(entryAt(0x100141).listeners().empty());
     EXPECT_TRUE(entryAt(0x100142).listeners().empty());
 
-    CountingListener heard;
+    ListenerCounter heard;
     kept->addListener(&heard);
     entryAt(0x100140).setValue(0x75, flagsSysexReceived);
     entryAt(0x100141).setValue(0x01, flagsSysexReceived);
@@ -215,7 +210,7 @@ TEST_F(SysexFieldTest, AParameterDestroyedWhileItsEntryNotifiesMakesNoOtherOneMi
     SysexParameter* second = factory.addSysexParameter(0x100150, 0, 7, 0);
     SysexParameter* third = factory.addSysexParameter(0x100150, 0, 3, 3);
     second->addListener(&destroyer);
-    CountingListener thirdHeard;
+    ListenerCounter thirdHeard;
     third->addListener(&thirdHeard);
 
     entry.setValue(0x1F, flagsSysexReceived);

@@ -1,12 +1,9 @@
 // SysEx-bound and MIDI message parameters talking to an instrument over
 // loopback ports through the real MIDI interface: the bytes each edit sends,
 // the edits that send nothing, and received values that must not echo.
-#include "device/Device.h"
 #include "midi/LoopbackMidiBackend.h"
-#include "midi/MidiControlSetBase.h"
 #include "midi/MidiDeviceInfo.h"
 #include "midi/MidiInterface.h"
-#include "params/ParameterListener.h"
 #include "params/SetValueFlags.h"
 #include "sysex/AddressMap.h"
 #include "sysex/AddressMapDataSink.h"
@@ -14,7 +11,10 @@
 #include "sysex/ParameterFactory.h"
 #include "sysex/SysexParameter.h"
 #include "sysex/SysexTemplate.h"
-#include "tests/sysexparams/ToolkitEnvironment.h"
+#include "tests/support/EventPump.h"
+#include "tests/support/ListenerCounter.h"
+#include "tests/support/NoControlSet.h"
+#include "tests/support/PagelessDevice.h"
 #include "undo/CommandList.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ Bytes parameterChange(PackedAddress address, std::uint8_t high, std::uint8_t low
         high, low, 0xF7};
 }
 
-class FakeDevice : public Device {
+class FakeDevice : public PagelessDevice {
 public:
     explicit FakeDevice(AddressMap& map) : sink_(map) {}
 
@@ -74,21 +74,6 @@ public:
 
 private:
     AddressMapDataSink sink_;
-};
-
-class NoControlSet : public MidiControlSetBase {
-public:
-    MidiInPort* input() const override { return nullptr; }
-    MidiOutPort* output() const override { return nullptr; }
-    void handleMessage(MidiMessage) override {}
-    void load(const XmlElement&) override {}
-    void save(const XmlElement&) override {}
-};
-
-class CountingListener : public ParameterListener {
-public:
-    void onParameterChanged(Parameter*, std::uint32_t flags) override { heard.push_back(flags); }
-    std::vector<std::uint32_t> heard;
 };
 
 class InstrumentLinkTest : public testing::Test {
@@ -219,20 +204,20 @@ TEST_F(InstrumentLinkTest, AReceivedParameterChangeTellsEveryParameterOfTheEntry
     SysexParameter* low = factory->addSysexParameter(0x300020, 0, 15, 0);
     SysexParameter* high = factory->addSysexParameter(0x300020, 0, 7, 4);
     SysexParameter* elsewhere = factory->addSysexParameter(0x300021, 0, 127, 0);
-    CountingListener lowHeard, highHeard, elsewhereHeard;
+    ListenerCounter lowHeard, highHeard, elsewhereHeard;
     low->addListener(&lowHeard);
     high->addListener(&highHeard);
     elsewhere->addListener(&elsewhereHeard);
 
     fromInstrument(parameterChange(0x300020, 0x00, 0x3C));
     ASSERT_TRUE(pumpEventsUntil([&] { return !lowHeard.heard.empty(); }));
-    pumpEventsUntil([] { return false; }, std::chrono::milliseconds(20));
+    pumpEventsFor(std::chrono::milliseconds(20));
 
     EXPECT_EQ(low->getValue(), 0xC);
     EXPECT_EQ(high->getValue(), 3);
     const std::vector<std::uint32_t> once{flagsSysexReceived & ~SetValueFlag::storeBoundData};
-    EXPECT_EQ(lowHeard.heard, once);
-    EXPECT_EQ(highHeard.heard, once);
+    EXPECT_EQ(lowHeard.flags(), once);
+    EXPECT_EQ(highHeard.flags(), once);
     EXPECT_TRUE(elsewhereHeard.heard.empty());
     EXPECT_TRUE(sentMessages().empty());
 }
@@ -242,7 +227,7 @@ TEST_F(InstrumentLinkTest, AReceivedDumpTellsEachParameterOfItsRangeOnceAndSends
     SysexParameter* low = factory->addSysexParameter(0x300030, 0, 15, 0);
     SysexParameter* high = factory->addSysexParameter(0x300030, 0, 7, 4);
     const std::unique_ptr<SysexParameter> wide = factory->add14BitParameter(0x300031);
-    CountingListener lowHeard, highHeard, wideHeard;
+    ListenerCounter lowHeard, highHeard, wideHeard;
     low->addListener(&lowHeard);
     high->addListener(&highHeard);
     wide->addListener(&wideHeard);

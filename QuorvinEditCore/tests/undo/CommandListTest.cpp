@@ -1,14 +1,13 @@
 #include "../params/FakeParameter.h"
 
 #include "undo/CommandHistory.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
 #include "undo/CommandHistoryObserver.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -265,19 +264,11 @@ TEST_F(TwoPages, HistoryFileIsUtf8AndReplacedWhole)
     named.setKeyAndRegister(pagePath(u"Stimme", u"Hüllkurve", u"Pegel"));
     named.setValue(flagsUserEdit, -3);
 
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvin-history-test";
-    std::filesystem::create_directories(folder);
+    const TempFolder folder("history");
     const std::string file = (folder / CommandHistory::historyFileName).string();
-    {
-        std::ofstream old(file);
-        old << "an older and much longer history that must not survive\n";
-    }
+    writeFile(file, "an older and much longer history that must not survive\n");
     ASSERT_TRUE(voice.writeHistory(file));
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream written;
-    written << in.rdbuf();
-    EXPECT_EQ(written.str(), "Command history:\n\tStimme Hüllkurve Pegel\n\t\tStimme Hüllkurve Pegel from -10 to -3\n");
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(readFile(file), "Command history:\n\tStimme Hüllkurve Pegel\n\t\tStimme Hüllkurve Pegel from -10 to -3\n");
 }
 
 // --- Destroyed parameters -----------------------------------------------------------

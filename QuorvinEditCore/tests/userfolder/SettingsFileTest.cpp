@@ -3,8 +3,6 @@
 #include "xml/XmlFile.h"
 #include "UserFolderFixture.h"
 
-#include <sstream>
-
 namespace {
 
 const RefString startFailureText(
@@ -17,13 +15,7 @@ protected:
     // Relative, as a redirection file may make it; the caption is absolute.
     SettingsFile settings{RefString(u"cache/settings.xml")};
 
-    std::string fileText() const
-    {
-        std::ifstream in(file(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string fileText() const { return readFile(file()); }
     void expectStartStopped(const SettingsLoadResult& result, const std::string& reasonPart)
     {
         EXPECT_FALSE(result.loaded);

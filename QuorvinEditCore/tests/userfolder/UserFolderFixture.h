@@ -1,11 +1,13 @@
 #pragma once
 // Runs each test in a fresh working directory with the user-folder
 // variables cleared, and puts both back afterwards.
+#include "tests/support/FileBytes.h"
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,7 +18,6 @@ protected:
     void SetUp() override
     {
         previousDirectory = std::filesystem::current_path();
-        folder = std::filesystem::temp_directory_path() / ("userfolder-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder / "work");
         std::filesystem::current_path(folder / "work");
         for (const char* name : {"QUORVIN_USER_DIR", "XDG_DATA_HOME", "HOME"}) {
@@ -31,16 +32,9 @@ protected:
         for (const auto& [name, value] : savedVariables)
             value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
         std::filesystem::current_path(previousDirectory);
-        std::filesystem::remove_all(folder);
-    }
-    static void writeFile(const std::filesystem::path& path, const std::string& bytes)
-    {
-        if (path.has_parent_path())
-            std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    std::filesystem::path folder;
+    TempFolder folder{"userfolder"};
 
 private:
     std::filesystem::path previousDirectory;

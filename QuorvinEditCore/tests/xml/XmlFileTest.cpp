@@ -1,35 +1,20 @@
+#include "tests/support/FileBytes.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/TempFolder.h"
 #include "xml/XmlFile.h"
 #include "xml/XmlShapeCheck.h"
-
-#include <wx/log.h>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::string nested(int depth, const std::string& open, const std::string& close)
 {
@@ -41,25 +26,11 @@ std::string nested(int depth, const std::string& open, const std::string& close)
     return text;
 }
 
-class CountingLog : public wxLog {
-public:
-    int records = 0;
-
-protected:
-    void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++records; }
-};
-
 class XmlFileTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path() / ("xmlfile-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    RefString pathOf(const char* name) const { return RefString::fromUtf8((folder / name).string()); }
+    RefString pathOf(const char* name) const { return folder.file(name); }
 
-    fs::path folder;
+    TempFolder folder{"xmlfile"};
 };
 
 TEST_F(XmlFileTest, SavedValuesComeBackAfterALoad)
@@ -110,18 +81,15 @@ TEST_F(XmlFileTest, BrokenXmlIsAClearErrorNeverACrash)
 TEST_F(XmlFileTest, TheParsersReasonComesBackOnAnyThreadAndNothingIsLogged)
 {
     // Anything logged would reach the user as a log window.
-    CountingLog logged;
-    wxLog* const previous = wxLog::SetActiveTarget(&logged);
+    LogCapture logged;
     std::string mainError;
     std::string workerError;
     EXPECT_FALSE(parseXml("<Settings>\n<a></b>", &mainError));
     std::thread([&] { EXPECT_FALSE(parseXml("<Settings>\n\n<a></b>", &workerError)); }).join();
-    wxLog::FlushActive();
-    wxLog::SetActiveTarget(previous);
 
     EXPECT_NE(mainError.find("line 2"), std::string::npos) << mainError;
     EXPECT_NE(workerError.find("line 3"), std::string::npos) << workerError;
-    EXPECT_EQ(logged.records, 0);
+    EXPECT_EQ(logged.texts(), std::vector<std::string>{});
 }
 
 TEST_F(XmlFileTest, NestingThatWouldOverflowTheStackIsRefused)
@@ -179,7 +147,7 @@ TEST_F(XmlFileTest, AFailedSaveSaysWhyAndLeavesTheOldFileWhole)
     EXPECT_FALSE(written);
     EXPECT_NE(error.find("settings.xml"), std::string::npos) << error;
     EXPECT_EQ(readFile(folder / "settings.xml"), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 } // namespace

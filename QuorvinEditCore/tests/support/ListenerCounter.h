@@ -1,5 +1,5 @@
 #pragma once
-// Remembers every change it hears, for the tests of this folder.
+// Remembers every change it hears: which parameter, with which flags.
 #include "params/ParameterListener.h"
 
 #include <cstdint>
@@ -15,6 +15,13 @@ public:
     void onParameterChanged(Parameter* parameter, std::uint32_t flags) override
     {
         heard.push_back({parameter, flags});
+    }
+    std::vector<std::uint32_t> flags() const
+    {
+        std::vector<std::uint32_t> flags;
+        for (const Heard& change : heard)
+            flags.push_back(change.flags);
+        return flags;
     }
 
     std::vector<Heard> heard;
