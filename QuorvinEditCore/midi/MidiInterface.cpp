@@ -616,12 +616,14 @@ MidiInPort* MidiInterface::keyboardInput(std::size_t index) const
 void MidiInterface::openSavedPorts(const XmlElement& element)
 {
     setDeviceId(element.getIntAttribute(RefString(u"deviceID"), 0));
+    // Through the slots: a current port the user set to "no port" has left
+    // its slot empty, and a port shared with another slot stays where it is.
     const MidiDeviceInfo output = readMidiPortElement(firstChild(element, u"output"), MidiDeviceKind::output);
     if (!output.isNone())
-        openMidiPort(*currentOutput_, output);
+        openCurrentOutput(output);
     const MidiDeviceInfo input = readMidiPortElement(firstChild(element, u"input"), MidiDeviceKind::input);
     if (!input.isNone())
-        openMidiPort(*currentInput_, input);
+        openCurrentInput(input);
     openKeyboardInputsAndControlSet(element);
 }
 
@@ -639,9 +641,9 @@ void MidiInterface::saveMidiSettings(const XmlElement& element) const
 {
     element.setIntAttribute(RefString(u"deviceID"), deviceId_);
     element.removeChildren(RefString(u"input"));
-    writeMidiPortElement(element.addChild(RefString(u"input")), currentInput_->openDescription());
+    writeMidiPortElement(element.addChild(RefString(u"input")), openDescriptionOf(currentInput_));
     element.removeChildren(RefString(u"output"));
-    writeMidiPortElement(element.addChild(RefString(u"output")), currentOutput_->openDescription());
+    writeMidiPortElement(element.addChild(RefString(u"output")), openDescriptionOf(currentOutput_));
     element.removeChildren(RefString(u"kb_input"));
     for (MidiInPort* port : keyboardInputs_) {
         if (port != nullptr && port->isOpen())

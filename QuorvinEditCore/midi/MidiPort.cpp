@@ -39,3 +39,8 @@ void closeMidiPort(MidiPort& port)
     port.logger().logInfo(port.openDescription(), RefString(u"Close"));
     port.close();
 }
+
+const MidiDeviceInfo& openDescriptionOf(const MidiPort* port)
+{
+    return port != nullptr ? port->openDescription() : MidiDeviceInfo::none();
+}

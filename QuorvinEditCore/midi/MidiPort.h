@@ -42,3 +42,6 @@ private:
 MidiPortError openMidiPort(MidiPort& port, const MidiDeviceInfo& description);
 // Reports "Close" and closes an open port; leaves a closed one alone.
 void closeMidiPort(MidiPort& port);
+// The port's open description; the none-description for no port, as for
+// an empty slot.
+const MidiDeviceInfo& openDescriptionOf(const MidiPort* port);

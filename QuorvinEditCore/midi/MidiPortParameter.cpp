@@ -1,7 +1,6 @@
 #include "midi/MidiPortParameter.h"
 
 #include "midi/MidiDeviceList.h"
-#include "midi/MidiPort.h"
 #include "text/WxText.h"
 
 #include <wx/intl.h>
@@ -60,9 +59,4 @@ void MidiPortParameter::refreshPortList(std::uint32_t flags)
     labels.setLabel(leadingLabel, ports_.count() > 0 ? RefString() : fromWxString(_("NO MIDI PORT FOUND")));
     setValueLabels(&labels);
     setRange(noPort, std::int32_t(labels.count()) - 1, flags);
-}
-
-const MidiDeviceInfo& MidiPortParameter::openDescriptionOf(const MidiPort* port)
-{
-    return port != nullptr ? port->openDescription() : MidiDeviceInfo::none();
 }

@@ -10,7 +10,6 @@
 
 class MidiDeviceList;
 class MidiInterface;
-class MidiPort;
 
 class MidiPortParameter : public Parameter {
 public:
@@ -34,8 +33,6 @@ protected:
     // The slot's open device; the none-description for an empty slot or a
     // closed port.
     virtual const MidiDeviceInfo& portDescription() const = 0;
-    // The port's open description, the none-description for no port.
-    static const MidiDeviceInfo& openDescriptionOf(const MidiPort* port);
 
 private:
     MidiInterface& midi_;
