@@ -268,7 +268,10 @@ void MidiInterface::startReplyTimer(Reply awaited)
         CallAfter([this, awaited] { startReplyTimer(awaited); });
         return;
     }
-    awaitedReply_ = awaited;
+    // A parameter request sent meanwhile does not end the wait for a dump:
+    // its answer would stop the timer, and a lost dump would wait forever.
+    if (awaitedReply_ != Reply::dump)
+        awaitedReply_ = awaited;
     replyTimer_.StartOnce(int(replyTimeout.count()));
 }
 
