@@ -1,0 +1,48 @@
+#pragma once
+// The window that holds the FS1R editor pages, their seven undo histories
+// and the window title naming the shown page. The device creates it through
+// its device type; it is a child of the main window, which destroys it after
+// the device. Until the pages exist it tracks which page would show.
+#include "instrument/Fs1rPageHistories.h"
+#include "instrument/Fs1rPanels.h"
+
+#include <wx/panel.h>
+
+class PanelManager : public wxPanel, public Fs1rPanels {
+public:
+    explicit PanelManager(wxWindow* parent);
+
+    wxWindow* window() override { return this; }
+    // The toolkit's own style until the style set comes.
+    const ControlStyle* dialogStyle() override { return nullptr; }
+    // Makes the performance header's current-performance parameters, then
+    // shows the performance page.
+    void createPanels(Fs1rDevice& device, ParameterFactory& factory) override;
+
+    std::int32_t currentPanel() const override { return shownPage_; }
+    void showSystemPanel() override;
+    void showPerformancePanel() override;
+    void showVoicePanel(std::int32_t voice) override;
+    void showFseqPanel() override;
+
+    // No page holds controls yet, so there is nothing to reset.
+    void resetCurrentPanel() override {}
+    void initVoicePanel(std::int32_t) override {}
+
+    CommandHistory& pageHistory(std::int32_t page) override { return histories_.at(page); }
+    void dumpHistory(std::int32_t page) override;
+    void markSaved(std::int32_t page) override;
+    // Retitles the main window.
+    void historyChanged() override;
+    const ValueLabels& panelNames() const override { return Fs1rPageHistories::pageNames(); }
+
+    void limitPartVoiceSelectors(bool) override {}
+    Parameter* fseqBankParameter() override { return nullptr; }
+
+private:
+    void showPage(std::int32_t page);
+    std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
+
+    Fs1rPageHistories histories_;
+    std::int32_t shownPage_ = noPage;
+};
