@@ -15,4 +15,9 @@ public:
     // Shows the message with an empty gauge whose range is total, or a
     // pulsing gauge for noTotal.
     virtual void start(const RefString& message, std::int32_t total) = 0;
+    // Shows the message with a gauge over totalMs and lets that time pass
+    // while the GUI keeps dispatching and the gauge moves (a worker counts
+    // the time and touches no window), then finishes over finishMs. Returns
+    // when the time has passed. GUI thread only.
+    virtual void runTimedWait(const RefString& message, std::int32_t totalMs, std::int32_t finishMs) = 0;
 };

@@ -31,7 +31,8 @@ public:
     }
 
     std::vector<Message> messages;
-    // "start <message> <total>" and "finish <ms>"; gauge moves are left out.
+    // "start <message> <total>", "finish <ms>" and "timed <message> <total>
+    // <finish>"; gauge moves are left out.
     std::vector<std::string> waitCalls;
     // How often each dialog made so far was opened; growing keeps the
     // counts where the dialogs point.
@@ -47,6 +48,11 @@ private:
         }
         void setProgress(std::int32_t) override {}
         void finish(std::int32_t ms) override { calls_.push_back("finish " + std::to_string(ms)); }
+        void runTimedWait(const RefString& message, std::int32_t totalMs, std::int32_t finishMs) override
+        {
+            calls_.push_back("timed " + message.toUtf8() + " " + std::to_string(totalMs) + " "
+                + std::to_string(finishMs));
+        }
 
     private:
         std::vector<std::string>& calls_;
