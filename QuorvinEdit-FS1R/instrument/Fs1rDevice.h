@@ -163,9 +163,11 @@ private:
     // aside.
     bool loadFromCache(Fs1rPart part, const Fs1rPatchLocation& location);
     void requestEditBuffer(Fs1rPart part, const Fs1rPatchLocation& location);
-    void fileEditBuffer(Fs1rPart part);
-    void fileInternalSlot(Fs1rLibraries::Index index, PackedAddress dumpAddress,
-        std::span<const std::uint8_t> message);
+    void fileEditBuffer(Fs1rPart part, std::span<const std::uint8_t> message);
+    // Files a received dump as it came, named from its own data, at the
+    // slot's bank and program.
+    void fileReceivedDump(Fs1rPart part, const Fs1rPatchLocation& slot, std::span<const std::uint8_t> message);
+    void logCacheUpdate(Fs1rPart part, const Fs1rPatchLocation& location);
     bool updateCache(Fs1rPart part, std::int32_t program);
     bool fileIntoCache(Fs1rPart part, const Fs1rPatchLocation& location);
     bool storeInCache(Fs1rLibraries::Index index, const Fs1rPatchLocation& location,

@@ -90,15 +90,32 @@ std::optional<PackedAddress> loadAddressOf(PackedAddress headerAddress, std::int
     return Layout::voiceDumpAddress(*voice);
 }
 
-// The data bytes a whole dump into an edit buffer must carry; a sequence
-// says its own length.
-std::uint32_t expectedDataSize(PackedAddress loadAddress, std::span<const std::uint8_t> message)
+// The part whose edit buffer starts at a dump address.
+Fs1rPart partAt(PackedAddress editBufferAddress)
 {
-    if (loadAddress == Layout::performanceDumpAddress)
+    if (editBufferAddress == Layout::performanceDumpAddress)
+        return Fs1rParts::performance;
+    if (editBufferAddress == Layout::fseqDumpAddress)
+        return Fs1rParts::formantSequence;
+    return Fs1rParts::ofVoice((editBufferAddress - Layout::firstVoiceDumpAddress) / Layout::partStep);
+}
+
+// The data bytes a whole dump of a part must carry; a sequence says its
+// own length.
+std::uint32_t dataSizeOf(Fs1rPart part, std::span<const std::uint8_t> message)
+{
+    if (part == Fs1rParts::performance)
         return Layout::performanceDumpSize;
-    if (loadAddress == Layout::fseqDumpAddress)
+    if (part == Fs1rParts::formantSequence)
         return Layout::fseqDumpSize(Layout::fseqFrames(byteAt(message, dumpHeaderLength + fseqLengthCodeOffset)));
     return Layout::voiceDumpSize;
+}
+
+std::uint32_t nameSizeOf(Fs1rPart part)
+{
+    if (part == Fs1rParts::performance)
+        return Layout::performanceNameSize;
+    return part == Fs1rParts::formantSequence ? Layout::fseqNameSize : Layout::voiceNameSize;
 }
 
 std::string_view asChars(std::span<const std::uint8_t> bytes)
@@ -239,7 +256,7 @@ bool Fs1rDevice::loadDumpInto(std::span<const std::uint8_t> message, std::uint32
         wxLogError("The sysex data at address %X is not a patch of the expected kind", state.address);
         return false;
     }
-    if (message.size() != dumpOverhead() + expectedDataSize(*address, message)) {
+    if (message.size() != dumpOverhead() + dataSizeOf(partAt(*address), message)) {
         wxLogError("The sysex data at address %X has %d bytes, which is not the size of its kind", state.address,
             int(message.size()));
         return false;
@@ -325,57 +342,48 @@ void Fs1rDevice::abortWait(const RefString& message, bool showFailure)
 
 void Fs1rDevice::onDumpReceived(PackedAddress dumpAddress, std::span<const std::uint8_t> message)
 {
-    if (dumpAddress == Layout::performanceDumpAddress) {
-        fileEditBuffer(Fs1rParts::performance);
-        return;
-    }
-    for (std::uint32_t p = 0; p < Fs1rParts::voiceCount; ++p) {
-        if (dumpAddress == Layout::voiceDumpAddress(p)) {
-            fileEditBuffer(Fs1rParts::ofVoice(p));
-            return;
-        }
-    }
-    if (dumpAddress == Layout::fseqDumpAddress)
-        fileEditBuffer(Fs1rParts::formantSequence);
-    else if ((dumpAddress & areaMask) == Layout::internalPerformanceBase)
-        fileInternalSlot(Fs1rLibraries::performances, dumpAddress, message);
-    else if ((dumpAddress & areaMask) == Layout::internalVoiceBase)
-        fileInternalSlot(Fs1rLibraries::voices, dumpAddress, message);
+    const PackedAddress area = dumpAddress & areaMask;
+    const Fs1rPatchLocation internalSlot{internalBank, dumpAddress & slotMask, {}, {}};
+    if (area == Layout::internalPerformanceBase)
+        fileReceivedDump(Fs1rParts::performance, internalSlot, message);
+    else if (area == Layout::internalVoiceBase)
+        fileReceivedDump(Fs1rParts::ofVoice(0), internalSlot, message);
+    else if (loadAddressOf(dumpAddress, Fs1rParts::shownPage) == dumpAddress)
+        fileEditBuffer(partAt(dumpAddress), message);
 }
 
-void Fs1rDevice::fileEditBuffer(Fs1rPart part)
+void Fs1rDevice::fileEditBuffer(Fs1rPart part, std::span<const std::uint8_t> message)
 {
     const std::optional<Fs1rPatchLocation> current = currentLocation(part);
     std::deque<Fs1rPatchLocation>& requested = requestedLocations_[std::size_t(part)];
     if (requested.empty()) {
         // Sent by the instrument unasked: it is the patch it plays now.
         if (current)
-            fileIntoCache(part, *current);
+            fileReceivedDump(part, *current, message);
         return;
     }
     const Fs1rPatchLocation asked = requested.front();
     requested.pop_front();
-    fileIntoCache(part, editBufferLocation(part, asked.bank, asked.program));
+    fileReceivedDump(part, asked, message);
     // Another patch was chosen while this one was on its way: its data
     // now stand in the edit buffer, so the chosen one is brought back.
     if (current && !current->sameSlot(asked) && requested.empty())
         loadCurrentPatch(part);
 }
 
-void Fs1rDevice::fileInternalSlot(Fs1rLibraries::Index index, PackedAddress dumpAddress,
-    std::span<const std::uint8_t> message)
+void Fs1rDevice::fileReceivedDump(Fs1rPart part, const Fs1rPatchLocation& slot, std::span<const std::uint8_t> message)
 {
-    const bool performance = index == Fs1rLibraries::performances;
-    const std::uint32_t dataSize = performance ? Layout::performanceDumpSize : Layout::voiceDumpSize;
-    if (message.size() != dumpOverhead() + dataSize) {
-        wxLogWarning("The dump of internal slot %X has %d bytes; it is not cached", dumpAddress, int(message.size()));
+    if (message.size() != dumpOverhead() + dataSizeOf(part, message)) {
+        wxLogWarning("A dump of %d bytes does not hold a whole patch; it is not cached", int(message.size()));
         return;
     }
-    const std::uint32_t nameSize = performance ? Layout::performanceNameSize : Layout::voiceNameSize;
-    const Fs1rPatchLocation location{internalBank, dumpAddress & slotMask,
-        nameOf(message.subspan(dumpHeaderLength, nameSize)),
-        categoryTag(byteAt(message, dumpHeaderLength + categoryOffset))};
-    storeInCache(index, location, message);
+    // The instrument's own bytes are the truest copy of the patch.
+    Fs1rPatchLocation location{slot.bank, slot.program, nameOf(message.subspan(dumpHeaderLength, nameSizeOf(part))),
+        {}};
+    if (part != Fs1rParts::formantSequence)
+        location.category = categoryTag(byteAt(message, dumpHeaderLength + categoryOffset));
+    logCacheUpdate(part, location);
+    storeInCache(libraryOf(part), location, message);
 }
 
 // --- Cache updates -------------------------------------------------------------------------
@@ -404,7 +412,7 @@ bool Fs1rDevice::updateCache(Fs1rPart part, std::int32_t program)
     return program >= 0 && fileIntoCache(part, editBufferLocation(part, internalBank, std::uint32_t(program)));
 }
 
-bool Fs1rDevice::fileIntoCache(Fs1rPart part, const Fs1rPatchLocation& location)
+void Fs1rDevice::logCacheUpdate(Fs1rPart part, const Fs1rPatchLocation& location)
 {
     if (part == Fs1rParts::performance)
         wxLogVerbose("   Update cache with performance (bank=%d prog=%d)", location.bank, location.program);
@@ -413,6 +421,11 @@ bool Fs1rDevice::fileIntoCache(Fs1rPart part, const Fs1rPatchLocation& location)
             location.program);
     else
         wxLogVerbose("   Update cache with formant sequence (bank=%d prog=%d)", location.bank, location.program);
+}
+
+bool Fs1rDevice::fileIntoCache(Fs1rPart part, const Fs1rPatchLocation& location)
+{
+    logCacheUpdate(part, location);
     const std::vector<std::uint8_t> dump = editBufferDump(part);
     return !dump.empty() && storeInCache(libraryOf(part), location, dump);
 }
