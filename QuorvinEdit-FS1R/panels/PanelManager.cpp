@@ -23,6 +23,10 @@ void PanelManager::createPanels(Fs1rDevice& device, ParameterFactory& factory)
     const Fs1rPerformanceSelection selection = Fs1rPerformanceSelection::create(factory);
     device.setCurrentPerformanceParameters(selection.bank, selection.number);
     showPerformancePanel();
+    const wxColour background(96, 96, 96);
+    const wxColour foreground(192, 192, 192);
+    SetBackgroundColour(background);
+    SetForegroundColour(foreground);
     wxLogVerbose("\tFS1R GUI creation end");
 }
 
