@@ -1,0 +1,30 @@
+# Message catalogues: a library keeps its translations as <language>.po files
+# in its i18n folder. They are checked and compiled at build time into
+# <library's build folder>/i18n/<language>/<domain>.mo, where the program
+# looks for them from its executable's folder, and installed under
+# share/locale.
+#
+# quorvin_add_catalogues(<domain>): the catalogues of the calling folder.
+include(GNUInstallDirs)
+
+function(quorvin_add_catalogues domain)
+  if(QUORVIN_FUZZ)
+    return()
+  endif()
+  find_program(QUORVIN_MSGFMT msgfmt REQUIRED)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/i18n/*.po)
+  set(catalogues "")
+  foreach(source IN LISTS sources)
+    get_filename_component(language ${source} NAME_WE)
+    set(folder ${CMAKE_CURRENT_BINARY_DIR}/i18n/${language})
+    add_custom_command(OUTPUT ${folder}/${domain}.mo
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+      COMMAND ${QUORVIN_MSGFMT} --check -o ${folder}/${domain}.mo ${source}
+      DEPENDS ${source}
+      COMMENT "Compiling the ${language} catalogue of ${domain}"
+      VERBATIM)
+    list(APPEND catalogues ${folder}/${domain}.mo)
+    install(FILES ${folder}/${domain}.mo DESTINATION ${CMAKE_INSTALL_DATADIR}/locale/${language}/LC_MESSAGES)
+  endforeach()
+  add_custom_target(${domain}_catalogues ALL DEPENDS ${catalogues})
+endfunction()
