@@ -1,0 +1,16 @@
+#pragma once
+// The device's message boxes and wait dialog as toolkit windows. The main
+// window owns it, so it outlives the device it serves.
+#include "device/DeviceUserInterface.h"
+
+class WxDeviceUserInterface : public DeviceUserInterface {
+public:
+    void showMessage(const RefString& caption, const RefString& text) override;
+    // The busy form of the wait dialog, with the busy animation.
+    std::unique_ptr<DeviceWaitDialog> createWaitDialog(wxWindow* parent) override;
+    // None yet: the control-set dialogs are drawn with the control library's
+    // controls, which this library does not hold. The device's buttons for
+    // them then do nothing.
+    std::unique_ptr<ParameterAction> createControlSetDialog(MidiControlSet& controlSet, wxWindow* parent,
+        const ControlStyle* style) override;
+};
