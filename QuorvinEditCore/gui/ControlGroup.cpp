@@ -15,9 +15,8 @@ ControlElement& ControlGroup::addLabelledControl(std::unique_ptr<LayoutControl> 
     int length, int captionKind, int extraAcross, int depth)
 {
     length = resolveLength(length);
-    LayoutControl& added = *control;
     ControlElement& entry = addControl(std::move(control), depth, extraAcross, length);
-    setControlPath(added, caption);
+    setControlPath(*entry.control(), caption);
     addControlCaption(entry, caption, captionKind, length);
     advance(length);
     return entry;

@@ -1,14 +1,14 @@
 #include "gui/LayoutElement.h"
 
-LayoutElement::LayoutElement(const RefString& name) : name_(name) {}
-
-LayoutElement::~LayoutElement() = default;
-
 namespace {
 
 LayoutPoint offsetBy(LayoutPoint point, LayoutPoint origin) { return {point.x + origin.x, point.y + origin.y}; }
 
 } // namespace
+
+LayoutElement::LayoutElement(const RefString& name) : name_(name) {}
+
+LayoutElement::~LayoutElement() = default;
 
 void LayoutElement::setPosition(int x, int y, const wxBitmap* background)
 {
