@@ -1,6 +1,5 @@
-#include "gui/MainFrame.h"
+#include "app/tests/gui_app/EditorFixture.h"
 #include "gui/Translations.h"
-#include "app/tests/gui_app/ProgramFixture.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -9,75 +8,42 @@
 #include <wx/translation.h>
 
 #include <cstdlib>
-#include <optional>
-#include <string>
 
 namespace {
 
-// The test program lies beside the program, where the build puts the
-// catalogues.
-std::vector<wxString> programCatalogueFolders()
+std::string translated(wxLanguage language, const wxString& text)
 {
-    return catalogueFolders(wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath(), "QuorvinEdit-FS1R");
-}
-
-std::string translated(const wxTranslations& translations, const wxString& text)
-{
+    wxTranslations translations;
+    translations.SetLanguage(language);
+    // The test program lies beside the program, where the build puts the
+    // catalogues.
+    const wxString folder = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    addCatalogues(translations, catalogueFolders(folder, "QuorvinEdit-FS1R"), "QuorvinEdit-FS1R");
     const wxString* found = translations.GetTranslatedString(text);
     return found ? found->utf8_string() : "(untranslated)";
 }
 
-TEST(TranslationsTest, FrenchCataloguesTranslateTheCoreAndTheApplicationWithoutASystemLocale)
+TEST(TranslationsTest, FrenchCataloguesOfTheCoreAndTheApplicationLoadWithoutASystemLocale)
 {
-    wxTranslations french;
-    french.SetLanguage(wxLANGUAGE_FRENCH);
-    addCatalogues(french, programCatalogueFolders(), "QuorvinEdit-FS1R");
-    EXPECT_EQ(translated(french, "Starting up..."), "Démarrage...");
-    EXPECT_EQ(translated(french, "&Save\tCtrl-S"), "&Enregistrer\tCtrl-S") << "the key stays one the toolkit reads";
-    EXPECT_EQ(translated(french, "Formant sequence"), "Séquence de formants");
-    EXPECT_EQ(translated(french, "No such text"), "(untranslated)");
-
-    wxTranslations english;
-    english.SetLanguage(wxLANGUAGE_ENGLISH_US);
-    addCatalogues(english, programCatalogueFolders(), "QuorvinEdit-FS1R");
-    EXPECT_EQ(translated(english, "Starting up..."), "(untranslated)") << "English is the code's own";
+    EXPECT_EQ(translated(wxLANGUAGE_FRENCH, "Starting up..."), "Démarrage...");
+    EXPECT_EQ(translated(wxLANGUAGE_FRENCH, "&Save\tCtrl-S"), "&Enregistrer\tCtrl-S") << "keys stay readable";
+    EXPECT_EQ(translated(wxLANGUAGE_FRENCH, "Formant sequence"), "Séquence de formants");
+    EXPECT_EQ(translated(wxLANGUAGE_ENGLISH_US, "Starting up..."), "(untranslated)") << "English is the code's own";
 }
 
-// Restores an environment variable when it goes.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        ::setenv(name, value, 1);
-    }
-    ~ScopedVariable()
-    {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
+using FrenchUserTest = EditorFixture;
 
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-using FrenchProgramTest = ProgramFixture;
-
-// Page names are translated once, when first used, so a test that ran
-// before may have fixed them in English: the menus show the catalogues.
-TEST_F(FrenchProgramTest, FrenchUserGetsFrenchMenusAndNotices)
+TEST_F(FrenchUserTest, StartUpInAFrenchEnvironmentShowsFrenchMenusAndNotice)
 {
-    const ScopedVariable language("LC_ALL", "fr_FR.UTF-8");
-    ASSERT_TRUE(startUp());
-    wxMenuBar& menus = *frame_->GetMenuBar();
-    EXPECT_EQ(menus.GetMenuLabel(0), "&Fichier");
-    EXPECT_EQ(menus.GetMenu(0)->FindItem(wxID_SAVE)->GetItemLabel(), "&Enregistrer\tCtrl-S");
-    ASSERT_FALSE(boxes_.boxes.empty());
-    EXPECT_EQ(boxes_.boxes[0].caption, "Première utilisation de QuorvinEdit-FS1R");
+    ::setenv("LC_ALL", "fr_FR.UTF-8", 1);
+    AnsweredMessageBoxes boxes;
+    const bool started = startUp(deviceType_);
+    ::unsetenv("LC_ALL");
+    ASSERT_TRUE(started);
+    EXPECT_EQ(frame_->GetMenuBar()->GetMenuLabel(0), "&Fichier");
+    EXPECT_EQ(frame_->GetMenuBar()->FindItem(wxID_SAVE)->GetItemLabel(), "&Enregistrer\tCtrl-S");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Première utilisation de QuorvinEdit-FS1R");
 }
 
 } // namespace

@@ -1,16 +1,18 @@
-#include "app/tests/gui_app/ProgramFixture.h"
+#include "app/tests/gui_app/EditorFixture.h"
 
+#include "device/DeviceType.h"
 #include "files/UserPaths.h"
 #include "gui/EditorStartUp.h"
 #include "simulator/SimulatorConnection.h"
-#include "text/WxText.h"
 #include "tests/support/EventPump.h"
+#include "text/WxText.h"
+#include "xml/XmlFile.h"
 
 #include <wx/app.h>
 
 #include <cstdlib>
 
-ProgramFixture::ProgramFixture()
+EditorFixture::EditorFixture()
 {
     ::setenv(UserPaths::overrideVariable, userFolder_.path().c_str(), 1);
     ::setenv("QUORVIN_MIDI", SimulatorConnection::backendChoice, 1);
@@ -18,7 +20,7 @@ ProgramFixture::ProgramFixture()
     deleteUserPaths();
 }
 
-ProgramFixture::~ProgramFixture()
+EditorFixture::~EditorFixture()
 {
     if (frame_) {
         EXPECT_TRUE(exitProgram());
@@ -26,10 +28,10 @@ ProgramFixture::~ProgramFixture()
     ::unsetenv(UserPaths::overrideVariable);
 }
 
-bool ProgramFixture::startUp()
+bool EditorFixture::startUp(const DeviceType& deviceType)
 {
-    frame_ = new MainFrame(toWxString(deviceType_.getProductName()));
-    const bool started = startUpEditor(settings_, *frame_, deviceType_);
+    frame_ = new MainFrame(toWxString(deviceType.getProductName()));
+    const bool started = startUpEditor(settings_, *frame_, deviceType);
     if (started) {
         frame_->Centre(wxBOTH);
         frame_->Show();
@@ -37,10 +39,15 @@ bool ProgramFixture::startUp()
     return started;
 }
 
-bool ProgramFixture::exitProgram()
+void EditorFixture::choose(int commandId)
 {
-    wxCommandEvent exit(wxEVT_MENU, wxID_EXIT);
-    frame_->ProcessWindowEvent(exit);
+    wxCommandEvent command(wxEVT_MENU, commandId);
+    frame_->ProcessWindowEvent(command);
+}
+
+bool EditorFixture::exitProgram()
+{
+    choose(wxID_EXIT);
     const bool closed = pumpEventsUntil([this] {
         // Top-level windows are deleted when the application goes idle.
         wxTheApp->ProcessIdle();
@@ -48,4 +55,9 @@ bool ProgramFixture::exitProgram()
     });
     shutDownEditor(settings_);
     return closed;
+}
+
+std::unique_ptr<XmlRootElement> EditorFixture::savedSettings() const
+{
+    return readXmlFile(RefString::fromUtf8(settingsPath().string()));
 }
