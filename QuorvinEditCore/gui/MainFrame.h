@@ -43,7 +43,6 @@ public:
 
 private:
     void bindMenuCommands();
-    void forward(void (*command)(Device&));
     void onAbout(wxCommandEvent& event);
     void onViewPage(wxCommandEvent& event);
 

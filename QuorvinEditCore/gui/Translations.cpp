@@ -66,6 +66,7 @@ void addCatalogues(wxTranslations& translations, const std::vector<wxString>& fo
 void initTranslations(const wxString& applicationName)
 {
     std::unique_ptr<wxLocale>& locale = processLocale();
+    // An earlier locale goes first, giving back the state it found.
     locale.reset();
     locale = std::make_unique<wxLocale>();
     {
