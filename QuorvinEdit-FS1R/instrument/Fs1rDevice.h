@@ -113,15 +113,6 @@ public:
     std::uint32_t getFseqFrameCount() const;
 
     // --- Edit buffers and the patch caches ------------------------------------------
-    // The bulk dump of a part's edit buffer as a .syx file holds it, with
-    // the checksum; empty before setup or for no valid part.
-    std::vector<std::uint8_t> editBufferDump(Fs1rPart part);
-    // Loads one whole bulk dump into the edit buffers: performance and voice
-    // internal slots load as the edit buffer, a voice into destinationVoice
-    // (0 to 3) when one is given, else where the dump says. The values are
-    // set with flags inside one "Load patch from sysex" group. False, with
-    // nothing written and the reason logged, for anything else.
-    bool loadDump(std::span<const std::uint8_t> message, std::uint32_t flags, std::int32_t destinationVoice);
     // Brings a part's patch in: from the cache when it holds a usable file,
     // else by asking the instrument for the edit buffer. A voice part that
     // is off has its page reset instead.
@@ -157,8 +148,6 @@ private:
     // is off.
     std::optional<Fs1rPatchLocation> currentLocation(Fs1rPart part);
 
-    bool loadDumpInto(std::span<const std::uint8_t> message, std::uint32_t flags, std::int32_t destinationVoice,
-        std::optional<PackedAddress> requiredAddress);
     // False when the cache holds no usable file; an unusable one is set
     // aside.
     bool loadFromCache(Fs1rPart part, const Fs1rPatchLocation& location);

@@ -3,16 +3,13 @@
 // cache or the instrument, and filing received dumps into the cache.
 #include "instrument/Fs1rDevice.h"
 
-#include "files/FileReader.h"
 #include "instrument/Fs1rCategoryTags.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "instrument/Fs1rPanels.h"
-#include "instrument/SysexParseErrorText.h"
+#include "instrument/Fs1rSysexFile.h"
 #include "params/Parameter.h"
 #include "patches/PatchLibrary.h"
-#include "sysex/SysexReadState.h"
 #include "text/WxText.h"
-#include "undo/CommandList.h"
 
 #include <algorithm>
 #include <array>
@@ -20,7 +17,6 @@
 #include <string_view>
 
 #include <wx/log.h>
-#include <wx/translation.h>
 
 namespace {
 
@@ -31,10 +27,6 @@ constexpr std::size_t dumpHeaderLength = Fs1rSysexProtocol::bulkDumpBytes.size()
 // Where the category byte sits in a performance or voice.
 constexpr std::uint32_t categoryOffset = linearAddress(Layout::performanceCategoryAddress)
     - linearAddress(Layout::performanceDumpAddress);
-// Where the length code sits in a formant sequence.
-constexpr std::uint32_t fseqLengthCodeOffset = 0x1B;
-// The high byte of an address names its memory area.
-constexpr PackedAddress areaMask = 0xFF0000;
 // Only the low byte of an internal-slot address names the program.
 constexpr PackedAddress slotMask = 0xFF;
 // A program argument that stands for the current location.
@@ -65,50 +57,6 @@ RefString nameOf(std::span<const std::uint8_t> bytes)
 {
     const auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t(0));
     return RefString::fromNarrow(reinterpret_cast<const char*>(bytes.data()), end - bytes.begin());
-}
-
-// The edit buffer a dump loads into: internal slots load as the edit
-// buffer of their kind, a voice into the destination voice when one is
-// given. None for a dump that is no performance, voice or sequence.
-std::optional<PackedAddress> loadAddressOf(PackedAddress headerAddress, std::int32_t destinationVoice)
-{
-    const PackedAddress area = headerAddress & areaMask;
-    if (headerAddress == Layout::performanceDumpAddress || area == Layout::internalPerformanceBase)
-        return Layout::performanceDumpAddress;
-    if (headerAddress == Layout::fseqDumpAddress)
-        return Layout::fseqDumpAddress;
-    std::optional<std::uint32_t> voice;
-    if (area == Layout::internalVoiceBase)
-        voice = 0;
-    for (std::uint32_t p = 0; p < Fs1rParts::voiceCount; ++p)
-        if (headerAddress == Layout::voiceDumpAddress(p))
-            voice = p;
-    if (!voice)
-        return std::nullopt;
-    if (destinationVoice >= 0 && std::uint32_t(destinationVoice) < Fs1rParts::voiceCount)
-        voice = std::uint32_t(destinationVoice);
-    return Layout::voiceDumpAddress(*voice);
-}
-
-// The part whose edit buffer starts at a dump address.
-Fs1rPart partAt(PackedAddress editBufferAddress)
-{
-    if (editBufferAddress == Layout::performanceDumpAddress)
-        return Fs1rParts::performance;
-    if (editBufferAddress == Layout::fseqDumpAddress)
-        return Fs1rParts::formantSequence;
-    return Fs1rParts::ofVoice((editBufferAddress - Layout::firstVoiceDumpAddress) / Layout::partStep);
-}
-
-// The data bytes a whole dump of a part must carry; a sequence says its
-// own length.
-std::uint32_t dataSizeOf(Fs1rPart part, std::span<const std::uint8_t> message)
-{
-    if (part == Fs1rParts::performance)
-        return Layout::performanceDumpSize;
-    if (part == Fs1rParts::formantSequence)
-        return Layout::fseqDumpSize(Layout::fseqFrames(byteAt(message, dumpHeaderLength + fseqLengthCodeOffset)));
-    return Layout::voiceDumpSize;
 }
 
 std::uint32_t nameSizeOf(Fs1rPart part)
@@ -218,60 +166,6 @@ std::optional<Fs1rPatchLocation> Fs1rDevice::currentLocation(Fs1rPart part)
     return getCurrentFseqLocation();
 }
 
-// --- Edit-buffer dumps ------------------------------------------------------------------
-
-std::vector<std::uint8_t> Fs1rDevice::editBufferDump(Fs1rPart part)
-{
-    const std::optional<PackedAddress> address = Layout::editBufferDumpAddress(part);
-    if (!address || !midiInterface())
-        return {};
-    std::uint32_t size = Layout::voiceDumpSize;
-    if (part == Fs1rParts::performance)
-        size = Layout::performanceDumpSize;
-    else if (part == Fs1rParts::formantSequence)
-        size = Layout::fseqDumpSize(getFseqFrameCount());
-    std::vector<std::uint8_t> dump(bulkDumpTemplate().dumpLength(size));
-    const std::size_t length = bulkDumpTemplate().build(dump, midiInterface()->deviceId(), *address, size, *this,
-        *address, Layout::countDivisor(*address));
-    dump.resize(length);
-    return dump;
-}
-
-bool Fs1rDevice::loadDump(std::span<const std::uint8_t> message, std::uint32_t flags, std::int32_t destinationVoice)
-{
-    return loadDumpInto(message, flags, destinationVoice, std::nullopt);
-}
-
-bool Fs1rDevice::loadDumpInto(std::span<const std::uint8_t> message, std::uint32_t flags,
-    std::int32_t destinationVoice, std::optional<PackedAddress> requiredAddress)
-{
-    SysexReadState state(message);
-    SysexParseResult result = bulkDumpTemplate().match(state);
-    if (result != SysexParseResult::success) {
-        wxLogError("%s", sysexParseErrorText(result));
-        return false;
-    }
-    const std::optional<PackedAddress> address = loadAddressOf(state.address, destinationVoice);
-    if (!address || (requiredAddress && *address != *requiredAddress)) {
-        wxLogError("The sysex data at address %X is not a patch of the expected kind", state.address);
-        return false;
-    }
-    if (message.size() != dumpOverhead() + dataSizeOf(partAt(*address), message)) {
-        wxLogError("The sysex data at address %X has %d bytes, which is not the size of its kind", state.address,
-            int(message.size()));
-        return false;
-    }
-    state.address = *address;
-    beginCommandGroup(fromWxString(_("Load patch from sysex")), flags);
-    result = bulkDumpTemplate().readData(state, *this, flags);
-    endCommandGroup(flags);
-    if (result != SysexParseResult::success) {
-        wxLogError("%s", sysexParseErrorText(result));
-        return false;
-    }
-    return true;
-}
-
 // --- Loading the current patch ----------------------------------------------------------
 
 void Fs1rDevice::loadCurrentPatch(std::int32_t part)
@@ -302,16 +196,17 @@ bool Fs1rDevice::loadFromCache(Fs1rPart part, const Fs1rPatchLocation& location)
     RefString category;
     if (!cache.getPatch(location.bank, location.program, path, name, category) || path.isEmpty())
         return false;
-    std::string bytes;
-    std::string error;
-    if (FileReader::readAll(path.toUtf8(), std::size_t(maxSysexSize()), bytes, &error)) {
+    const Fs1rSysexFile file = Fs1rSysexFile::read(path.toUtf8(), bulkDumpTemplate());
+    std::string error = file.error().toUtf8();
+    if (file.isValid() && libraryOf(file.part()) == libraryOf(part)) {
         wxLogVerbose("loadCurrentPatch: from cache");
-        const std::span<const std::uint8_t> dump(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-        const std::int32_t destinationVoice =
-            Fs1rParts::isVoice(part) ? std::int32_t(Fs1rParts::voiceIndex(part)) : Fs1rParts::shownPage;
-        if (loadDumpInto(dump, flagsPatchLoad, destinationVoice, Layout::editBufferDumpAddress(part)))
+        const std::optional<std::uint32_t> voice =
+            Fs1rParts::isVoice(part) ? std::optional(Fs1rParts::voiceIndex(part)) : std::nullopt;
+        if (file.load(*this, flagsPatchLoad, voice))
             return true;
-        error = "its data are not a patch of this kind";
+        error = "its data could not be loaded";
+    } else if (file.isValid()) {
+        error = "it holds another kind of patch";
     }
     // The patch comes from the instrument instead, and the file goes out
     // of the way so it is not tried again.
@@ -342,14 +237,16 @@ void Fs1rDevice::abortWait(const RefString& message, bool showFailure)
 
 void Fs1rDevice::onDumpReceived(PackedAddress dumpAddress, std::span<const std::uint8_t> message)
 {
-    const PackedAddress area = dumpAddress & areaMask;
-    const Fs1rPatchLocation internalSlot{internalBank, dumpAddress & slotMask, {}, {}};
-    if (area == Layout::internalPerformanceBase)
-        fileReceivedDump(Fs1rParts::performance, internalSlot, message);
-    else if (area == Layout::internalVoiceBase)
-        fileReceivedDump(Fs1rParts::ofVoice(0), internalSlot, message);
-    else if (loadAddressOf(dumpAddress, Fs1rParts::shownPage) == dumpAddress)
-        fileEditBuffer(partAt(dumpAddress), message);
+    // Checked as a .syx file would be, since it becomes one.
+    const Fs1rSysexFile dump = Fs1rSysexFile::parse(message, bulkDumpTemplate());
+    if (!dump.isValid()) {
+        wxLogVerbose("The dump at %X is not cached: %s", dumpAddress, toWxString(dump.error()));
+        return;
+    }
+    if (dump.isInternalSlot())
+        fileReceivedDump(dump.part(), {internalBank, dumpAddress & slotMask, {}, {}}, message);
+    else
+        fileEditBuffer(dump.part(), message);
 }
 
 void Fs1rDevice::fileEditBuffer(Fs1rPart part, std::span<const std::uint8_t> message)
@@ -373,10 +270,6 @@ void Fs1rDevice::fileEditBuffer(Fs1rPart part, std::span<const std::uint8_t> mes
 
 void Fs1rDevice::fileReceivedDump(Fs1rPart part, const Fs1rPatchLocation& slot, std::span<const std::uint8_t> message)
 {
-    if (message.size() != dumpOverhead() + dataSizeOf(part, message)) {
-        wxLogWarning("A dump of %d bytes does not hold a whole patch; it is not cached", int(message.size()));
-        return;
-    }
     // The instrument's own bytes are the truest copy of the patch.
     Fs1rPatchLocation location{slot.bank, slot.program, nameOf(message.subspan(dumpHeaderLength, nameSizeOf(part))),
         {}};
@@ -426,7 +319,9 @@ void Fs1rDevice::logCacheUpdate(Fs1rPart part, const Fs1rPatchLocation& location
 bool Fs1rDevice::fileIntoCache(Fs1rPart part, const Fs1rPatchLocation& location)
 {
     logCacheUpdate(part, location);
-    const std::vector<std::uint8_t> dump = editBufferDump(part);
+    const MidiInterface* midi = midiInterface();
+    const std::vector<std::uint8_t> dump =
+        Fs1rSysexFile::build(part, bulkDumpTemplate(), *this, midi ? midi->deviceId() : 0);
     return !dump.empty() && storeInCache(libraryOf(part), location, dump);
 }
 
