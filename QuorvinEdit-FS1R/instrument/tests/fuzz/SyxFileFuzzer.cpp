@@ -67,7 +67,8 @@ Bytes shapeFile(const std::uint8_t* data, std::size_t size)
     if (!(switches & wrapInHeader))
         return payload;
     const PackedAddress address = addresses[(switches & addressChoice) >> addressShift];
-    Bytes file{0xF0, 0x43, 0x00, 0x5E, 0, 0, std::uint8_t(address >> 16), std::uint8_t(address >> 8), std::uint8_t(address)};
+    Bytes file{0xF0, 0x43, 0x00, 0x5E, 0, 0, std::uint8_t(address >> 16), std::uint8_t(address >> 8),
+        std::uint8_t(address)};
     if (switches & fitLength)
         payload.resize(kindLength(address, payload));
     for (std::uint8_t byte : payload)

@@ -1,6 +1,7 @@
 // The .syx file format without the device: files built from memory read
 // back byte for byte, and every kind of bad file is refused with a reason
 // before a single byte reaches memory.
+#include "DumpWriter.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "instrument/Fs1rSysexFile.h"
 #include "params/SetValueFlags.h"
@@ -36,7 +37,7 @@ struct Memory {
         Bytes data(size);
         for (std::uint32_t i = 0; i < size; ++i)
             data[i] = std::uint8_t((seed + i * 7) & 0x7F);
-        sink.bytesReceived(dumpAddress, data, flagsSysexReceived);
+        writeDump(sink, dumpAddress, data, flagsSysexReceived);
     }
 
     Bytes data(PackedAddress dumpAddress, std::uint32_t size)
@@ -157,7 +158,8 @@ TEST(Fs1rSysexFile, BadFilesAreRefusedWithAReasonAndWriteNothing)
     for (const BadFile& bad : badFiles()) {
         const Fs1rSysexFile file = parse(bad.bytes);
         EXPECT_FALSE(file.isValid()) << bad.name;
-        EXPECT_NE(file.error().toUtf8().find(bad.reason), std::string::npos) << bad.name << ": " << file.error().toUtf8();
+        EXPECT_NE(file.error().toUtf8().find(bad.reason), std::string::npos)
+            << bad.name << ": " << file.error().toUtf8();
         Memory memory;
         EXPECT_FALSE(file.load(memory.sink, flagsFileLoad)) << bad.name;
         EXPECT_EQ(memory.sink.calls, 0) << bad.name;
