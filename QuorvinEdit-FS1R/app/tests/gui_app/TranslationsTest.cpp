@@ -35,11 +35,10 @@ using FrenchUserTest = EditorFixture;
 
 TEST_F(FrenchUserTest, StartUpInAFrenchEnvironmentShowsFrenchMenusAndNotice)
 {
-    ::setenv("LC_ALL", "fr_FR.UTF-8", 1);
+    for (const char* variable : {"LANG", "LC_ALL"})
+        ::setenv(variable, "fr_FR.UTF-8", 1);
     AnsweredMessageBoxes boxes;
-    const bool started = startUp(deviceType_);
-    ::unsetenv("LC_ALL");
-    ASSERT_TRUE(started);
+    ASSERT_TRUE(startUp(deviceType_));
     EXPECT_EQ(frame_->GetMenuBar()->GetMenuLabel(0), "&Fichier");
     EXPECT_EQ(frame_->GetMenuBar()->FindItem(wxID_SAVE)->GetItemLabel(), "&Enregistrer\tCtrl-S");
     ASSERT_EQ(boxes.boxes.size(), 1u);
