@@ -10,7 +10,6 @@
 #include "undo/CommandList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <string_view>
 
@@ -34,8 +33,6 @@ constexpr FileKind voiceFiles{"*.voice.syx", wxTRANSLATE("Location of the new VO
 constexpr FileKind fseqFiles{"*.fseq.syx", wxTRANSLATE("Location of the new FORMANT SEQUENCE sysex file"),
     wxTRANSLATE("SYSEX formant sequence files (*.fseq.syx)|*.fseq.syx"), u"Directories/LastFseq"};
 
-constexpr std::string_view syxExtension = ".syx";
-
 const FileKind& fileKind(Fs1rPart part)
 {
     if (part == Fs1rParts::performance)
@@ -54,14 +51,6 @@ std::int32_t pageOf(Fs1rPart part)
     return Fs1rPanels::performancePage + part;
 }
 
-bool endsWithSyx(const std::string& path)
-{
-    if (path.size() < syxExtension.size())
-        return false;
-    return std::equal(syxExtension.begin(), syxExtension.end(), path.end() - std::ptrdiff_t(syxExtension.size()),
-        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-}
-
 std::string_view asChars(const std::vector<std::uint8_t>& bytes)
 {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
@@ -74,17 +63,13 @@ const char* Fs1rPatchFiles::fileNamePattern(Fs1rPart part)
     return fileKind(part).pattern;
 }
 
-RefString Fs1rPatchFiles::defaultFileName(const RefString& patchName)
+RefString Fs1rPatchFiles::defaultFileName(const RefString& patchName, Fs1rPart part)
 {
-    std::u16string name(patchName.view());
-    std::ranges::replace(name, u'/', u'_');
-    return RefString(name);
-}
-
-std::string Fs1rPatchFiles::withExtension(const std::string& path, Fs1rPart part)
-{
+    std::string name = patchName.toUtf8();
+    name.erase(name.find_last_not_of(' ') + 1);
+    std::ranges::replace(name, '/', '_');
     // The pattern is "*" and the extension.
-    return endsWithSyx(path) ? path : path + (fileNamePattern(part) + 1);
+    return RefString::fromUtf8(name + (fileNamePattern(part) + 1));
 }
 
 Fs1rPatchFiles::Fs1rPatchFiles(Fs1rDevice& device, Fs1rPatchDialogs* dialogs) : device_(device), dialogs_(dialogs)
@@ -207,15 +192,14 @@ bool Fs1rPatchFiles::savePatchAs(Fs1rPart part)
         message = wxString::Format(message, Fs1rParts::voiceIndex(part) + 1);
     const std::string folder = device_.settings().getText(folderKey, RefString()).toUtf8();
     const std::string chosen = dialogs_->chooseFileToSave(fromWxString(message),
-        fromWxString(translated(kind.wildcard)), folder, defaultFileName(patchName(part)));
+        fromWxString(translated(kind.wildcard)), folder, defaultFileName(patchName(part), part));
     if (chosen.empty())
         return false;
     closePatchFile(part);
-    const std::string path = withExtension(chosen, part);
-    device_.settings().setText(folderKey, RefString::fromUtf8(std::filesystem::path(path).parent_path().string()));
-    if (!writePatchFile(part, path))
+    device_.settings().setText(folderKey, RefString::fromUtf8(std::filesystem::path(chosen).parent_path().string()));
+    if (!writePatchFile(part, chosen))
         return false;
-    files_[std::size_t(part)] = path;
+    files_[std::size_t(part)] = chosen;
     return true;
 }
 

@@ -24,11 +24,10 @@ public:
     // The patterns the save dialogs offer: "*.perf.syx", "*.voice.syx",
     // "*.fseq.syx"; part must be valid.
     static const char* fileNamePattern(Fs1rPart part);
-    // The patch's name proposed as a file name; a "/" would name a folder.
-    static RefString defaultFileName(const RefString& patchName);
-    // The chosen path with the kind's extension added when it has no ".syx"
-    // one, since the dialogs of this platform add none.
-    static std::string withExtension(const std::string& path, Fs1rPart part);
+    // The file name the save dialog proposes: the patch's name without the
+    // blanks that pad it and with the kind's extension, which the dialogs of
+    // this platform do not add; a "/" would name a folder.
+    static RefString defaultFileName(const RefString& patchName, Fs1rPart part);
 
     // Without dialogs every file dialog counts as cancelled and every
     // question as No, and failures go to the log.
