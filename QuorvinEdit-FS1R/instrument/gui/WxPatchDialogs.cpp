@@ -1,0 +1,69 @@
+#include "instrument/gui/WxPatchDialogs.h"
+
+#include "text/WxText.h"
+
+#include <wx/choicdlg.h>
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+
+namespace {
+
+// The toolkit's file dialogs are looked up by this name.
+constexpr char fileDialogName[] = "filedlg";
+
+std::string chosenPath(wxFileDialog& dialog)
+{
+    return dialog.ShowModal() == wxID_OK ? dialog.GetPath().utf8_string() : std::string();
+}
+
+} // namespace
+
+WxPatchDialogs::WxPatchDialogs(wxWindow* parent, SlotChooser chooseSlot)
+    : parent_(parent), chooseSlot_(std::move(chooseSlot))
+{
+}
+
+std::string WxPatchDialogs::chooseFileToOpen(const RefString& message, const RefString& wildcard)
+{
+    wxFileDialog dialog(parent_, toWxString(message), wxString(), wxString(), toWxString(wildcard),
+        wxFD_OPEN | wxFD_FILE_MUST_EXIST, wxDefaultPosition, wxDefaultSize, fileDialogName);
+    return chosenPath(dialog);
+}
+
+std::string WxPatchDialogs::chooseFileToSave(const RefString& message, const RefString& wildcard,
+    const std::string& folder, const RefString& fileName)
+{
+    wxFileDialog dialog(parent_, toWxString(message), wxString::FromUTF8(folder), toWxString(fileName),
+        toWxString(wildcard), wxFD_SAVE | wxFD_OVERWRITE_PROMPT, wxDefaultPosition, wxDefaultSize, fileDialogName);
+    return chosenPath(dialog);
+}
+
+bool WxPatchDialogs::askYesNo(const RefString& caption, const RefString& text)
+{
+    wxMessageDialog dialog(parent_, toWxString(text), toWxString(caption), wxYES_NO | wxCENTRE);
+    return dialog.ShowModal() == wxID_YES;
+}
+
+// Without a parent, centred on the screen, as the question comes from a file
+// rather than from a page.
+std::int32_t WxPatchDialogs::chooseOne(const RefString& caption, const RefString& text,
+    const std::vector<RefString>& choices)
+{
+    wxArrayString labels;
+    for (const RefString& choice : choices)
+        labels.Add(toWxString(choice));
+    wxSingleChoiceDialog dialog(nullptr, toWxString(text), toWxString(caption), labels);
+    dialog.Centre();
+    return dialog.ShowModal() == wxID_OK ? dialog.GetSelection() : -1;
+}
+
+std::int32_t WxPatchDialogs::chooseInternalSlot(Fs1rPart part, const RefString& prompt)
+{
+    return chooseSlot_ ? chooseSlot_(part, prompt) : -1;
+}
+
+void WxPatchDialogs::showError(const RefString& caption, const RefString& text)
+{
+    wxMessageDialog dialog(parent_, toWxString(text), toWxString(caption), wxOK | wxICON_ERROR | wxCENTRE);
+    dialog.ShowModal();
+}
