@@ -49,7 +49,7 @@ Fs1rDevice::Fs1rDevice(Fs1rPanels& panels, const XmlElement& settings, DeviceUse
     const RefString& cachePath)
     : Device(RefString::fromNarrow(Fs1rLibraries::instrumentId), Fs1rLibraries::count, Fs1rMemoryLayout::pageCapacity,
           settings, userInterface),
-      panels_(panels), cachePath_(cachePath),
+      panels_(panels), cachePath_(cachePath), patchFiles_(*this, nullptr),
       systemSettingsCallback_(std::make_unique<SystemSettingsCallback>(*this))
 {
     // A fresh editor shows no page as modified.

@@ -7,6 +7,7 @@
 #include "device/Device.h"
 #include "instrument/Fs1rLibraries.h"
 #include "instrument/Fs1rPart.h"
+#include "instrument/Fs1rPatchFiles.h"
 #include "instrument/Fs1rPatchLocation.h"
 #include "instrument/Fs1rSysexProtocol.h"
 
@@ -20,6 +21,7 @@
 
 class AddressEntry;
 class Fs1rPanels;
+class Fs1rPatchDialogs;
 class Parameter;
 class PatchLibrary;
 
@@ -63,6 +65,10 @@ public:
     Fs1rPart getCurrentPart() const;
 
     // --- Files and the instrument's memory (Fs1rDeviceFiles.cpp) ------------
+    // The dialogs those commands ask through; not owned. Without them (the
+    // default) every dialog counts as cancelled.
+    void setPatchDialogs(Fs1rPatchDialogs* dialogs);
+    Fs1rPatchFiles& patchFiles() { return patchFiles_; }
     void openFile() override;
     void saveToFile(bool asNew, std::int32_t part) override;
     void saveAll() override;
@@ -164,6 +170,8 @@ private:
 
     Fs1rPanels& panels_;
     const RefString cachePath_;
+    Fs1rPatchDialogs* patchDialogs_ = nullptr;
+    Fs1rPatchFiles patchFiles_;
     Parameter* currentBank_ = nullptr;
     Parameter* currentNumber_ = nullptr;
     AddressEntry* voiceLimitEntry_ = nullptr;

@@ -200,9 +200,10 @@ bool Fs1rDevice::loadFromCache(Fs1rPart part, const Fs1rPatchLocation& location)
     std::string error = file.error().toUtf8();
     if (file.isValid() && libraryOf(file.part()) == libraryOf(part)) {
         wxLogVerbose("loadCurrentPatch: from cache");
-        const std::optional<std::uint32_t> voice =
-            Fs1rParts::isVoice(part) ? std::optional(Fs1rParts::voiceIndex(part)) : std::nullopt;
-        if (file.load(*this, flagsPatchLoad, voice))
+        const std::int32_t voice =
+            Fs1rParts::isVoice(part) ? std::int32_t(Fs1rParts::voiceIndex(part)) : Fs1rParts::shownPage;
+        // As any load, it closes the file the patch was saved into.
+        if (patchFiles_.load(file, flagsPatchLoad, voice))
             return true;
         error = "its data could not be loaded";
     } else if (file.isValid()) {

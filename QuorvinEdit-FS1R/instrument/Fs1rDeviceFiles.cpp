@@ -1,25 +1,31 @@
 // The FS1R device's file commands (.syx open and save) and saving into the
-// instrument's internal memory. Placeholders until those commands come.
+// instrument's internal memory.
 #include "instrument/Fs1rDevice.h"
 
-#include <wx/log.h>
+#include "instrument/Fs1rSaveToDevice.h"
+
+void Fs1rDevice::setPatchDialogs(Fs1rPatchDialogs* dialogs)
+{
+    patchDialogs_ = dialogs;
+    patchFiles_.setDialogs(dialogs);
+}
 
 void Fs1rDevice::openFile()
 {
-    wxLogWarning("Opening a sysex file is not available");
+    patchFiles_.openFile();
 }
 
-void Fs1rDevice::saveToFile(bool, std::int32_t)
+void Fs1rDevice::saveToFile(bool asNew, std::int32_t part)
 {
-    wxLogWarning("Saving to a sysex file is not available");
+    patchFiles_.saveToFile(asNew, part);
 }
 
 void Fs1rDevice::saveAll()
 {
-    wxLogWarning("Saving to a sysex file is not available");
+    patchFiles_.saveAll();
 }
 
-void Fs1rDevice::saveToDevice(std::int32_t)
+void Fs1rDevice::saveToDevice(std::int32_t part)
 {
-    wxLogWarning("Saving to the device memory is not available");
+    Fs1rSaveToDevice(*this, patchDialogs_).save(part);
 }
