@@ -66,8 +66,8 @@ bool Fs1rDevice::setup(wxWindow* parent)
     const bool librariesOpened = Device::setup(parent);
     Fs1rSysexProtocol::createParameterRequest(createDeviceFinder().requestMessage());
     panels_.createPanels(*this, *parameterFactory());
-    voiceLimitEntry_ = &parameterFactory()->getOrCreateAddressEntry(Fs1rMemoryLayout::voiceLimitAddress);
-    voiceLimitEntry_->growTo(1);
+    // No page shows the voice limit, but the system dump must store it.
+    parameterFactory()->getOrCreateAddressEntry(Fs1rMemoryLayout::voiceLimitAddress).growTo(1);
     return librariesOpened;
 }
 

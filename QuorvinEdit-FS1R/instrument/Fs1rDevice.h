@@ -19,7 +19,6 @@
 #include <span>
 #include <vector>
 
-class AddressEntry;
 class Fs1rPanels;
 class Fs1rPatchDialogs;
 class Parameter;
@@ -174,7 +173,6 @@ private:
     Fs1rPatchFiles patchFiles_;
     Parameter* currentBank_ = nullptr;
     Parameter* currentNumber_ = nullptr;
-    AddressEntry* voiceLimitEntry_ = nullptr;
     std::unique_ptr<SystemSettingsCallback> systemSettingsCallback_;
     std::optional<std::uint32_t> internalVoiceLimit_;
     // Locations asked of the instrument and not yet answered, oldest first,
