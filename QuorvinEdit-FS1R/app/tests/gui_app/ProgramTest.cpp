@@ -6,6 +6,7 @@
 #include "xml/XmlFile.h"
 
 #include <gmock/gmock.h>
+#include <wx/filedlg.h>
 
 namespace {
 
@@ -32,6 +33,7 @@ TEST_F(ProgramTest, MainWindowFindsTheSimulatedFs1rAndKeepsItsPortsWhenClosed)
     EXPECT_EQ(boxes.boxes[1].text, "The device was found - MIDI connection is done");
     EXPECT_TRUE(pumpEventsUntil([] { return !waitDialogShown(); }));
     EXPECT_EQ(frame_->GetTitle(), "QuorvinEdit-FS1R: FS1R: Performance");
+    wxTEST_DIALOG(choose(wxID_OPEN), wxExpectModal<wxFileDialog>(wxString(), wxID_CANCEL).Describe("the file chooser"));
 
     ASSERT_TRUE(exitProgram());
     EXPECT_EQ(boxes.boxes.size(), 2u) << "nothing went wrong on the way out";
