@@ -1,46 +1,38 @@
 #pragma once
-// The file and save-to-device dialogs answered by the test: each call is
-// recorded as a line of text, and the answers are set beforehand.
+// The file and save-to-device dialogs answered by the test: every call is
+// kept as a line of text, and the answers are set beforehand.
 #include "instrument/Fs1rPatchDialogs.h"
 
 #include <algorithm>
 #include <deque>
-#include <string>
-#include <vector>
 
 class FakePatchDialogs : public Fs1rPatchDialogs {
 public:
     std::string chooseFileToOpen(const RefString& message, const RefString&) override
     {
-        calls.push_back("open " + message.toUtf8());
-        return next(openAnswers);
+        return next("open " + message.toUtf8(), openAnswers);
     }
     std::string chooseFileToSave(const RefString& message, const RefString& wildcard, const std::string& folder,
-        const RefString& fileName) override
+        const RefString& name) override
     {
-        calls.push_back("save " + message.toUtf8() + " | " + wildcard.toUtf8() + " | " + folder + " | "
-            + fileName.toUtf8());
-        return next(saveAnswers);
+        return next("save " + message.toUtf8() + " | " + wildcard.toUtf8() + " | " + folder + " | " + name.toUtf8(),
+            saveAnswers);
     }
     bool askYesNo(const RefString& caption, const RefString& text) override
     {
-        calls.push_back("yes/no " + caption.toUtf8() + " " + text.toUtf8());
-        return yes;
+        return record("yes/no " + caption.toUtf8() + " " + text.toUtf8(), yes);
     }
-    std::int32_t chooseOne(const RefString& caption, const RefString& text,
-        const std::vector<RefString>& choices) override
+    std::int32_t chooseOne(const RefString&, const RefString& text, const std::vector<RefString>&) override
     {
-        calls.push_back("choose " + caption.toUtf8() + " " + text.toUtf8() + " " + std::to_string(choices.size()));
-        return choice;
+        return record("choose " + text.toUtf8(), choice);
     }
     std::int32_t chooseInternalSlot(Fs1rPart part, const RefString& prompt) override
     {
-        calls.push_back("slot " + std::to_string(part) + " " + prompt.toUtf8());
-        return slot;
+        return record("slot " + std::to_string(part) + " " + prompt.toUtf8(), slot);
     }
     void showError(const RefString& caption, const RefString& text) override
     {
-        calls.push_back("error " + caption.toUtf8() + " " + text.toUtf8());
+        record("error " + caption.toUtf8() + " " + text.toUtf8(), 0);
     }
 
     int count(const std::string& prefix) const
@@ -49,7 +41,7 @@ public:
     }
 
     std::vector<std::string> calls;
-    // Taken in order; none left answers Cancel.
+    // Taken in order; none left is Cancel.
     std::deque<std::string> openAnswers;
     std::deque<std::string> saveAnswers;
     bool yes = true;
@@ -57,12 +49,17 @@ public:
     std::int32_t slot = -1;
 
 private:
-    static std::string next(std::deque<std::string>& answers)
+    template <typename Answer>
+    Answer record(std::string call, Answer answer)
     {
-        if (answers.empty())
-            return {};
-        std::string answer = answers.front();
-        answers.pop_front();
+        calls.push_back(std::move(call));
         return answer;
+    }
+    std::string next(std::string call, std::deque<std::string>& answers)
+    {
+        std::string chosen = answers.empty() ? std::string() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return record(std::move(call), chosen);
     }
 };

@@ -1,7 +1,6 @@
 #pragma once
-// The device connected to the simulated FS1R, with the file and
-// save-to-device commands answered by fake dialogs, and helpers that fill
-// and read the edit buffers.
+// The device connected to the simulated FS1R, every part playing a voice,
+// its file and save-to-device dialogs answered by the test.
 #include "DumpWriter.h"
 #include "FakePatchDialogs.h"
 #include "instrument/Fs1rMemoryLayout.h"
@@ -10,19 +9,15 @@
 #include "params/SetValueFlags.h"
 #include "tests/support/FileBytes.h"
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 class PatchCommandFixture : public Fs1rDeviceFixture {
 protected:
     using Bytes = std::vector<std::uint8_t>;
     using L = Fs1rMemoryLayout;
 
-    // Every part plays a voice, so every voice can be saved.
     void SetUp() override
     {
         connect();
+        device->setPatchDialogs(&dialogs);
         for (std::uint32_t p = 0; p < Fs1rParts::voiceCount; ++p)
             device->addressMap().setValue(L::partVoiceBankAddress(p), 1, flagsSysexReceived);
     }
@@ -35,7 +30,7 @@ protected:
         return data;
     }
 
-    // As received from the instrument: not recorded, not sent.
+    // As if received from the instrument: not recorded, not sent.
     void write(PackedAddress dumpAddress, const Bytes& data)
     {
         writeDump(*device, dumpAddress, data, flagsSysexReceived);
@@ -49,15 +44,11 @@ protected:
         return data;
     }
 
-    // A .syx file in the test's folder holding one dump of the data.
     std::string syxFile(const std::string& name, PackedAddress address, const Bytes& data)
     {
-        const std::filesystem::path path = folder / name;
-        writeFile(path, bulkDump(address, data));
-        return path.string();
+        writeFile(folder / name, bulkDump(address, data));
+        return (folder / name).string();
     }
-
-    static Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
     FakePatchDialogs dialogs;
 };
