@@ -4,6 +4,10 @@
 # looks for them from its executable's folder, and installed under
 # share/locale.
 #
+# New texts marked with _() or wxTRANSLATE join a catalogue with
+#   xgettext -C --from-code=UTF-8 -k_ -kwxTRANSLATE -kwxGetTranslation -o new.pot <the library's .cpp files>
+#   msgmerge --update <library>/i18n/fr.po new.pot
+#
 # quorvin_add_catalogues(<domain>): the catalogues of the calling folder.
 include(GNUInstallDirs)
 
