@@ -3,6 +3,7 @@
 #include "files/UserPaths.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "instrument/Fs1rPanels.h"
+#include "instrument/MemoryListModel.h"
 #include "midi/DumpCallback.h"
 #include "midi/MidiDeviceFinder.h"
 #include "params/Parameter.h"
@@ -102,6 +103,11 @@ bool Fs1rDevice::setupLibraries()
 PatchLibrary& Fs1rDevice::library(Fs1rLibraries::Index index) const
 {
     return libraries()[index];
+}
+
+std::unique_ptr<MemoryListModel> Fs1rDevice::createVoiceListModel(ChoiceItemFilter& choice) const
+{
+    return std::make_unique<MemoryListModel>(library(Fs1rLibraries::voices), choice);
 }
 
 // --- Pages --------------------------------------------------------------------------

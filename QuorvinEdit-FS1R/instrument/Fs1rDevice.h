@@ -19,8 +19,10 @@
 #include <span>
 #include <vector>
 
+class ChoiceItemFilter;
 class Fs1rPanels;
 class Fs1rPatchDialogs;
+class MemoryListModel;
 class Parameter;
 class PatchLibrary;
 
@@ -129,6 +131,9 @@ public:
     bool updateVoiceCache(std::uint32_t p, std::int32_t program);
     bool updateFseqCache(std::int32_t program);
     PatchLibrary& library(Fs1rLibraries::Index index) const;
+    // A category filter of one part's voice choice over the voice library;
+    // the caller keeps it as long as the choice.
+    std::unique_ptr<MemoryListModel> createVoiceListModel(ChoiceItemFilter& choice) const;
 
 protected:
     void buildAddressMap() override;
