@@ -1,6 +1,8 @@
 #include "gui/WxDeviceUserInterface.h"
 
-#include "device/ParameterAction.h"
+#include "gui/ControlSetDialogAction.h"
+#include "gui/ControlStyle.h"
+#include "gui/MidiControlSetDialog.h"
 #include "gui/DeviceWaitWindow.h"
 #include "gui/WaitArt.h"
 #include "text/WxText.h"
@@ -17,8 +19,10 @@ std::unique_ptr<DeviceWaitDialog> WxDeviceUserInterface::createWaitDialog(wxWind
     return std::make_unique<DeviceWaitWindow>(parent, loadBusyAnimation());
 }
 
-std::unique_ptr<ParameterAction> WxDeviceUserInterface::createControlSetDialog(MidiControlSet&, wxWindow*,
-    const ControlStyle*)
+std::unique_ptr<ParameterAction> WxDeviceUserInterface::createControlSetDialog(MidiControlSet& controlSet,
+    wxWindow* parent, const ControlStyle* style)
 {
-    return nullptr;
+    static const ControlStyle plainStyle;
+    return std::make_unique<ControlSetDialogAction>(
+        new MidiControlSetDialog(controlSet, parent, style ? *style : plainStyle));
 }

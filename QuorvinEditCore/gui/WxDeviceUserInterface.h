@@ -8,9 +8,8 @@ public:
     void showMessage(const RefString& caption, const RefString& text) override;
     // The busy form of the wait dialog, with the busy animation.
     std::unique_ptr<DeviceWaitDialog> createWaitDialog(wxWindow* parent) override;
-    // None yet: the control-set dialogs are drawn with the control library's
-    // controls, which this library does not hold. The device's buttons for
-    // them then do nothing.
+    // The set's dialog, hidden until the action shows it; it runs MIDI learn
+    // for the set from now on. Without a style it takes the default one.
     std::unique_ptr<ParameterAction> createControlSetDialog(MidiControlSet& controlSet, wxWindow* parent,
         const ControlStyle* style) override;
 };
