@@ -1,0 +1,19 @@
+#pragma once
+// A push button showing its parameter's value: each click steps the value
+// up, wrapping at the top, so switches toggle, short lists cycle and action
+// buttons run their command. Owned by its control group's entry.
+#include "controls/Control.h"
+
+class ValueButton : public Control {
+public:
+    ValueButton(wxWindow* parent, const ControlStyle& style);
+
+    // The text the button shows, empty without a parameter.
+    RefString shownText() const;
+
+    void onMouseDown(wxMouseEvent& event) override;
+    void onMouseUp(wxMouseEvent& event) override;
+    void onMouseMove(wxMouseEvent& event) override;
+    void onCaptureLost() override;
+    void draw(wxDC& dc, const wxRegion& update, bool enabled, bool selected, bool focused) override;
+};
