@@ -2,6 +2,7 @@
 
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rLibraries.h"
+#include "instrument/gui/InternalMemoryChooser.h"
 #include "instrument/gui/WxPatchDialogs.h"
 #include "panels/PanelManager.h"
 
@@ -13,7 +14,10 @@ namespace {
 // the device: the main window deletes its device before its child windows.
 class PageWindowDialogs : public wxClientData {
 public:
-    explicit PageWindowDialogs(wxWindow* pages) : dialogs(pages) {}
+    PageWindowDialogs(wxWindow* pages, WxPatchDialogs::SlotChooser chooseSlot)
+        : dialogs(pages, std::move(chooseSlot))
+    {
+    }
 
     WxPatchDialogs dialogs;
 };
@@ -26,9 +30,10 @@ std::unique_ptr<Device> Fs1rDeviceType::createDevice(wxWindow& parent, const Xml
     DeviceUserInterface& userInterface) const
 {
     auto* pages = new PanelManager(&parent);
-    auto* dialogs = new PageWindowDialogs(pages);
-    pages->SetClientObject(dialogs);
     auto device = std::make_unique<Fs1rDevice>(*pages, settings, &userInterface);
+    // Only the device asks for a slot, so the chooser's device lives whenever it is asked.
+    auto* dialogs = new PageWindowDialogs(pages, InternalMemoryChooser(*device, pages));
+    pages->SetClientObject(dialogs);
     device->setPatchDialogs(&dialogs->dialogs);
     return device;
 }
