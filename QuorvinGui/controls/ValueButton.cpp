@@ -9,12 +9,6 @@
 
 ValueButton::ValueButton(wxWindow* parent, const ControlStyle& style) : Control(parent, style) {}
 
-RefString ValueButton::shownText() const
-{
-    const Parameter* parameter = mainParameter();
-    return parameter ? valueFaceText(*parameter, parameter->getValue()) : RefString();
-}
-
 // A recorded edit of its own: outside a group each change is one undo step.
 void ValueButton::onMouseDown(wxMouseEvent&)
 {

@@ -3,13 +3,14 @@
 // up, wrapping at the top, so switches toggle, short lists cycle and action
 // buttons run their command. Owned by its control group's entry.
 #include "controls/Control.h"
+#include "controls/ValueDrawing.h"
 
 class ValueButton : public Control {
 public:
     ValueButton(wxWindow* parent, const ControlStyle& style);
 
     // The text the button shows, empty without a parameter.
-    RefString shownText() const;
+    RefString shownText() const { return currentValueText(mainParameter()); }
 
     void onMouseDown(wxMouseEvent& event) override;
     void onMouseUp(wxMouseEvent& event) override;

@@ -27,6 +27,11 @@ RefString valueFaceText(const Parameter& parameter, std::int32_t raw)
     return RefString::concat(parameter.valueText(raw), parameter.unit());
 }
 
+RefString currentValueText(const Parameter* parameter)
+{
+    return parameter ? valueFaceText(*parameter, parameter->getValue()) : RefString();
+}
+
 void drawValue(wxDC& dc, const Parameter& parameter, std::int32_t raw, const wxColour& colour, const wxRect& box,
     bool centred)
 {

@@ -14,6 +14,8 @@ class wxRect;
 // The text a value shows: the value text followed by the unit, or nothing
 // when the parameter shows its pictures only.
 RefString valueFaceText(const Parameter& parameter, std::int32_t raw);
+// The face text of the current value; empty without a parameter.
+RefString currentValueText(const Parameter* parameter);
 // Draws the value's face in the context's current font, centred in the box
 // or from its top-left corner. The pictures are white glyphs drawn in colour.
 void drawValue(wxDC& dc, const Parameter& parameter, std::int32_t raw, const wxColour& colour, const wxRect& box,

@@ -8,15 +8,20 @@
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
+#include <wx/settings.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <memory>
 
 class PageFixture : public testing::Test {
 protected:
     static inline const wxColour pageColour{40, 90, 40};
+    // Presses further apart than this never make a double-click.
+    static constexpr int closeDistance = 24;
 
     PageFixture()
     {
@@ -42,12 +47,32 @@ protected:
         pumpEventsFor(std::chrono::milliseconds(50));
     }
 
+    // Moves the pointer to the window's point for a press. A press soon after
+    // another near the same place would arrive as a double-click (which
+    // resets a control), also from the test before: wait that out first.
+    void pointAt(wxWindow* window, wxPoint point)
+    {
+        using Clock = std::chrono::steady_clock;
+        static wxPoint lastPress{-100, -100};
+        static Clock::time_point lastTime;
+        const wxPoint screen = window->ClientToScreen(point);
+        const auto doubleClickTime =
+            std::chrono::milliseconds(std::max(wxSystemSettings::GetMetric(wxSYS_DCLICK_MSEC), 500));
+        const wxPoint distance = screen - lastPress;
+        if (std::abs(distance.x) + std::abs(distance.y) < closeDistance)
+            pumpEventsFor(
+                std::chrono::duration_cast<std::chrono::milliseconds>(lastTime + doubleClickTime - Clock::now()));
+        lastPress = screen;
+        lastTime = Clock::now();
+        simulator.MouseMove(screen);
+        pumpEventsFor(std::chrono::milliseconds(20));
+    }
+
     // Presses and releases the left button over the window's point, then
     // lets the events arrive.
     void clickAt(wxWindow* window, wxPoint point)
     {
-        simulator.MouseMove(window->ClientToScreen(point));
-        pumpEventsFor(std::chrono::milliseconds(20));
+        pointAt(window, point);
         simulator.MouseClick();
         pumpEventsFor(std::chrono::milliseconds(50));
     }
