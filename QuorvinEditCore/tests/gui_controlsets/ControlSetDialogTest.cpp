@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
@@ -81,7 +82,7 @@ class ControlSetDialogTest : public ::testing::Test {
 protected:
     ControlSetDialogTest()
     {
-        previousBackend_ = MidiBackend::install(std::make_shared<LoopbackMidiBackend>());
+        previousBackend_ = MidiBackend::install(backend);
         midi_ = std::make_unique<MidiInterface>(
             device_, [this](MidiInterface& owner) { return std::make_unique<MidiControlSet>(owner, grouper_); });
         cutoff.setKeyAndRegister(pathOf("Cutoff"));
@@ -115,6 +116,7 @@ protected:
     wxWindow* confirmButton() const { return panelControl(5); }
     wxString cell(long row, long column) const { return dialog->bindingList().GetItemText(row, column); }
 
+    std::shared_ptr<LoopbackMidiBackend> backend = std::make_shared<LoopbackMidiBackend>();
     LogCapture log;
     LocalParameter cutoff{0, 99};
     LocalParameter resonance{0, 127};
@@ -223,6 +225,24 @@ TEST_F(ControlSetDialogTest, DeleteErasesTheSelectedBindingOnly)
     EXPECT_EQ(set().binding(0).parameter(), &resonance);
     EXPECT_EQ(dialog->bindingList().GetItemCount(), 1);
     EXPECT_FALSE(cutoff.listeners().size() > 0);
+}
+
+TEST_F(ControlSetDialogTest, PortChoicesListThePortsWhenShownAndOpenTheChosenOne)
+{
+    auto* input = dynamic_cast<wxChoice*>(panelControl(1));
+    ASSERT_NE(input, nullptr);
+    EXPECT_EQ(input->GetStringSelection(), "NO MIDI PORT FOUND");
+    backend->addPortPair("Surface");
+    dialog->run();
+    ASSERT_EQ(input->GetCount(), 2u);
+    EXPECT_EQ(input->GetString(1), "Surface");
+    input->SetSelection(1);
+    wxCommandEvent chosen(wxEVT_CHOICE, input->GetId());
+    chosen.SetEventObject(input);
+    chosen.SetInt(1);
+    input->ProcessWindowEvent(chosen);
+    EXPECT_NE(set().input(), nullptr);
+    EXPECT_EQ(set().output(), nullptr);
 }
 
 TEST_F(ControlSetDialogTest, TypedNameReachesTheSet)
