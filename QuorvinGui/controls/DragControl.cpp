@@ -15,8 +15,7 @@ DragControl::DragControl(wxWindow* parent, const ControlStyle& style) : Control(
 
 DragControl::~DragControl()
 {
-    if (dragging_)
-        endCommandGroup(flagsUserEdit);
+    endDrag();
 }
 
 void DragControl::startDrag(RoleId xRole, RoleId yRole, int x, int y)

@@ -10,7 +10,8 @@
 class DragControl : public Control {
 public:
     DragControl(wxWindow* parent, const ControlStyle& style);
-    // A control that dies mid-drag still closes the drag's undo step.
+    // A control that dies mid-drag still closes the drag's undo step and
+    // gives the mouse back before its window goes.
     ~DragControl() override;
 
     void startDrag(RoleId xRole, RoleId yRole, int x, int y) override;

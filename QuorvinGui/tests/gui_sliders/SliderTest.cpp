@@ -110,3 +110,22 @@ TEST_F(SliderFixture, BitmapHandleCentresOnTheValue)
     EXPECT_EQ(fader.margin(), 6);
     EXPECT_EQ(drawn(fader, true)->inkBounds(ground), wxRect(5, 1, 10, 10));
 }
+
+TEST_F(SliderFixture, DragWhoseReleaseNeverCameStillClosesItsUndoStep)
+{
+    HorizontalSlider& slider = addSlider<HorizontalSlider>(firstPlace, 0, 127, 0);
+    wxMouseEvent press(wxEVT_LEFT_DOWN);
+    press.m_x = 10;
+    press.m_leftDown = true;
+    slider.onMouseDown(press);
+    EXPECT_EQ(list.groupDepth(), 1u);
+    wxMouseEvent motionWithoutButton(wxEVT_MOTION);
+    motionWithoutButton.m_x = 40;
+    slider.onMouseMove(motionWithoutButton);
+    EXPECT_EQ(list.groupDepth(), 0u);
+    EXPECT_EQ(parameters[0]->getValue(), 0);
+
+    slider.onMouseDown(press);
+    controls.clear();
+    EXPECT_EQ(list.groupDepth(), 0u) << "a slider destroyed mid-drag left the undo group open";
+}
