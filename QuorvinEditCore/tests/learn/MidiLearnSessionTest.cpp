@@ -41,15 +41,13 @@ struct ScriptedPrompt : MidiLearnPrompt {
         int choice = 0;
         std::function<void()> whileRunning;
         std::vector<MidiMessage> shown;
-        std::vector<bool> confirmations;
         ParameterList candidates;
     };
 
     explicit ScriptedPrompt(Script& script) : script(script) {}
     void setMessage(MidiMessage message) override { script.shown.push_back(message); }
-    bool run(bool confirm) override
+    bool run(bool /*confirm*/) override
     {
-        script.confirmations.push_back(confirm);
         if (script.whileRunning)
             script.whileRunning();
         return script.accept;
@@ -136,24 +134,6 @@ TEST_F(MidiLearnTest, AcceptedSingleCandidateIsBoundAndTheListTold)
     // Learn stays on, so the next control moved starts the next learn.
     EXPECT_EQ(set().learnSwitch().getValue(), 1);
     EXPECT_FALSE(session->isPrompting());
-}
-
-TEST_F(MidiLearnTest, ConfirmSwitchDecidesWhetherThePromptWaitsForTheUser)
-{
-    focusOn({&level});
-    set().handleMessage(volumeKnob);
-    set().confirmSwitch().setValue(flagsUserEdit, 1);
-    set().handleMessage(panKnob);
-    EXPECT_EQ(script.confirmations, (std::vector<bool>{false, true}));
-}
-
-TEST_F(MidiLearnTest, TheChosenOfSeveralCandidatesIsBound)
-{
-    focusOn({&level, &pan});
-    script.choice = 1;
-    set().handleMessage(volumeKnob);
-    ASSERT_EQ(set().bindingCount(), 1u);
-    EXPECT_EQ(boundTo(0), &pan);
 }
 
 TEST_F(MidiLearnTest, ASecondKnobMovedWhileThePromptIsUpReplacesTheFirst)
