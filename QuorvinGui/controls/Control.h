@@ -212,6 +212,8 @@ private:
     void resetToDefaults(std::uint32_t flags);
     void stepCurrent(bool upward);
     void onEnterKey();
+    // Left/Up or Right/Down: the next role, or the neighbouring control.
+    void walkRoles(bool backward);
     // Init from a double-click, Ctrl+I or the menu.
     void initByUser();
     void openKeyGroup();

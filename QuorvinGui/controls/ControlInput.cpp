@@ -93,17 +93,19 @@ void Control::onMouseWheel(wxMouseEvent& event)
         return;
     }
     // Each notch is its own undo step: no group is opened.
-    if (Parameter* parameter = currentParameter())
-        parameter->trySetValue(std::int32_t(std::clamp<std::int64_t>(std::int64_t(parameter->getValue()) + notches,
-                                   INT32_MIN + 1, INT32_MAX)),
-            flagsUserEdit, notches > 0);
+    Parameter* parameter = currentParameter();
+    if (!parameter)
+        return;
+    // The lowest number means "no value", so the sum stops above it.
+    const std::int64_t target = std::int64_t(parameter->getValue()) + notches;
+    parameter->trySetValue(std::int32_t(std::clamp<std::int64_t>(target, Parameter::noValue + 1, INT32_MAX)),
+        flagsUserEdit, notches > 0);
 }
 
 // --- Keyboard -------------------------------------------------------------------
 
 void Control::onKeyDown(wxKeyEvent& event)
 {
-    const bool shift = event.ShiftDown();
     switch (controlKeyAction(event.GetKeyCode(), event.ControlDown())) {
     case ControlKeyAction::pass:
         event.Skip();
@@ -124,7 +126,7 @@ void Control::onKeyDown(wxKeyEvent& event)
         popIn(*this, false);
         break;
     case ControlKeyAction::navigate:
-        navigate(*this, shift);
+        navigate(*this, event.ShiftDown());
         break;
     case ControlKeyAction::enter:
         onEnterKey();
@@ -133,14 +135,11 @@ void Control::onKeyDown(wxKeyEvent& event)
         popIn(*this, true);
         break;
     case ControlKeyAction::previousRole:
-    case ControlKeyAction::nextRole: {
-        const bool backward = controlKeyAction(event.GetKeyCode(), false) == ControlKeyAction::previousRole;
-        if (moveRoleCursor(backward))
-            navigate(*this, backward);
-        else
-            refreshRect(nullptr);
+        walkRoles(true);
         break;
-    }
+    case ControlKeyAction::nextRole:
+        walkRoles(false);
+        break;
     case ControlKeyAction::firstRole:
         moveRoleCursorToFirst();
         refreshRect(nullptr);
@@ -150,8 +149,10 @@ void Control::onKeyDown(wxKeyEvent& event)
         refreshRect(nullptr);
         break;
     case ControlKeyAction::stepUp:
+        stepCurrent(true);
+        break;
     case ControlKeyAction::stepDown:
-        stepCurrent(controlKeyAction(event.GetKeyCode(), false) == ControlKeyAction::stepUp);
+        stepCurrent(false);
         break;
     }
 }
@@ -160,6 +161,14 @@ void Control::onKeyUp(wxKeyEvent& event)
 {
     closeKeyGroup();
     event.Skip();
+}
+
+void Control::walkRoles(bool backward)
+{
+    if (moveRoleCursor(backward))
+        navigate(*this, backward);
+    else
+        refreshRect(nullptr);
 }
 
 void Control::onEnterKey()

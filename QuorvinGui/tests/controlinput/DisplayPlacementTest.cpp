@@ -10,15 +10,12 @@ const wxRect workArea(0, 30, 1280, 994);
 
 } // namespace
 
-TEST(DisplayPlacement, EnlargedRectIsCentredOnItsAnchor)
+TEST(DisplayPlacement, EnlargedRectIsCentredOnItsAnchorButStaysInTheWorkArea)
 {
-    wxRect rect(0, 0, 200, 100);
-    EXPECT_TRUE(fitRectInArea(workArea, wxRect(500, 500, 100, 50), rect));
-    EXPECT_EQ(rect, wxRect(450, 475, 200, 100));
-}
+    wxRect centred(0, 0, 200, 100);
+    EXPECT_TRUE(fitRectInArea(workArea, wxRect(500, 500, 100, 50), centred));
+    EXPECT_EQ(centred, wxRect(450, 475, 200, 100));
 
-TEST(DisplayPlacement, RectAtAnEdgeStaysEntirelyInTheWorkArea)
-{
     wxRect topLeft(0, 0, 200, 100);
     EXPECT_TRUE(fitRectInArea(workArea, wxRect(0, 30, 100, 50), topLeft));
     EXPECT_EQ(topLeft, wxRect(0, 30, 200, 100));

@@ -44,12 +44,6 @@ TEST_F(ControlFixture, EachWheelNotchIsItsOwnStepAndLessThanANotchDoesNothing)
     EXPECT_EQ(list.commands().size(), 6u);
 }
 
-TEST_F(ControlFixture, WheelOnAControlWithoutFocusDoesNothing)
-{
-    TestControl& control = addBoundControl(0, 127, 10);
-    sendWheel(control, 120);
-    EXPECT_EQ(control.mainParameter()->getValue(), 10);
-}
 
 TEST_F(ControlFixture, ArrowsWalkTheRolesThenLeaveForTheNeighbour)
 {
@@ -135,23 +129,7 @@ TEST_F(ControlFixture, CtrlClickTogglesTheSelectionAndItIsDrawn)
     EXPECT_TRUE(pumpEventsUntil([&] { return !second.drawnSelected; }));
 }
 
-TEST_F(ControlFixture, PlainClickDoesNotSelect)
-{
-    TestControl& control = addBoundControl(0, 10, 0);
-    clickOn(control);
-    EXPECT_TRUE(Control::selectedControls().empty());
-    EXPECT_EQ(Control::focusedControl(), &control);
-}
 
-TEST_F(ControlFixture, MenuCopyAndPasteLandInProportionAsOneStep)
-{
-    TestControl& source = addBoundControl(0, 127, 64);
-    TestControl& target = addBoundControl(0, 99, 0);
-    sendMenuCommand(source, Control::menuCopy);
-    sendMenuCommand(target, Control::menuPaste);
-    EXPECT_EQ(target.mainParameter()->getValue(), 50);
-    EXPECT_EQ(list.commands().size(), 1u);
-}
 
 TEST_F(ControlFixture, CtrlKeysCopyPasteAndInit)
 {
