@@ -3,43 +3,42 @@
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
-#include <wx/arrstr.h>
-#include <wx/choice.h>
-
-namespace {
-
-wxArrayString valueTexts(const Parameter& parameter)
-{
-    wxArrayString texts;
-    for (std::int32_t value = parameter.minimum(); value <= parameter.maximum(); ++value)
-        texts.Add(toWxString(parameter.valueText(value)));
-    return texts;
-}
-
-} // namespace
+#include <wx/button.h>
+#include <wx/menu.h>
 
 ParameterChoiceWidget::ParameterChoiceWidget(wxWindow* page, Parameter& parameter)
-    : ParameterWidget(new wxChoice(page, wxID_ANY), {&parameter})
+    : ParameterWidget(new wxButton(page, wxID_ANY), {&parameter})
 {
-    choice_ = static_cast<wxChoice*>(window());
-    choice_->Bind(wxEVT_CHOICE, &ParameterChoiceWidget::onChoice, this);
+    button_ = static_cast<wxButton*>(window());
+    button_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { openList(); });
+    button_->Bind(wxEVT_MENU, &ParameterChoiceWidget::onItem, this);
     showValue();
 }
 
 void ParameterChoiceWidget::showValue()
 {
+    if (const Parameter* shown = parameter())
+        button_->SetLabel(toWxString(shown->valueText(shown->getValue())));
+}
+
+void ParameterChoiceWidget::openList()
+{
     const Parameter* shown = parameter();
     if (shown == nullptr)
         return;
-    // The texts may change with the value (the list of MIDI ports does).
-    const wxArrayString texts = valueTexts(*shown);
-    if (choice_->GetStrings() != texts)
-        choice_->Set(texts);
-    choice_->SetSelection(shown->getValue() - shown->minimum());
+    wxMenu list;
+    // The texts are read now: some lists change (the MIDI ports do).
+    for (std::int32_t value = shown->minimum(); value <= shown->maximum(); ++value) {
+        const int id = firstItemId + (value - shown->minimum());
+        list.AppendCheckItem(id, toWxString(shown->valueText(value)))->Check(value == shown->getValue());
+    }
+    button_->PopupMenu(&list, 0, button_->GetSize().y);
 }
 
-void ParameterChoiceWidget::onChoice(wxCommandEvent& event)
+void ParameterChoiceWidget::onItem(wxCommandEvent& event)
 {
-    if (Parameter* chosen = parameter())
-        chosen->setValue(flagsUserEdit, chosen->minimum() + event.GetSelection());
+    Parameter* chosen = parameter();
+    const int position = event.GetId() - firstItemId;
+    if (chosen != nullptr && position >= 0 && position <= chosen->maximum() - chosen->minimum())
+        chosen->setValue(flagsUserEdit, chosen->minimum() + position);
 }

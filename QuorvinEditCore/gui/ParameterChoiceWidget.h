@@ -1,18 +1,23 @@
 #pragma once
-// A drop-down list of a parameter's value texts; choosing one sets the
-// parameter as a user edit. Owned by its group entry.
+// A choice: a button that shows its parameter's value text and opens the
+// list of the parameter's values as a menu; choosing one sets the parameter
+// as a user edit. Owned by its group entry.
 #include "gui/ParameterWidget.h"
 
-class wxChoice;
+class wxButton;
 class wxCommandEvent;
 
 class ParameterChoiceWidget final : public ParameterWidget {
 public:
+    // The menu's items carry this id plus their position.
+    static constexpr int firstItemId = 1000;
+
     ParameterChoiceWidget(wxWindow* page, Parameter& parameter);
 
 private:
     void showValue() override;
-    void onChoice(wxCommandEvent& event);
+    void openList();
+    void onItem(wxCommandEvent& event);
 
-    wxChoice* choice_;
+    wxButton* button_;
 };
