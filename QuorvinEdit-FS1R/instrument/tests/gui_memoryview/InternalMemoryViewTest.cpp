@@ -1,13 +1,11 @@
-// The internal-memory dialog as the user meets it: the cache's names in a
-// grid, a slot picked with the mouse or the keys and confirmed, Cancel and
-// Escape giving no slot, and the 64-voice instrument offering 64 slots.
+// The internal-memory dialog as the user meets it, through real pointer and
+// key events: a slot picked and confirmed, Cancel and Escape giving none,
+// and the 64-voice instrument offering 64 slots.
 #include "gui/MemoryGridView.h"
-#include "instrument/Fs1rInternalMemory.h"
 #include "instrument/gui/InternalMemoryView.h"
 #include "patches/PatchCollection.h"
 
 #include <gtest/gtest.h>
-#include <wx/button.h>
 #include <wx/frame.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
@@ -20,14 +18,12 @@
 
 namespace {
 
-constexpr std::uint32_t voiceBankSize = 128;
-
-// Two banks of voices, kept in memory; slot 5 of each bank is named.
+// Two banks of 128 voices; slot 5 of each is named.
 class VoiceMemory : public PatchCollection {
 public:
     VoiceMemory()
     {
-        reset(u"YAMAHA_FS1R", u"/voices.xml", u"voices", u"voice", 2, voiceBankSize);
+        reset(u"YAMAHA_FS1R", u"/voices.xml", u"voices", u"voice", 2, 128);
         setRecord(0, 5, RefString(), RefString(u"Grand"), RefString(u"[Pf]"));
         setRecord(1, 5, RefString(), RefString(u"Bells"), RefString(u"[Ch]"));
     }
@@ -36,10 +32,8 @@ public:
 bool waitFor(const std::function<bool()>& done)
 {
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done() && std::chrono::steady_clock::now() < limit) {
+    for (; !done() && std::chrono::steady_clock::now() < limit; wxMilliSleep(5))
         wxYield();
-        wxMilliSleep(5);
-    }
     return done();
 }
 
@@ -47,9 +41,8 @@ class InternalMemoryViewTest : public testing::Test {
 protected:
     ~InternalMemoryViewTest() override { frame->Destroy(); }
 
-    // Shows the dialog and, once it is on screen, acts as the user; a
-    // dialog the actions leave open is closed after a while so that a
-    // failing test does not hang the run.
+    // Acts as the user once the dialog is on screen; a watchdog closes a
+    // dialog the actions left open.
     int showAndAct(const std::function<void()>& act)
     {
         wxTimer watchdog;
@@ -61,9 +54,8 @@ protected:
         });
         return view.showModal();
     }
-
-    // Without a window manager keys go to the window under the pointer:
-    // rest it on the dialog, off the grid so that it hovers no cell.
+    // Without a window manager keys go to the window under the pointer,
+    // which rests on the dialog beside the grid so it hovers no cell.
     void typeKeys(const std::vector<int>& keys)
     {
         simulator.MouseMove(view.ClientToScreen(wxPoint(1, view.GetClientSize().y - 2)));
@@ -75,18 +67,13 @@ protected:
         simulator.MouseMove(window.ClientToScreen(point));
         simulator.MouseClick();
     }
-    void clickCell(std::int32_t index)
+    void pickWithMouse(std::int32_t slot)
     {
-        MemoryGridView& grid = view.grid();
-        clickAt(grid, grid.CalcScrolledPosition(toPoint(grid.layout()->cellOrigin(index))) + wxPoint(4, 4));
+        const LayoutPoint cell = view.grid().layout()->cellOrigin(slot);
+        clickAt(view.grid(), view.grid().CalcScrolledPosition(wxPoint(cell.x + 4, cell.y + 4)));
+        waitFor([this, slot] { return view.getSelection() == slot; });
     }
-    void click(std::int32_t buttonId)
-    {
-        wxWindow* button = view.FindWindow(buttonId);
-        ASSERT_NE(button, nullptr);
-        clickAt(*button, wxPoint(button->GetSize().x / 2, button->GetSize().y / 2));
-    }
-    static wxPoint toPoint(LayoutPoint point) { return wxPoint(point.x, point.y); }
+    void click(int buttonId) { clickAt(*view.FindWindow(buttonId), wxPoint(4, 4)); }
 
     VoiceMemory library;
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "pages");
@@ -94,75 +81,38 @@ protected:
     wxUIActionSimulator simulator;
 };
 
-TEST_F(InternalMemoryViewTest, ShowsThePromptAndTheFirstBanksNamesAndAClickedSlotIsConfirmedByOk)
+TEST_F(InternalMemoryViewTest, ShowsThePromptAndTheFirstBanksNamesAndOkConfirmsTheClickedSlot)
 {
     view.setPrompt(RefString(u"Select the destination"));
-    const int result = showAndAct([this] {
-        clickCell(5);
-        waitFor([this] { return view.getSelection() == 5; });
-        click(wxID_OK);
-    });
-    EXPECT_EQ(result, wxID_OK);
+    EXPECT_EQ(showAndAct([this] { pickWithMouse(5); click(wxID_OK); }), wxID_OK);
     EXPECT_EQ(view.getSelection(), 5);
-    EXPECT_EQ(view.GetTitle(), "FS1R internal memory");
     auto* prompt = dynamic_cast<wxStaticText*>(view.FindWindow("staticText"));
     ASSERT_NE(prompt, nullptr);
     EXPECT_EQ(prompt->GetLabel(), "Select the destination");
-    EXPECT_EQ(view.grid().itemCount(), std::int32_t(voiceBankSize)) << "the first bank only";
+    EXPECT_EQ(view.grid().itemCount(), 128) << "the first bank only";
     EXPECT_TRUE(view.grid().itemMatches(5, u"[Pf]", library.locationPrefixLength()));
-    EXPECT_FALSE(view.grid().itemMatches(5, u"[Ch]", library.locationPrefixLength()));
 }
 
-TEST_F(InternalMemoryViewTest, ArrowsAndEnterPickASlotAndTheNextShowingStartsWithNone)
+TEST_F(InternalMemoryViewTest, CancelAndEscapeGiveNoSlotAndAnEmptyPromptShowsNoText)
 {
-    std::int32_t expected = -1;
-    const int result = showAndAct([this, &expected] {
-        // The first key starts at slot 0 and moves on from there.
-        const CellLayout& layout = *view.grid().layout();
-        const LayoutPoint first = layout.cellOrigin(0);
-        expected = layout.cellAt(first.x + layout.cellPitch().width, first.y + layout.cellPitch().height);
-        typeKeys({WXK_RIGHT, WXK_DOWN, WXK_RETURN});
-        waitFor([this] { return view.getSelection() != -1; });
-        click(wxID_OK);
-    });
-    EXPECT_EQ(result, wxID_OK);
-    EXPECT_GT(expected, 0);
-    EXPECT_EQ(view.getSelection(), expected);
-
-    std::int32_t selectionWhenShown = -2;
-    showAndAct([this, &selectionWhenShown] {
-        selectionWhenShown = view.getSelection();
-        click(wxID_CANCEL);
-    });
-    EXPECT_EQ(selectionWhenShown, -1);
-}
-
-TEST_F(InternalMemoryViewTest, CancelAndEscapeEndWithoutASlotAndAnEmptyPromptShowsNoText)
-{
-    const int cancelled = showAndAct([this] {
-        clickCell(3);
-        waitFor([this] { return view.getSelection() == 3; });
-        click(wxID_CANCEL);
-    });
-    EXPECT_EQ(cancelled, wxID_CANCEL);
-
-    std::int32_t chosenBeforeEscape = -1;
-    const int escaped = showAndAct([this, &chosenBeforeEscape] {
-        clickCell(2);
-        waitFor([this] { return view.getSelection() == 2; });
-        chosenBeforeEscape = view.getSelection();
+    EXPECT_EQ(showAndAct([this] { pickWithMouse(3); click(wxID_CANCEL); }), wxID_CANCEL);
+    std::int32_t selectionWhenShownAgain = -2;
+    EXPECT_EQ(showAndAct([this, &selectionWhenShownAgain] {
+        selectionWhenShownAgain = view.getSelection();
+        pickWithMouse(2);
         typeKeys({WXK_ESCAPE});
-    });
-    EXPECT_EQ(chosenBeforeEscape, 2);
-    EXPECT_EQ(escaped, wxID_CANCEL);
+    }),
+        wxID_CANCEL);
+    EXPECT_EQ(selectionWhenShownAgain, -1);
     EXPECT_EQ(view.FindWindow("staticText"), nullptr);
 }
 
-TEST_F(InternalMemoryViewTest, TheVoiceLimitHidesTheUpperSixtyFourSlots)
+// Keys walk to slot 63, then one step further each way, which must find
+// nothing; Enter picks the slot reached.
+TEST_F(InternalMemoryViewTest, KeysPickASlotAndTheVoiceLimitHidesSlotsFromSixtyFourOn)
 {
-    view.setEntryLimit(Fs1rInternalMemory::entryLimit(Fs1rParts::firstVoice, library, 64u));
+    view.setEntryLimit(64);
     const int result = showAndAct([this] {
-        // To slot 63, then one step further each way, which the keys must refuse.
         const CellLayout& layout = *view.grid().layout();
         const LayoutPoint last = layout.cellOrigin(63), first = layout.cellOrigin(0);
         std::vector<int> keys(std::size_t((last.y - first.y) / layout.cellPitch().height), WXK_DOWN);
