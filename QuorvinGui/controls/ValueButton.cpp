@@ -1,6 +1,5 @@
 #include "controls/ValueButton.h"
 
-#include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
