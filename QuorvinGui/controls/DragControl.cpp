@@ -23,6 +23,7 @@ void DragControl::startDrag(RoleId xRole, RoleId yRole, int x, int y)
     setXRole(xRole);
     setYRole(yRole);
     setDragOrigin(x, y);
+    fineDrag_ = false;
 }
 
 void DragControl::setDragOrigin(int x, int y)
@@ -35,37 +36,29 @@ void DragControl::setDragOrigin(int x, int y)
         originValueY_ = parameter->getValue();
 }
 
+// Every motion measures from the press, so the bar follows the pointer and
+// no pixel is lost to the truncation of a step. Pressing or releasing Alt
+// starts measuring afresh from the pointer, so the value does not jump.
 void DragControl::dragTo(int x, int y, bool fine)
 {
+    if (fine != fineDrag_) {
+        fineDrag_ = fine;
+        setDragOrigin(x, y);
+        return;
+    }
     Parameter* xParameter = findParameter(xRole());
     Parameter* yParameter = findParameter(yRole());
+    const std::int64_t right = std::int64_t{x} - originX_;
+    const std::int64_t up = std::int64_t{originY_} - y;
     if (xParameter != nullptr && xParameter == yParameter) {
         // One value on both axes: right and up both increase it.
-        const std::int64_t pixels = std::int64_t{x} - originX_ + (std::int64_t{originY_} - y);
-        if (applyDelta(deltaFromX(pixels, xParameter), pixels, *xParameter, originValueX_, fine)) {
-            originX_ = x;
-            originY_ = y;
-            originValueX_ = originValueY_ = xParameter->getValue();
-        }
+        applyDelta(deltaFromX(right + up, xParameter), right + up, *xParameter, originValueX_, fine);
         return;
     }
-    if (xParameter != nullptr) {
-        const std::int64_t pixels = std::int64_t{x} - originX_;
-        dragAxis(pixels, deltaFromX(pixels, xParameter), *xParameter, originValueX_, originX_, x, fine);
-    }
-    if (yParameter != nullptr) {
-        const std::int64_t pixels = std::int64_t{originY_} - y;
-        dragAxis(pixels, deltaFromY(pixels, yParameter), *yParameter, originValueY_, originY_, y, fine);
-    }
-}
-
-void DragControl::dragAxis(std::int64_t pixels, std::int32_t delta, Parameter& parameter,
-    std::int32_t& originValue, int& originPixel, int pixel, bool fine)
-{
-    if (!applyDelta(delta, pixels, parameter, originValue, fine))
-        return;
-    originPixel = pixel;
-    originValue = parameter.getValue();
+    if (xParameter != nullptr)
+        applyDelta(deltaFromX(right, xParameter), right, *xParameter, originValueX_, fine);
+    if (yParameter != nullptr)
+        applyDelta(deltaFromY(up, yParameter), up, *yParameter, originValueY_, fine);
 }
 
 bool DragControl::applyDelta(std::int32_t delta, std::int64_t pixels, Parameter& parameter,
@@ -109,6 +102,7 @@ void DragControl::onMouseDown(wxMouseEvent& event)
     const int y = event.GetY();
     onHover(x, y);
     setDragOrigin(x, y);
+    fineDrag_ = false;
     for (Control* selected : selectedControls())
         selected->startDrag(xRole(), yRole(), x, y);
 }

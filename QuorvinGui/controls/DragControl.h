@@ -49,9 +49,6 @@ protected:
     std::int32_t* ownDefaultValue() { return &ownDefault_; }
 
 private:
-    // Moves one axis; the origin follows only a motion that changed the value.
-    void dragAxis(std::int64_t pixels, std::int32_t delta, Parameter& parameter, std::int32_t& originValue,
-        int& originPixel, int pixel, bool fine);
     void endDrag();
 
     int originX_ = 0;
@@ -62,4 +59,6 @@ private:
     // Our own record of the gesture: the toolkit does not always report a
     // lost capture, nor say truly whether a window holds it.
     bool dragging_ = false;
+    // Whether the motion is measured at the fine rate (Alt held).
+    bool fineDrag_ = false;
 };

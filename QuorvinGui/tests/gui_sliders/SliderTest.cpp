@@ -37,15 +37,23 @@ TEST_F(SliderFixture, SelectedSlidersFollowTheDraggedOneEachToItsScaleAndUndoTog
     EXPECT_EQ(parameters[1]->getValue(), 0);
 }
 
-TEST_F(SliderFixture, SlowMotionAccumulatesUntilAWholeStep)
+TEST_F(SliderFixture, SlowMotionLosesNoPixelToTruncatedSteps)
 {
     VerticalSlider& slider = addSlider<VerticalSlider>(wxRect(20, 20, 20, 128), 0, 127, 0);
     slider.startDrag(Control::kRoleNone, Control::roleMain, 5, 100);
     for (int y = 99; y >= 96; --y)
         slider.dragTo(5, y, false);
-    EXPECT_EQ(parameters[0]->getValue(), 2);
+    EXPECT_EQ(parameters[0]->getValue(), 3);
+    for (int y = 95; y >= 100 - 128; --y)
+        slider.dragTo(5, y, false);
+    EXPECT_EQ(parameters[0]->getValue(), 127) << "a pixel-by-pixel drag over the track spans the range";
+    parameters[0]->setValue(flagsConstruct, 0);
+    slider.startDrag(Control::kRoleNone, Control::roleMain, 5, 100);
+    slider.dragTo(5, 80, false);
     slider.dragTo(5, 80, true);
-    EXPECT_EQ(parameters[0]->getValue(), 10) << "a fine drag moves one step per two pixels";
+    EXPECT_EQ(parameters[0]->getValue(), 19) << "pressing Alt mid-drag made the value jump";
+    slider.dragTo(5, 60, true);
+    EXPECT_EQ(parameters[0]->getValue(), 29) << "a fine drag moves one step per two pixels";
 }
 
 TEST_F(SliderFixture, WheelNotchIsOneStepOfItsOwn)
