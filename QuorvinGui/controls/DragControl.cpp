@@ -23,7 +23,7 @@ void DragControl::startDrag(RoleId xRole, RoleId yRole, int x, int y)
     setXRole(xRole);
     setYRole(yRole);
     setDragOrigin(x, y);
-    fineDrag_ = false;
+    fineDrag_.reset();
 }
 
 void DragControl::setDragOrigin(int x, int y)
@@ -41,8 +41,9 @@ void DragControl::setDragOrigin(int x, int y)
 // starts measuring afresh from the pointer, so the value does not jump.
 void DragControl::dragTo(int x, int y, bool fine)
 {
-    if (fine != fineDrag_) {
-        fineDrag_ = fine;
+    const bool fineChanged = fineDrag_ && *fineDrag_ != fine;
+    fineDrag_ = fine;
+    if (fineChanged) {
         setDragOrigin(x, y);
         return;
     }
@@ -102,7 +103,7 @@ void DragControl::onMouseDown(wxMouseEvent& event)
     const int y = event.GetY();
     onHover(x, y);
     setDragOrigin(x, y);
-    fineDrag_ = false;
+    fineDrag_.reset();
     for (Control* selected : selectedControls())
         selected->startDrag(xRole(), yRole(), x, y);
 }
