@@ -6,6 +6,7 @@
 #include "gui/ControlElement.h"
 #include "gui/ControlStyle.h"
 #include "gui/EditorPanel.h"
+#include "midi/FocusedParameters.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
 #include "undo/CommandList.h"
@@ -27,10 +28,21 @@ bool isTransparent(const wxBrush& brush) { return !brush.IsOk() || brush.GetStyl
 
 RefString translated(const char* text) { return fromWxString(wxGetTranslation(text)); }
 
-// A press on a page itself clears the controls' selection.
-void installSelectionClearer()
+// The core reaches the controls through two hooks, installed with the first
+// control: a press on a page itself clears the selection, and MIDI learn
+// binds the parameters of the control under the pointer.
+std::shared_ptr<const ParameterList> focusedParametersForLearn()
 {
-    static const bool installed = (EditorPanel::setSelectionClearer(&Control::clearSelection), true);
+    ParameterList parameters = Control::focusedParameters();
+    if (parameters.empty())
+        return nullptr;
+    return std::make_shared<const ParameterList>(std::move(parameters));
+}
+
+void installCoreHooks()
+{
+    static const bool installed = (EditorPanel::setSelectionClearer(&Control::clearSelection),
+        setFocusedParametersSource(&focusedParametersForLearn), true);
     (void)installed;
 }
 
@@ -43,7 +55,7 @@ Control::Control(wxWindow* parent, const ControlStyle& style)
       shownConditions_(this),
       enabledConditions_(this)
 {
-    installSelectionClearer();
+    installCoreHooks();
 }
 
 Control::~Control()

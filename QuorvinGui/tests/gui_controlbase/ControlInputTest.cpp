@@ -2,6 +2,8 @@
 // window: what the user does to a control and what lands in the undo history.
 #include "ControlFixture.h"
 
+#include "midi/FocusedParameters.h"
+
 TEST_F(ControlFixture, HeldPageUpIsOneUndoStepUntilTheKeyIsReleased)
 {
     TestControl& control = addBoundControl(0, 127, 10);
@@ -102,6 +104,10 @@ TEST_F(ControlFixture, FocusFollowsThePointerAndRepaintsBothControls)
     ASSERT_TRUE(pumpEventsUntil([&] { return Control::focusedControl() == &second; }));
     ASSERT_TRUE(pumpEventsUntil([&] { return second.drawnFocused && !first.drawnFocused; }));
     EXPECT_EQ(Control::focusedParameters(), std::vector<Parameter*>{second.mainParameter()});
+    // MIDI learn in the core binds what the control under the pointer shows.
+    const auto learnTarget = ::focusedParameters();
+    ASSERT_NE(learnTarget, nullptr);
+    EXPECT_EQ(*learnTarget, std::vector<Parameter*>{second.mainParameter()});
 }
 
 TEST_F(ControlFixture, NoFocusControlIsNotFocusedByPointerOrClick)
