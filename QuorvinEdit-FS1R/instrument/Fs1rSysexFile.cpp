@@ -3,6 +3,7 @@
 #include "files/FileReader.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "instrument/SysexParseErrorText.h"
+#include "sysex/MidiBytes.h"
 #include "sysex/SysexReadState.h"
 #include "text/WxText.h"
 
@@ -14,9 +15,9 @@
 
 namespace {
 
+using MidiByte::sysexEnd;
 using L = Fs1rMemoryLayout;
 
-constexpr std::uint8_t sysexEnd = 0xF7;
 // Internal slot n of a kind is at its base + n: the area is the high byte.
 constexpr PackedAddress slotAreaMask = 0xFF0000;
 

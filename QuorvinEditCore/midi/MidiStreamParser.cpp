@@ -1,14 +1,16 @@
 #include "midi/MidiStreamParser.h"
 
+#include "sysex/MidiBytes.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr std::uint8_t sysexStart = 0xF0;
-constexpr std::uint8_t sysexEnd = 0xF7;
+using MidiByte::sysexStart;
+using MidiByte::sysexEnd;
+using MidiByte::statusBit;
 constexpr std::uint8_t firstRealTime = 0xF8;
 constexpr std::uint8_t firstSystemCommon = 0xF0;
-constexpr std::uint8_t statusBit = 0x80;
 
 } // namespace
 

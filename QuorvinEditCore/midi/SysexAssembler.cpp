@@ -1,12 +1,14 @@
 #include "midi/SysexAssembler.h"
 
+#include "sysex/MidiBytes.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-constexpr std::uint8_t sysexStart = 0xF0;
-constexpr std::uint8_t sysexEnd = 0xF7;
+using MidiByte::sysexStart;
+using MidiByte::sysexEnd;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "sysex/AddressEntry.h"
 
 #include "params/SetValueFlags.h"
+#include "sysex/MidiBytes.h"
 
 #include <wx/log.h>
 
@@ -8,8 +9,8 @@
 
 namespace {
 
+using MidiByte::sevenBits;
 constexpr unsigned bitsPerByte = 7;
-constexpr std::uint8_t sevenBits = 0x7F;
 
 } // namespace
 

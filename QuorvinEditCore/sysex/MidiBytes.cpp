@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr std::uint8_t sevenBits = 0x7F;
+using MidiByte::sevenBits;
 constexpr unsigned bitsPerDataByte = 7;
 
 // Lengths of the system messages F0 to FF.

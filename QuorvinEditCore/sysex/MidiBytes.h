@@ -3,6 +3,14 @@
 // parameter and the control-set bindings.
 #include <cstdint>
 
+namespace MidiByte {
+inline constexpr std::uint8_t sysexStart = 0xF0;
+inline constexpr std::uint8_t sysexEnd = 0xF7;
+// Set in status bytes, clear in data bytes.
+inline constexpr std::uint8_t statusBit = 0x80;
+inline constexpr std::uint8_t sevenBits = 0x7F;
+} // namespace MidiByte
+
 // A 14-bit value from two data bytes, the first holding the low 7 bits
 // (pitch-bend order).
 std::uint32_t read14Bit(std::uint8_t first, std::uint8_t second);

@@ -1,12 +1,14 @@
 #include "sysex/SysexMessage.h"
 
+#include "sysex/MidiBytes.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr std::uint8_t sysexStart = 0xF0;
-constexpr std::uint8_t sysexEnd = 0xF7;
-constexpr std::uint8_t sevenBits = 0x7F;
+using MidiByte::sysexStart;
+using MidiByte::sysexEnd;
+using MidiByte::sevenBits;
 constexpr std::size_t deviceNumberByte = 2;
 constexpr std::uint8_t deviceNumberMask = 0x0F;
 constexpr std::size_t addressPosition = 4;

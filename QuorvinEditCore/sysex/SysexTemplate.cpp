@@ -1,14 +1,16 @@
 #include "sysex/SysexTemplate.h"
 
+#include "sysex/MidiBytes.h"
+
 #include <algorithm>
 #include <numeric>
 
 namespace {
 
-constexpr std::uint8_t sysexStart = 0xF0;
-constexpr std::uint8_t sysexEnd = 0xF7;
-constexpr std::uint8_t statusBit = 0x80;
-constexpr std::uint8_t sevenBits = 0x7F;
+using MidiByte::sysexStart;
+using MidiByte::sysexEnd;
+using MidiByte::statusBit;
+using MidiByte::sevenBits;
 // The device number is the low nibble of message byte 2 (F0 being byte 0).
 constexpr std::size_t deviceNumberByte = 2;
 constexpr std::uint8_t deviceNumberMask = 0x0F;
