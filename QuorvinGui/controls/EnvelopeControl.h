@@ -1,0 +1,68 @@
+#pragma once
+// Envelope editor: the bound envelope generator drawn as a polyline of
+// points, one column each, whose time and level parameters a drag moves;
+// the point under the pointer or the role cursor is highlighted with its
+// values read out. Owned by its control group's entry.
+#include "controls/DragControl.h"
+#include "controls/EnvelopeShape.h"
+
+class EnvelopeControl : public DragControl {
+public:
+    static constexpr int initialMargin = 2;
+
+    EnvelopeControl(wxWindow* parent, const ControlStyle& style);
+
+    const EnvelopeShape& shape() const { return shape_; }
+    int margin() const { return margin_; }
+    RoleId highlightedLevelRole() const { return highlightedLevelRole_; }
+    RoleId highlightedTimeRole() const { return highlightedTimeRole_; }
+
+    RoleId xRole() const override { return dragXRole_; }
+    RoleId yRole() const override { return dragYRole_; }
+    void setXRole(RoleId role) override { dragXRole_ = role; }
+    void setYRole(RoleId role) override { dragYRole_ = role; }
+    void onHover(int x, int y) override;
+    void onMouseMove(wxMouseEvent& event) override;
+    void onKillFocus() override;
+    void draw(wxDC& dc, const wxRegion& update, bool enabled, bool selected, bool focused) override;
+    // A horizontal drag over one column spans a time's whole range.
+    int trackWidth() const override { return columnWidth(); }
+    virtual int columnWidth() const;
+
+    // Where the envelope starts.
+    virtual int originX() const { return margin_; }
+    // How the neutral shape the fill is measured from places its points.
+    virtual EnvelopeShape::Placement referenceSegment() const;
+
+    // The points at their current values in the current client size.
+    EnvelopeShape::Polyline currentPolyline() const;
+
+protected:
+    void onBind(RoleId role, Parameter* parameter) override;
+    EnvelopeShape::Frame frame() const;
+
+private:
+    struct PointRoles {
+        RoleId level = kRoleNone;
+        RoleId time = kRoleNone;
+    };
+
+    PointRoles rolesAt(int x, int y) const;
+    void showRoleCursor();
+    // Puts the role cursor on a role, or on none.
+    void moveRoleCursorTo(RoleId role);
+    bool isHighlighted(std::size_t index) const;
+    void drawFill(wxDC& dc, const EnvelopeShape::Polyline& current) const;
+    void drawPoints(wxDC& dc, const EnvelopeShape::Polyline& current) const;
+    void drawReadout(wxDC& dc) const;
+
+    EnvelopeShape shape_;
+    int margin_ = initialMargin;
+    RoleId dragYRole_ = kRoleNone;
+    RoleId dragXRole_ = kRoleNone;
+    RoleId highlightedLevelRole_ = kRoleNone;
+    RoleId highlightedTimeRole_ = kRoleNone;
+    // The role the cursor was on when the pointer left every point: it then
+    // highlights nothing until the cursor moves.
+    RoleId hiddenCursorRole_ = kRoleNone;
+};
