@@ -1,0 +1,115 @@
+#include "controls/ChoiceControl.h"
+
+#include "controls/ValueDrawing.h"
+#include "gui/ControlStyle.h"
+#include "params/Parameter.h"
+#include "params/SetValueFlags.h"
+#include "popup/MappedCellLayout.h"
+#include "text/WxText.h"
+
+#include <wx/dcclient.h>
+
+#include <algorithm>
+
+ChoiceControl::ChoiceControl(wxWindow* parent, const ControlStyle& style)
+    : ValueLabelControl(parent, style), layout_(*this)
+{
+    showLayout(layout_);
+}
+
+ChoiceControl::~ChoiceControl() = default;
+
+void ChoiceControl::showLayout(CellLayout& layout)
+{
+    if (PopupListDialog* popup = popupList()) {
+        popup->setLayout(&layout);
+        popup->setScrollExtents({0, 0});
+    }
+}
+
+// The display value of a raw value is its popup index.
+void ChoiceControl::onBind(RoleId role, Parameter* parameter)
+{
+    if (role != roleMain || parameter == nullptr)
+        return;
+    setParameterDisplayScale(parameter, true, Rational(1, 1), Rational(-parameter->minimum(), 1));
+    fitCells();
+}
+
+void ChoiceControl::fitCells()
+{
+    const Parameter* parameter = mainParameter();
+    if (parameter == nullptr || window() == nullptr)
+        return;
+    wxClientDC dc(window());
+    dc.SetFont(style().fixedFont);
+    wxSize largest(0, 0);
+    for (std::int64_t raw = parameter->minimum(); raw <= parameter->maximum(); ++raw) {
+        const wxSize extent = dc.GetTextExtent(toWxString(valueFaceText(*parameter, static_cast<std::int32_t>(raw))));
+        largest.IncTo(extent);
+    }
+    const int border = style().borderWidth;
+    layout_.setCellSize(largest.x + 2 * border + 2, largest.y + 2 * border);
+    if (filter_)
+        filter_->layout().setCellSize(largest.x + 2 * border + 2, largest.y + 2 * border);
+}
+
+std::int32_t ChoiceControl::itemCount() const
+{
+    const Parameter* parameter = mainParameter();
+    if (parameter == nullptr)
+        return 0;
+    return static_cast<std::int32_t>(std::int64_t{parameter->maximum()} - parameter->minimum() + 1);
+}
+
+bool ChoiceControl::itemMatches(std::int32_t index, const char16_t* text, std::size_t position) const
+{
+    const Parameter* parameter = mainParameter();
+    if (parameter == nullptr || text == nullptr)
+        return false;
+    const RefString shown = parameter->displayText(Rational(index, 1));
+    return !shown.isEmpty() && RefString::matchesAt(shown, text, position);
+}
+
+void ChoiceControl::select(std::int32_t index)
+{
+    if (filter_)
+        index = filter_->sourceIndex(index);
+    // A cell past the items (or a stale hover) must not clamp to the last value.
+    if (Parameter* parameter = mainParameter(); parameter && index >= 0 && index < itemCount())
+        parameter->setValue(flagsUserEdit, parameter->minimum() + index);
+}
+
+std::int32_t ChoiceControl::currentIndex() const
+{
+    const Parameter* parameter = mainParameter();
+    return parameter ? parameter->getValue() - parameter->minimum() : -1;
+}
+
+std::int32_t ChoiceControl::currentCell() const
+{
+    return filter_ ? filter_->shownIndex(currentIndex()) : currentIndex();
+}
+
+void ChoiceControl::drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box, bool centred)
+{
+    const Parameter* parameter = mainParameter();
+    if (parameter == nullptr || index < 0)
+        return;
+    drawValue(dc, *parameter, parameter->rawFromDisplay(Rational(index, 1)), colour, box, centred);
+}
+
+void ChoiceControl::setItemFilter(const RefString& text, std::size_t position)
+{
+    if (text.isNull()) {
+        showLayout(layout_);
+        filter_.reset();
+        return;
+    }
+    if (!filter_)
+        filter_ = std::make_unique<MappedCellLayout>(*this, style().borderWidth);
+    const LayoutSize cell = layout_.cellSize();
+    filter_->layout().setCellSize(cell.width, cell.height);
+    filter_->rebuild(text.c_str(), position);
+    showLayout(filter_->layout());
+}

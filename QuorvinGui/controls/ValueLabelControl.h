@@ -1,0 +1,64 @@
+#pragma once
+// A control that shows its current item as a text in a box and opens a popup
+// list of every item on a click or Enter. Subclasses say what the items are.
+// Owned by its control group's entry; it owns its popup.
+#include "controls/Control.h"
+#include "layout/PopupItemSource.h"
+#include "popup/PopupAnchor.h"
+#include "popup/PopupListDialog.h"
+#include "popup/PopupSelectionTarget.h"
+
+#include <wx/weakref.h>
+
+class CellLayout;
+
+class ValueLabelControl : public Control, public PopupAnchor, public PopupItemSource, public PopupSelectionTarget {
+public:
+    // Room kept at the right for the arrow.
+    static constexpr int arrowSpace = 8;
+
+    ValueLabelControl(wxWindow* parent, const ControlStyle& style);
+    ~ValueLabelControl() override;
+
+    // Narrower than its widest item, the control still shows the arrow and
+    // cuts the item at the arrow.
+    void setClipWhenNarrow(bool clip) { clipWhenNarrow_ = clip; }
+    // Null once the top-level window took the list down with it.
+    PopupListDialog* popupList() const { return popup_.get(); }
+
+    // Anchor.
+    wxWindow* parentWindow() const override;
+    wxPoint position() const override;
+    wxPoint bottomRight() const override;
+
+    // Item source: the hovered cell filled, the current item in its own colour.
+    void drawItem(wxDC& dc, std::int32_t index, bool highlighted, const LayoutRect& cell, int flags) override;
+
+    void onMouseDown(wxMouseEvent& event) override;
+    void onMouseUp(wxMouseEvent& event) override;
+    void onCaptureLost() override;
+    void onChar(wxKeyEvent& event) override;
+    void onKeyDown(wxKeyEvent& event) override;
+    void draw(wxDC& dc, const wxRegion& update, bool enabled, bool selected, bool focused) override;
+
+protected:
+    std::int32_t* defaultValueSlot() override { return &defaultValue_; }
+    void onBind(RoleId role, Parameter* parameter) override;
+
+    // Sizes the popup's cells to the items.
+    virtual void fitCells() = 0;
+    // The layout the popup shows when no filter is set.
+    virtual CellLayout& popupLayout() = 0;
+    virtual void drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box,
+        bool centred) = 0;
+
+    void openPopup();
+
+private:
+    void drawArrow(wxDC& dc, int width, int height) const;
+
+    // The top-level window destroys its dialogs before the page's controls go.
+    wxWeakRef<PopupListDialog> popup_;
+    std::int32_t defaultValue_ = noDefault;
+    bool clipWhenNarrow_ = false;
+};

@@ -1,0 +1,154 @@
+#include "popup/PopupListDialog.h"
+
+#include "controls/DisplayPlacement.h"
+#include "gui/ControlStyle.h"
+#include "gui/ItemPickerEvents.h"
+#include "gui/WxLayout.h"
+#include "layout/CellLayout.h"
+#include "popup/PopupAnchor.h"
+#include "popup/PopupPlacement.h"
+#include "popup/PopupSelectionTarget.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+
+namespace {
+
+LayoutRect toLayoutRect(const wxRect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
+
+} // namespace
+
+PopupListDialog::PopupListDialog(PopupAnchor& anchor, PopupSelectionTarget& target, const ControlStyle& style)
+    : anchor_(anchor), target_(target), style_(style)
+{
+    // The list paints every pixel itself.
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Create(anchor.parentWindow(), wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS,
+        "dialog");
+    SetBackgroundColour(style.colour7);
+    routeEventsToPicker(*this, picker_);
+    Bind(wxEVT_PAINT, &PopupListDialog::onPaint, this);
+    Bind(wxEVT_MOUSEWHEEL, &PopupListDialog::onWheel, this);
+    Bind(wxEVT_TIMER, &PopupListDialog::onTimer, this);
+    // Escape would otherwise close the dialog behind the picker's back.
+    Bind(wxEVT_CHAR_HOOK, &PopupListDialog::onCharHook, this);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { choose(ItemPicker::noCell); });
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { choose(ItemPicker::noCell); });
+}
+
+PopupListDialog::~PopupListDialog()
+{
+    timer_.Stop();
+    if (HasCapture())
+        ReleaseMouse();
+}
+
+void PopupListDialog::popup()
+{
+    if (!layout_)
+        return;
+    const LayoutRect area = toLayoutRect(displayClientAreaAt(anchor_.position()));
+    // The grid's margin: where its first cell starts.
+    const LayoutPoint margin = layout_->cellOrigin(0);
+    const LayoutSize cells = layout_->fitToHeight(area.height - 2 * margin.y);
+    // An empty list still shows a sliver, in which every click cancels.
+    const LayoutSize content{std::max(1, cells.width + 2 * margin.x), std::max(1, cells.height + 2 * margin.y)};
+    const PopupPlacement placement
+        = placePopup(area, toLayoutPoint(anchor_.position()), toLayoutPoint(anchor_.bottomRight()), content);
+    SetSize(placement.position.x, placement.position.y, placement.size.width, placement.size.height);
+    scroller_.reset(placement.scrollExtent);
+    picker_.reset();
+    showCell(currentIndex());
+    Show();
+    Raise();
+    SetFocus();
+    // A grab needs a window on the screen: capture after showing.
+    CaptureMouse();
+    autoScrollAtPointer();
+    if (scroller_.canScroll())
+        timer_.Start(autoScrollPeriodMs);
+}
+
+LayoutPoint PopupListDialog::toLayout(LayoutPoint windowPoint) const
+{
+    const LayoutPoint offset = scroller_.offset();
+    return {windowPoint.x + offset.x, windowPoint.y + offset.y};
+}
+
+LayoutPoint PopupListDialog::toWindow(LayoutPoint layoutPoint) const
+{
+    const LayoutPoint offset = scroller_.offset();
+    return {layoutPoint.x - offset.x, layoutPoint.y - offset.y};
+}
+
+void PopupListDialog::showCell(std::int32_t index)
+{
+    if (!layout_ || index < 0)
+        return;
+    const LayoutRect cell(layout_->cellOrigin(index), layout_->cellSize());
+    if (scroller_.ensureVisible(cell, windowSize()))
+        Refresh();
+}
+
+void PopupListDialog::refreshRect(const LayoutRect& windowRect, bool erase) { RefreshRect(toWxRect(windowRect), erase); }
+
+void PopupListDialog::choose(std::int32_t index)
+{
+    if (!IsShown())
+        return;
+    if (HasCapture())
+        ReleaseMouse();
+    Hide();
+    timer_.Stop();
+    if (index != ItemPicker::noCell)
+        target_.select(index);
+}
+
+std::int32_t PopupListDialog::currentIndex() const { return target_.currentCell(); }
+
+LayoutSize PopupListDialog::windowSize() const
+{
+    const wxSize size = GetClientSize();
+    return {size.x, size.y};
+}
+
+void PopupListDialog::autoScrollAtPointer()
+{
+    scroller_.autoScroll(toLayoutPoint(ScreenToClient(wxGetMousePosition())), windowSize());
+}
+
+void PopupListDialog::onPaint(wxPaintEvent&)
+{
+    wxAutoBufferedPaintDC dc(this);
+    dc.SetBackground(wxBrush(GetBackgroundColour()));
+    dc.Clear();
+    if (!layout_ || !IsShown())
+        return;
+    dc.SetFont(style_.fixedFont);
+    const LayoutSize size = windowSize();
+    const LayoutPoint offset = scroller_.offset();
+    layout_->draw(dc, size.width, size.height, offset.x, offset.y, picker_.hoverIndex());
+}
+
+void PopupListDialog::onWheel(wxMouseEvent& event)
+{
+    if (scroller_.wheel(event.GetWheelRotation(), event.GetWheelDelta()))
+        Refresh();
+}
+
+void PopupListDialog::onTimer(wxTimerEvent&)
+{
+    autoScrollAtPointer();
+    if (scroller_.step())
+        Refresh();
+}
+
+void PopupListDialog::onCharHook(wxKeyEvent& event)
+{
+    if (event.GetKeyCode() == WXK_ESCAPE)
+        picker_.onKeyDown(WXK_ESCAPE);
+    else
+        event.Skip();
+}

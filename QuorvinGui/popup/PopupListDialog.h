@@ -1,0 +1,67 @@
+#pragma once
+// The borderless list that a value-label control opens over itself to pick
+// one item with the mouse or the keys. Shows a cell layout drawn by the
+// owner's item source, scrolls when the pointer nears an edge, and reports
+// the pick to the owner. Owned by the control that opens it; the layout and
+// the owner's interfaces outlive it.
+#include "layout/ItemPicker.h"
+#include "layout/ItemPickerListener.h"
+#include "layout/ItemPickerView.h"
+#include "popup/PopupScroller.h"
+
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+class CellLayout;
+class PopupAnchor;
+class PopupSelectionTarget;
+struct ControlStyle;
+
+class PopupListDialog : public wxDialog, public ItemPickerView, public ItemPickerListener {
+public:
+    // Milliseconds between auto-scroll steps.
+    static constexpr int autoScrollPeriodMs = 8;
+
+    PopupListDialog(PopupAnchor& anchor, PopupSelectionTarget& target, const ControlStyle& style);
+    ~PopupListDialog() override;
+
+    // The layout shown from the next opening on; null shows nothing.
+    void setLayout(CellLayout* layout) { layout_ = layout; }
+    void setScrollExtents(LayoutSize extents) { scroller_.reset(extents); }
+    // Places the list over its owner, hovers nothing, takes the mouse and
+    // shows itself. Owners call it while the list is hidden.
+    void popup();
+
+    const PopupScroller& scroller() const { return scroller_; }
+    std::int32_t hoverIndex() const { return picker_.hoverIndex(); }
+
+    // Picker view.
+    CellLayout* layout() override { return layout_; }
+    LayoutPoint toLayout(LayoutPoint windowPoint) const override;
+    LayoutPoint toWindow(LayoutPoint layoutPoint) const override;
+    void showCell(std::int32_t index) override;
+    void refreshRect(const LayoutRect& windowRect, bool erase) override;
+
+    // Picker listener: hides the list, then hands a pick (not -1) on. The
+    // current index is the current item's cell, where keys start.
+    void choose(std::int32_t index) override;
+    std::int32_t currentIndex() const override;
+
+private:
+    LayoutSize windowSize() const;
+    void autoScrollAtPointer();
+    void onPaint(wxPaintEvent& event);
+    void onWheel(wxMouseEvent& event);
+    void onTimer(wxTimerEvent& event);
+    void onCharHook(wxKeyEvent& event);
+
+    PopupAnchor& anchor_;
+    PopupSelectionTarget& target_;
+    const ControlStyle& style_;
+    CellLayout* layout_ = nullptr;
+    PopupScroller scroller_;
+    ItemPicker picker_{*this, this};
+    // Only one list is open at a time (it holds the mouse), so each list's
+    // own timer runs only while it is shown.
+    wxTimer timer_{this};
+};
