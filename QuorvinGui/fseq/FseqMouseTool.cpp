@@ -1,0 +1,3 @@
+#include "fseq/FseqMouseTool.h"
+
+void FseqMouseTool::drawOverlay(wxDC&) const {}
