@@ -1,0 +1,161 @@
+#include "fseq/FseqTrackGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int cells = 1;
+constexpr int spread = 0;
+
+// 512 frames of 0..16383 on a 1024 x 256 area, whole range shown.
+FseqTrackGeometry frames512(bool level = false, int mode = cells, bool wholePixels = false)
+{
+    FseqTrackGeometry geometry(wholePixels, mode, level);
+    geometry.setValueRange(0, 16383);
+    geometry.setFrameCount(512);
+    geometry.setArea(1024, 256);
+    return geometry;
+}
+
+std::vector<int> framesOf(const std::vector<FseqFrameEdit>& edits)
+{
+    std::vector<int> frames;
+    for (const FseqFrameEdit& edit : edits)
+        frames.push_back(edit.frame);
+    return frames;
+}
+
+} // namespace
+
+TEST(FseqTrackGeometry, CellsOfTwoPixelsRoundHalfAwayFromZero)
+{
+    const FseqTrackGeometry geometry = frames512();
+    EXPECT_EQ(geometry.step(), Rational(1024, 512));
+    EXPECT_EQ(geometry.frameFromPixel(5), 3);
+    EXPECT_EQ(geometry.frameFromPixel(4), 2);
+    EXPECT_EQ(geometry.pixelFromFrame(3), 6);
+}
+
+TEST(FseqTrackGeometry, SpreadModeReachesTheLastPixelWithTheLastFrame)
+{
+    FseqTrackGeometry geometry(false, spread, false);
+    geometry.setFrameCount(5);
+    geometry.setArea(101, 10);
+    EXPECT_EQ(geometry.step(), Rational(101, 4));
+    EXPECT_EQ(geometry.frameFromPixel(100), 4);
+    // One frame still counts as two, so no division by zero.
+    geometry.setFrameCount(1);
+    EXPECT_EQ(geometry.step(), Rational(101, 1));
+}
+
+TEST(FseqTrackGeometry, WholePixelStepNeverFallsToZero)
+{
+    FseqTrackGeometry geometry(true, cells, false);
+    geometry.setFrameCount(512);
+    geometry.setArea(1000, 10);
+    EXPECT_EQ(geometry.step(), Rational(1));
+    geometry.setArea(300, 10);
+    EXPECT_EQ(geometry.step(), Rational(1));
+    EXPECT_EQ(geometry.frameFromPixel(299), 299);
+    geometry.setArea(0, 10);
+    EXPECT_EQ(geometry.step(), Rational(1));
+}
+
+TEST(FseqTrackGeometry, PointLeftOfTheAreaSetsFrameZeroAndPastTheEndSetsNothing)
+{
+    FseqTrackGeometry geometry = frames512();
+    ASSERT_TRUE(geometry.pointEdit(-40, 0).has_value());
+    EXPECT_EQ(geometry.pointEdit(-40, 0)->frame, 0);
+    EXPECT_FALSE(geometry.pointEdit(1024, 0).has_value());
+    EXPECT_FALSE(geometry.pointEdit(5000, 0).has_value());
+    // Fewer frames shown: the area right of them sets nothing.
+    geometry.setFrameCount(128);
+    geometry.setArea(1024, 256);
+    EXPECT_FALSE(geometry.pointEdit(1023, 0).has_value());
+    // The last pixel rounds up to a frame that is not there.
+    geometry.setFrameCount(512);
+    EXPECT_FALSE(geometry.pointEdit(1023, 0).has_value());
+    EXPECT_EQ(geometry.pointEdit(1022, 0)->frame, 511);
+}
+
+TEST(FseqTrackGeometry, FrequenciesRiseFromTheBottomAndLevelsFromTheTop)
+{
+    const FseqTrackGeometry frequency = frames512(false);
+    const FseqTrackGeometry level = frames512(true);
+    EXPECT_EQ(frequency.valueFromPixel(Rational(256)), 0);
+    EXPECT_EQ(frequency.valueFromPixel(Rational(0)), 16383);
+    EXPECT_EQ(level.valueFromPixel(Rational(0)), 0);
+    EXPECT_EQ(level.valueFromPixel(Rational(256)), 16383);
+    EXPECT_EQ(frequency.pixelFromValue(16383), 0);
+    EXPECT_EQ(level.pixelFromValue(16383), 256);
+    // Beyond the area the values stay in range.
+    EXPECT_EQ(frequency.valueFromPixel(Rational(-50)), 16383);
+    EXPECT_EQ(frequency.valueFromPixel(Rational(900)), 0);
+}
+
+TEST(FseqTrackGeometry, ZoomShowsPartOfTheRangeAndRefusesEqualBounds)
+{
+    FseqTrackGeometry geometry = frames512();
+    ASSERT_TRUE(geometry.setVisibleRange(Rational(512, 1023), Rational(1023, 1023)));
+    // The bottom edge is now the middle of the range.
+    EXPECT_EQ(geometry.valueFromPixel(Rational(256)), 8200);
+    EXPECT_EQ(geometry.valueFromPixel(Rational(0)), 16383);
+    EXPECT_EQ(geometry.pixelFromValue(8200), 256);
+    EXPECT_FALSE(geometry.setVisibleRange(Rational(600, 1023), Rational(600, 1023)));
+    EXPECT_FALSE(geometry.setVisibleRange(Rational(700, 1023), Rational(600, 1023)));
+    EXPECT_EQ(geometry.valueFromPixel(Rational(256)), 8200);
+}
+
+TEST(FseqTrackGeometry, OneValueRangeAndEmptyAreaDivideByNothing)
+{
+    FseqTrackGeometry geometry(false, cells, false);
+    geometry.setValueRange(7, 7);
+    geometry.setFrameCount(4);
+    EXPECT_EQ(geometry.valueFromPixel(Rational(3)), 7);
+    EXPECT_EQ(geometry.pixelFromValue(7), 0);
+    geometry.setArea(40, 20);
+    EXPECT_EQ(geometry.pixelFromValue(7), 20);
+}
+
+TEST(FseqTrackGeometry, LineDrawnRightToLeftSetsWhatLeftToRightSets)
+{
+    const FseqTrackGeometry geometry = frames512();
+    const auto forward = geometry.segmentEdits(12, 200, 62, 20);
+    const auto backward = geometry.segmentEdits(62, 20, 12, 200);
+    ASSERT_EQ(forward.size(), 26u);
+    EXPECT_EQ(forward, backward);
+    EXPECT_EQ(forward.front().frame, 6);
+    EXPECT_EQ(forward.back().frame, 31);
+    // The values follow the line between its ends.
+    EXPECT_GT(forward.back().value, forward.front().value);
+    EXPECT_EQ(forward.front().value, geometry.valueFromPixel(Rational(200)));
+    EXPECT_EQ(forward.back().value, geometry.valueFromPixel(Rational(20)));
+}
+
+TEST(FseqTrackGeometry, FastStrokeLeavesNoFrameBetweenItsEnds)
+{
+    const FseqTrackGeometry geometry = frames512();
+    const auto frames = framesOf(geometry.segmentEdits(0, 100, 1000, 100));
+    ASSERT_EQ(frames.size(), 501u);
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        EXPECT_EQ(frames[i], int(i));
+}
+
+TEST(FseqTrackGeometry, StrokeOutsideTheAreaSetsOnlyTheFramesInside)
+{
+    const FseqTrackGeometry geometry = frames512();
+    EXPECT_TRUE(geometry.segmentEdits(-100, 10, -5, 30).empty());
+    EXPECT_TRUE(geometry.segmentEdits(1100, 10, 1300, 30).empty());
+    EXPECT_TRUE(geometry.segmentEdits(10, -10, 300, -1).empty());
+    EXPECT_EQ(framesOf(geometry.segmentEdits(-100, 50, 4, 50)), (std::vector<int>{0, 1, 2}));
+    const auto right = framesOf(geometry.segmentEdits(1018, 50, 1500, 50));
+    EXPECT_EQ(right, (std::vector<int>{509, 510, 511}));
+}
+
+TEST(FseqTrackGeometry, StrokeWithinOneFrameSetsItOnceAtItsSecondEnd)
+{
+    const FseqTrackGeometry geometry = frames512();
+    const auto edits = geometry.segmentEdits(10, 0, 10, 256);
+    ASSERT_EQ(edits.size(), 1u);
+    EXPECT_EQ(edits.front(), (FseqFrameEdit{5, 0}));
+}
