@@ -1,0 +1,225 @@
+// The algorithm selector on a shown page: one algorithm's diagram and caption
+// read back from a bitmap, the popup of every algorithm picked with the real
+// pointer as one undo step, and the operator conditions.
+#include "controls/AlgorithmOperatorCondition.h"
+#include "controls/AlgorithmSelector.h"
+#include "gui/ControlStyle.h"
+#include "layout/CellLayout.h"
+#include "localparams/LocalParameter.h"
+#include "tests/gui_style/PixelCanvas.h"
+#include "undo/CommandList.h"
+
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <array>
+#include <chrono>
+#include <functional>
+
+namespace {
+
+using namespace std::chrono_literals;
+const wxColour ground(0, 0, 0), lineColour(255, 255, 255), numberColour(1, 2, 3), captionColour(255, 255, 0),
+    firstColour(255, 149, 149), secondColour(99, 255, 222);
+constexpr int selectorWidth = 160, selectorHeight = 80;
+
+// 1: operator 1 alone, feeding itself. 2: operators 1 and 2 side by side,
+// operator 3 above 2, no loop. 3 and 4: 2 feeds back into 1.
+std::array<AlgorithmGraph, 4> testGraphs()
+{
+    std::array<AlgorithmGraph, 4> graphs;
+    graphs[0].carrierMask = 0x01;
+    graphs[0].feedbackSource = graphs[0].feedbackDestination = 1;
+    graphs[1].carrierMask = 0x03;
+    graphs[1].modulatorMasks[1] = 0x04;
+    graphs[2] = graphs[3] = graphs[1];
+    graphs[2].feedbackSource = graphs[3].feedbackSource = 2;
+    graphs[2].feedbackDestination = graphs[3].feedbackDestination = 1;
+    return graphs;
+}
+
+// Where the pixels of exactly one colour lie.
+wxRect boundsOf(PixelCanvas& canvas, const wxColour& colour)
+{
+    wxRect bounds;
+    for (int y = 0; y < canvas.image().GetHeight(); ++y)
+        for (int x = 0; x < canvas.image().GetWidth(); ++x)
+            if (canvas.pixel(x, y) == colour)
+                bounds.Union(wxRect(x, y, 1, 1));
+    return bounds;
+}
+
+class AlgorithmSelectorTest : public testing::Test {
+protected:
+    AlgorithmSelectorTest()
+    {
+        style.backgroundBrush = wxBrush(ground);
+        style.pen1 = wxPen(lineColour);
+        style.colour4 = captionColour;
+        style.colour6 = numberColour;
+        algorithm.setCommandList(&history);
+        selector.place(20, 20, nullptr);
+        selector.setSize(selectorWidth, selectorHeight);
+        selector.bindParameter(&algorithm);
+        selector.setAlgorithmTable(graphs);
+        selector.setOperatorColour(0, firstColour);
+        selector.setOperatorColour(4, secondColour);
+        frame->Show();
+        pump(50ms);
+    }
+    ~AlgorithmSelectorTest() override { frame->Destroy(); }
+
+    // The display main runs no event loop of its own.
+    static bool pumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 2s)
+    {
+        for (const auto end = std::chrono::steady_clock::now() + limit; !done();) {
+            if (std::chrono::steady_clock::now() >= end)
+                return false;
+            wxYield();
+            wxMilliSleep(5);
+        }
+        return true;
+    }
+    static void pump(std::chrono::milliseconds time) { pumpUntil([] { return false; }, time); }
+    bool popupShown() const { return selector.popupList()->IsShown(); }
+    // Presses closer than the double-click time would arrive as a double-click.
+    void clickAt(wxPoint screen)
+    {
+        pump(500ms);
+        simulator.MouseMove(screen);
+        pump(30ms);
+        simulator.MouseClick();
+        pump(50ms);
+    }
+    wxPoint cellOnScreen(std::int32_t index) const
+    {
+        PopupListDialog& popup = *selector.popupList();
+        const LayoutPoint origin = popup.toWindow(popup.layout()->cellOrigin(index));
+        return popup.ClientToScreen(wxPoint(origin.x + 2, origin.y + 2));
+    }
+    std::unique_ptr<PixelCanvas> drawn()
+    {
+        auto canvas = std::make_unique<PixelCanvas>(selectorWidth, selectorHeight, wxColour(9, 9, 9));
+        selector.draw(canvas->dc, wxRegion(), true, false, false);
+        return canvas;
+    }
+
+    const std::array<AlgorithmGraph, 4> graphs = testGraphs();
+    ControlStyle style;
+    CommandList history;
+    wxUIActionSimulator simulator;
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "page", wxPoint(50, 50), wxSize(400, 300));
+    wxPanel* page = new wxPanel(frame);
+    LocalParameter algorithm{0, 3};
+    AlgorithmSelector selector{page, style};
+};
+
+TEST_F(AlgorithmSelectorTest, DrawsTheChosenDiagramAtTheBottomLeftAndTheCaptionAtTheTopRight)
+{
+    const auto canvas = drawn();
+    // Operator 1's box: 12 pixels, its bottom 5 above the output line, which
+    // lies one border above the bottom edge.
+    const int boxTop = selectorHeight - 1 - 5 - 12;
+    EXPECT_EQ(canvas->pixel(1, boxTop), firstColour);
+    EXPECT_EQ(canvas->pixel(12, boxTop + 11), firstColour);
+    EXPECT_EQ(canvas->pixel(0, boxTop), ground) << "the box starts one border in";
+    EXPECT_EQ(canvas->pixel(7, selectorHeight - 3), lineColour) << "the output line";
+    EXPECT_EQ(canvas->pixel(15, boxTop + 5), lineColour) << "the self-loop up the box's right side";
+    bool numbered = false;
+    canvas->inkBounds(ground, numberColour, &numbered);
+    EXPECT_TRUE(numbered) << "12-pixel boxes carry their number";
+
+    const wxRect caption = boundsOf(*canvas, captionColour);
+    EXPECT_LT(caption.GetBottom(), selectorHeight / 3) << "at the top";
+    EXPECT_GT(caption.x, selectorWidth / 3) << "towards the right";
+    EXPECT_LT(caption.GetRight(), selectorWidth - 12 + 2) << "room kept for the widest value";
+}
+
+TEST_F(AlgorithmSelectorTest, WithoutATableOnlyTheCaptionIsDrawnAndNoOperatorCounts)
+{
+    selector.setAlgorithmTable({});
+    const auto canvas = drawn();
+    const wxRect ink = canvas->inkBounds(ground);
+    EXPECT_FALSE(ink.IsEmpty());
+    EXPECT_EQ(ink, boundsOf(*canvas, captionColour).Union(ink)) << "nothing but the caption";
+    EXPECT_LT(ink.GetBottom(), selectorHeight / 3);
+    EXPECT_FALSE(selector.isCarrier(0));
+}
+
+TEST_F(AlgorithmSelectorTest, PickingACellOfThePopupSetsTheAlgorithmAsOneUndoStep)
+{
+    clickAt(selector.window()->ClientToScreen(wxPoint(selectorWidth / 2, selectorHeight / 2)));
+    ASSERT_TRUE(pumpUntil([this] { return popupShown(); }));
+    EXPECT_EQ(algorithm.getValue(), 0) << "the opening click picks nothing";
+    clickAt(cellOnScreen(2));
+    ASSERT_TRUE(pumpUntil([this] { return !popupShown(); }));
+    EXPECT_EQ(algorithm.getValue(), 2);
+    ASSERT_EQ(history.commands().size(), 1u);
+    EXPECT_EQ(history.groupDepth(), 0u);
+    ASSERT_TRUE(history.undo());
+    EXPECT_EQ(algorithm.getValue(), 0);
+}
+
+TEST_F(AlgorithmSelectorTest, PopupCellsFitTheLargestDiagramAndShowHoverAndTheCurrentValue)
+{
+    // Algorithm 2 is two columns of 9 and two rows of 9; 4 more for the text.
+    EXPECT_EQ(selector.popupLayout().cellSize(), (LayoutSize{18, 22}));
+    const wxColour hover(10, 20, 30), current(200, 100, 0), other(0, 100, 200);
+    style.colour9 = hover;
+    style.colour10 = current;
+    style.colour8 = other;
+    PixelCanvas canvas(60, 30, ground);
+    selector.drawItem(canvas.dc, 0, true, LayoutRect(0, 0, 18, 22), 0);
+    selector.drawItem(canvas.dc, 1, false, LayoutRect(30, 0, 18, 22), 0);
+    EXPECT_EQ(canvas.pixel(0, 21), hover);
+    EXPECT_EQ(canvas.pixel(30 + 17, 21), ground);
+    bool currentShown = false, otherShown = false;
+    canvas.inkBounds(ground, current, &currentShown);
+    canvas.inkBounds(ground, other, &otherShown);
+    EXPECT_TRUE(currentShown && otherShown);
+    bool numbered = false;
+    canvas.inkBounds(ground, numberColour, &numbered);
+    EXPECT_FALSE(numbered) << "5-pixel boxes carry no number";
+}
+
+TEST_F(AlgorithmSelectorTest, OperatorConditionsFollowTheAlgorithmAndTellTheirListeners)
+{
+    const auto carrier2 = makeCarrierOperatorCondition(selector, 1);
+    const auto feedback1 = makeFeedbackOperatorCondition(selector, 0);
+    const auto feedback2 = makeFeedbackOperatorCondition(selector, 1);
+    struct Counter : ParameterListener {
+        void onParameterChanged(Parameter*, std::uint32_t) override { ++calls; }
+        int calls = 0;
+    } counter;
+    carrier2->subscribe(counter);
+
+    EXPECT_FALSE(carrier2->isTrue());
+    EXPECT_TRUE(feedback1->isTrue()) << "a self-loop feeds back into its own operator";
+    algorithm.setValue(flagsUserEdit, 2);
+    EXPECT_EQ(counter.calls, 1);
+    EXPECT_TRUE(carrier2->isTrue());
+    EXPECT_TRUE(feedback1->isTrue());
+    EXPECT_FALSE(feedback2->isTrue()) << "the source of a loop does not receive it";
+    algorithm.setValue(flagsUserEdit, 1);
+    EXPECT_FALSE(feedback1->isTrue()) << "no loop";
+}
+
+TEST_F(AlgorithmSelectorTest, ValuesWithoutARecordGiveTheEmptyAlgorithm)
+{
+    LocalParameter wide(-1, 9);
+    selector.bindParameter(&wide);
+    for (std::int32_t value : {-1, 4, 9}) {
+        wide.setValue(flagsConstruct, value);
+        EXPECT_EQ(selector.currentAlgorithm(), AlgorithmGraph{}) << value;
+    }
+    wide.setValue(flagsConstruct, 3);
+    EXPECT_EQ(selector.currentAlgorithm(), graphs[3]);
+    selector.select(4);
+    EXPECT_EQ(wide.getValue(), 3) << "cells count from the minimum";
+    EXPECT_EQ(selector.currentIndex(), 4);
+}
+
+} // namespace
