@@ -1,0 +1,68 @@
+"""Draws one FS1R page background, 1272 x 716: grounds under the groups in
+the colours their styles were made for, the header strip where the header
+shows, and light bands under the grey page captions.
+
+Usage: page_background.py <output.png> system|performance|voice|fseq
+"""
+
+import sys
+
+from fs1r_art import (BLUE_GROUND, CAPTION_BAND, DARK_GROUND, GREEN_GROUND, HEADER_GROUND, HEADER_HEIGHT,
+                      HEADER_RULE, HEADER_WIDTH, OPERATOR_COLOURS, PAGE_HEIGHT, PAGE_WIDTH, PATTERN_GROUND,
+                      Image, fill)
+
+FRAME = (88, 88, 88)
+
+
+def header(image):
+    fill(image, 0, 0, HEADER_WIDTH, HEADER_HEIGHT, HEADER_GROUND)
+    fill(image, 0, HEADER_HEIGHT - 2, HEADER_WIDTH, 2, HEADER_RULE)
+
+
+def panel(image, x, y, width, height, colour):
+    """A ground with a one-pixel frame, so neighbouring sections read apart."""
+    fill(image, x, y, width, height, FRAME)
+    fill(image, x + 1, y + 1, width - 2, height - 2, colour)
+
+
+def system(image):
+    for x, y, width, height in ((70, 20, 360, 270), (440, 20, 420, 250), (862, 20, 400, 250),
+                                (52, 296, 440, 410)):
+        panel(image, x, y, width, height, DARK_GROUND)
+
+
+def performance(image):
+    header(image)
+    panel(image, 0, 124, 648, 592, GREEN_GROUND)
+    panel(image, 652, 0, 620, 456, PATTERN_GROUND)
+    panel(image, 652, 456, 620, 260, DARK_GROUND)
+
+
+def voice(image):
+    header(image)
+    # The caption "Voice n" at (680, 13) and the name groups share one band.
+    fill(image, HEADER_WIDTH, 0, PAGE_WIDTH - HEADER_WIDTH, 62, BLUE_GROUND)
+    fill(image, HEADER_WIDTH, 2, 100, 34, CAPTION_BAND)
+    # A coloured edge beside each operator's rows.
+    band = 560 // len(OPERATOR_COLOURS)
+    for index, colour in enumerate(OPERATOR_COLOURS):
+        fill(image, 180, 140 + index * band, 4, band - 4, colour)
+
+
+def fseq(image):
+    header(image)
+    # Under the title "Formant sequence" at (680, 3).
+    fill(image, HEADER_WIDTH, 0, PAGE_WIDTH - HEADER_WIDTH, 36, CAPTION_BAND)
+
+
+PAGES = {"system": system, "performance": performance, "voice": voice, "fseq": fseq}
+
+
+def draw(page):
+    image = Image(PAGE_WIDTH, PAGE_HEIGHT, DARK_GROUND)
+    PAGES[page](image)
+    return image
+
+
+if __name__ == "__main__":
+    draw(sys.argv[2]).write(sys.argv[1])
