@@ -1,0 +1,208 @@
+#include "controls/GridSelectorControl.h"
+
+#include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
+#include "labels/LabelList.h"
+#include "params/Parameter.h"
+#include "params/SetValueFlags.h"
+#include "text/WxText.h"
+#include "undo/CommandList.h"
+
+#include <wx/bitmap.h>
+#include <wx/dcclient.h>
+#include <wx/intl.h>
+#include <wx/window.h>
+
+#include <algorithm>
+
+namespace {
+
+RefString translated(const char* text) { return fromWxString(wxGetTranslation(text)); }
+
+} // namespace
+
+GridSelectorControl::GridSelectorControl(wxWindow* parent, const ControlStyle& style)
+    : ValueLabelControl(parent, style), layout_(*this)
+{
+    layout_.geometry().setMargin(style.borderWidth);
+    if (PopupListDialog* popup = popupList()) {
+        popup->setLayout(&layout_);
+        popup->setScrollExtents({0, 0});
+    }
+}
+
+void GridSelectorControl::setLabels(const RefString& first, const RefString& second)
+{
+    firstLabel_ = first;
+    secondLabel_ = second;
+    GridSelectorGeometry& geometry = layout_.geometry();
+    if (!first.isEmpty())
+        geometry.showFirstRow();
+    if (!second.isEmpty())
+        geometry.showLastCell();
+    index_.setExtras((geometry.hasFirstRow() ? 1 : 0) + (geometry.hasLastCell() ? 1 : 0));
+    fitCells();
+}
+
+void GridSelectorControl::setItemLabels(const LabelList* labels)
+{
+    itemLabels_ = labels;
+    itemTablesChanged();
+}
+
+void GridSelectorControl::setItemPictures(const wxBitmap* pictures)
+{
+    itemPictures_ = pictures;
+    itemTablesChanged();
+}
+
+void GridSelectorControl::setRowLabels(RowLabelSource source)
+{
+    rowLabels_ = std::move(source);
+    itemTablesChanged();
+}
+
+Control& GridSelectorControl::setValueLabels(const LabelList* labels)
+{
+    setItemLabels(labels);
+    return *this;
+}
+
+void GridSelectorControl::itemTablesChanged()
+{
+    fitCells();
+    refreshRect(nullptr);
+}
+
+void GridSelectorControl::onSetFocus()
+{
+    Control::onSetFocus();
+    // Keys and the wheel change the column first.
+    moveRoleCursorToLast();
+}
+
+void GridSelectorControl::onBind(RoleId role, Parameter* parameter)
+{
+    if (parameter == nullptr || (role != roleRow && role != roleColumn))
+        return;
+    parameter->setKeyName(translated(role == roleRow ? "row" : "column"));
+    parameter->setDisplayScale(Rational(1), Rational(-static_cast<std::int64_t>(parameter->minimum())), false);
+    reshape();
+    fitCells();
+}
+
+std::int32_t GridSelectorControl::rangeOf(RoleId role) const
+{
+    const Parameter* parameter = getParameter(role);
+    return parameter ? parameter->maximum() - parameter->minimum() + 1 : 0;
+}
+
+std::int32_t GridSelectorControl::offsetOf(RoleId role) const
+{
+    const Parameter* parameter = getParameter(role);
+    return parameter ? parameter->getValue() - parameter->minimum() : 0;
+}
+
+void GridSelectorControl::reshape()
+{
+    index_.setRowCount(rangeOf(roleRow));
+    index_.setColumnCount(rangeOf(roleColumn));
+    // Without a row parameter the columns lie side by side in one row.
+    if (getParameter(roleRow) == nullptr)
+        layout_.geometry().setShape(1, index_.columns());
+    else
+        layout_.geometry().setShape(index_.columns(), rangeOf(roleRow));
+}
+
+std::int32_t GridSelectorControl::regularItem(std::int32_t item) const
+{
+    return hasFirstLabel() ? item - index_.columns() : item;
+}
+
+RefString GridSelectorControl::itemText(std::int32_t item) const
+{
+    if (rowLabels_) {
+        const GridSelectorIndex::Cell cell = index_.cellOf(item);
+        return rowLabels_(cell.row, cell.column);
+    }
+    const std::int32_t k = regularItem(item);
+    if (itemLabels_ != nullptr && k >= 0)
+        return itemLabels_->get(k);
+    return RefString::fromInt(static_cast<std::uint32_t>(std::max(k, 0)));
+}
+
+void GridSelectorControl::drawValueAt(
+    wxDC& dc, std::int32_t item, const wxColour& colour, const wxRect& box, bool centred)
+{
+    RefString text;
+    if (hasFirstLabel() && item >= 0 && item < index_.columns()) {
+        text = firstLabel_;
+    } else if (geometry().isLastCellItem(item)) {
+        text = secondLabel_;
+    } else if (const std::int32_t k = regularItem(item); itemPictures_ != nullptr && k >= 0) {
+        drawBitmapInRect(itemPictures_[k], colour, dc, box.x, box.y, centred, box.width, box.height);
+        return;
+    } else {
+        text = itemText(item);
+    }
+    drawColouredText(dc, toWxString(text), colour, box.x, box.y, box.width, box.height, centred);
+}
+
+void GridSelectorControl::fitCells()
+{
+    wxWindow* own = window();
+    if (own == nullptr)
+        return;
+    wxClientDC dc(own);
+    dc.SetFont(style().fixedFont);
+    wxSize largest = dc.GetTextExtent(toWxString(firstLabel_));
+    const auto widen = [&largest](wxSize size) {
+        largest.x = std::max(largest.x, size.x);
+        largest.y = std::max(largest.y, size.y);
+    };
+    widen(dc.GetTextExtent(toWxString(secondLabel_)));
+    if (itemPictures_ != nullptr && itemPictures_[0].IsOk()) {
+        widen(itemPictures_[0].GetSize());
+    } else {
+        const std::int32_t items = index_.columns() * std::max(rangeOf(roleRow), 1);
+        for (std::int32_t item = hasFirstLabel() ? index_.columns() : 0; item < items; ++item)
+            widen(dc.GetTextExtent(toWxString(itemText(item))));
+    }
+    const int border = style().borderWidth;
+    layout_.setCellSize(largest.x + 2 * border, largest.y + 2 * border);
+}
+
+void GridSelectorControl::select(std::int32_t item)
+{
+    if (!index_.isItem(item))
+        return;
+    const GridSelectorIndex::Cell cell = index_.cellOf(item);
+    beginCommandGroup(getPath().text(), flagsUserEdit);
+    if (Parameter* row = getParameter(roleRow))
+        row->setValue(flagsUserEdit, row->minimum() + cell.row);
+    if (Parameter* column = getParameter(roleColumn))
+        column->setValue(flagsUserEdit, column->minimum() + cell.column);
+    endCommandGroup(flagsUserEdit);
+}
+
+std::int32_t GridSelectorControl::currentIndex() const
+{
+    if (getParameter(roleRow) == nullptr && getParameter(roleColumn) == nullptr)
+        return -1;
+    return index_.indexOf({offsetOf(roleRow), offsetOf(roleColumn)});
+}
+
+std::int32_t GridSelectorControl::currentCell() const
+{
+    const std::int32_t item = currentIndex();
+    if (geometry().isFirstRowItem(item))
+        return 0;
+    if (geometry().isLastCellItem(item))
+        return (geometry().strips() - 1) * geometry().itemsPerStrip();
+    return item;
+}
+
+bool GridSelectorControl::itemMatches(std::int32_t index, const char16_t* text, std::size_t position) const
+{
+    return RefString::matchesAt(itemText(index), text, position);
+}

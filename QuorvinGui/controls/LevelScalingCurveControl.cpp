@@ -1,0 +1,149 @@
+#include "controls/LevelScalingCurveControl.h"
+
+#include "controls/CurvePictures.h"
+#include "controls/ValueDrawing.h"
+#include "gui/ControlStyle.h"
+#include "params/Parameter.h"
+#include "params/SetValueFlags.h"
+#include "undo/CommandList.h"
+
+#include <wx/dc.h>
+#include <wx/event.h>
+
+namespace {
+
+// Types 0 and 1 make the left side rise towards the break; 2 and 3 make it
+// fall. The right side is the mirror image.
+constexpr std::int32_t firstFallingType = 2;
+constexpr std::int32_t firstBentType = 1;
+constexpr std::int32_t lastBentType = 2;
+
+} // namespace
+
+LevelScalingCurveControl::LevelScalingCurveControl(wxWindow* parent, const ControlStyle& style)
+    : ScalingCurveControl(parent, style)
+{
+}
+
+void LevelScalingCurveControl::setBaseScales(Rational left, Rational right)
+{
+    leftBase_ = left;
+    rightBase_ = right;
+    refreshRect(nullptr);
+}
+
+const char* LevelScalingCurveControl::roleName(RoleId role) const
+{
+    if (role == roleLeftShape)
+        return "left curve";
+    if (role == roleRightShape)
+        return "right curve";
+    return ScalingCurveControl::roleName(role);
+}
+
+void LevelScalingCurveControl::onBind(RoleId role, Parameter* parameter)
+{
+    ScalingCurveControl::onBind(role, parameter);
+    if (parameter == nullptr || (role != roleLeftShape && role != roleRightShape))
+        return;
+    // The picture tables hold the four types only: a wider range would make
+    // value faces read past them.
+    if (parameter->minimum() < 0 || parameter->maximum() >= CurvePictures::curveTypes)
+        return;
+    parameter->setValuePictures(role == roleLeftShape ? CurvePictures::left() : CurvePictures::right());
+    parameter->setBitmap(parameter->picture(), false);
+}
+
+std::optional<std::int32_t> LevelScalingCurveControl::curveType(bool left) const
+{
+    const Parameter* curve = getParameter(left ? roleLeftShape : roleRightShape);
+    if (curve == nullptr)
+        return std::nullopt;
+    const std::int32_t type = curve->getValue();
+    if (type < 0 || type >= CurvePictures::curveTypes)
+        return std::nullopt;
+    return type;
+}
+
+Rational LevelScalingCurveControl::shapeOfType(std::optional<std::int32_t> type)
+{
+    const bool bent = type && *type >= firstBentType && *type <= lastBentType;
+    return bent ? Rational(-1) : Rational(0);
+}
+
+Rational LevelScalingCurveControl::leftShapeFactor() const { return shapeOfType(curveType(true)); }
+
+Rational LevelScalingCurveControl::rightShapeFactor() const { return shapeOfType(curveType(false)); }
+
+Rational LevelScalingCurveControl::slopeOf(RoleId role) const
+{
+    const bool left = role == roleLeftSlope;
+    const std::optional<std::int32_t> type = curveType(left);
+    const Parameter* slope = getParameter(role);
+    if ((role != roleLeftSlope && role != roleRightSlope) || !type || slope == nullptr)
+        return ScalingCurveControl::slopeOf(role);
+    const bool falling = *type >= firstFallingType;
+    // Left: + for rising types; right: - for them, so the side meets the break.
+    const bool negative = left ? falling : !falling;
+    const Rational base = left ? leftBase_ : rightBase_;
+    const std::int64_t scaled = static_cast<std::int64_t>(slope->getValue()) * base.numerator;
+    return Rational(negative ? -scaled : scaled, base.denominator);
+}
+
+wxRect LevelScalingCurveControl::curvePictureRect(bool left) const
+{
+    if (!curveType(left))
+        return {};
+    const wxSize size = clientSize();
+    const int border = style().borderWidth;
+    const int y = size.y - border - CurvePictures::height;
+    const int x = left ? border : size.x - border - CurvePictures::width;
+    return {x, y, CurvePictures::width, CurvePictures::height};
+}
+
+bool LevelScalingCurveControl::stepCurveAt(const wxPoint& point)
+{
+    for (const bool left : {true, false}) {
+        if (!curvePictureRect(left).Contains(point))
+            continue;
+        beginCommandGroup(getPath().text(), flagsUserEdit);
+        getParameter(left ? roleLeftShape : roleRightShape)->stepUp(flagsUserEdit);
+        endCommandGroup(flagsUserEdit);
+        return true;
+    }
+    return false;
+}
+
+void LevelScalingCurveControl::onMouseDown(wxMouseEvent& event)
+{
+    onHover(event.GetX(), event.GetY());
+    if (!stepCurveAt(event.GetPosition()))
+        ScalingCurveControl::onMouseDown(event);
+}
+
+void LevelScalingCurveControl::onDoubleClick()
+{
+    if (!stepCurveAt(lastPointer()))
+        ScalingCurveControl::onDoubleClick();
+}
+
+void LevelScalingCurveControl::drawCurvePicture(wxDC& dc, bool left, const wxColour& colour)
+{
+    const wxRect place = curvePictureRect(left);
+    if (place.IsEmpty())
+        return;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(style().brush2);
+    dc.DrawRectangle(place);
+    const Parameter& curve = *getParameter(left ? roleLeftShape : roleRightShape);
+    drawValue(dc, curve, curve.getValue(), colour, place, false);
+}
+
+void LevelScalingCurveControl::draw(wxDC& dc, const wxRegion& update, bool enabled, bool selected, bool focused)
+{
+    ScalingCurveControl::draw(dc, update, enabled, selected, focused);
+    dc.SetFont(style().fixedFont);
+    const wxColour& colour = enabled ? style().colour4 : style().colour5;
+    drawCurvePicture(dc, true, colour);
+    drawCurvePicture(dc, false, colour);
+}
