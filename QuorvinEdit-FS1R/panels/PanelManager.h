@@ -5,6 +5,7 @@
 // the device. Until the pages exist it tracks which page would show.
 #include "instrument/Fs1rPageHistories.h"
 #include "instrument/Fs1rPanels.h"
+#include "panels/ControlStyleSet.h"
 
 #include <wx/panel.h>
 
@@ -13,8 +14,8 @@ public:
     explicit PanelManager(wxWindow* parent);
 
     wxWindow* window() override { return this; }
-    // The toolkit's own style until the style set comes.
-    const ControlStyle* dialogStyle() override { return nullptr; }
+    // The MIDI control-set dialogs paint like the system page.
+    const ControlStyle* dialogStyle() override { return &styles_.style(ControlStyleSet::systemStyle); }
     // Makes the performance header's current-performance parameters, then
     // shows the performance page.
     void createPanels(Fs1rDevice& device, ParameterFactory& factory) override;
@@ -43,6 +44,8 @@ private:
     void showPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 
+    // Pages keep pointers into it, so it must outlive them.
+    ControlStyleSet styles_;
     Fs1rPageHistories histories_;
     std::int32_t shownPage_ = noPage;
 };

@@ -1,8 +1,10 @@
 // The sixteen page styles against the colour, pen and font tables they were
 // designed from, walked once; the tinted rows check the integer derivation.
 #include "panels/ControlStyleSet.h"
+#include "panels/PanelManager.h"
 
 #include <gtest/gtest.h>
+#include <wx/frame.h>
 
 #include <array>
 
@@ -186,4 +188,16 @@ TEST(ControlStyleSetTest, AStyleOutsideTheSetIsRefusedNotRead)
     const ControlStyleSet styles;
     EXPECT_THROW(styles.style(ControlStyleSet::styleCount), std::out_of_range);
     EXPECT_THROW(styles.style(-1), std::out_of_range);
+}
+
+TEST(ControlStyleSetTest, TheControlSetDialogsPaintLikeTheSystemPage)
+{
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "styles");
+    PanelManager* panels = new PanelManager(frame);
+    const ControlStyle* style = panels->dialogStyle();
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->backgroundBrush.GetStyle(), wxBRUSHSTYLE_SOLID);
+    EXPECT_EQ(style->backgroundBrush.GetColour(), wxColour(64, 64, 64));
+    EXPECT_EQ(style->fixedTextColour, wxColour(200, 200, 220));
+    frame->Destroy();
 }
