@@ -103,15 +103,17 @@ int FseqTrackGeometry::frameFromPixel(int x) const
 
 int FseqTrackGeometry::pixelFromFrame(int frame) const { return int((Fraction(frame) * Fraction(step_)).rounded()); }
 
+int FseqTrackGeometry::valueRows() const { return std::max(height_ - 1, 0); }
+
 int FseqTrackGeometry::pixelFromValue(std::int32_t value) const
 {
     const std::int64_t span = std::int64_t(maximum_) - minimum_;
     Fraction position(0);
     if (span > 0) {
         const Fraction fraction(std::int64_t(value) - minimum_, span);
-        position = (fraction - Fraction(low_)) * Fraction(height_) / (Fraction(high_) - Fraction(low_));
+        position = (fraction - Fraction(low_)) * Fraction(valueRows()) / (Fraction(high_) - Fraction(low_));
     }
-    const Fraction y = level_ ? position : Fraction(height_) - position;
+    const Fraction y = level_ ? position : Fraction(valueRows()) - position;
     // Far outside when zoomed in; the context clips, the int must not wrap.
     return int(clampFraction(y, Fraction(-height_ - 1), Fraction(2 * std::int64_t(height_) + 1)).rounded());
 }
@@ -119,11 +121,12 @@ int FseqTrackGeometry::pixelFromValue(std::int32_t value) const
 std::int32_t FseqTrackGeometry::valueFromPixel(Rational y) const
 {
     const std::int64_t span = std::int64_t(maximum_) - minimum_;
-    if (span == 0 || height_ == 0)
+    if (span == 0 || valueRows() == 0)
         return minimum_;
-    const Fraction held = clampFraction(Fraction(y), Fraction(0), Fraction(height_));
-    const Fraction position = level_ ? held : Fraction(height_) - held;
-    const Fraction fraction = Fraction(low_) + position / Fraction(height_) * (Fraction(high_) - Fraction(low_));
+    const Fraction rows(valueRows());
+    const Fraction held = clampFraction(Fraction(y), Fraction(0), rows);
+    const Fraction position = level_ ? held : rows - held;
+    const Fraction fraction = Fraction(low_) + position / rows * (Fraction(high_) - Fraction(low_));
     const std::int64_t value = minimum_ + (fraction * Fraction(span)).rounded();
     return std::int32_t(std::clamp<std::int64_t>(value, minimum_, maximum_));
 }

@@ -53,6 +53,9 @@ public:
 
 private:
     void computeStep();
+    // The range spans the rows from the first to the last, so both of its
+    // ends stay inside the area.
+    int valueRows() const;
 
     bool wholePixels_;
     int mode_;

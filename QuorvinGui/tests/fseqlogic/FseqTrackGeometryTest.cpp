@@ -87,7 +87,8 @@ TEST(FseqTrackGeometry, FrequenciesRiseFromTheBottomAndLevelsFromTheTop)
     EXPECT_EQ(level.valueFromPixel(Rational(0)), 0);
     EXPECT_EQ(level.valueFromPixel(Rational(256)), 16383);
     EXPECT_EQ(frequency.pixelFromValue(16383), 0);
-    EXPECT_EQ(level.pixelFromValue(16383), 256);
+    EXPECT_EQ(level.pixelFromValue(16383), 255);
+    EXPECT_EQ(frequency.pixelFromValue(0), 255);
     // Beyond the area the values stay in range.
     EXPECT_EQ(frequency.valueFromPixel(Rational(-50)), 16383);
     EXPECT_EQ(frequency.valueFromPixel(Rational(900)), 0);
@@ -100,7 +101,7 @@ TEST(FseqTrackGeometry, ZoomShowsPartOfTheRangeAndRefusesEqualBounds)
     // The bottom edge is now the middle of the range.
     EXPECT_EQ(geometry.valueFromPixel(Rational(256)), 8200);
     EXPECT_EQ(geometry.valueFromPixel(Rational(0)), 16383);
-    EXPECT_EQ(geometry.pixelFromValue(8200), 256);
+    EXPECT_EQ(geometry.pixelFromValue(8200), 255);
     EXPECT_FALSE(geometry.setVisibleRange(Rational(600, 1023), Rational(600, 1023)));
     EXPECT_FALSE(geometry.setVisibleRange(Rational(700, 1023), Rational(600, 1023)));
     EXPECT_EQ(geometry.valueFromPixel(Rational(256)), 8200);
@@ -114,7 +115,7 @@ TEST(FseqTrackGeometry, OneValueRangeAndEmptyAreaDivideByNothing)
     EXPECT_EQ(geometry.valueFromPixel(Rational(3)), 7);
     EXPECT_EQ(geometry.pixelFromValue(7), 0);
     geometry.setArea(40, 20);
-    EXPECT_EQ(geometry.pixelFromValue(7), 20);
+    EXPECT_EQ(geometry.pixelFromValue(7), 19);
 }
 
 TEST(FseqTrackGeometry, LineDrawnRightToLeftSetsWhatLeftToRightSets)
