@@ -3,7 +3,6 @@
 #include "controls/DiagramCanvas.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 struct RecordedLine {
@@ -23,7 +22,6 @@ public:
     void drawOperatorBox(std::int32_t n, int x, int y, int side) override { boxes.push_back({n, x, y, side}); }
 
     bool hasLine(RecordedLine line) const { return std::find(lines.begin(), lines.end(), line) != lines.end(); }
-    // The last lines drawn, in order.
     std::vector<RecordedLine> lastLines(std::size_t count) const
     {
         return {lines.end() - static_cast<std::ptrdiff_t>(count), lines.end()};
