@@ -22,8 +22,6 @@ PATTERN_GROUND = (150, 170, 166)    # the two pattern styles: dark labels, white
 HEADER_GROUND = (40, 44, 48)
 HEADER_RULE = (96, 104, 110)
 CAPTION_BAND = (200, 200, 200)      # under the grey page captions
-OPERATOR_COLOURS = ((255, 149, 149), (255, 192, 114), (255, 255, 90), (162, 255, 136),
-                    (99, 255, 222), (178, 189, 255), (248, 182, 255), (255, 124, 226))
 
 # The performance header strip, the same on every page that shows it.
 HEADER_WIDTH = 640

@@ -8,7 +8,7 @@ Usage: page_background.py <output.png> system|performance|voice|fseq
 import sys
 
 from fs1r_art import (BLUE_GROUND, CAPTION_BAND, DARK_GROUND, GREEN_GROUND, HEADER_GROUND, HEADER_HEIGHT,
-                      HEADER_RULE, HEADER_WIDTH, OPERATOR_COLOURS, PAGE_HEIGHT, PAGE_WIDTH, PATTERN_GROUND,
+                      HEADER_RULE, HEADER_WIDTH, PAGE_HEIGHT, PAGE_WIDTH, PATTERN_GROUND,
                       Image, fill)
 
 FRAME = (88, 88, 88)
@@ -42,11 +42,10 @@ def voice(image):
     header(image)
     # The caption "Voice n" at (680, 13) and the name groups share one band.
     fill(image, HEADER_WIDTH, 0, PAGE_WIDTH - HEADER_WIDTH, 62, BLUE_GROUND)
-    fill(image, HEADER_WIDTH, 2, 100, 34, CAPTION_BAND)
-    # A coloured edge beside each operator's rows.
-    band = 560 // len(OPERATOR_COLOURS)
-    for index, colour in enumerate(OPERATOR_COLOURS):
-        fill(image, 180, 140 + index * band, 4, band - 4, colour)
+    fill(image, HEADER_WIDTH, 2, 144, 40, CAPTION_BAND)
+    # The operator groups stack by their laid-out heights, so their area
+    # gets one rule rather than stripes that could miss the rows.
+    fill(image, 180, 140, 2, 560, HEADER_RULE)
 
 
 def fseq(image):
