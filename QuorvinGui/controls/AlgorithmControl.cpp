@@ -27,7 +27,7 @@ constexpr int smallestNumberedBox = 9;
 
 class DcDiagramCanvas : public DiagramCanvas {
 public:
-    DcDiagramCanvas(wxDC& dc, const ControlStyle& style, const std::array<wxColour, 8>& colours)
+    DcDiagramCanvas(wxDC& dc, const ControlStyle& style, const std::array<wxColour, AlgorithmGraph::operatorCount>& colours)
         : dc_(dc), style_(style), colours_(colours)
     {
     }
@@ -54,7 +54,7 @@ public:
 private:
     wxDC& dc_;
     const ControlStyle& style_;
-    const std::array<wxColour, 8>& colours_;
+    const std::array<wxColour, AlgorithmGraph::operatorCount>& colours_;
 };
 
 } // namespace
