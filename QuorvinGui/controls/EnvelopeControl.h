@@ -13,6 +13,16 @@ public:
     EnvelopeControl(wxWindow* parent, const ControlStyle& style);
 
     const EnvelopeShape& shape() const { return shape_; }
+    // For builders that add fixed points between the bound ones.
+    void appendSegment() { shape_.appendSegment(); }
+    void setTimePoint(Parameter* parameter, RoleId role, std::int32_t value)
+    {
+        shape_.setTimePoint(parameter, role, value);
+    }
+    void setLevelPoint(Parameter* parameter, RoleId role, std::int32_t value)
+    {
+        shape_.setLevelPoint(parameter, role, value);
+    }
     int margin() const { return margin_; }
     RoleId highlightedLevelRole() const { return highlightedLevelRole_; }
     RoleId highlightedTimeRole() const { return highlightedTimeRole_; }

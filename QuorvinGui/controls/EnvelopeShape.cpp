@@ -159,7 +159,7 @@ int EnvelopeShape::count() const
     return static_cast<int>(segments_.size()) - (hasStart() ? 1 : 0);
 }
 
-int EnvelopeShape::timeToPixels(const EnvelopeSegment& segment, int width, bool atZero)
+int EnvelopeShape::envelopeTimeToPixels(const EnvelopeSegment& segment, int width, bool atZero)
 {
     if (segment.timeParameter != nullptr)
         return scaledPosition(*segment.timeParameter, atZero, width);
@@ -174,7 +174,7 @@ int EnvelopeShape::timeToPixels(const EnvelopeSegment& segment, int width, bool 
     }
 }
 
-int EnvelopeShape::levelToPixels(const EnvelopeSegment& segment, int height, bool atZero)
+int EnvelopeShape::envelopeLevelToPixels(const EnvelopeSegment& segment, int height, bool atZero)
 {
     if (segment.levelParameter != nullptr)
         return height - scaledPosition(*segment.levelParameter, atZero, height);
@@ -205,7 +205,7 @@ EnvelopeShape::Polyline EnvelopeShape::place(const Frame& frame, Placement place
     for (const EnvelopeSegment& segment : segments_) {
         wxPoint point = previous;
         if (!segment.holdsLevel())
-            point.y = frame.margin + levelToPixels(segment, height, placement.levelsAtZero);
+            point.y = frame.margin + envelopeLevelToPixels(segment, height, placement.levelsAtZero);
         if (segment.isStart()) {
             point.x = frame.originX;
             polyline.origin = point;
@@ -213,7 +213,7 @@ EnvelopeShape::Polyline EnvelopeShape::place(const Frame& frame, Placement place
             --columnsLeft;
             point.x = segment.isSustainColumn()
                 ? frame.width - frame.margin - columnsLeft * column - 1
-                : previous.x + timeToPixels(segment, column, placement.timesAtZero);
+                : previous.x + envelopeTimeToPixels(segment, column, placement.timesAtZero);
         }
         polyline.points.push_back(point);
         previous = point;

@@ -64,8 +64,8 @@ public:
     int count() const;
     bool hasStart() const { return !segments_.empty() && segments_.front().isStart(); }
 
-    static int timeToPixels(const EnvelopeSegment& segment, int width, bool atZero);
-    static int levelToPixels(const EnvelopeSegment& segment, int height, bool atZero);
+    static int envelopeTimeToPixels(const EnvelopeSegment& segment, int width, bool atZero);
+    static int envelopeLevelToPixels(const EnvelopeSegment& segment, int height, bool atZero);
     // (width - 2 x margin) / count; 0 with no column.
     int columnWidth(int width, int margin) const;
     Polyline place(const Frame& frame, Placement placement) const;

@@ -9,8 +9,8 @@ int PartEnvelopeControl::originX() const
     if (first >= segments.size())
         return margin();
     const int width = columnWidth();
-    const int now = EnvelopeShape::timeToPixels(segments[first], width, false);
-    const int neutral = EnvelopeShape::timeToPixels(segments[first], width, true);
+    const int now = EnvelopeShape::envelopeTimeToPixels(segments[first], width, false);
+    const int neutral = EnvelopeShape::envelopeTimeToPixels(segments[first], width, true);
     return margin() + std::max(0, neutral - now);
 }
 
