@@ -27,7 +27,7 @@ constexpr int smallestNumberedBox = 9;
 
 class DcDiagramCanvas : public DiagramCanvas {
 public:
-    DcDiagramCanvas(wxDC& dc, const ControlStyle& style, const std::array<wxColour, AlgorithmGraph::operatorCount>& colours)
+    DcDiagramCanvas(wxDC& dc, const ControlStyle& style, const AlgorithmControl::OperatorColours& colours)
         : dc_(dc), style_(style), colours_(colours)
     {
     }
@@ -54,7 +54,7 @@ public:
 private:
     wxDC& dc_;
     const ControlStyle& style_;
-    const std::array<wxColour, AlgorithmGraph::operatorCount>& colours_;
+    const AlgorithmControl::OperatorColours& colours_;
 };
 
 } // namespace
@@ -140,7 +140,8 @@ void AlgorithmControl::measureDiagrams()
         return;
     LayoutSize largest;
     for (std::int32_t index = 0; index < itemCount(); ++index) {
-        const LayoutSize size = AlgorithmDiagram(algorithmOfValue(parameter->minimum() + index), popupDiagramGeometry).measure();
+        const AlgorithmGraph& graph = algorithmOfValue(parameter->minimum() + index);
+        const LayoutSize size = AlgorithmDiagram(graph, popupDiagramGeometry).measure();
         largest.width = std::max(largest.width, size.width);
         largest.height = std::max(largest.height, size.height);
     }

@@ -21,6 +21,9 @@
 
 class AlgorithmControl : public Control, public PopupAnchor, public PopupItemSource, public PopupSelectionTarget {
 public:
+    // Entry k for operator k + 1.
+    using OperatorColours = std::array<wxColour, AlgorithmGraph::operatorCount>;
+
     AlgorithmControl(wxWindow* parent, const ControlStyle& style);
     ~AlgorithmControl() override;
 
@@ -72,7 +75,7 @@ private:
     void measureDiagrams();
 
     AlgorithmGraphTable table_;
-    std::array<wxColour, AlgorithmGraph::operatorCount> operatorColours_;
+    OperatorColours operatorColours_;
     GridCellLayout popupLayout_{*this};
     // The top-level window destroys its dialogs before the page's controls go.
     wxWeakRef<PopupListDialog> popup_;
