@@ -45,6 +45,11 @@ void ValueLabelControl::onChar(wxKeyEvent&) {}
 void ValueLabelControl::onKeyDown(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
+    if (popup_ && popup_->IsShown()) {
+        if (!popup_->takeKey(key))
+            event.Skip();
+        return;
+    }
     if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER)
         openPopup();
     else

@@ -61,9 +61,9 @@ void PopupListDialog::popup()
     scroller_.reset(placement.scrollExtent);
     picker_.reset();
     showCell(currentIndex());
+    // The keyboard focus stays with the owner, which passes its keys on: a
+    // borderless dialog without children has nothing to take the focus.
     Show();
-    Raise();
-    SetFocus();
     // A grab needs a window on the screen: capture after showing.
     CaptureMouse();
     autoScrollAtPointer();
@@ -148,7 +148,7 @@ void PopupListDialog::onTimer(wxTimerEvent&)
 void PopupListDialog::onCharHook(wxKeyEvent& event)
 {
     if (event.GetKeyCode() == WXK_ESCAPE)
-        picker_.onKeyDown(WXK_ESCAPE);
+        takeKey(WXK_ESCAPE);
     else
         event.Skip();
 }

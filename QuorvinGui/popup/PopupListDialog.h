@@ -32,6 +32,10 @@ public:
     // shows itself. Owners call it while the list is hidden.
     void popup();
 
+    // A key pressed while the list is open; the owner, which keeps the
+    // keyboard focus, passes its keys on.
+    bool takeKey(int keyCode) { return picker_.onKeyDown(keyCode); }
+
     const PopupScroller& scroller() const { return scroller_; }
     std::int32_t hoverIndex() const { return picker_.hoverIndex(); }
 
