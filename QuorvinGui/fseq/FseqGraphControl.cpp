@@ -37,6 +37,11 @@ FseqGraphControl::FseqGraphControl(wxWindow* parent, const ControlStyle& style, 
     }
     // Nothing here for MIDI learn, selection, Copy or Paste.
     setSelectable(false);
+    // Pop-out resizes the window without the layout, so follow the window.
+    window()->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        layoutTracks();
+        event.Skip();
+    });
 }
 
 FseqGraphControl::~FseqGraphControl()
@@ -53,6 +58,8 @@ FseqTrack& FseqGraphControl::addTrack(int mode, bool level, std::shared_ptr<Para
     track.showFlag().addListener(this);
     editFlagLink_.watch(track.editFlag());
     track.setVisibleRange(displayValue(viewLow_), displayValue(viewHigh_));
+    const wxRect area = drawingArea();
+    track.setArea(area.width, area.height);
     if (frameCount_)
         track.setFramesShown(int(Rational::ceil(displayValue(*frameCount_))));
     RoleId role = firstFrameRole;
@@ -126,7 +133,6 @@ void FseqGraphControl::onMouseDown(wxMouseEvent& event)
         own->CaptureMouse();
     beginCommandGroup(getPath().text(), flagsUserEdit);
     strokeTool_ = tool;
-    layoutTracks();
     refreshGraphRect(tool->press(graphPoint(event)));
 }
 
@@ -247,7 +253,6 @@ void FseqGraphControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
-    layoutTracks();
     const wxRect area = drawingArea();
     dc.SetClippingRegion(area);
     drawGrid(dc, area);

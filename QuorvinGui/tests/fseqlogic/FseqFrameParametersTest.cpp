@@ -1,6 +1,5 @@
 #include "fseq/FseqFrameParameters.h"
 
-#include "localparams/LocalParameter.h"
 #include "sysex/AddressMap.h"
 #include "sysex/ParameterFactory.h"
 #include "undo/CommandList.h"
@@ -53,16 +52,6 @@ TEST_F(FseqFrameParametersTest, EveryFrameGetsItsEntriesAndTheInitialValueUnreco
     }
     EXPECT_EQ(levels.at(300).getValue(), 16383);
     EXPECT_TRUE(history.commands().empty());
-}
-
-TEST_F(FseqFrameParametersTest, ContainsOnlyItsOwnFrames)
-{
-    const FseqFrameParameters first(factory, framesStart, 0);
-    const FseqFrameParameters second(factory, addToPackedAddress(framesStart, 2), 0);
-    const LocalParameter stranger(0, 1);
-    EXPECT_TRUE(first.contains(&first.at(0)));
-    EXPECT_TRUE(first.contains(&first.at(511)));
-    EXPECT_FALSE(first.contains(&second.at(7)));
-    EXPECT_FALSE(first.contains(&stranger));
-    EXPECT_FALSE(first.contains(nullptr));
+    EXPECT_TRUE(levels.contains(&levels.at(511)));
+    EXPECT_FALSE(levels.contains(&pitch.at(0)));
 }
