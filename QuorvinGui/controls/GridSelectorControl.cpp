@@ -85,7 +85,7 @@ void GridSelectorControl::onBind(RoleId role, Parameter* parameter)
 {
     if (parameter == nullptr || (role != roleRow && role != roleColumn))
         return;
-    parameter->setKeyName(translated(role == roleRow ? "row" : "column"));
+    parameter->setKeyName(translated(role == roleRow ? wxTRANSLATE("row") : wxTRANSLATE("column")));
     parameter->setDisplayScale(Rational(1), Rational(-static_cast<std::int64_t>(parameter->minimum())), false);
     reshape();
     fitCells();

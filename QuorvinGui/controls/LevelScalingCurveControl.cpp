@@ -9,6 +9,7 @@
 
 #include <wx/dc.h>
 #include <wx/event.h>
+#include <wx/intl.h>
 
 namespace {
 
@@ -35,9 +36,9 @@ void LevelScalingCurveControl::setBaseScales(Rational left, Rational right)
 const char* LevelScalingCurveControl::roleName(RoleId role) const
 {
     if (role == roleLeftShape)
-        return "left curve";
+        return wxTRANSLATE("left curve");
     if (role == roleRightShape)
-        return "right curve";
+        return wxTRANSLATE("right curve");
     return ScalingCurveControl::roleName(role);
 }
 

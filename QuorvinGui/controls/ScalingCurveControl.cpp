@@ -35,13 +35,13 @@ ScalingCurveControl::ScalingCurveControl(wxWindow* parent, const ControlStyle& s
 const char* ScalingCurveControl::roleName(RoleId role) const
 {
     switch (role) {
-    case rolePivot: return "pivot note";
-    case roleOffset: return "offset";
-    case roleSlope: return "slope";
-    case roleLeftSlope: return "left slope";
-    case roleRightSlope: return "right slope";
-    case roleLeftShape: return "left shape";
-    case roleRightShape: return "right shape";
+    case rolePivot: return wxTRANSLATE("pivot note");
+    case roleOffset: return wxTRANSLATE("offset");
+    case roleSlope: return wxTRANSLATE("slope");
+    case roleLeftSlope: return wxTRANSLATE("left slope");
+    case roleRightSlope: return wxTRANSLATE("right slope");
+    case roleLeftShape: return wxTRANSLATE("left shape");
+    case roleRightShape: return wxTRANSLATE("right shape");
     default: return nullptr;
     }
 }
@@ -208,7 +208,7 @@ void ScalingCurveControl::drawTexts(wxDC& dc, const wxColour& colour)
     }
     const int lineHeight = dc.GetCharHeight();
     if (const Parameter* offset = getParameter(roleOffset))
-        drawText(RefString::concat(translated("Offset:"), currentValueText(offset)), border, border);
+        drawText(RefString::concat(translated(wxTRANSLATE("Offset:")), currentValueText(offset)), border, border);
     // The slopes under the offset, each at its own side.
     const int slopeY = border + lineHeight;
     const auto drawRightAligned = [&](const Parameter* slope) {
