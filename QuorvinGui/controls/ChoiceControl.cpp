@@ -9,7 +9,20 @@
 
 #include <wx/dcclient.h>
 
-#include <algorithm>
+#include <wx/bitmap.h>
+
+namespace {
+
+// A value's face: its picture when the parameter has a picture table (which
+// covers the raw values 0 to the maximum), else its text.
+wxSize faceExtent(wxDC& dc, const Parameter& parameter, std::int32_t raw)
+{
+    if (const wxBitmap* pictures = parameter.valuePictures(); pictures && raw >= 0 && raw <= parameter.maximum())
+        return pictures[raw].IsOk() ? pictures[raw].GetSize() : wxSize(0, 0);
+    return dc.GetTextExtent(toWxString(valueFaceText(parameter, raw)));
+}
+
+} // namespace
 
 ChoiceControl::ChoiceControl(wxWindow* parent, const ControlStyle& style)
     : ValueLabelControl(parent, style), layout_(*this)
@@ -44,14 +57,13 @@ void ChoiceControl::fitCells()
     wxClientDC dc(window());
     dc.SetFont(style().fixedFont);
     wxSize largest(0, 0);
-    for (std::int64_t raw = parameter->minimum(); raw <= parameter->maximum(); ++raw) {
-        const wxSize extent = dc.GetTextExtent(toWxString(valueFaceText(*parameter, static_cast<std::int32_t>(raw))));
-        largest.IncTo(extent);
-    }
+    for (std::int64_t raw = parameter->minimum(); raw <= parameter->maximum(); ++raw)
+        largest.IncTo(faceExtent(dc, *parameter, static_cast<std::int32_t>(raw)));
     const int border = style().borderWidth;
-    layout_.setCellSize(largest.x + 2 * border + 2, largest.y + 2 * border);
+    const wxSize cell(largest.x + 2 * border + 2, largest.y + 2 * border);
+    layout_.setCellSize(cell.x, cell.y);
     if (filter_)
-        filter_->layout().setCellSize(largest.x + 2 * border + 2, largest.y + 2 * border);
+        filter_->layout().setCellSize(cell.x, cell.y);
 }
 
 std::int32_t ChoiceControl::itemCount() const
