@@ -97,7 +97,7 @@ void FseqGraphControl::setDumpParameter(Parameter* dump, Control* button)
 
 void FseqGraphControl::init(std::uint32_t flags)
 {
-    beginCommandGroup(RefString::concat(getPath().text(), fromWxString(_(" reset"))), flags);
+    beginCommandGroup(RefString::concat(getPath().text(), fromWxString(wxGetTranslation(" reset"))), flags);
     for (const auto& track : tracks_.tracks()) {
         for (Parameter& frame : track->sequence())
             frame.setValue(flags, frame.defaultValue());
