@@ -17,8 +17,9 @@ ValueLabelControl::ValueLabelControl(wxWindow* parent, const ControlStyle& style
 
 ValueLabelControl::~ValueLabelControl()
 {
+    // Cancelling gives the mouse back and stops the list's timer first.
     if (popup_) {
-        popup_->Hide();
+        popup_->choose(-1);
         popup_->Destroy();
     }
 }
