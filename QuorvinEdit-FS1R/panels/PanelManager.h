@@ -9,6 +9,16 @@
 
 #include <wx/panel.h>
 
+// How createPanels makes the pages. Every page derives from EditorPanel and
+// has the constructor
+//     Page(wxWindow* parent, const ControlStyleSet& styles, ParameterFactory& factory, Fs1rDevice& device)
+// (VoicePanel takes a last argument std::int32_t voice, 0 to 3). parent is the
+// PanelManager; the factory's command list already points at the page's
+// history, so every parameter the constructor makes records there; pages may
+// keep pointers to the styles, which outlive them. The classes and their
+// files in this folder: SystemPanel, PerformancePanel, VoicePanel,
+// PerformanceTopPanel (the header, moved between pages 1 to 6, recording into
+// the performance history) and FseqPanel.
 class PanelManager : public wxPanel, public Fs1rPanels {
 public:
     explicit PanelManager(wxWindow* parent);
