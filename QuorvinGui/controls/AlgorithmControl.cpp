@@ -208,3 +208,9 @@ void AlgorithmControl::onMouseDown(wxMouseEvent&) {}
 void AlgorithmControl::onMouseUp(wxMouseEvent&) {}
 void AlgorithmControl::onCaptureLost() {}
 void AlgorithmControl::onChar(wxKeyEvent&) {}
+
+void AlgorithmControl::onKeyDown(wxKeyEvent& event)
+{
+    if (!PopupListDialog::passKeyWhileOpen(popup_.get(), event))
+        Control::onKeyDown(event);
+}

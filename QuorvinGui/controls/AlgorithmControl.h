@@ -62,6 +62,8 @@ public:
     void onMouseUp(wxMouseEvent& event) override;
     void onCaptureLost() override;
     void onChar(wxKeyEvent& event) override;
+    // While the list is open, keys move and pick in it.
+    void onKeyDown(wxKeyEvent& event) override;
 
 protected:
     void onBind(RoleId role, Parameter* parameter) override;

@@ -45,12 +45,9 @@ void ValueLabelControl::onChar(wxKeyEvent&) {}
 
 void ValueLabelControl::onKeyDown(wxKeyEvent& event)
 {
-    const int key = event.GetKeyCode();
-    if (popup_ && popup_->IsShown()) {
-        if (!popup_->takeKey(key))
-            event.Skip();
+    if (PopupListDialog::passKeyWhileOpen(popup_.get(), event))
         return;
-    }
+    const int key = event.GetKeyCode();
     if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER)
         openPopup();
     else

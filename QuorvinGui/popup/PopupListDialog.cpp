@@ -152,3 +152,12 @@ void PopupListDialog::onCharHook(wxKeyEvent& event)
     else
         event.Skip();
 }
+
+bool PopupListDialog::passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event)
+{
+    if (popup == nullptr || !popup->IsShown())
+        return false;
+    if (!popup->takeKey(event.GetKeyCode()))
+        event.Skip();
+    return true;
+}

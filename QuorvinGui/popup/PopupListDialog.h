@@ -35,6 +35,9 @@ public:
     // A key pressed while the list is open; the owner, which keeps the
     // keyboard focus, passes its keys on.
     bool takeKey(int keyCode) { return picker_.onKeyDown(keyCode); }
+    // For owners: passes the key to their list while it is open. False when
+    // no list is open, so the owner handles the key itself.
+    static bool passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event);
 
     const PopupScroller& scroller() const { return scroller_; }
     std::int32_t hoverIndex() const { return picker_.hoverIndex(); }

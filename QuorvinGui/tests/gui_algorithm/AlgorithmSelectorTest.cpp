@@ -139,6 +139,28 @@ TEST_F(AlgorithmSelectorTest, PickingACellOfThePopupSetsTheAlgorithmAsOneUndoSte
     EXPECT_EQ(algorithm.getValue(), 0);
 }
 
+TEST_F(AlgorithmSelectorTest, KeysMoveAndPickInTheOpenPopup)
+{
+    // The selector keeps the keyboard focus while its list is open, so it
+    // must hand the keys on or they would step the value behind the list.
+    clickAt(selector.window()->ClientToScreen(wxPoint(selectorWidth / 2, selectorHeight / 2)));
+    ASSERT_TRUE(pumpUntil([this] { return popupShown(); }));
+    const auto press = [this](int code) {
+        wxKeyEvent key(wxEVT_KEY_DOWN);
+        key.m_keyCode = code;
+        selector.window()->GetEventHandler()->ProcessEvent(key);
+        pump(30ms);
+    };
+    press(WXK_DOWN);
+    press(WXK_DOWN);
+    const std::int32_t hovered = selector.popupList()->hoverIndex();
+    ASSERT_GT(hovered, 0) << "the keys moved in the list";
+    press(WXK_RETURN);
+    ASSERT_TRUE(pumpUntil([this] { return !popupShown(); }));
+    EXPECT_EQ(algorithm.getValue(), hovered);
+    EXPECT_EQ(history.commands().size(), 1u);
+}
+
 TEST_F(AlgorithmSelectorTest, OperatorConditionsFollowTheAlgorithmAndTellTheirListeners)
 {
     const auto carrier2 = makeCarrierOperatorCondition(selector, 1);
