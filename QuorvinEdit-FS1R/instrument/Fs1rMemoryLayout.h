@@ -21,14 +21,6 @@ struct Fs1rMemoryPage {
     bool neverSend;
 };
 
-// base + offset, both packed, carrying across the 7-bit groups; the editor
-// pages place a parameter at its group's base address plus an offset. An
-// invalid word gives an invalid word, so senders refuse the result.
-constexpr PackedAddress sumPackedAddresses(PackedAddress base, PackedAddress offset)
-{
-    return isValidPackedAddress(offset) ? addToPackedAddress(base, linearAddress(offset)) : invalidAddress;
-}
-
 class Fs1rMemoryLayout {
 public:
     static constexpr std::uint32_t pageCapacity = 46;

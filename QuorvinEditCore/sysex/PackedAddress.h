@@ -53,6 +53,14 @@ constexpr PackedAddress addToPackedAddress(PackedAddress address, std::uint32_t 
     return isValidPackedAddress(address) ? packLinearAddress(linearAddress(address) + n) : invalidAddress;
 }
 
+// base + offset, both packed, carrying across the 7-bit groups; the editor
+// pages place a parameter at its group's base address plus an offset. An
+// invalid word gives an invalid word, so senders refuse the result.
+constexpr PackedAddress sumPackedAddresses(PackedAddress base, PackedAddress offset)
+{
+    return isValidPackedAddress(offset) ? addToPackedAddress(base, linearAddress(offset)) : invalidAddress;
+}
+
 // linear(a) - linear(b): the slot index of a in a page that starts at b.
 constexpr std::int32_t packedAddressIndex(PackedAddress a, PackedAddress b)
 {

@@ -9,17 +9,24 @@
 #include "controls/TextEditControl.h"
 #include "controls/ValueButton.h"
 #include "controls/VerticalRangeControl.h"
+#include "gui/ControlGroup.h"
 #include "sysex/PackedAddress.h"
 #include "text/RefString.h"
 
 #include <cstdint>
 #include <memory>
 
-class ControlGroup;
 class Parameter;
 class wxBitmap;
 
 // --- Factories: unplaced and unbound; adding to the group passes ownership ---
+// Any control kind made the common way: on the group's window, in its style.
+template <typename Kind>
+std::unique_ptr<Kind> newGroupControl(const ControlGroup& group)
+{
+    return std::make_unique<Kind>(group.window(), group.captionStyle());
+}
+
 std::unique_ptr<ValueButton> newValueButton(const ControlGroup& group);
 std::unique_ptr<ChoiceControl> newChoice(const ControlGroup& group);
 std::unique_ptr<TextEditControl> newTextEdit(const ControlGroup& group);
@@ -60,3 +67,41 @@ TextEditControl& addTextEditAt(ControlGroup& group, const RefString& label, Pack
 // Unbound: the caller binds the range's low and high roles itself.
 HorizontalRangeControl& addHorizontalRange(ControlGroup& group, const RefString& label, int extent);
 VerticalRangeControl& addVerticalRange(ControlGroup& group, const RefString& label, int extent);
+
+// --- Building blocks of the add functions, for other sets of them ---------
+// Hands a made control to the group, placed with its caption; the group
+// names the control's path from the caption before anything is bound.
+template <typename Kind>
+Kind& addLabelled(ControlGroup& group, std::unique_ptr<Kind> control, const RefString& label, int extent,
+    int labelStyle)
+{
+    Kind& added = *control;
+    group.addLabelledControl(std::move(control), label, extent, labelStyle);
+    return added;
+}
+
+// Makes a parameter through the group's factory at the group's base address
+// plus offset and binds it to the control under role. Throws
+// std::logic_error when the group has no factory: a page built wrongly.
+void bindSysexParameterAt(ControlGroup& group, Control& control, PackedAddress offset, std::int32_t minimum,
+    std::int32_t maximum, std::uint32_t bitOffset, RoleId role = Control::roleMain);
+
+// The bound form: placed, then the given parameter bound as the main one.
+template <typename Kind>
+Kind& addBoundControl(ControlGroup& group, std::unique_ptr<Kind> control, const RefString& label,
+    Parameter* parameter, int extent, int labelStyle)
+{
+    Kind& added = addLabelled(group, std::move(control), label, extent, labelStyle);
+    added.bindParameter(parameter);
+    return added;
+}
+
+// The "At" form: placed, then its new parameter bound as the main one.
+template <typename Kind>
+Kind& addControlAt(ControlGroup& group, std::unique_ptr<Kind> control, const RefString& label, PackedAddress offset,
+    std::int32_t minimum, std::int32_t maximum, std::uint32_t bitOffset, int extent, int labelStyle)
+{
+    Kind& added = addLabelled(group, std::move(control), label, extent, labelStyle);
+    bindSysexParameterAt(group, added, offset, minimum, maximum, bitOffset);
+    return added;
+}
