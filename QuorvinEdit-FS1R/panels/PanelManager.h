@@ -1,13 +1,19 @@
 #pragma once
-// The window that holds the FS1R editor pages, their seven undo histories
-// and the window title naming the shown page. The device creates it through
-// its device type; it is a child of the main window, which destroys it after
-// the device. Until the pages exist it tracks which page would show.
+// The window that holds the FS1R editor pages and the performance header,
+// their seven undo histories, the style set they paint with and the window
+// title naming the shown page. The device creates it through its device
+// type; it is a child of the main window, which destroys it after the device.
 #include "instrument/Fs1rPageHistories.h"
 #include "instrument/Fs1rPanels.h"
 #include "panels/ControlStyleSet.h"
 
 #include <wx/panel.h>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class EditorPanel;
 
 // How createPanels makes the pages. Every page derives from EditorPanel and
 // has the constructor
@@ -21,24 +27,33 @@
 // the performance history) and FseqPanel.
 class PanelManager : public wxPanel, public Fs1rPanels {
 public:
+    // Asks the user whether to go on; true for Yes.
+    using Confirmation = std::function<bool(wxWindow& parent, const wxString& message)>;
+
     explicit PanelManager(wxWindow* parent);
+    // Deletes the pages before the styles they point to.
+    ~PanelManager() override;
 
     wxWindow* window() override { return this; }
     // The MIDI control-set dialogs paint like the system page.
     const ControlStyle* dialogStyle() override { return &styles_.style(ControlStyleSet::systemStyle); }
-    // Makes the performance header's current-performance parameters, then
-    // shows the performance page.
+    // Makes every page in a fixed order, each recording into its own
+    // history, then shows the performance page.
     void createPanels(Fs1rDevice& device, ParameterFactory& factory) override;
 
     std::int32_t currentPanel() const override { return shownPage_; }
+    void hideAllPanels();
     void showSystemPanel() override;
     void showPerformancePanel() override;
     void showVoicePanel(std::int32_t voice) override;
     void showFseqPanel() override;
 
-    // No page holds controls yet, so there is nothing to reset.
-    void resetCurrentPanel() override {}
-    void initVoicePanel(std::int32_t) override {}
+    // Asks through the confirmation, then resets the shown page as one undo
+    // step (the performance page with its header).
+    void resetCurrentPanel() override;
+    void initVoicePanel(std::int32_t voice) override;
+    // Replaces the Yes/No message box (tests answer without a dialog).
+    void setConfirmation(Confirmation confirm) { confirm_ = std::move(confirm); }
 
     CommandHistory& pageHistory(std::int32_t page) override { return histories_.at(page); }
     void dumpHistory(std::int32_t page) override;
@@ -50,12 +65,26 @@ public:
     void limitPartVoiceSelectors(bool) override {}
     Parameter* fseqBankParameter() override { return nullptr; }
 
+    // Page k (0 to 6); null before createPanels or for a page not built.
+    EditorPanel* page(std::int32_t k) const { return isPage(k) ? pages_[std::size_t(k)] : nullptr; }
+    // The performance header; null before createPanels.
+    EditorPanel* header() const { return header_; }
+
 private:
-    void showPage(std::int32_t page);
+    struct PageRecipe;
+
+    static const std::vector<PageRecipe>& pageRecipes();
+    void buildPage(const PageRecipe& recipe, Fs1rDevice& device, ParameterFactory& factory);
+    void showPage(std::int32_t page, bool withHeader);
+    void resetPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 
     // Pages keep pointers into it, so it must outlive them.
     ControlStyleSet styles_;
     Fs1rPageHistories histories_;
+    // Child windows, deleted by the destructor in page order.
+    std::array<EditorPanel*, pageCount> pages_{};
+    EditorPanel* header_ = nullptr;
     std::int32_t shownPage_ = noPage;
+    Confirmation confirm_;
 };
