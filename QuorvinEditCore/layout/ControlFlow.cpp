@@ -109,12 +109,17 @@ LayoutPoint ControlFlow::textItemOffset(int length, int naturalWidth, bool centr
     return offset;
 }
 
-std::optional<LayoutPoint> ControlFlow::openSection(const RefString& title)
+void ControlFlow::endSection()
 {
     if (inSection_) {
         cursor_.along += spacing_.controlSpacing - spacing_.sectionSpacing;
         closeSection();
     }
+}
+
+std::optional<LayoutPoint> ControlFlow::openSection(const RefString& title)
+{
+    endSection();
     std::optional<LayoutPoint> titleOffset;
     if (firstLine() && spacing_.labelBand != 0 && !title.isEmpty())
         titleOffset = rowPoint();

@@ -105,6 +105,8 @@ public:
     // Closes an open section and opens one under the title. Returns where
     // the title's caption goes, or nothing when no title is drawn.
     std::optional<LayoutPoint> openSection(const RefString& title);
+    // Closes an open section as the next title would, without opening one.
+    void endSection();
     // The box width of a section title: natural across a horizontal flow,
     // right-aligned in the band beside a vertical one.
     int titleBoxWidth() const;

@@ -1,0 +1,203 @@
+// A voice page built on a real device's parameter factory, recording into
+// its own history: its groups and their places, the parameters' addresses,
+// ranges and displays, the conditions between operators, its reset and its
+// filter picture.
+#include "PagesFixture.h"
+
+#include "controls/Control.h"
+#include "panels/ControlStyleSet.h"
+#include "panels/FilterTypePictures.h"
+#include "panels/VoicePanel.h"
+#include "params/SetValueFlags.h"
+#include "sysex/AddressEntry.h"
+#include "sysex/ParameterFactory.h"
+#include "sysex/SysexField.h"
+#include "sysex/SysexParameter.h"
+#include "undo/CommandHistory.h"
+
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+
+#include <set>
+
+namespace {
+
+SysexParameter* sysexOf(const Control& control) { return dynamic_cast<SysexParameter*>(control.mainParameter()); }
+
+PackedAddress addressOf(const SysexParameter& parameter) { return parameter.field().entries().front()->address(); }
+
+// Made before the device and destroyed after it: its parameters record here.
+struct PageOwnership {
+    CommandHistory history;
+    ControlStyleSet styles;
+};
+
+} // namespace
+
+class VoicePanelTest : public PageOwnership, public PagesFixture {
+protected:
+    static constexpr std::int32_t voice = 2;
+
+    VoicePanelTest()
+    {
+        ParameterFactory& factory = *device->parameterFactory();
+        factory.setCommandList(&history.list());
+        page = new VoicePanel(frame, styles, factory, *device, voice);
+        factory.setCommandList(nullptr);
+    }
+
+    // Every control of the group whose main parameter lies at the address
+    // and bit, in the order they were added.
+    std::vector<Control*> controlsAt(std::size_t slot, PackedAddress address, std::uint32_t bit = 0) const
+    {
+        std::vector<Control*> found;
+        for (const auto& entry : page->group(slot)->controls()) {
+            auto* control = dynamic_cast<Control*>(entry->control());
+            const SysexParameter* parameter = control ? sysexOf(*control) : nullptr;
+            if (parameter && addressOf(*parameter) == address && parameter->bitOffset() == bit)
+                found.push_back(control);
+        }
+        return found;
+    }
+    Control& controlAt(std::size_t slot, PackedAddress address, std::uint32_t bit = 0) const
+    {
+        std::vector<Control*> found = controlsAt(slot, address, bit);
+        if (found.empty())
+            throw std::runtime_error("no control at the address");
+        return *found.front();
+    }
+    static std::string shownText(Parameter& parameter, std::int32_t raw)
+    {
+        return parameter.valueText(raw).toUtf8();
+    }
+
+    VoicePanel* page = nullptr;
+};
+
+TEST_F(VoicePanelTest, GroupsAreNamedAndPlacedWithTheOperatorsStackedWithoutOverlap)
+{
+    EXPECT_EQ(page->GetSize(), wxSize(1272, 716));
+    EXPECT_EQ(page->group(VoicePanel::lfo1Group)->name().toUtf8(), "FS1R voice 3 lfo1");
+    EXPECT_EQ(page->group(VoicePanel::textGroup)->name().toUtf8(), "FS1R voice 3 text");
+    EXPECT_EQ(page->group(VoicePanel::filterGroup)->position(), (LayoutPoint{984, 340}));
+    EXPECT_EQ(page->group(VoicePanel::pitchEgGroup)->position(), (LayoutPoint{984, 590}));
+    int previousTop = 0;
+    for (int k = 0; k < VoicePanel::operatorCount; ++k) {
+        const ControlGroup& group = *page->group(VoicePanel::firstVoicedGroup + k);
+        EXPECT_EQ(group.position().x, 188);
+        EXPECT_GT(group.position().y, previousTop) << "operator " << k + 1;
+        previousTop = group.position().y;
+    }
+    EXPECT_EQ(page->group(VoicePanel::firstVoicedGroup)->position().y, 140);
+    EXPECT_GT(page->group(VoicePanel::unvoicedGroup)->position().y, previousTop);
+    EXPECT_EQ(page->group(VoicePanel::unvoicedGroup)->position().x, 190);
+}
+
+TEST_F(VoicePanelTest, EveryOperatorHasTheSameStripAndOnlyTheFirstCarriesCaptions)
+{
+    const std::size_t stripSize = page->group(VoicePanel::firstVoicedGroup)->controls().size();
+    for (int k = 1; k < VoicePanel::operatorCount; ++k)
+        EXPECT_EQ(page->group(VoicePanel::firstVoicedGroup + k)->controls().size(), stripSize);
+    EXPECT_EQ(page->group(VoicePanel::unvoicedGroup)->controls().size() % VoicePanel::operatorCount, 0u);
+    EXPECT_FALSE(page->group(VoicePanel::firstVoicedGroup)->captions().empty());
+    EXPECT_EQ(page->group(VoicePanel::firstVoicedGroup + 1)->captions().size(),
+        page->group(VoicePanel::firstVoicedGroup + 2)->captions().size());
+    EXPECT_LT(page->group(VoicePanel::firstVoicedGroup + 1)->captions().size(),
+        page->group(VoicePanel::firstVoicedGroup)->captions().size());
+}
+
+TEST_F(VoicePanelTest, ParametersSitAtTheVoicesAddressesAndBits)
+{
+    EXPECT_EQ(addressOf(*page->filterTypeParameter()), 0x420054u);
+    EXPECT_EQ(controlAt(VoicePanel::noteShiftGroup, 0x42001E).mainParameter()->maximum(), 48);
+    EXPECT_EQ(controlAt(VoicePanel::fseqGroup, 0x620405).mainParameter()->getValue(), 4);
+    EXPECT_EQ(controlsAt(VoicePanel::fseqGroup, 0x42002A, 0).size(), 1u);
+    EXPECT_EQ(controlsAt(VoicePanel::fseqGroup, 0x42002B, 6).size(), 1u);
+    EXPECT_EQ(controlAt(VoicePanel::fmGroup, 0x42004E).mainParameter()->maximum(), 15);
+    EXPECT_EQ(controlAt(VoicePanel::fmGroup, 0x420053).mainParameter()->maximum(), 127);
+    EXPECT_EQ(controlAt(VoicePanel::formantGroup, 0x420040, 4).mainParameter()->getValue(), 2);
+    EXPECT_EQ(controlAt(VoicePanel::lfo1Group, 0x420059).mainParameter()->maximum(), 99);
+    EXPECT_EQ(controlAt(VoicePanel::lfo2Group, 0x42005A).mainParameter()->maximum(), 99);
+    EXPECT_EQ(controlAt(VoicePanel::firstVoicedGroup + 7, 0x420034).mainParameter()->maximum(), 15);
+    EXPECT_EQ(controlAt(VoicePanel::unvoicedGroup, 0x62072E).mainParameter()->maximum(), 99);
+}
+
+TEST_F(VoicePanelTest, DisplaysAndDefaultsFollowTheirScales)
+{
+    Parameter& reso = *controlAt(VoicePanel::filterGroup, 0x420055).mainParameter();
+    EXPECT_EQ(reso.getValue(), 16);
+    EXPECT_EQ(shownText(reso, 116), "+100");
+    Parameter& noteShift = *controlAt(VoicePanel::noteShiftGroup, 0x42001E).mainParameter();
+    EXPECT_EQ(noteShift.getValue(), 24);
+    EXPECT_EQ(controlAt(VoicePanel::filterGroup, 0x420057).mainParameter()->getValue(), 127);
+    EXPECT_EQ(controlAt(VoicePanel::algorithmGroup, 0x42002C).mainParameter()->getValue(), 0);
+    EXPECT_EQ(shownText(*controlAt(VoicePanel::algorithmGroup, 0x42002C).mainParameter(), 87), "88");
+    // Operator 1's ratio "X": raw 0 is the half ratio.
+    std::vector<Control*> coarse = controlsAt(VoicePanel::firstVoicedGroup, 0x620001);
+    ASSERT_EQ(coarse.size(), 2u);
+    EXPECT_EQ(shownText(*coarse[1]->mainParameter(), 0), "0.5");
+    EXPECT_EQ(shownText(*coarse[0]->mainParameter(), 31), "+16");
+    EXPECT_EQ(controlAt(VoicePanel::fmGroup, 0x42004A).mainParameter()->getValue(), 0);
+    EXPECT_EQ(controlAt(VoicePanel::fmGroup, 0x42004A, 4).mainParameter()->getValue(), 1);
+}
+
+TEST_F(VoicePanelTest, SourceAndDestinationShareTheModifierByte)
+{
+    controlAt(VoicePanel::fmGroup, 0x42004A).mainParameter()->setValue(flagsUserEdit, 9);
+    controlAt(VoicePanel::fmGroup, 0x42004A, 4).mainParameter()->setValue(flagsUserEdit, 3);
+    EXPECT_EQ(sysexOf(controlAt(VoicePanel::fmGroup, 0x42004A))->field().entries().front()->value(), 0x39u);
+}
+
+TEST_F(VoicePanelTest, TheSpectralFormChoosesWhichOperatorControlsShow)
+{
+    const std::size_t third = VoicePanel::firstVoicedGroup + 2;
+    Parameter& form = *controlAt(third, 0x620204).mainParameter();
+    Control& bandwidth = *controlsAt(third, 0x620206).front();
+    Control& sync = controlAt(third, 0x620200, 6);
+    form.setValue(flagsUserEdit, 7);
+    EXPECT_TRUE(bandwidth.isShown());
+    EXPECT_FALSE(sync.isShown());
+    form.setValue(flagsUserEdit, 0);
+    EXPECT_FALSE(bandwidth.isShown());
+    EXPECT_TRUE(sync.isShown());
+}
+
+TEST_F(VoicePanelTest, UnvoicedLinkFfNeedsTheVoicedFormant)
+{
+    Parameter& form = *controlAt(VoicePanel::firstVoicedGroup + 2, 0x620204).mainParameter();
+    Parameter& mode = *controlAt(VoicePanel::unvoicedGroup, 0x620224, 5).mainParameter();
+    form.setValue(flagsUserEdit, 2);
+    mode.setValue(flagsUserEdit, 2);
+    EXPECT_LE(mode.getValue(), 1);
+    form.setValue(flagsUserEdit, 7);
+    mode.setValue(flagsUserEdit, 2);
+    EXPECT_EQ(mode.getValue(), 2);
+}
+
+TEST_F(VoicePanelTest, EditsRecordIntoThePagesHistoryAndAResetIsOneStep)
+{
+    Parameter& cutoff = *controlAt(VoicePanel::filterGroup, 0x420057).mainParameter();
+    cutoff.setValue(flagsUserEdit, 10);
+    controlAt(VoicePanel::noteShiftGroup, 0x42001E).mainParameter()->setValue(flagsUserEdit, 0);
+    const std::size_t before = history.list().position();
+    page->initPanel(flagsUserReset);
+    EXPECT_EQ(cutoff.getValue(), 127);
+    EXPECT_EQ(history.list().position(), before + 1);
+    ASSERT_TRUE(history.list().undo());
+    EXPECT_EQ(cutoff.getValue(), 10);
+}
+
+TEST_F(VoicePanelTest, FilterPicturePaintsForEveryTypeAndSurvivesAReceivedSeven)
+{
+    wxBitmap canvas(1272, 716);
+    wxMemoryDC dc(canvas);
+    for (std::int32_t type : {0, 3, 5}) {
+        page->filterTypeParameter()->setValue(flagsUserEdit, type);
+        page->paintArea(dc, VoicePanel::filterPictureRect);
+    }
+    // A received byte may hold 6 or 7: there is no picture for them.
+    page->filterTypeParameter()->field().entries().front()->setValue(7, flagsSysexReceived);
+    page->paintArea(dc, VoicePanel::filterPictureRect);
+    EXPECT_EQ(FilterTypePictures::picture(6), nullptr);
+    EXPECT_EQ(FilterTypePictures::picture(7), nullptr);
+}
