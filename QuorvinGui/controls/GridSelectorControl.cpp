@@ -5,6 +5,7 @@
 #include "labels/LabelList.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "popup/MappedCellLayout.h"
 #include "text/WxText.h"
 #include "undo/CommandList.h"
 
@@ -21,14 +22,72 @@ RefString translated(const char* text) { return fromWxString(wxGetTranslation(te
 
 } // namespace
 
+// Every item of the grid that names a row and column of its own, for the
+// filtered list: the first row and the last cell stand for whole strips.
+class GridSelectorControl::FilterSource : public PopupItemSource {
+public:
+    explicit FilterSource(GridSelectorControl& grid) : grid_(grid) {}
+
+    void drawItem(wxDC& dc, std::int32_t index, bool highlighted, const LayoutRect& cell, int flags) override
+    {
+        grid_.drawItem(dc, index, highlighted, cell, flags);
+    }
+    std::int32_t itemCount() const override
+    {
+        return grid_.index_.columns() * std::max(grid_.rangeOf(roleRow), 1);
+    }
+    bool itemMatches(std::int32_t index, const char16_t* text, std::size_t position) const override
+    {
+        const GridSelectorGeometry& geometry = grid_.geometry();
+        if (geometry.isFirstRowItem(index) || geometry.isLastCellItem(index))
+            return false;
+        const GridSelectorIndex::Cell cell = grid_.index_.cellOf(index);
+        return cell.column < geometry.stripLength(cell.row) && grid_.itemMatches(index, text, position);
+    }
+
+private:
+    GridSelectorControl& grid_;
+};
+
 GridSelectorControl::GridSelectorControl(wxWindow* parent, const ControlStyle& style)
     : ValueLabelControl(parent, style), layout_(*this)
 {
     layout_.geometry().setMargin(style.borderWidth);
+    showLayout(layout_);
+}
+
+GridSelectorControl::~GridSelectorControl() = default;
+
+void GridSelectorControl::showLayout(CellLayout& layout)
+{
     if (PopupListDialog* popup = popupList()) {
-        popup->setLayout(&layout_);
+        popup->setLayout(&layout);
         popup->setScrollExtents({0, 0});
     }
+}
+
+void GridSelectorControl::setItemFilter(const RefString& text, std::size_t position)
+{
+    if (text.isNull()) {
+        showLayout(layout_);
+        filter_.reset();
+        filterSource_.reset();
+        return;
+    }
+    if (!filter_) {
+        filterSource_ = std::make_unique<FilterSource>(*this);
+        filter_ = std::make_unique<MappedCellLayout>(*filterSource_, style().borderWidth);
+    }
+    const LayoutSize cell = layout_.cellSize();
+    filter_->layout().setCellSize(cell.width, cell.height);
+    filter_->rebuild(text.c_str(), position);
+    showLayout(filter_->layout());
+}
+
+void GridSelectorControl::limitStrip(std::int32_t strip, std::int32_t items)
+{
+    layout_.geometry().limitStrip(strip, items);
+    refreshRect(nullptr);
 }
 
 void GridSelectorControl::setLabels(const RefString& first, const RefString& second)
@@ -170,10 +229,14 @@ void GridSelectorControl::fitCells()
     }
     const int border = style().borderWidth;
     layout_.setCellSize(largest.x + 2 * border, largest.y + 2 * border);
+    if (filter_)
+        filter_->layout().setCellSize(largest.x + 2 * border, largest.y + 2 * border);
 }
 
 void GridSelectorControl::select(std::int32_t item)
 {
+    if (filter_)
+        item = filter_->sourceIndex(item);
     if (!index_.isItem(item))
         return;
     const GridSelectorIndex::Cell cell = index_.cellOf(item);
@@ -195,6 +258,8 @@ std::int32_t GridSelectorControl::currentIndex() const
 std::int32_t GridSelectorControl::currentCell() const
 {
     const std::int32_t item = currentIndex();
+    if (filter_)
+        return filter_->shownIndex(item);
     if (geometry().isFirstRowItem(item))
         return 0;
     if (geometry().isLastCellItem(item))

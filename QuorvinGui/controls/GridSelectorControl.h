@@ -8,6 +8,9 @@
 #include "controls/ValueLabelControl.h"
 
 #include <functional>
+#include <memory>
+
+class MappedCellLayout;
 
 class GridSelectorControl : public ValueLabelControl {
 public:
@@ -19,6 +22,7 @@ public:
     using RowLabelSource = std::function<RefString(std::int32_t row, std::int32_t column)>;
 
     GridSelectorControl(wxWindow* parent, const ControlStyle& style);
+    ~GridSelectorControl() override;
 
     // An empty text leaves its extra item out; an extra, once given, stays.
     void setLabels(const RefString& first, const RefString& second);
@@ -31,6 +35,14 @@ public:
     // to the item labels.
     void setRowLabels(RowLabelSource source);
     Control& setValueLabels(const LabelList* labels) override;
+
+    // Shows only the regular items whose text holds text at position, as a
+    // plain list; a null text shows the grid again.
+    void setItemFilter(const RefString& text, std::size_t position);
+    bool hasItemFilter() const { return filter_ != nullptr; }
+    // Strip (row of the row parameter, counted from its minimum) offers only
+    // its first items items; 0 offers all of them again.
+    void limitStrip(std::int32_t strip, std::int32_t items);
 
     void onSetFocus() override;
     void onDisplayTablesChanged() override { fitCells(); }
@@ -60,6 +72,9 @@ protected:
     void drawValueAt(wxDC& dc, std::int32_t item, const wxColour& colour, const wxRect& box, bool centred) override;
 
 private:
+    class FilterSource;
+
+    void showLayout(CellLayout& layout);
     // Size of a bound parameter's full range, 0 when the role is unbound.
     std::int32_t rangeOf(RoleId role) const;
     std::int32_t offsetOf(RoleId role) const;
@@ -76,4 +91,6 @@ private:
     RowLabelSource rowLabels_;
     GridSelectorLayout layout_;
     GridSelectorIndex index_;
+    std::unique_ptr<FilterSource> filterSource_;
+    std::unique_ptr<MappedCellLayout> filter_;
 };

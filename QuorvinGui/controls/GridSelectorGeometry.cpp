@@ -45,9 +45,23 @@ std::int32_t GridSelectorGeometry::itemAtCell(int column, int row) const
         if (inStrip == itemsPerStrip_)
             return (strips_ - 1) * itemsPerStrip_;
     }
-    if (strip >= strips_ || inStrip >= itemsPerStrip_)
+    if (strip >= strips_ || inStrip >= stripLength(strip))
         return -1;
     return itemsPerStrip_ * strip + inStrip;
+}
+
+void GridSelectorGeometry::limitStrip(int strip, int items)
+{
+    if (items > 0)
+        stripLimits_[strip] = items;
+    else
+        stripLimits_.erase(strip);
+}
+
+int GridSelectorGeometry::stripLength(int strip) const
+{
+    const auto limit = stripLimits_.find(strip);
+    return limit == stripLimits_.end() ? itemsPerStrip_ : std::min(limit->second, itemsPerStrip_);
 }
 
 std::int32_t GridSelectorGeometry::cellAt(int x, int y) const

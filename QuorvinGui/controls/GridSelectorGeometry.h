@@ -6,6 +6,7 @@
 #include "layout/LayoutGeometry.h"
 
 #include <cstdint>
+#include <map>
 
 class GridSelectorGeometry {
 public:
@@ -16,6 +17,11 @@ public:
     // Flags are only ever switched on.
     void showFirstRow() { firstRow_ = true; }
     void showLastCell() { lastCell_ = true; }
+    // Strip strip offers only its first items items: the cells past them
+    // hold none. items 0 lifts the limit.
+    void limitStrip(int strip, int items);
+    // The items strip offers, at most itemsPerStrip().
+    int stripLength(int strip) const;
 
     int itemsPerStrip() const { return itemsPerStrip_; }
     int strips() const { return strips_; }
@@ -62,4 +68,5 @@ private:
     int gap_ = 0;
     bool firstRow_ = false;
     bool lastCell_ = false;
+    std::map<int, int> stripLimits_;
 };
