@@ -1,0 +1,199 @@
+// The performance header on a real frame over a real FS1R device: where its
+// parameters lie, what its defaults show, which changes load patches, the
+// part voice pages' enabling, the category filter and the voice limit.
+#include "commands/LoadPatchCommandParameter.h"
+#include "conditions/Condition.h"
+#include "controls/Control.h"
+#include "controls/GridSelectorControl.h"
+#include "instrument/Fs1rDevice.h"
+#include "instrument/Fs1rPageHistories.h"
+#include "instrument/Fs1rPanels.h"
+#include "instrument/MemoryListModel.h"
+#include "midi/LoopbackMidiBackend.h"
+#include "panels/ControlStyleSet.h"
+#include "panels/PerformanceTopPanel.h"
+#include "params/SetValueFlags.h"
+#include "sysex/AddressEntry.h"
+#include "sysex/ParameterFactory.h"
+#include "sysex/SysexField.h"
+#include "sysex/SysexParameter.h"
+#include "tests/support/TempFolder.h"
+#include "undo/CommandList.h"
+#include "xml/XmlRootElement.h"
+
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Pages that only keep histories and record which voice pages were reset.
+class HeaderPanels : public Fs1rPanels {
+public:
+    HeaderPanels() : histories_(*this) {}
+    wxWindow* window() override { return nullptr; }
+    const ControlStyle* dialogStyle() override { return nullptr; }
+    void createPanels(Fs1rDevice&, ParameterFactory&) override {}
+    std::int32_t currentPanel() const override { return performancePage; }
+    void showSystemPanel() override {}
+    void showPerformancePanel() override {}
+    void showVoicePanel(std::int32_t) override {}
+    void showFseqPanel() override {}
+    void resetCurrentPanel() override {}
+    void initVoicePanel(std::int32_t voice) override { resetVoices.push_back(voice); }
+    CommandHistory& pageHistory(std::int32_t page) override { return histories_.at(page); }
+    void dumpHistory(std::int32_t) override {}
+    void markSaved(std::int32_t page) override { histories_.markSaved(page); }
+    void historyChanged() override {}
+    const ValueLabels& panelNames() const override { return Fs1rPageHistories::pageNames(); }
+    void limitPartVoiceSelectors(bool) override {}
+    Parameter* fseqBankParameter() override { return nullptr; }
+
+    std::vector<std::int32_t> resetVoices;
+
+private:
+    Fs1rPageHistories histories_;
+};
+
+PackedAddress addressOf(const Parameter* parameter)
+{
+    return static_cast<const SysexParameter*>(parameter)->field().entries().front()->address();
+}
+
+class PerformanceTopPanelTest : public testing::Test {
+protected:
+    PerformanceTopPanelTest()
+    {
+        device.setup(frame);
+        device.parameterFactory()->setCommandList(&panels.history(Fs1rPanels::performancePage));
+        header = new PerformanceTopPanel(frame, styles, *device.parameterFactory(), device);
+    }
+    ~PerformanceTopPanelTest() override
+    {
+        delete frame;
+        MidiBackend::install(previousBackend_);
+    }
+
+    Control& captioned(const std::string& caption) const
+    {
+        for (std::size_t k = 0; k < header->groupCount(); ++k)
+            for (const auto& entry : header->group(k)->controls())
+                if (entry->control() && entry->control()->getPath().widget.toUtf8() == caption)
+                    return dynamic_cast<Control&>(*entry->control());
+        throw std::runtime_error("no control " + caption);
+    }
+    Parameter* partParameter(int part, RoleId role) const
+    {
+        return header->partVoiceSelector(part)->getParameter(role);
+    }
+
+    std::shared_ptr<MidiBackend> previousBackend_ = MidiBackend::install(std::make_shared<LoopbackMidiBackend>());
+    TempFolder folder{"header"};
+    std::unique_ptr<XmlRootElement> root = XmlRootElement::create(RefString(u"Settings"));
+    XmlElement settings = root->child(RefString(u"YAMAHA_FS1R"));
+    HeaderPanels panels;
+    Fs1rDevice device{panels, settings, nullptr, RefString::fromUtf8((folder.path() / "").string())};
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "header", wxDefaultPosition, wxSize(700, 200));
+    ControlStyleSet styles;
+    PerformanceTopPanel* header = nullptr;
+};
+
+TEST_F(PerformanceTopPanelTest, ParametersLieAtTheirAddressesWithTheirRangesAndDefaults)
+{
+    EXPECT_EQ(header->GetSize(), wxSize(PerformanceTopPanel::width, PerformanceTopPanel::height));
+    EXPECT_EQ(addressOf(captioned("Category").mainParameter()), 0x10000Eu);
+    EXPECT_EQ(captioned("Category").mainParameter()->maximum(), 22);
+
+    Parameter* noteShift = captioned("Note shift").mainParameter();
+    EXPECT_EQ(addressOf(noteShift), 0x100012u);
+    EXPECT_EQ(noteShift->getValue(), 24) << "a new performance shows 0";
+    EXPECT_EQ(noteShift->valueText(0).toUtf8(), "-24");
+    EXPECT_EQ(noteShift->valueText(48).toUtf8(), "+24");
+
+    for (int part = 0; part < PerformanceTopPanel::partCount; ++part) {
+        const PackedAddress base = 0x300000 + 0x10000u * static_cast<PackedAddress>(part);
+        EXPECT_EQ(addressOf(partParameter(part, GridSelectorControl::roleRow)), base + 1);
+        EXPECT_EQ(addressOf(partParameter(part, GridSelectorControl::roleColumn)), base + 2);
+    }
+    // Only the first part's column has captions; its assign mode and filter
+    // show "Poly" and "ON" on a new performance.
+    Parameter* monoPoly = captioned("Assign mode").getParameter(GridSelectorControl::roleRow);
+    EXPECT_EQ(addressOf(monoPoly), 0x300005u);
+    EXPECT_EQ(monoPoly->getValue(), 1);
+    Parameter* filter = captioned("Filter").mainParameter();
+    EXPECT_EQ(addressOf(filter), 0x300007u);
+    EXPECT_EQ(filter->valueText(filter->getValue()).toUtf8(), "ON");
+}
+
+TEST_F(PerformanceTopPanelTest, DeviceKeepsTheSelectorsBankAndProgramAndLoadsAfterEachProgramChange)
+{
+    Parameter* bank = device.currentPerformanceBank();
+    Parameter* number = device.currentPerformanceNumber();
+    ASSERT_NE(bank, nullptr);
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(bank->preDependents().size(), 1u) << "the bank-select MSB goes first";
+    ASSERT_EQ(number->postDependents().size(), 1u);
+    EXPECT_NE(dynamic_cast<LoadPatchCommandParameter*>(number->postDependents().front().target), nullptr);
+}
+
+TEST_F(PerformanceTopPanelTest, PartProgramChangeLoadsTheVoiceOnlyWithTheLoadTrigger)
+{
+    // Part 2 is off (bank 0), so loading its voice resets its voice page.
+    Parameter* program = partParameter(1, GridSelectorControl::roleColumn);
+    program->setValue(flagsConstruct, 5);
+    EXPECT_TRUE(panels.resetVoices.empty()) << "values given while building load nothing";
+    program->setValue(flagsUserEdit, 6);
+    EXPECT_EQ(panels.resetVoices, std::vector<std::int32_t>{1});
+}
+
+TEST_F(PerformanceTopPanelTest, VoicePageIsEnabledOnlyWhilePartBankIsNotOff)
+{
+    Parameter* bank = partParameter(2, GridSelectorControl::roleRow);
+    EXPECT_FALSE(header->partEnabledCondition(2)->isTrue());
+    bank->setValue(flagsConstruct, 12);
+    EXPECT_TRUE(header->partEnabledCondition(2)->isTrue());
+    bank->setValue(flagsConstruct, 0);
+    EXPECT_FALSE(header->partEnabledCondition(2)->isTrue());
+}
+
+TEST_F(PerformanceTopPanelTest, CategoryFiltersOnlyItsPartsVoiceSelector)
+{
+    header->partVoiceList(0)->categoryParameter().setValue(flagsUserEdit, 3);
+    EXPECT_TRUE(header->partVoiceSelector(0)->hasItemFilter());
+    EXPECT_FALSE(header->partVoiceSelector(1)->hasItemFilter());
+    header->partVoiceList(0)->categoryParameter().setValue(flagsUserEdit, 0);
+    EXPECT_FALSE(header->partVoiceSelector(0)->hasItemFilter()) << "category 0 shows every voice";
+}
+
+TEST_F(PerformanceTopPanelTest, VoiceLimitShortensOnlyTheFirstBankAndCanBeLifted)
+{
+    header->limitPartVoiceSelectors(true);
+    for (int part = 0; part < PerformanceTopPanel::partCount; ++part) {
+        const GridSelectorGeometry& geometry = header->partVoiceSelector(part)->geometry();
+        EXPECT_EQ(geometry.stripLength(1), 64);
+        EXPECT_EQ(geometry.stripLength(2), 128);
+    }
+    header->limitPartVoiceSelectors(false);
+    EXPECT_EQ(header->partVoiceSelector(0)->geometry().stripLength(1), 128);
+}
+
+TEST_F(PerformanceTopPanelTest, ResetIsOneUndoStepThatKeepsThePerformanceChosen)
+{
+    CommandList& history = panels.history(Fs1rPanels::performancePage);
+    Parameter* noteShift = captioned("Note shift").mainParameter();
+    Parameter* bank = device.currentPerformanceBank();
+    bank->setValue(flagsConstruct, 0x42);
+    noteShift->setValue(flagsUserEdit, 30);
+    ASSERT_EQ(history.commands().size(), 1u) << "header edits record into the performance history";
+
+    header->initPanel(flagsUserReset);
+    EXPECT_EQ(noteShift->getValue(), 24);
+    EXPECT_EQ(bank->getValue(), 0x42) << "a reset must not load another performance";
+    ASSERT_EQ(history.commands().size(), 2u) << "the reset loaded a patch and forgot the history";
+    EXPECT_TRUE(history.undo());
+    EXPECT_EQ(noteShift->getValue(), 30);
+}
+
+} // namespace
