@@ -1,20 +1,52 @@
-// The page manager's window title in a real frame: it names the page that
-// shows and marks it modified as the page's history says.
-#include "panels/PanelManager.h"
+// The page manager in a real frame: the title naming the shown page and its
+// modified mark, the page histories, the reset question and the history
+// file, on its own and over the pages a real device builds.
+#include "PagesFixture.h"
+
+#include "controls/Control.h"
+#include "gui/EditorPanel.h"
+#include "params/Parameter.h"
+#include "params/SetValueFlags.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
 const std::string prefix = "QuorvinEdit-FS1R: FS1R: ";
 
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Runs in the folder for as long as it lives.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::filesystem::path& path) : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(path);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(previous_); }
+
+private:
+    std::filesystem::path previous_;
+};
+
 } // namespace
 
-class PanelManagerTest : public ::testing::Test {
+class PagelessManagerTest : public ::testing::Test {
 protected:
-    PanelManagerTest() : frame(new wxFrame(nullptr, wxID_ANY, "start")), panels(new PanelManager(frame)) {}
-    ~PanelManagerTest() override { frame->Destroy(); }
+    PagelessManagerTest() : frame(new wxFrame(nullptr, wxID_ANY, "start")), panels(new PanelManager(frame)) {}
+    ~PagelessManagerTest() override { delete frame; }
 
     std::string title() const { return frame->GetTitle().utf8_string(); }
 
@@ -22,7 +54,7 @@ protected:
     PanelManager* panels;
 };
 
-TEST_F(PanelManagerTest, TheTitleNamesTheShownPageAndItsModifiedMark)
+TEST_F(PagelessManagerTest, TheTitleNamesTheShownPageAndItsModifiedMark)
 {
     panels->historyChanged();
     EXPECT_EQ(title(), prefix);
@@ -35,11 +67,117 @@ TEST_F(PanelManagerTest, TheTitleNamesTheShownPageAndItsModifiedMark)
     EXPECT_EQ(title(), prefix + "Voice 2");
 }
 
-TEST_F(PanelManagerTest, AChangeOnTheSystemPageShowsAtOnce)
+TEST_F(PagelessManagerTest, AChangeOnTheSystemPageShowsAtOnce)
 {
     panels->showSystemPanel();
     panels->pageHistory(Fs1rPanels::systemPage).markModified();
     EXPECT_EQ(title(), prefix + "System (modified)");
     panels->showFseqPanel();
     EXPECT_EQ(title(), prefix + "Formant sequence");
+}
+
+TEST_F(PagelessManagerTest, WithNoPageShownNothingIsAskedOrWritten)
+{
+    TempFolder folder("nopage");
+    const CurrentFolder inFolder(folder.path());
+    int questions = 0;
+    panels->setConfirmation([&questions](wxWindow&, const wxString&) { return ++questions > 0; });
+    EXPECT_EQ(panels->currentPanel(), Fs1rPanels::noPage);
+    panels->resetCurrentPanel();
+    panels->dumpHistory(Fs1rPanels::shownPage);
+    EXPECT_EQ(questions, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "history.txt"));
+}
+
+TEST_F(PagelessManagerTest, PagesOutsideTheSevenShareTheSystemHistory)
+{
+    CommandList* system = &panels->history(Fs1rPanels::systemPage);
+    EXPECT_EQ(&panels->history(Fs1rPanels::shownPage), system);
+    EXPECT_EQ(&panels->history(Fs1rPanels::pageCount), system);
+    EXPECT_NE(&panels->history(Fs1rPanels::fseqPage), system);
+}
+
+class PanelManagerTest : public PagesFixture {
+protected:
+    Parameter& systemParameter(const std::string& caption)
+    {
+        return *control(*panels->page(Fs1rPanels::systemPage), caption).mainParameter();
+    }
+};
+
+TEST_F(PanelManagerTest, AfterBuildingThePerformancePageShows)
+{
+    EXPECT_EQ(panels->currentPanel(), Fs1rPanels::performancePage);
+    EXPECT_EQ(title(), prefix + "Performance");
+    EXPECT_FALSE(panels->page(Fs1rPanels::systemPage)->IsShown());
+    panels->showSystemPanel();
+    EXPECT_TRUE(panels->page(Fs1rPanels::systemPage)->IsShown());
+}
+
+TEST_F(PanelManagerTest, AnsweringNoLeavesThePageAsItWas)
+{
+    Parameter& tune = systemParameter("Master tune");
+    tune.setValue(flagsUserEdit, 10);
+    panels->showSystemPanel();
+    std::vector<std::string> questions;
+    panels->setConfirmation([&questions](wxWindow&, const wxString& message) {
+        questions.push_back(message.utf8_string());
+        return false;
+    });
+    panels->resetCurrentPanel();
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "You are going to reset the SYSTEM SETTINGS.\nIs this really what you want?");
+    EXPECT_EQ(tune.getValue(), 10);
+    EXPECT_EQ(panels->history(Fs1rPanels::systemPage).commands().size(), 1u);
+}
+
+TEST_F(PanelManagerTest, AResetIsOneUndoStepOnTheShownPage)
+{
+    Parameter& tune = systemParameter("Master tune");
+    Parameter& shift = systemParameter("Note shift");
+    tune.setValue(flagsUserEdit, 10);
+    shift.setValue(flagsUserEdit, 20);
+    panels->showSystemPanel();
+    panels->setConfirmation([](wxWindow&, const wxString&) { return true; });
+    panels->resetCurrentPanel();
+    CommandList& history = panels->history(Fs1rPanels::systemPage);
+    ASSERT_EQ(history.commands().size(), 3u);
+    EXPECT_EQ(history.commands().back().name.toUtf8(), "Panel init");
+    EXPECT_EQ(tune.getValue(), 64);
+    history.undo();
+    EXPECT_EQ(tune.getValue(), 10);
+    EXPECT_EQ(shift.getValue(), 20);
+}
+
+TEST_F(PanelManagerTest, MarkSavedForgetsTheWholeHistoryAndTheMark)
+{
+    Parameter& tune = systemParameter("Master tune");
+    for (std::int32_t raw = 1; raw <= 5; ++raw)
+        tune.setValue(flagsUserEdit, raw);
+    panels->showSystemPanel();
+    EXPECT_EQ(title(), prefix + "System (modified)");
+    panels->markSaved(Fs1rPanels::shownPage);
+    EXPECT_EQ(title(), prefix + "System");
+    EXPECT_FALSE(panels->history(Fs1rPanels::systemPage).undo());
+    EXPECT_EQ(tune.getValue(), 5);
+}
+
+TEST_F(PanelManagerTest, TheHistoryFileListsCommandsAndChangesAndMarksTheRedoPoint)
+{
+    Parameter& tune = systemParameter("Master tune");
+    Parameter& shift = systemParameter("Note shift");
+    tune.setValue(flagsUserEdit, 70);
+    shift.setValue(flagsUserEdit, 60);
+    CommandList& history = panels->history(Fs1rPanels::systemPage);
+    history.undo();
+    const CurrentFolder inFolder(folder.path());
+    panels->showSystemPanel();
+    panels->dumpHistory(Fs1rPanels::shownPage);
+
+    const auto& commands = history.commands();
+    ASSERT_EQ(commands.size(), 2u);
+    const std::string expected = "Command history:\n\t" + commands[0].name.toUtf8() + "\n\t\t" + tune.getName().toUtf8()
+        + " from 64 to 70\n>\t" + commands[1].name.toUtf8() + "\n\t\t" + shift.getName().toUtf8()
+        + " from 64 to 60\n";
+    EXPECT_EQ(readFile(folder.path() / "history.txt"), expected);
 }
