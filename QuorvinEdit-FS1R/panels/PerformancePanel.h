@@ -1,0 +1,55 @@
+#pragma once
+// The performance page: part settings, controllers, mixer, formant-sequence
+// settings and the master EQ on one fixed page, built once by the page
+// manager and owned by it. The page owns its groups and the few parameters
+// that no SysEx entry backs; the factory owns the SysEx parameters.
+#include "gui/EditorPanel.h"
+
+#include <wx/brush.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class ControlStyleSet;
+class Fs1rDevice;
+class LoadPatchCommandParameter;
+class Parameter;
+class ParameterFactory;
+class ThresholdSwitchParameter;
+
+class PerformancePanel : public EditorPanel {
+public:
+    enum GroupSlot : std::size_t { partGroup, controllerGroup, fseqGroup, mixerGroup, eqGroup, groupSlotCount };
+
+    // The formant-sequence settings the formant-sequence page mirrors, in
+    // this order.
+    enum FseqLink : std::size_t { loopStart, loopEnd, loopMode, speedVelocity, pitchMode, startDelay, fseqLinkCount };
+
+    PerformancePanel(wxWindow* parent, const ControlStyleSet& styles, ParameterFactory& factory, Fs1rDevice& device);
+    ~PerformancePanel() override;
+
+    // Places the groups on the page.
+    void layout();
+
+    // A text of the page through the toolkit's catalogue.
+    static RefString text(const char* english);
+
+    Parameter* fseqBankParameter() const { return fseqBank_; }
+    const std::array<Parameter*, fseqLinkCount>& fseqLinkParameters() const { return fseqLinked_; }
+
+private:
+    void buildPartGroup();
+    void buildControllerGroup();
+    void buildMixerGroup();
+    void buildFseqGroup(Fs1rDevice& device);
+    void buildEqGroup();
+
+    // Tiles behind the parts' key/velocity zones and velocity curves.
+    wxBrush zoneBrush_;
+    wxBrush curveBrush_;
+    std::unique_ptr<ThresholdSwitchParameter> speedMode_;
+    std::unique_ptr<LoadPatchCommandParameter> loadFseq_;
+    Parameter* fseqBank_ = nullptr;
+    std::array<Parameter*, fseqLinkCount> fseqLinked_{};
+};
