@@ -1,10 +1,9 @@
 // The FS1R add functions on a real page over the instrument's own memory
-// layout: carried addresses, entries shared by bit fields, captions only in
-// the first of repeated columns, bound and unbound forms, and edits made
-// through the controls landing in the page's command list.
+// layout: carried addresses, entries shared by bit fields whose edits land
+// in the page's command list, captions only in the first of repeated
+// columns, bound and unbound forms.
 #include "gui/ControlStyle.h"
 #include "gui/HorizontalControlGroup.h"
-#include "gui/VerticalControlGroup.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "panels/ControlAdding.h"
 #include "params/SetValueFlags.h"
@@ -18,17 +17,12 @@
 #include <gtest/gtest.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
-#include <wx/uiaction.h>
-#include <wx/utils.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr int rowDepth = 24;
 constexpr int labelBand = 14;
@@ -59,13 +53,6 @@ protected:
         frame->Destroy();
     }
 
-    static void pump(std::chrono::milliseconds time)
-    {
-        for (const auto end = std::chrono::steady_clock::now() + time; std::chrono::steady_clock::now() < end;) {
-            wxYield();
-            wxMilliSleep(5);
-        }
-    }
     const ControlElement* elementOf(const Control& control) const
     {
         for (const auto& entry : group->controls())
@@ -138,21 +125,6 @@ TEST_F(ControlAddingTest, OnlyTheFirstOfRepeatedColumnsGetsCaptions)
     }
 }
 
-TEST_F(ControlAddingTest, ZeroExtentWaitsForTheFirstRealExtentToBecomeTheDefault)
-{
-    VerticalControlGroup column(RefString(u"Column"), page, &factory, style);
-    column.setGeometry(60, 0, 0, 3);
-    column.spacing().defaultLength = 0;
-    const int gap = column.spacing().controlSpacing;
-    addValueBoxAt(column, RefString(u"first"), 0, 0, 127, 0, 0, 0);
-    EXPECT_EQ(column.cursor().along, gap) << "no length along the run";
-    EXPECT_EQ(column.spacing().defaultLength, 0);
-    addValueBoxAt(column, RefString(u"second"), 1, 0, 127, 0, 18, 0);
-    EXPECT_EQ(column.spacing().defaultLength, 18);
-    addValueBoxAt(column, RefString(u"third"), 2, 0, 127, 0, 0, 0);
-    EXPECT_EQ(column.cursor().along, 3 * gap + 2 * 18);
-}
-
 TEST_F(ControlAddingTest, BoundFormsBindTheGivenParameterAlreadyShownElsewhere)
 {
     SysexParameter* level = factory.addSysexParameter(0x100010, 0, 127, 0);
@@ -182,26 +154,6 @@ TEST_F(ControlAddingTest, UnboundFormsPlaceTheControlWithItsCaptionAndBindNothin
         EXPECT_EQ(elementOf(control)->labelText(), RefString(u"Shape"));
     }
     EXPECT_EQ(history.commands().size(), 0u);
-}
-
-TEST_F(ControlAddingTest, AClickOnAnAddedButtonIsOneStepInThePagesListAndResetIsOneMore)
-{
-    group->setBaseAddress(0x300000);
-    ValueButton& button = addValueButtonAt(*group, RefString(u"Mono"), 0x0A, 0, 1, 0, 40, 0);
-    group->setPosition(5, 5, nullptr);
-    pump(500ms);
-    wxUIActionSimulator simulator;
-    simulator.MouseMove(button.window()->ClientToScreen(wxPoint(20, 10)));
-    pump(20ms);
-    simulator.MouseClick();
-    pump(50ms);
-    EXPECT_EQ(entryOf(button)->value(), 1u);
-    ASSERT_EQ(history.commands().size(), 1u);
-
-    button.init(flagsUserReset);
-    EXPECT_EQ(entryOf(button)->value(), 0u);
-    ASSERT_TRUE(history.undo());
-    EXPECT_EQ(entryOf(button)->value(), 1u) << "the reset is undone in one step";
 }
 
 } // namespace
