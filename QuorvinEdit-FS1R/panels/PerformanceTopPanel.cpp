@@ -30,6 +30,8 @@
 
 #include <wx/intl.h>
 
+#include <algorithm>
+
 namespace {
 
 enum GroupSlot : std::size_t { headerRowSlot, noteShiftSlot, partsSlot, groupSlots };
@@ -69,6 +71,13 @@ RefString translated(const char* text) { return fromWxString(wxGetTranslation(te
 
 // Moves the group's cursor to gap pixels past the previous control.
 void setGap(ControlGroup& group, int gap) { group.cursor().along += gap - group.spacing().controlSpacing; }
+
+// The group's box reaches past its last control.
+void closeGroup(ControlGroup& group)
+{
+    FlowCursor& cursor = group.cursor();
+    cursor.alongExtent = std::max(cursor.alongExtent, cursor.along);
+}
 
 void setSpacing(ControlGroup& group, int control, int row, int section)
 {
@@ -152,6 +161,8 @@ void PerformanceTopPanel::build(const ControlStyleSet& styles, ParameterFactory&
     setSpacing(parts, 1, 3, 0);
     for (int part = 0; part < partCount; ++part)
         buildPart(parts, device, part);
+    for (ControlGroup* group : {&headerRow, &noteShift, &parts})
+        closeGroup(*group);
 }
 
 void PerformanceTopPanel::buildHeaderRow(ControlGroup& group, Fs1rDevice& device)

@@ -5,6 +5,7 @@
 #include "conditions/Condition.h"
 #include "controls/Control.h"
 #include "controls/GridSelectorControl.h"
+#include "instrument/Fs1rCategoryTags.h"
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rPageHistories.h"
 #include "instrument/Fs1rPanels.h"
@@ -13,6 +14,7 @@
 #include "panels/ControlStyleSet.h"
 #include "panels/PerformanceTopPanel.h"
 #include "params/SetValueFlags.h"
+#include "patches/PatchLibrary.h"
 #include "sysex/AddressEntry.h"
 #include "sysex/ParameterFactory.h"
 #include "sysex/SysexField.h"
@@ -165,6 +167,19 @@ TEST_F(PerformanceTopPanelTest, CategoryFiltersOnlyItsPartsVoiceSelector)
     EXPECT_FALSE(header->partVoiceSelector(1)->hasItemFilter());
     header->partVoiceList(0)->categoryParameter().setValue(flagsUserEdit, 0);
     EXPECT_FALSE(header->partVoiceSelector(0)->hasItemFilter()) << "category 0 shows every voice";
+}
+
+TEST_F(PerformanceTopPanelTest, FilteredPickSetsTheVoiceOfThatCategoryNotTheCellsPlace)
+{
+    PatchLibrary& voices = device.library(Fs1rLibraries::voices);
+    ASSERT_TRUE(voices.setRecord(0, 1, RefString(), RefString(u"Organ"), categoryTag(3)));
+    ASSERT_TRUE(voices.setRecord(2, 5, RefString(), RefString(u"Grand"), categoryTag(1)));
+    header->partVoiceList(3)->categoryParameter().setValue(flagsUserEdit, 1);
+    GridSelectorControl& selector = *header->partVoiceSelector(3);
+    selector.select(0);
+    EXPECT_EQ(selector.getParameter(GridSelectorControl::roleRow)->getValue(), 3) << "row 0 is OFF";
+    EXPECT_EQ(selector.getParameter(GridSelectorControl::roleColumn)->getValue(), 5);
+    EXPECT_EQ(selector.currentCell(), 0);
 }
 
 TEST_F(PerformanceTopPanelTest, VoiceLimitShortensOnlyTheFirstBankAndCanBeLifted)
