@@ -154,6 +154,8 @@ public:
     // --- Owned objects ----------------------------------------------------------------
     const RefString& getTypeId() const { return typeId_; }
     const XmlElement& settings() const { return settings_; }
+    // Where the device's dialogs are made; none without a display.
+    DeviceUserInterface* userInterface() const { return userInterface_; }
     AddressMap& addressMap() { return addressMap_; }
     // None before setup.
     MidiInterface* midiInterface() const { return midi_.get(); }
