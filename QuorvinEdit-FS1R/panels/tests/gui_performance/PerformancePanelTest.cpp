@@ -271,3 +271,31 @@ TEST_F(PerformancePanelTest, AResetIsOneUndoStepRecordedInThePagesList)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PerformancePanelTest, PartColumnsStandSideBySideAfterTheFirstColumnsLabelBand)
+{
+    const Control& channel1 = controlOf(parameterAt(0x300004));
+    const Control& channel2 = controlOf(parameterAt(0x310004));
+    const Control& channel4 = controlOf(parameterAt(0x330004));
+    EXPECT_EQ(channel1.window()->GetPosition(), wxPoint(5 + 80, 130));
+    EXPECT_EQ(channel2.window()->GetPosition(), wxPoint(5 + 80 + 130 + 3, 130));
+    EXPECT_EQ(channel4.window()->GetPosition(), wxPoint(5 + 80 + 3 * (130 + 3), 130));
+    EXPECT_EQ(channel1.window()->GetSize(), wxSize(130, 15));
+    const Control& highest1 = controlOf(parameterAt(0x300003));
+    EXPECT_EQ(highest1.window()->GetPosition(), wxPoint(5 + 80 + 90, 130)) << "on the MIDI CH row";
+    EXPECT_EQ(highest1.window()->GetSize(), wxSize(36, 15));
+}
+
+TEST_F(PerformancePanelTest, ThePageOutlivesTheParametersAtShutdown)
+{
+    // The main window destroys the device, and with it every parameter,
+    // before the pages.
+    factory->destroyParameters();
+    delete page;
+    page = nullptr;
+    SUCCEED();
+}
+
+} // namespace
