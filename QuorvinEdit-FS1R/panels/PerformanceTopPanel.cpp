@@ -61,6 +61,10 @@ constexpr std::int32_t lastProgram = 127;
 constexpr std::int32_t lastMonoPriority = 3;
 constexpr std::int32_t poly = 1;
 constexpr int categoryLabelTable = 1;
+// The parts grid: columns of this width, captions in a band left of the first.
+constexpr int partColumnWidth = 130;
+constexpr int partLabelBand = 80;
+
 // The voice selector's first row ("OFF") stands for bank 0.
 constexpr int firstVoiceRow = 1;
 
@@ -157,7 +161,7 @@ void PerformanceTopPanel::build(const ControlStyleSet& styles, ParameterFactory&
     buildHeaderRow(headerRow, device);
     buildNoteShift(noteShift);
     parts.spacing().defaultLength = 15;
-    parts.setGeometry(130, 80, 58, 20);
+    parts.setGeometry(partColumnWidth, partLabelBand, 58, 20);
     setSpacing(parts, 1, 3, 0);
     for (int part = 0; part < partCount; ++part)
         buildPart(parts, device, part);
@@ -222,22 +226,25 @@ void PerformanceTopPanel::buildNoteShift(ControlGroup& group)
 void PerformanceTopPanel::buildPart(ControlGroup& group, Fs1rDevice& device, int part)
 {
     group.setBaseAddress(partStride * static_cast<PackedAddress>(part));
-    group.nextRow(ControlFlow::noExtra);
+    if (part > 0)
+        group.nextRow(ControlFlow::noExtra);
     group.setLineIndex(part);
     group.addTextItem(RefString::concat(u"PART ", RefString::fromInt(std::uint32_t(part + 1))), 28,
         ControlStyle::normalText, false);
     buildPartVoice(group, device, part);
 
-    // The button stands at the column's far side, one picture wide.
-    group.setGeometry(130, 0, 58, 20);
+    // The button stands at the column's far side, one picture wide, with no
+    // caption; without the band the first column starts the band further left.
+    group.setGeometry(partColumnWidth, 0, 58, 20);
     const wxSize face = PageBitmaps::pictureSize(PageBitmaps::Set::editVoiceBitmaps);
+    const int removedBand = part == 0 ? partLabelBand : 0;
     std::unique_ptr<ValueButton> made = newValueButton(group);
     ValueButton& editVoice = *made;
     group.addLabelledControl(std::move(made), translated(wxTRANSLATE("Edit voice")), face.GetHeight(),
-        ControlStyle::normalText, 130 - face.GetWidth(), face.GetWidth());
+        ControlStyle::normalText, removedBand + partColumnWidth - face.GetWidth(), face.GetWidth());
     editVoice.bindParameter(keep(std::make_unique<ShowPanelParameter>(device, Fs1rPanels::firstVoicePage + part)));
     editVoice.setValueBitmaps(PageBitmaps::pictures(PageBitmaps::Set::editVoiceBitmaps).data(), false);
-    group.setGeometry(130, 80, 58, 20);
+    group.setGeometry(partColumnWidth, partLabelBand, 58, 20);
 
     buildAssignMode(group);
     addValueButtonAt(group, translated(wxTRANSLATE("Filter")), partFilterOffset, 0, 1, 0, 0, ControlStyle::normalText)

@@ -129,6 +129,23 @@ TEST_F(PerformanceTopPanelTest, ParametersLieAtTheirAddressesWithTheirRangesAndD
     EXPECT_EQ(filter->valueText(filter->getValue()).toUtf8(), "ON");
 }
 
+TEST_F(PerformanceTopPanelTest, EveryControlLiesInsideTheStripWithoutOverlapping)
+{
+    const wxRect strip(wxPoint(0, 0), header->GetClientSize());
+    std::vector<wxRect> placed;
+    for (std::size_t k = 0; k < header->groupCount(); ++k)
+        for (const auto& entry : header->group(k)->controls()) {
+            if (!entry->control())
+                continue;
+            const wxRect box = dynamic_cast<Control&>(*entry->control()).window()->GetRect();
+            EXPECT_TRUE(strip.Contains(box)) << entry->control()->getPath().text().toUtf8();
+            for (const wxRect& other : placed)
+                EXPECT_FALSE(box.Intersects(other)) << entry->control()->getPath().text().toUtf8();
+            placed.push_back(box);
+        }
+    EXPECT_EQ(placed.size(), 7u + 5u * PerformanceTopPanel::partCount);
+}
+
 TEST_F(PerformanceTopPanelTest, DeviceKeepsTheSelectorsBankAndProgramAndLoadsAfterEachProgramChange)
 {
     Parameter* bank = device.currentPerformanceBank();
