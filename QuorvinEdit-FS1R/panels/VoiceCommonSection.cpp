@@ -8,6 +8,8 @@
 #include "instrument/Fs1rValueLabels.h"
 #include "panels/ControlAdding.h"
 #include "panels/Fs1rAlgorithmGraphs.h"
+#include "panels/OperatorSwitchPictures.h"
+#include "panels/SaveButtonIcons.h"
 #include "panels/TranslatedLabels.h"
 #include "panels/VoicePanel.h"
 #include "panels/VoiceSectionSteps.h"
@@ -108,9 +110,11 @@ void addSaveButtons(SectionContext& context)
     Fs1rDevice& device = context.page.device();
     const Fs1rPart part = Fs1rParts::firstVoice + context.page.voiceIndex();
     Parameter& toFile = context.page.keep(std::make_unique<SaveToFileCommandParameter>(device, part));
-    addValueButton(context.group, text("Save to file"), &toFile, saveButtonExtent, 0);
+    addValueButton(context.group, text("Save to file"), &toFile, saveButtonExtent, 0)
+        .setBitmap(SaveButtonIcons::toFile());
     Parameter& toDevice = context.page.keep(std::make_unique<SaveToDeviceCommandParameter>(device, part));
-    addValueButton(context.group, text("Save to device"), &toDevice, saveButtonExtent, 0);
+    addValueButton(context.group, text("Save to device"), &toDevice, saveButtonExtent, 0)
+        .setBitmap(SaveButtonIcons::toDevice());
 }
 
 void addName(SectionContext& context)
@@ -172,10 +176,12 @@ void buildFseqGroup(VoicePanel& page)
     for (int k = 0; k < VoicePanel::operatorCount; ++k) {
         const SwitchBit voiced = switchBit(voicedSwitches, k);
         addValueButtonAt(group, text("V"), page.commonBase() + voiced.offset, 0, 1, voiced.bit, switchExtent, 0)
-            .setValueLabels(voicedSwitchLabels());
+            .setValueLabels(voicedSwitchLabels())
+            .setValueBitmaps(OperatorSwitchPictures::pictures(), true);
         const SwitchBit unvoiced = switchBit(unvoicedSwitches, k);
         addValueButtonAt(group, text("U"), page.commonBase() + unvoiced.offset, 0, 1, unvoiced.bit, switchExtent, 0)
-            .setValueLabels(unvoicedSwitchLabels());
+            .setValueLabels(unvoicedSwitchLabels())
+            .setValueBitmaps(OperatorSwitchPictures::pictures(), true);
     }
     VoiceSectionSteps::recordExtent(group);
 }

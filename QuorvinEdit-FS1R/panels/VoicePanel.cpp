@@ -51,6 +51,10 @@ const GroupSpec trailingGroups[] = {
     {VoicePanel::formantGroup, " frmt", FlowOrientation::horizontal, 5},
     {VoicePanel::fmGroup, " fm", FlowOrientation::horizontal, 5},
 };
+// The operator groups (11 to 19) go before the algorithm group (8) whose
+// selector their conditions read.
+const std::size_t destructionOrder[] = {0, 1, 2, 11, 12, 13, 14, 15, 16, 17, 18, 19, 3, 4, 5, 6, 8, 7, 9, 10};
+
 const char* const textGroupSuffix = " text";
 const char* const operatorGroupSuffix = " vop";
 
@@ -113,6 +117,12 @@ VoicePanel::VoicePanel(wxWindow* parent, const ControlStyleSet& styles, Paramete
     SetSize(-1, -1, size.x, size.y);
     createGroups(factory);
     build();
+}
+
+VoicePanel::~VoicePanel()
+{
+    for (const std::size_t slot : destructionOrder)
+        destroyGroup(slot);
 }
 
 PackedAddress VoicePanel::commonBase() const { return commonBlock + voiceIndex_ * voiceStep; }

@@ -42,6 +42,8 @@ public:
 
     VoicePanel(wxWindow* parent, const ControlStyleSet& styles, ParameterFactory& factory, Fs1rDevice& device,
         std::int32_t voice);
+    // The operator groups go before the algorithm selector their conditions read.
+    ~VoicePanel() override;
 
     void paintDecorations(wxDC& dc, const wxRect& rect) override;
     // Only the filter type is listened to: its picture is repainted.

@@ -38,6 +38,9 @@ public:
 
     // Fills a slot (0 to groupCount - 1) and returns the group.
     ControlGroup& setGroup(std::size_t slot, std::unique_ptr<ControlGroup> group);
+    // Destroys the group of a slot ahead of the others, for pages whose
+    // groups hold conditions on controls of other groups.
+    void destroyGroup(std::size_t slot) { groups_.at(slot).reset(); }
     ControlGroup* group(std::size_t slot) const { return groups_.at(slot).get(); }
     std::size_t groupCount() const { return groups_.size(); }
 

@@ -66,6 +66,16 @@ protected:
             throw std::runtime_error("no control at the address");
         return *found.front();
     }
+    // The parameter of any role of the group's controls at the address.
+    Parameter* parameterAt(std::size_t slot, PackedAddress address) const
+    {
+        for (const auto& entry : page->group(slot)->controls())
+            if (auto* control = dynamic_cast<Control*>(entry->control()))
+                for (const auto& [role, parameter] : control->roles())
+                    if (auto* sysex = dynamic_cast<SysexParameter*>(parameter); sysex && addressOf(*sysex) == address)
+                        return parameter;
+        throw std::runtime_error("no parameter at " + std::to_string(address));
+    }
     static std::string shownText(Parameter& parameter, std::int32_t raw)
     {
         return parameter.valueText(raw).toUtf8();
@@ -141,6 +151,23 @@ TEST_F(VoicePanelTest, DisplaysAndDefaultsFollowTheirScales)
     EXPECT_EQ(controlAt(VoicePanel::fmGroup, 0x42004A, 4).mainParameter()->getValue(), 1);
 }
 
+TEST_F(VoicePanelTest, EnvelopesStartCentredWithMiddleTimesAndTheCurvesOnTheirDefaults)
+{
+    EXPECT_EQ(parameterAt(VoicePanel::pitchEgGroup, 0x42001F)->getValue(), 50);
+    EXPECT_EQ(parameterAt(VoicePanel::pitchEgGroup, 0x420026)->getValue(), 50);
+    EXPECT_EQ(parameterAt(VoicePanel::filterGroup, 0x420065)->getValue(), 50);
+    EXPECT_EQ(parameterAt(VoicePanel::filterGroup, 0x42005C)->getValue(), 60);
+    EXPECT_EQ(parameterAt(VoicePanel::filterGroup, 0x42005B)->getValue(), 64);
+    const std::size_t fourth = VoicePanel::firstVoicedGroup + 3;
+    EXPECT_EQ(parameterAt(fourth, 0x62030C)->getValue(), 99);
+    EXPECT_EQ(parameterAt(fourth, 0x620314)->getValue(), 0);
+    EXPECT_EQ(parameterAt(fourth, 0x62031A)->getValue(), 3);
+    EXPECT_EQ(parameterAt(fourth, 0x620317)->getValue(), 39);
+    EXPECT_EQ(parameterAt(VoicePanel::unvoicedGroup, 0x62032F)->getValue(), 7);
+    for (int k = 0; k < VoicePanel::operatorCount; ++k)
+        EXPECT_EQ(controlAt(VoicePanel::fseqGroup, 0x620005 + k * 0x100).mainParameter()->getValue(), k);
+}
+
 TEST_F(VoicePanelTest, SourceAndDestinationShareTheModifierByte)
 {
     controlAt(VoicePanel::fmGroup, 0x42004A).mainParameter()->setValue(flagsUserEdit, 9);
@@ -185,6 +212,30 @@ TEST_F(VoicePanelTest, EditsRecordIntoThePagesHistoryAndAResetIsOneStep)
     EXPECT_EQ(history.list().position(), before + 1);
     ASSERT_TRUE(history.list().undo());
     EXPECT_EQ(cutoff.getValue(), 10);
+}
+
+TEST_F(VoicePanelTest, ANotifiedFilterTypeChangeRepaintsOnlyThePicture)
+{
+    frame->Show();
+    panels->Hide();
+    page->SetPosition(wxPoint(0, 0));
+    page->Raise();
+    auto pump = [] {
+        for (int k = 0; k < 20; ++k) {
+            wxMilliSleep(10);
+            wxYield();
+        }
+    };
+    pump();
+    wxRect painted;
+    page->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) {
+        painted.Union(page->GetUpdateRegion().GetBox());
+        event.Skip();
+    });
+    page->filterTypeParameter()->setValue(flagsSysexReceived, 3);
+    pump();
+    EXPECT_FALSE(painted.IsEmpty());
+    EXPECT_TRUE(VoicePanel::filterPictureRect.Contains(painted)) << painted.x << "," << painted.y;
 }
 
 TEST_F(VoicePanelTest, FilterPicturePaintsForEveryTypeAndSurvivesAReceivedSeven)
