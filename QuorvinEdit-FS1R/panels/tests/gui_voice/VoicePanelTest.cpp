@@ -189,6 +189,33 @@ TEST_F(VoicePanelTest, TheSpectralFormChoosesWhichOperatorControlsShow)
     EXPECT_TRUE(sync.isShown());
 }
 
+TEST_F(VoicePanelTest, OneFeedbackSliderShowsAndFollowsTheAlgorithm)
+{
+    Parameter& algorithm = *controlAt(VoicePanel::algorithmGroup, 0x42002C).mainParameter();
+    auto shownFeedback = [&] {
+        std::vector<int> operators;
+        for (int k = 0; k < VoicePanel::operatorCount; ++k)
+            if (controlAt(VoicePanel::firstVoicedGroup + k, 0x42003D).isShown())
+                operators.push_back(k);
+        return operators;
+    };
+    std::set<std::vector<int>> placements;
+    for (std::int32_t value = 0; value < 88; value += 7) {
+        algorithm.setValue(flagsUserEdit, value);
+        const std::vector<int> shown = shownFeedback();
+        EXPECT_EQ(shown.size(), 1u) << "algorithm " << value + 1;
+        placements.insert(shown);
+        int carriers = 0;
+        for (int k = 0; k < VoicePanel::operatorCount; ++k)
+            carriers += controlAt(VoicePanel::firstVoicedGroup + k, 0x42002D + k).isShown() ? 1 : 0;
+        EXPECT_GE(carriers, 1) << "algorithm " << value + 1;
+    }
+    EXPECT_GT(placements.size(), 1u);
+    // Every strip's slider edits the one feedback level.
+    controlAt(VoicePanel::firstVoicedGroup + 5, 0x42003D).mainParameter()->setValue(flagsUserEdit, 6);
+    EXPECT_EQ(controlAt(VoicePanel::firstVoicedGroup, 0x42003D).mainParameter()->getValue(), 6);
+}
+
 TEST_F(VoicePanelTest, UnvoicedLinkFfNeedsTheVoicedFormant)
 {
     Parameter& form = *controlAt(VoicePanel::firstVoicedGroup + 2, 0x620204).mainParameter();
