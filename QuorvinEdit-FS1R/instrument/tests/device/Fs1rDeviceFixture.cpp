@@ -52,7 +52,12 @@ void Fs1rDeviceFixture::connect()
 bool Fs1rDeviceFixture::settle()
 {
     const MidiInterface& midi = *device->midiInterface();
-    return pumpEventsUntil([&midi] { return !midi.isWaitingForReply() && midi.queuedDumpRequests() == 0; });
+    // Sends leave on the outputs' own threads: the instrument has them only
+    // once the loopback is idle too.
+    return pumpEventsUntil([this, &midi] {
+        return !midi.isWaitingForReply() && midi.queuedDumpRequests() == 0
+            && backend->waitUntilIdle(std::chrono::milliseconds(0));
+    });
 }
 
 std::filesystem::path Fs1rDeviceFixture::cacheFile(const std::string& name) const
