@@ -226,6 +226,10 @@ TEST_F(VoicePanelTest, UnvoicedLinkFfNeedsTheVoicedFormant)
     form.setValue(flagsUserEdit, 7);
     mode.setValue(flagsUserEdit, 2);
     EXPECT_EQ(mode.getValue(), 2);
+    Control& coarse = controlAt(VoicePanel::unvoicedGroup, 0x620224);
+    EXPECT_FALSE(coarse.isShown());
+    mode.setValue(flagsUserEdit, 0);
+    EXPECT_TRUE(coarse.isShown());
 }
 
 TEST_F(VoicePanelTest, EditsRecordIntoThePagesHistoryAndAResetIsOneStep)
