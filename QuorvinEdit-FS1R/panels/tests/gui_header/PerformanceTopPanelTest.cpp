@@ -228,4 +228,27 @@ TEST_F(PerformanceTopPanelTest, ResetIsOneUndoStepThatKeepsThePerformanceChosen)
     EXPECT_EQ(noteShift->getValue(), 30);
 }
 
+TEST(PerformanceTopPanelShutdown, DeviceGoingFirstLeavesTheHeaderNothingDangling)
+{
+    // As at program exit: the device (with its libraries and parameters)
+    // goes before the windows; a library change or repaint must not reach
+    // it afterwards. Address sanitizer guards this.
+    const auto previous = MidiBackend::install(std::make_shared<LoopbackMidiBackend>());
+    TempFolder folder{"headershutdown"};
+    const auto root = XmlRootElement::create(RefString(u"Settings"));
+    HeaderPanels panels;
+    auto device = std::make_unique<Fs1rDevice>(panels, root->child(RefString(u"YAMAHA_FS1R")), nullptr,
+        RefString::fromUtf8((folder.path() / "").string()));
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "header");
+    device->setup(frame);
+    const ControlStyleSet styles;
+    auto* header = new PerformanceTopPanel(frame, styles, *device->parameterFactory(), *device);
+    device.reset();
+    header->partVoiceSelector(0)->onDisplayTablesChanged();
+    header->Refresh();
+    header->Update();
+    delete frame;
+    MidiBackend::install(previous);
+}
+
 } // namespace
