@@ -180,7 +180,11 @@ private:
         highestChoice.bindParameter(highest);
         highestChoice.setValueLabels(getValueLabels(channelTable)).setDefaultValue(part_);
         channel->addPostDependent(highest, highest);
-        ParameterRangeLink::create(channel, channelSpan, 0).addTarget(highest);
+        // Both choices display their channel one above the raw value, so
+        // the display links raw channel to raw channel.
+        ParameterRangeLink& span = ParameterRangeLink::create(channel, channelSpan, 0);
+        span.setDisplaySource(true);
+        span.addTarget(highest);
         group_.cursor().along = rowEnd;
     }
 

@@ -299,3 +299,20 @@ TEST_F(PerformancePanelTest, ThePageOutlivesTheParametersAtShutdown)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PerformancePanelTest, TheHighestChannelStaysWithinTwelveAboveTheReceiveChannel)
+{
+    SysexParameter& channel = parameterAt(0x300004);
+    SysexParameter& highest = parameterAt(0x300003);
+    channel.setValue(flagsUserEdit, 3);
+    EXPECT_EQ(highest.allowedMinimum(), 3);
+    EXPECT_EQ(highest.allowedMaximum(), 15);
+    EXPECT_GE(highest.getValue(), 3);
+    channel.setValue(flagsUserEdit, 0);
+    highest.setValue(flagsUserEdit, 14);
+    EXPECT_EQ(highest.getValue(), 12);
+}
+
+} // namespace
