@@ -40,7 +40,9 @@ namespace {
 
 // The graph, its groups and the show/edit switches paint in this style.
 constexpr int pageStyle = 3;
-constexpr int programChoiceExtent = 7;
+// As wide as the performance page's program choices: a names list needs
+// far more than the 7 pixels the old layout tables gave.
+constexpr int programChoiceExtent = 68;
 constexpr int presetProgramCount = 90;
 constexpr int internalProgramCount = 6;
 constexpr int fseqPresetLabelTable = 6;
@@ -63,12 +65,14 @@ struct GroupPlace {
     int y;
 };
 
-const std::array<GroupPlace, FseqPanel::groupCount> groupPlaces{{
+const std::array<GroupPlace, FseqPanel::pageGroupCount> groupPlaces{{
     {FlowOrientation::horizontal, 660, 9},
     {FlowOrientation::horizontal, 5, 138},
     {FlowOrientation::vertical, 660, 112},
     {FlowOrientation::horizontal, 27, 166},
-    {FlowOrientation::vertical, 5, 180},
+    // Below the loop bar, which ends at 194 (its caption band above it): the
+    // old layout's 180 put the graph's top under the bar.
+    {FlowOrientation::vertical, 5, 196},
 }};
 enum GroupSlot { headerGroup, toolGroup, visibilityGroup, loopGroup, graphGroup };
 
@@ -146,7 +150,7 @@ std::shared_ptr<Condition> whileValue(Parameter* source, std::int32_t value)
 } // namespace
 
 FseqPanel::FseqPanel(wxWindow* parent, const ControlStyleSet& styles, ParameterFactory& factory, Fs1rDevice& device)
-    : EditorPanel(groupCount, parent, embedded::fseqPagePng, embedded::fseqPagePngSize)
+    : EditorPanel(pageGroupCount, parent, embedded::fseqPagePng, embedded::fseqPagePngSize)
 {
     const ControlStyle& style = styles.style(pageStyle);
     ownGraph_ = std::make_unique<FseqGraphControl>(this, style);
@@ -156,7 +160,7 @@ FseqPanel::FseqPanel(wxWindow* parent, const ControlStyleSet& styles, ParameterF
     SetMaxSize(pageSize);
     SetSize(pageSize);
     const RefString name = fromWxString(_("FS1R FSEQ"));
-    for (std::size_t slot = 0; slot < groupCount; ++slot) {
+    for (std::size_t slot = 0; slot < pageGroupCount; ++slot) {
         if (groupPlaces[slot].orientation == FlowOrientation::horizontal)
             setGroup(slot, std::make_unique<HorizontalControlGroup>(name, this, &factory, style));
         else
@@ -191,7 +195,7 @@ void FseqPanel::build(ParameterFactory& factory, Fs1rDevice& device, const Contr
     buildToolButtons(*group(toolGroup));
     buildDumpButton(*group(toolGroup), device);
     speedAdjust_->addListener(this);
-    for (std::size_t slot = 0; slot < groupCount; ++slot)
+    for (std::size_t slot = 0; slot < pageGroupCount; ++slot)
         group(slot)->setPosition(groupPlaces[slot].x, groupPlaces[slot].y, backgroundBitmap());
 }
 

@@ -23,7 +23,7 @@ class wxColour;
 
 class FseqPanel : public EditorPanel, private ParameterListener {
 public:
-    static constexpr std::size_t groupCount = 5;
+    static constexpr std::size_t pageGroupCount = 5;
     static constexpr PackedAddress headerAddress = 0x700000;
     static constexpr PackedAddress firstFrameAddress = 0x700020;
     // Dumps count 32 header bytes plus 128 frames of 50 bytes per length code

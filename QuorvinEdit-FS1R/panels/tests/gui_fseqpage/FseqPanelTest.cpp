@@ -57,13 +57,14 @@ TEST_F(FseqPanelTest, GroupsGraphAndTracksStandWhereThePictureHasRoomForThem)
 {
     EXPECT_EQ(page->GetSize(), wxSize(1272, 716));
     EXPECT_EQ(page->group(0)->position(), (LayoutPoint{660, 9}));
-    EXPECT_EQ(page->group(4)->position(), (LayoutPoint{5, 180}));
+    EXPECT_EQ(page->group(4)->position(), (LayoutPoint{5, 196}));
     // The graph takes the loop bar's width beside the zoom bar, not the
     // zoom column's 19 pixels.
     const wxRect graph = page->graph().window()->GetRect();
     EXPECT_EQ(graph.GetSize(), wxSize(1237, 516));
     const wxRect loop = control(*page, "Loop").window()->GetRect();
     EXPECT_EQ(graph.GetLeft(), loop.GetLeft());
+    EXPECT_GT(graph.GetTop(), loop.GetBottom());
     EXPECT_LE(graph.GetBottom(), 716);
     // No show/edit switch reaches down into the loop bar.
     for (const auto& entry : page->group(2)->controls()) {
@@ -178,6 +179,9 @@ TEST_F(FseqPanelTest, EditsRecordIntoThePageListAndAResetIsOneUndoStep)
     EXPECT_EQ(history.position(), 3u);
     EXPECT_EQ(parameterOf("Seq delay").getValue(), 0);
     EXPECT_EQ(tracks()[0]->sequence().at(0).getValue(), 13056);
+    // Resetting the command buttons neither saves nor dumps.
+    EXPECT_TRUE(ui.waitCalls.empty());
+    EXPECT_TRUE(ui.messages.empty());
     ASSERT_TRUE(history.undo());
     EXPECT_EQ(parameterOf("Seq delay").getValue(), 40);
     EXPECT_EQ(parameterOf("Speed adj").getValue(), 20);
