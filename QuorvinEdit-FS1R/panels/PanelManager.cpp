@@ -4,6 +4,7 @@
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rPerformanceSelection.h"
 #include "layout/PanelInit.h"
+#include "panels/PageBitmaps.h"
 #include "panels/SystemPanel.h"
 #include "params/SetValueFlags.h"
 #include "sysex/MidiMessageParameter.h"
@@ -89,6 +90,8 @@ void PanelManager::createPanels(Fs1rDevice& device, ParameterFactory& factory)
     for (const PageRecipe& recipe : pageRecipes())
         buildPage(recipe, device, factory);
     wxLogVerbose("\tpanels done");
+    // The main window fits itself to the pages.
+    SetMinSize(wxSize(PageBitmaps::pageWidth, PageBitmaps::pageHeight));
     // The header's selection of the current performance records into the
     // performance page's history.
     factory.setCommandList(&history(performancePage));
