@@ -6,13 +6,14 @@
 #include "gui/VerticalControlGroup.h"
 #include "panels/ControlStyleSet.h"
 #include "panels/PageBitmaps.h"
-
 #include "text/WxText.h"
 
 #include "embedded/performancePagePng.h"
 
 #include <wx/image.h>
 #include <wx/intl.h>
+
+#include <algorithm>
 
 namespace {
 

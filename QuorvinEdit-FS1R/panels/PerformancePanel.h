@@ -8,6 +8,7 @@
 #include <wx/brush.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
