@@ -12,6 +12,7 @@
 #include "sysex/SysexParameter.h"
 
 #include <wx/dcmemory.h>
+#include <wx/translation.h>
 
 #include <array>
 
@@ -88,10 +89,10 @@ void addControllerSet(ControlGroup& group, int set)
 
     group.setBaseAddress(static_cast<PackedAddress>(set));
     GroupCursor::gap(group, depthGap);
-    addSliderAt(group, PerformancePanel::text("Depth"), depth, 0, 127, 0, depthLength, 0)
+    addSliderAt(group, PerformancePanel::text(wxTRANSLATE("Depth")), depth, 0, 127, 0, depthLength, 0)
         .setDisplayScale(Rational(1), Rational(-depthCentre));
     GroupCursor::gap(group, destinationGap);
-    addChoiceAt(group, PerformancePanel::text("Destination"), destination, 0, lastDestination, 0,
+    addChoiceAt(group, PerformancePanel::text(wxTRANSLATE("Destination")), destination, 0, lastDestination, 0,
         destinationLength, 0)
         .setValueLabels(getDestinationLabels());
     const PackedAddress partEntry = sumPackedAddresses(group.baseAddress(), partSwitches);

@@ -10,6 +10,8 @@
 #include "panels/GroupCursor.h"
 #include "panels/TranslatedLabels.h"
 
+#include <wx/translation.h>
+
 #include <vector>
 
 namespace {
@@ -39,25 +41,26 @@ struct EqControl {
 };
 
 const std::vector<EqControl> eqControls{
-    {"Low shape", EqKind::shape, 0x100137, 0, 1, nullptr, false},
-    {"Low freq", EqKind::frequency, 0x100135, 4, 40, u"180", false},
-    {"Low Q", EqKind::q, 0x100136, qMinimum, qMaximum, nullptr, false},
-    {"Low gain", EqKind::gain, 0x100134, gainMinimum, gainMaximum, nullptr, true},
-    {"Mid freq", EqKind::frequency, 0x100139, 14, 54, u"1.0k", false},
-    {"Mid Q", EqKind::q, 0x10013A, qMinimum, qMaximum, nullptr, false},
-    {"Mid gain", EqKind::gain, 0x100138, gainMinimum, gainMaximum, nullptr, true},
-    {"High shape", EqKind::shape, 0x10013E, 0, 1, nullptr, false},
-    {"High freq", EqKind::frequency, 0x10013C, 28, 58, u"8.0k", false},
-    {"High Q", EqKind::q, 0x10013D, qMinimum, qMaximum, nullptr, false},
-    {"High gain", EqKind::gain, 0x10013B, gainMinimum, gainMaximum, nullptr, false},
+    {wxTRANSLATE("Low shape"), EqKind::shape, 0x100137, 0, 1, nullptr, false},
+    {wxTRANSLATE("Low freq"), EqKind::frequency, 0x100135, 4, 40, u"180", false},
+    {wxTRANSLATE("Low Q"), EqKind::q, 0x100136, qMinimum, qMaximum, nullptr, false},
+    {wxTRANSLATE("Low gain"), EqKind::gain, 0x100134, gainMinimum, gainMaximum, nullptr, true},
+    {wxTRANSLATE("Mid freq"), EqKind::frequency, 0x100139, 14, 54, u"1.0k", false},
+    {wxTRANSLATE("Mid Q"), EqKind::q, 0x10013A, qMinimum, qMaximum, nullptr, false},
+    {wxTRANSLATE("Mid gain"), EqKind::gain, 0x100138, gainMinimum, gainMaximum, nullptr, true},
+    {wxTRANSLATE("High shape"), EqKind::shape, 0x10013E, 0, 1, nullptr, false},
+    {wxTRANSLATE("High freq"), EqKind::frequency, 0x10013C, 28, 58, u"8.0k", false},
+    {wxTRANSLATE("High Q"), EqKind::q, 0x10013D, qMinimum, qMaximum, nullptr, false},
+    {wxTRANSLATE("High gain"), EqKind::gain, 0x10013B, gainMinimum, gainMaximum, nullptr, false},
 };
 
 void addEqControl(ControlGroup& group, const EqControl& entry)
 {
-    static const TranslatedLabels shapes{"shelving", "peaking"};
+    static const TranslatedLabels shapes{wxTRANSLATE("shelving"), wxTRANSLATE("peaking")};
     const RefString label = PerformancePanel::text(entry.label);
     if (entry.kind == EqKind::shape) {
-        addValueButtonAt(group, label, entry.address, entry.minimum, entry.maximum, 0, 0, 0).setValueLabels(shapes.list());
+        addValueButtonAt(group, label, entry.address, entry.minimum, entry.maximum, 0, 0, 0)
+            .setValueLabels(shapes.list());
         return;
     }
     HorizontalSlider& slider =
@@ -88,7 +91,7 @@ void PerformancePanel::buildEqGroup()
     spacing.controlSpacing = 0;
     spacing.rowSpacing = 0;
     spacing.sectionSpacing = 0;
-    group.addTextItem(PerformancePanel::text("3 band EQ"), titleLength, ControlStyle::largeText, false);
+    group.addTextItem(PerformancePanel::text(wxTRANSLATE("3 band EQ")), titleLength, ControlStyle::largeText, false);
     for (const EqControl& entry : eqControls) {
         addEqControl(group, entry);
         if (entry.lastOfBand)

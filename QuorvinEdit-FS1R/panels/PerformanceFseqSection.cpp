@@ -19,6 +19,8 @@
 #include "sysex/ParameterFactory.h"
 #include "sysex/SysexParameter.h"
 
+#include <wx/translation.h>
+
 namespace {
 
 constexpr std::int32_t presetNamesTable = 6;
@@ -54,28 +56,31 @@ void showWhile(Control& control, std::initializer_list<std::shared_ptr<ValueRang
 
 void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
 {
-    static const TranslatedLabels assignLabels{"OFF", "Part 1", "Part 2", "Part 3", "Part 4"};
+    static const TranslatedLabels assignLabels{
+        wxTRANSLATE("OFF"), wxTRANSLATE("Part 1"), wxTRANSLATE("Part 2"), wxTRANSLATE("Part 3"), wxTRANSLATE("Part 4")};
     static const TranslatedLabels bankLabels{"I", "P"};
-    static const TranslatedLabels pitchLabels{"fseq", "fixed"};
-    static const TranslatedLabels playLabels{"scratch", "fseq"};
+    static const TranslatedLabels pitchLabels{wxTRANSLATE("fseq"), wxTRANSLATE("fixed")};
+    static const TranslatedLabels playLabels{wxTRANSLATE("scratch"), wxTRANSLATE("fseq")};
     static const TranslatedLabels ratioLabels{"1/4", "1/2", "1", "2", "4"};
-    static const TranslatedLabels speedModeLabels{"x MIDI", "% fseq"};
-    static const TranslatedLabels triggerLabels{"first", "all"};
-    static const TranslatedLabels loopLabels{"one way", "round"};
+    static const TranslatedLabels speedModeLabels{wxTRANSLATE("x MIDI"), wxTRANSLATE("% fseq")};
+    static const TranslatedLabels triggerLabels{wxTRANSLATE("first"), wxTRANSLATE("all")};
+    static const TranslatedLabels loopLabels{wxTRANSLATE("one way"), wxTRANSLATE("round")};
 
     ControlGroup& group = *this->group(fseqGroup);
     ParameterFactory& factory = *group.factory();
     group.setGeometry(25, 0, 0, 0);
-    group.addTextItem(PerformancePanel::text("Formant sequence"), titleLength, ControlStyle::largeText, false);
+    group.addTextItem(
+        PerformancePanel::text(wxTRANSLATE("Formant sequence")), titleLength, ControlStyle::largeText, false);
     group.nextRow(ControlFlow::noExtra);
     group.setGeometry(15, 15, 0, 3);
     group.spacing().defaultLength = 54;
 
     // Assign, bank, number and pitch mode.
-    addChoiceAt(group, PerformancePanel::text("Assign"), 0x100015, 0, 4, 0, 42, 0).setValueLabels(assignLabels.list());
+    addChoiceAt(group, PerformancePanel::text(wxTRANSLATE("Assign")), 0x100015, 0, 4, 0, 42, 0)
+        .setValueLabels(assignLabels.list());
     fseqBank_ = factory.addSysexParameter(0x100016, 0, 1, 0);
     fseqBank_->setValueLabels(bankLabels.list());
-    addValueButton(group, PerformancePanel::text("Bank"), fseqBank_, 25, 0).setDefaultValue(presetBank);
+    addValueButton(group, PerformancePanel::text(wxTRANSLATE("Bank")), fseqBank_, 25, 0).setDefaultValue(presetBank);
     const auto internalBank = whileIn(fseqBank_, 0, 0);
     Parameter* presetNumber = factory.addSysexParameter(0x100017, 0, lastPreset, 0);
     presetNumber->setValueLabels(getValueLabels(presetNamesTable));
@@ -85,27 +90,28 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     presetNumber->addPostDependent(nullptr, loadFseq_.get());
     internalNumber->addPostDependent(nullptr, loadFseq_.get());
     const int numberPlace = group.cursor().along;
-    ChoiceControl& preset = addChoice(group, PerformancePanel::text("Prog"), presetNumber, 68, 0);
+    ChoiceControl& preset = addChoice(group, PerformancePanel::text(wxTRANSLATE("Prog")), presetNumber, 68, 0);
     showWhile(preset, {whileIn(fseqBank_, 1, 1)});
     preset.addRangeLimit(0, lastInternal, internalBank);
     group.cursor().along = numberPlace;
-    showWhile(addChoice(group, PerformancePanel::text("Prog"), internalNumber, 68, 0), {internalBank});
+    showWhile(addChoice(group, PerformancePanel::text(wxTRANSLATE("Prog")), internalNumber, 68, 0), {internalBank});
     Parameter* pitchMode = factory.addSysexParameter(0x100023, 0, 1, 0);
     pitchMode->setValueLabels(pitchLabels.list());
-    addValueButton(group, PerformancePanel::text("Pitch"), pitchMode, 42, 0);
+    addValueButton(group, PerformancePanel::text(wxTRANSLATE("Pitch")), pitchMode, 42, 0);
     group.nextRow(ControlFlow::noExtra);
 
     // Play mode and speed.
     Parameter* playMode = factory.addSysexParameter(0x100021, scratchPlay, sequencePlay, 0);
     playMode->setValueLabels(playLabels.list());
-    addValueButton(group, PerformancePanel::text("Play mode"), playMode, 0, 0)
+    addValueButton(group, PerformancePanel::text(wxTRANSLATE("Play mode")), playMode, 0, 0)
         .setDisplayScale(Rational(1), Rational(-1))
         .setDefaultValue(sequencePlay);
     const auto playing = whileIn(playMode, sequencePlay, sequencePlay);
     // The range starts at 0, not at the threshold: the ratio values below
     // it must stay settable through the mode switch.
     const int speedPlace = group.cursor().along;
-    HorizontalSlider& speedSlider = addSliderAt(group, PerformancePanel::text("Speed"), 0x100018, 0, fastestSpeed, 0, wideLength, 0);
+    HorizontalSlider& speedSlider
+        = addSliderAt(group, PerformancePanel::text(wxTRANSLATE("Speed")), 0x100018, 0, fastestSpeed, 0, wideLength, 0);
     Parameter* speed = speedSlider.mainParameter();
     setParameterDisplayScale(speed, false, Rational(1, 10), Rational(0));
     const auto percentSpeed = whileIn(speed, ThresholdSwitchParameter::threshold, fastestSpeed);
@@ -114,40 +120,45 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     ratio->setBitWidth(speedFieldWidth);
     ratio->setValueLabels(ratioLabels.list());
     group.cursor().along = speedPlace;
-    showWhile(addSlider(group, PerformancePanel::text("Speed"), ratio, wideLength, 0), {whileIn(speed, 0, lastRatio), playing});
+    showWhile(addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), ratio, wideLength, 0),
+        { whileIn(speed, 0, lastRatio), playing });
     speedMode_ = std::make_unique<ThresholdSwitchParameter>(*speed);
     speedMode_->setValueLabels(speedModeLabels.list());
     // After the switch, which makes its own low value the speed's default.
     speedSlider.setDefaultValue(normalSpeed);
-    showWhile(addValueButton(group, PerformancePanel::text("(Mode)"), speedMode_.get(), 0, 0), {playing});
+    showWhile(addValueButton(group, PerformancePanel::text(wxTRANSLATE("(Mode)")), speedMode_.get(), 0, 0), {playing});
     group.nextRow(ControlFlow::noExtra);
 
     // Trigger, delay and loop.
-    showWhile(addValueButtonAt(group, PerformancePanel::text("Key on trigger"), 0x100024, 0, 1, 0, 0, 0).setValueLabels(triggerLabels.list()),
-        {playing});
+    showWhile(addValueButtonAt(group, PerformancePanel::text(wxTRANSLATE("Key on trigger")), 0x100024, 0, 1, 0, 0, 0)
+                  .setValueLabels(triggerLabels.list()),
+        { playing });
     Parameter* startDelay = factory.addSysexParameter(0x100026, 0, 99, 0);
-    showWhile(addSlider(group, PerformancePanel::text("Start delay"), startDelay, wideLength, 0), {playing});
+    showWhile(
+        addSlider(group, PerformancePanel::text(wxTRANSLATE("Start delay")), startDelay, wideLength, 0), { playing });
     Parameter* loopMode = factory.addSysexParameter(0x100020, 0, 1, 0);
     loopMode->setValueLabels(loopLabels.list());
-    showWhile(addValueButton(group, PerformancePanel::text("Loop mode"), loopMode, 0, 0), {playing});
+    showWhile(addValueButton(group, PerformancePanel::text(wxTRANSLATE("Loop mode")), loopMode, 0, 0), {playing});
     group.nextRow(ControlFlow::noExtra);
 
-    addHorizontalRange(group, PerformancePanel::text("Start step offset"), rangeLength)
+    addHorizontalRange(group, PerformancePanel::text(wxTRANSLATE("Start step offset")), rangeLength)
         .bindParameter(factory.addSysexParameter(0x10001A, 0, lastStep, 0), RangeControl::roleMin);
     group.nextRow(ControlFlow::noExtra);
     Parameter* loopStart = factory.addSysexParameter(0x10001C, 0, lastStep, 0);
     Parameter* loopEnd = factory.addSysexParameter(0x10001E, 0, lastStep, 0);
-    HorizontalRangeControl& loop = addHorizontalRange(group, PerformancePanel::text("Loop"), rangeLength);
+    HorizontalRangeControl& loop = addHorizontalRange(group, PerformancePanel::text(wxTRANSLATE("Loop")), rangeLength);
     loop.bindParameter(loopStart, RangeControl::roleMin);
     loop.bindParameter(loopEnd, RangeControl::roleMax);
     showWhile(loop, {playing});
     group.nextRow(ControlFlow::noExtra);
 
     // Velocity sensitivity.
-    group.addTextItem(PerformancePanel::text("Velocity:"), 0, ControlStyle::mediumText, false);
-    addSliderAt(group, PerformancePanel::text("Level"), 0x100027, 0, 127, 0, wideLength, 0).setDisplayScale(Rational(1), Rational(-64));
+    group.addTextItem(PerformancePanel::text(wxTRANSLATE("Velocity:")), 0, ControlStyle::mediumText, false);
+    addSliderAt(group, PerformancePanel::text(wxTRANSLATE("Level")), 0x100027, 0, 127, 0, wideLength, 0)
+        .setDisplayScale(Rational(1), Rational(-64));
     Parameter* speedVelocity = factory.addSysexParameter(0x100022, 0, 7, 0);
-    showWhile(addSlider(group, PerformancePanel::text("Speed"), speedVelocity, 0, 0), {percentSpeed, playing});
+    showWhile(
+        addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), speedVelocity, 0, 0), { percentSpeed, playing });
 
     fseqLinked_ = {loopStart, loopEnd, loopMode, speedVelocity, pitchMode, startDelay};
     speed->setValue(flagsConstruct, Parameter::noValue);

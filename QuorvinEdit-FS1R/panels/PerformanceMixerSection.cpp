@@ -17,6 +17,7 @@
 #include "text/WxText.h"
 
 #include <wx/dcmemory.h>
+#include <wx/translation.h>
 
 #include <memory>
 #include <vector>
@@ -60,55 +61,55 @@ struct MixerStep {
 };
 
 const std::vector<MixerStep> partStrip{
-    {Step::send, "1-2", 0x300011, true},
-    {Step::send, "Rev", 0x300013},
-    {Step::send, "Var", 0x300012},
-    {Step::insertionButton, "Ins"},
-    {Step::pan, "Pan", 0x30000E},
+    {Step::send, wxTRANSLATE("1-2"), 0x300011, true},
+    {Step::send, wxTRANSLATE("Rev"), 0x300013},
+    {Step::send, wxTRANSLATE("Var"), 0x300012},
+    {Step::insertionButton, wxTRANSLATE("Ins")},
+    {Step::pan, wxTRANSLATE("Pan"), 0x30000E},
     {Step::advance, "", 0, false, -6},
-    {Step::fader, "Vol", 0x30000B, true},
+    {Step::fader, wxTRANSLATE("Vol"), 0x30000B, true},
     {Step::gap, "", 0, false, 8},
     {Step::caption},
 };
 
 const std::vector<MixerStep> insertionStrip{
-    {Step::level, "INS vol", 0x100133, true},
-    {Step::level, "INS>rev", 0x100131},
-    {Step::level, "INS>var", 0x100132},
+    {Step::level, wxTRANSLATE("INS vol"), 0x100133, true},
+    {Step::level, wxTRANSLATE("INS>rev"), 0x100131},
+    {Step::level, wxTRANSLATE("INS>var"), 0x100132},
     {Step::skip, "", 0, false, 1},
-    {Step::pan, "INS pan", 0x100130},
+    {Step::pan, wxTRANSLATE("INS pan"), 0x100130},
     {Step::gap, "", 0, false, 14},
-    {Step::caption, "3-4"},
+    {Step::caption, wxTRANSLATE("3-4")},
     {Step::gap, "", 0, false, -4},
-    {Step::outputChoice, "out 3-4", 0x100014},
+    {Step::outputChoice, wxTRANSLATE("out 3-4"), 0x100014},
     {Step::advance, "", 0, false, 94},
-    {Step::caption, "INS"},
+    {Step::caption, wxTRANSLATE("INS")},
 };
 
 const std::vector<MixerStep> variationStrip{
-    {Step::level, "VAR vol", 0x10012D, true},
-    {Step::level, "VAR>rev", 0x10012E},
+    {Step::level, wxTRANSLATE("VAR vol"), 0x10012D, true},
+    {Step::level, wxTRANSLATE("VAR>rev"), 0x10012E},
     {Step::skip, "", 0, false, 2},
-    {Step::pan, "VAR pan", 0x10012C},
+    {Step::pan, wxTRANSLATE("VAR pan"), 0x10012C},
     {Step::advance, "", 0, false, 136},
-    {Step::caption, "VAR"},
+    {Step::caption, wxTRANSLATE("VAR")},
 };
 
 const std::vector<MixerStep> reverbStrip{
-    {Step::level, "REV vol", 0x10012A, true},
+    {Step::level, wxTRANSLATE("REV vol"), 0x10012A, true},
     {Step::skip, "", 0, false, 3},
-    {Step::pan, "REV pan", 0x100129},
+    {Step::pan, wxTRANSLATE("REV pan"), 0x100129},
     {Step::advance, "", 0, false, 136},
-    {Step::caption, "REV"},
+    {Step::caption, wxTRANSLATE("REV")},
 };
 
 const std::vector<MixerStep> masterStrip{
     {Step::skip, "", 0, false, 4},
-    {Step::pan, "Master pan", 0x100011},
+    {Step::pan, wxTRANSLATE("Master pan"), 0x100011},
     {Step::advance, "", 0, false, -6},
-    {Step::fader, "Master vol", 0x100010, true},
+    {Step::fader, wxTRANSLATE("Master vol"), 0x100010, true},
     {Step::gap, "", 0, false, 8},
-    {Step::caption, "1-2"},
+    {Step::caption, wxTRANSLATE("1-2")},
 };
 
 std::unique_ptr<wxBitmap> drawFaderKnob()
@@ -144,8 +145,8 @@ struct StripContext {
 
 void addStep(StripContext& strip, const MixerStep& entry)
 {
-    static const TranslatedLabels insertionLabels({"", "INS"}, {""});
-    static const TranslatedLabels outputLabels{"OFF", "pre", "pst"};
+    static const TranslatedLabels insertionLabels({"", wxTRANSLATE("INS")}, {""});
+    static const TranslatedLabels outputLabels{wxTRANSLATE("OFF"), wxTRANSLATE("pre"), wxTRANSLATE("pst")};
     ControlGroup& group = strip.group;
     const RefString label = PerformancePanel::text(entry.label);
     switch (entry.step) {
@@ -216,7 +217,7 @@ void PerformancePanel::buildMixerGroup()
 {
     ControlGroup& group = *this->group(mixerGroup);
     group.setGeometry(60, 0, 0, 0);
-    group.addTextItem(PerformancePanel::text("Mixer"), 20, ControlStyle::largeText, false);
+    group.addTextItem(PerformancePanel::text(wxTRANSLATE("Mixer")), 20, ControlStyle::largeText, false);
     group.nextRow(ControlFlow::noExtra);
     group.spacing().defaultLength = 16;
     group.setGeometry(32, 26, 0, 3);

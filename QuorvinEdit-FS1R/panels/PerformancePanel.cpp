@@ -28,11 +28,11 @@ struct GroupSpec {
 
 // In the order the groups are made.
 constexpr std::array<GroupSpec, PerformancePanel::groupSlotCount> groupSpecs{{
-    {PerformancePanel::fseqGroup, "FS1R perf fseq", FlowOrientation::horizontal, 2, 1064, 170},
-    {PerformancePanel::partGroup, "FS1R perf part", FlowOrientation::vertical, 1, 5, 130},
-    {PerformancePanel::controllerGroup, "FS1R perf ctrl", FlowOrientation::horizontal, 2, 664, 18},
-    {PerformancePanel::mixerGroup, "FS1R perf mix", FlowOrientation::vertical, 15, 654, 176},
-    {PerformancePanel::eqGroup, "FS1R perf eq", FlowOrientation::vertical, 14, 1102, 462},
+    {PerformancePanel::fseqGroup, wxTRANSLATE("FS1R perf fseq"), FlowOrientation::horizontal, 2, 1064, 170},
+    {PerformancePanel::partGroup, wxTRANSLATE("FS1R perf part"), FlowOrientation::vertical, 1, 5, 130},
+    {PerformancePanel::controllerGroup, wxTRANSLATE("FS1R perf ctrl"), FlowOrientation::horizontal, 2, 664, 18},
+    {PerformancePanel::mixerGroup, wxTRANSLATE("FS1R perf mix"), FlowOrientation::vertical, 15, 654, 176},
+    {PerformancePanel::eqGroup, wxTRANSLATE("FS1R perf eq"), FlowOrientation::vertical, 14, 1102, 462},
 }};
 
 std::unique_ptr<ControlGroup> makeGroup(const GroupSpec& spec, wxWindow* page, ParameterFactory& factory,

@@ -23,6 +23,8 @@
 #include "sysex/ParameterFactory.h"
 #include "sysex/SysexParameter.h"
 
+#include <wx/translation.h>
+
 #include <vector>
 
 namespace {
@@ -61,37 +63,37 @@ struct PartRow {
 };
 
 const std::vector<PartRow> partRows{
-    {Row::slider, "Note shift", 0x300008, 48, 24},
-    {Row::slider, "Detune", 0x300009, 127, centre},
-    {Row::pitchBend, "Pitch bend"},
-    {Row::slider, "Poly rsrv", 0x300000, 32},
-    {Row::zone, "Vel/KB range"},
-    {Row::velocityCurve, "Velo depth"},
-    {Row::sustain, "Sust rcv", 0x30002D, 1},
-    {Row::slider, "Exp limit", 0x30002C},
-    {Row::heading, "Tone"},
-    {Row::slider, "FM", 0x30001E, 127, centre},
-    {Row::slider, "Formant", 0x30001D, 127, centre},
-    {Row::slider, "U/V bal", 0x30000A, 127, centre},
-    {Row::heading, "Filter"},
-    {Row::slider, "Cutoff", 0x300018, 127, centre},
-    {Row::slider, "Reso", 0x300019, 127, centre},
-    {Row::slider, "Env", 0x30001F, 127, centre},
-    {Row::heading, "LFO1"},
-    {Row::slider, "Speed", 0x300015, 127, centre},
-    {Row::slider, "Pitch", 0x300016, 127, centre},
-    {Row::slider, "Delay", 0x300017, 127, centre},
-    {Row::heading, "LFO2"},
-    {Row::slider, "Speed", 0x30002E, 127, centre},
-    {Row::slider, "Filter", 0x30002F, 127, centre},
-    {Row::heading, "Porta"},
-    {Row::portamento, "Mode"},
-    {Row::slider, "Time", 0x300025, 127, centre},
-    {Row::panHeading, "Pan"},
-    {Row::slider, "LFO", 0x300029, 99},
-    {Row::tracking, "KB track"},
-    {Row::operatorEnvelope, "Op + Filt ENV"},
-    {Row::pitchEnvelope, "Pitch ENV"},
+    {Row::slider, wxTRANSLATE("Note shift"), 0x300008, 48, 24},
+    {Row::slider, wxTRANSLATE("Detune"), 0x300009, 127, centre},
+    {Row::pitchBend, wxTRANSLATE("Pitch bend")},
+    {Row::slider, wxTRANSLATE("Poly rsrv"), 0x300000, 32},
+    {Row::zone, wxTRANSLATE("Vel/KB range")},
+    {Row::velocityCurve, wxTRANSLATE("Velo depth")},
+    {Row::sustain, wxTRANSLATE("Sust rcv"), 0x30002D, 1},
+    {Row::slider, wxTRANSLATE("Exp limit"), 0x30002C},
+    {Row::heading, wxTRANSLATE("Tone")},
+    {Row::slider, wxTRANSLATE("FM"), 0x30001E, 127, centre},
+    {Row::slider, wxTRANSLATE("Formant"), 0x30001D, 127, centre},
+    {Row::slider, wxTRANSLATE("U/V bal"), 0x30000A, 127, centre},
+    {Row::heading, wxTRANSLATE("Filter")},
+    {Row::slider, wxTRANSLATE("Cutoff"), 0x300018, 127, centre},
+    {Row::slider, wxTRANSLATE("Reso"), 0x300019, 127, centre},
+    {Row::slider, wxTRANSLATE("Env"), 0x30001F, 127, centre},
+    {Row::heading, wxTRANSLATE("LFO1")},
+    {Row::slider, wxTRANSLATE("Speed"), 0x300015, 127, centre},
+    {Row::slider, wxTRANSLATE("Pitch"), 0x300016, 127, centre},
+    {Row::slider, wxTRANSLATE("Delay"), 0x300017, 127, centre},
+    {Row::heading, wxTRANSLATE("LFO2")},
+    {Row::slider, wxTRANSLATE("Speed"), 0x30002E, 127, centre},
+    {Row::slider, wxTRANSLATE("Filter"), 0x30002F, 127, centre},
+    {Row::heading, wxTRANSLATE("Porta")},
+    {Row::portamento, wxTRANSLATE("Mode")},
+    {Row::slider, wxTRANSLATE("Time"), 0x300025, 127, centre},
+    {Row::panHeading, wxTRANSLATE("Pan")},
+    {Row::slider, wxTRANSLATE("LFO"), 0x300029, 99},
+    {Row::tracking, wxTRANSLATE("KB track")},
+    {Row::operatorEnvelope, wxTRANSLATE("Op + Filt ENV")},
+    {Row::pitchEnvelope, wxTRANSLATE("Pitch ENV")},
 };
 
 // A role of a part envelope and the offset of its parameter; none keeps the
@@ -159,7 +161,7 @@ private:
     {
         const int rowStart = group_.cursor().along;
         SysexParameter* channel = makeChannelParameter(0x300004, lastChannel + 1);
-        addChoice(group_, PerformancePanel::text("MIDI CH"), channel, 0, 0)
+        addChoice(group_, PerformancePanel::text(wxTRANSLATE("MIDI CH")), channel, 0, 0)
             .setValueLabels(getValueLabels(channelTable))
             .setDefaultValue(part_);
         if (part_ >= 2)
@@ -167,8 +169,8 @@ private:
         const int rowEnd = group_.cursor().along;
         group_.cursor().along = rowStart;
         auto receiving = std::make_shared<ValueRangeCondition>(channel, 0, lastChannel);
-        auto caption = std::make_unique<CaptionControl>(
-            group_.window(), group_.captionStyle(), PerformancePanel::text("max:"), ControlStyle::fixedText);
+        auto caption = std::make_unique<CaptionControl>(group_.window(), group_.captionStyle(),
+            PerformancePanel::text(wxTRANSLATE("max:")), ControlStyle::fixedText);
         caption->shownConditions().addRequired(receiving);
         group_.addControl(std::move(caption), maxCaptionDepth, maxCaptionAcross, 0);
 
@@ -192,7 +194,8 @@ private:
     {
         switch (row.row) {
         case Row::slider: {
-            HorizontalSlider& slider = addSliderAt(group_, PerformancePanel::text(row.label), row.address, 0, row.maximum, 0, 0, 0);
+            HorizontalSlider& slider
+                = addSliderAt(group_, PerformancePanel::text(row.label), row.address, 0, row.maximum, 0, 0, 0);
             if (row.centre != 0)
                 slider.setDisplayScale(Rational(1), Rational(-row.centre));
             break;
@@ -214,7 +217,7 @@ private:
             addVelocityCurve(row);
             break;
         case Row::sustain: {
-            static const TranslatedLabels offOn{"OFF", "ON"};
+            static const TranslatedLabels offOn{wxTRANSLATE("OFF"), wxTRANSLATE("ON")};
             addValueButtonAt(group_, PerformancePanel::text(row.label), row.address, 0, row.maximum, 0, 0, 0)
                 .setValueLabels(offOn.list())
                 .setDefaultLabel(offOn.list()->get(1));
@@ -285,12 +288,12 @@ private:
 
     void addPortamento(const PartRow& row)
     {
-        static const TranslatedLabels modes{"Fingered", "Full time"};
+        static const TranslatedLabels modes{wxTRANSLATE("Fingered"), wxTRANSLATE("Full time")};
         GridSelectorControl& grid = addGridSelector(group_, PerformancePanel::text(row.label), 0);
         grid.bindParameter(makeParameter(0x300024, 0, 1, 0), GridSelectorControl::roleRow);
         grid.setItemLabels(modes.list());
         grid.bindParameter(makeParameter(0x300024, 0, 1, 1), GridSelectorControl::roleColumn);
-        grid.setLabels(PerformancePanel::text("OFF"), RefString());
+        grid.setLabels(PerformancePanel::text(wxTRANSLATE("OFF")), RefString());
     }
 
     void addTracking(const PartRow& row)
