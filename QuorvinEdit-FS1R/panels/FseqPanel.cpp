@@ -166,7 +166,7 @@ FseqPanel::FseqPanel(wxWindow* parent, const ControlStyleSet& styles, ParameterF
         else
             setGroup(slot, std::make_unique<VerticalControlGroup>(name, this, &factory, style));
     }
-    build(factory, device, styles);
+    build(factory, device);
 }
 
 FseqPanel::~FseqPanel()
@@ -177,7 +177,7 @@ FseqPanel::~FseqPanel()
         speedAdjust_->removeListener(this);
 }
 
-void FseqPanel::build(ParameterFactory& factory, Fs1rDevice& device, const ControlStyleSet&)
+void FseqPanel::build(ParameterFactory& factory, Fs1rDevice& device)
 {
     pageCommands_ = factory.commandList();
     ControlGroup& header = *group(headerGroup);
@@ -185,7 +185,7 @@ void FseqPanel::build(ParameterFactory& factory, Fs1rDevice& device, const Contr
     makeHeaderParameters(factory);
     buildHeaderRow(header, factory, device);
     speedAdjust_ = buildParameterGroup(header);
-    linkLength(factory);
+    linkLength();
     buildLoopBar(*group(loopGroup));
     buildTrackGroup(factory);
     buildZoomBar(*group(graphGroup));
@@ -201,7 +201,6 @@ void FseqPanel::build(ParameterFactory& factory, Fs1rDevice& device, const Contr
 
 void FseqPanel::makeHeaderParameters(ParameterFactory& factory)
 {
-    // In the order the instrument's editor has always made them.
     linkedSettings_[pitchMode] = factory.addSysexParameter(headerAddress + 0x17, 0, 1, 0);
     linkedSettings_[loopMode] = factory.addSysexParameter(headerAddress + 0x14, 0, 1, 0);
     linkedSettings_[loopStart] = factory.addSysexParameter(headerAddress + 0x10, 0, frameLast, 0);
@@ -296,7 +295,7 @@ Parameter* FseqPanel::buildParameterGroup(ControlGroup& group)
     return speed.mainParameter();
 }
 
-void FseqPanel::linkLength(ParameterFactory&)
+void FseqPanel::linkLength()
 {
     // Loop points and the performance's frame positions stay within the
     // sequence: their maximum is the index of its last frame.

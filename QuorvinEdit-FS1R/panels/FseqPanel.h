@@ -47,12 +47,12 @@ public:
     void paintDecorations(wxDC& dc, const wxRect& rect) override;
 
 private:
-    void build(ParameterFactory& factory, Fs1rDevice& device, const ControlStyleSet& styles);
+    void build(ParameterFactory& factory, Fs1rDevice& device);
     void makeHeaderParameters(ParameterFactory& factory);
     void buildHeaderRow(ControlGroup& group, ParameterFactory& factory, Fs1rDevice& device);
     void buildProgramChoices(ControlGroup& group, ParameterFactory& factory, Fs1rDevice& device);
     Parameter* buildParameterGroup(ControlGroup& group);
-    void linkLength(ParameterFactory& factory);
+    void linkLength();
     void buildLoopBar(ControlGroup& group);
     void buildTrackGroup(ParameterFactory& factory);
     FseqTrack& addFreqTrack(ParameterFactory& factory, std::uint32_t highOffset, std::uint32_t lowOffset,

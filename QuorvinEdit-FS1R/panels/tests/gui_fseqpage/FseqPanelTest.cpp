@@ -186,3 +186,28 @@ TEST_F(FseqPanelTest, EditsRecordIntoThePageListAndAResetIsOneUndoStep)
     EXPECT_EQ(parameterOf("Seq delay").getValue(), 40);
     EXPECT_EQ(parameterOf("Speed adj").getValue(), 20);
 }
+
+TEST_F(FseqPanelTest, ClicksOnTheToolAndDumpButtonsReachTheirParameters)
+{
+    const auto click = [](Control& button) {
+        wxWindow& window = *button.window();
+        const wxPoint centre(window.GetClientSize().x / 2, window.GetClientSize().y / 2);
+        for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+            wxMouseEvent event(type);
+            event.SetPosition(centre);
+            event.SetEventObject(&window);
+            window.GetEventHandler()->ProcessEvent(event);
+        }
+    };
+    click(controlAt(1, 1));
+    EXPECT_EQ(page->graph().toolSelector().getValue(), 1);
+    click(controlAt(1, 0));
+    EXPECT_EQ(page->graph().toolSelector().getValue(), 0);
+
+    parameterOf("Speed adj").setValue(flagsUserEdit, 3);
+    ASSERT_TRUE(page->dumpButton().isShown());
+    click(page->dumpButton());
+    EXPECT_FALSE(page->dumpButton().isShown());
+    ASSERT_EQ(ui.waitCalls.size(), 1u);
+    EXPECT_EQ(ui.waitCalls.front(), "timed Dump to device in progress 1029 1800");
+}
