@@ -100,4 +100,8 @@ void FseqPanel::buildTrackVisibilityGroup(ControlGroup& group)
             addToggle(group, track.editFlag(), FseqPageFaces::editFaces(), x + trackFaceWidth + 1, y, trackFaceWidth);
         }
     }
+    // The group paints its captions within the rows it has closed: close
+    // one as wide and deep as the switches.
+    placeCursor(group, firstFormantColumn + int(formantCount - 1) * columnWidth, top + int(tracksPerFormant) * rowStep);
+    group.nextRow(ControlFlow::noExtra);
 }
