@@ -211,3 +211,22 @@ TEST_F(FseqPanelTest, ClicksOnTheToolAndDumpButtonsReachTheirParameters)
     ASSERT_EQ(ui.waitCalls.size(), 1u);
     EXPECT_EQ(ui.waitCalls.front(), "timed Dump to device in progress 1029 1800");
 }
+
+TEST_F(FseqPanelTest, TheBankPicksWhichProgramChoiceShowsAtTheSamePlace)
+{
+    // Save to file, save to device, bank, preset program, internal program.
+    Parameter& bank = *controlAt(0, 2).mainParameter();
+    Control& preset = controlAt(0, 3);
+    Control& internal = controlAt(0, 4);
+    EXPECT_EQ(preset.window()->GetPosition(), internal.window()->GetPosition());
+    bank.setValue(flagsUserEdit, 0);
+    EXPECT_FALSE(preset.isShown());
+    EXPECT_TRUE(internal.isShown());
+    preset.mainParameter()->setValue(flagsUserEdit, 50);
+    EXPECT_LE(preset.mainParameter()->getValue(), 5);
+    bank.setValue(flagsUserEdit, 1);
+    EXPECT_TRUE(preset.isShown());
+    EXPECT_FALSE(internal.isShown());
+    preset.mainParameter()->setValue(flagsUserEdit, 50);
+    EXPECT_EQ(preset.mainParameter()->getValue(), 50);
+}
