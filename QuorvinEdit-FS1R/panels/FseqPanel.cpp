@@ -40,8 +40,7 @@ namespace {
 
 // The graph, its groups and the show/edit switches paint in this style.
 constexpr int pageStyle = 3;
-// As wide as the performance page's program choices: a names list needs
-// far more than the 7 pixels the old layout tables gave.
+// As wide as the performance page's program choices, so the names fit.
 constexpr int programChoiceExtent = 68;
 constexpr int presetProgramCount = 90;
 constexpr int internalProgramCount = 6;
@@ -70,8 +69,8 @@ const std::array<GroupPlace, FseqPanel::pageGroupCount> groupPlaces{{
     {FlowOrientation::horizontal, 5, 138},
     {FlowOrientation::vertical, 660, 112},
     {FlowOrientation::horizontal, 27, 166},
-    // Below the loop bar, which ends at 194 (its caption band above it): the
-    // old layout's 180 put the graph's top under the bar.
+    // Below the loop bar, which ends at 194 under its caption band; at 180
+    // the graph's top would lie under the bar.
     {FlowOrientation::vertical, 5, 196},
 }};
 enum GroupSlot { headerGroup, toolGroup, visibilityGroup, loopGroup, graphGroup };
