@@ -2,12 +2,15 @@
 
 #include "gui/EditorPanel.h"
 #include "instrument/Fs1rDevice.h"
-#include "instrument/Fs1rPerformanceSelection.h"
 #include "layout/PanelInit.h"
+#include "panels/FseqPanel.h"
 #include "panels/PageBitmaps.h"
+#include "panels/PerformancePanel.h"
+#include "panels/PerformanceTopPanel.h"
 #include "panels/SystemPanel.h"
+#include "panels/VoicePanel.h"
 #include "params/SetValueFlags.h"
-#include "sysex/MidiMessageParameter.h"
+#include "params/Parameter.h"
 #include "sysex/ParameterFactory.h"
 #include "text/WxText.h"
 
@@ -36,6 +39,23 @@ constexpr std::array<ResetTexts, Fs1rPanels::pageCount> resetTexts{{
     {wxTRANSLATE("You are going to reset the formant sequence.\nIs this really what you want?"), "Init FSEQ panel"},
 }};
 
+using PageMaker = EditorPanel* (*)(PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory,
+    Fs1rDevice& device);
+
+template <typename Page>
+EditorPanel* makePage(PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory,
+    Fs1rDevice& device)
+{
+    return new Page(&parent, styles, factory, device);
+}
+
+template <std::int32_t voice>
+EditorPanel* makeVoicePage(PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory,
+    Fs1rDevice& device)
+{
+    return new VoicePanel(&parent, styles, factory, device, voice);
+}
+
 bool askYesNo(wxWindow& parent, const wxString& message)
 {
     return wxMessageBox(message, _("Warning"), wxYES_NO | wxICON_EXCLAMATION, &parent) == wxYES;
@@ -49,9 +69,7 @@ struct PanelManager::PageRecipe {
     std::int32_t history;
     // A page index, or headerSlot.
     std::int32_t slot;
-    std::function<EditorPanel*(PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory,
-        Fs1rDevice& device)>
-        make;
+    PageMaker make;
 };
 
 PanelManager::PanelManager(wxWindow* parent)
@@ -76,10 +94,14 @@ PanelManager::~PanelManager()
 const std::vector<PanelManager::PageRecipe>& PanelManager::pageRecipes()
 {
     static const std::vector<PageRecipe> recipes{
-        {"\tsystem panel", systemPage, systemPage,
-            [](PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory, Fs1rDevice& device) {
-                return new SystemPanel(&parent, styles, factory, device);
-            }},
+        {"\tsystem panel", systemPage, systemPage, makePage<SystemPanel>},
+        {"\tperformance panel", performancePage, performancePage, makePage<PerformancePanel>},
+        {"\tvoice 1 panel", firstVoicePage, firstVoicePage, makeVoicePage<0>},
+        {"\tvoice 2 panel", firstVoicePage + 1, firstVoicePage + 1, makeVoicePage<1>},
+        {"\tvoice 3 panel", firstVoicePage + 2, firstVoicePage + 2, makeVoicePage<2>},
+        {"\tvoice 4 panel", firstVoicePage + 3, firstVoicePage + 3, makeVoicePage<3>},
+        {"\tperformance top panel", performancePage, headerSlot, makePage<PerformanceTopPanel>},
+        {"\tFSEQ panel", fseqPage, fseqPage, makePage<FseqPanel>},
     };
     return recipes;
 }
@@ -92,17 +114,51 @@ void PanelManager::createPanels(Fs1rDevice& device, ParameterFactory& factory)
     wxLogVerbose("\tpanels done");
     // The main window fits itself to the pages.
     SetMinSize(wxSize(PageBitmaps::pageWidth, PageBitmaps::pageHeight));
-    // The header's selection of the current performance records into the
-    // performance page's history.
-    factory.setCommandList(&history(performancePage));
-    const Fs1rPerformanceSelection selection = Fs1rPerformanceSelection::create(factory);
-    device.setCurrentPerformanceParameters(selection.bank, selection.number);
+    linkFseqGroups();
+    enableVoicePagesByPart();
     showPerformancePanel();
     const wxColour background(96, 96, 96);
     const wxColour foreground(192, 192, 192);
     SetBackgroundColour(background);
     SetForegroundColour(foreground);
     wxLogVerbose("\tFS1R GUI creation end");
+}
+
+void PanelManager::linkFseqGroups()
+{
+    auto* performance = dynamic_cast<PerformancePanel*>(pages_[performancePage]);
+    auto* fseq = dynamic_cast<FseqPanel*>(pages_[fseqPage]);
+    if (!performance || !fseq)
+        return;
+    static_assert(std::size_t(PerformancePanel::fseqLinkCount) == std::size_t(FseqPanel::linkedCount));
+    // One way: what the formant-sequence page sets, the performance takes over.
+    const auto& twins = performance->fseqLinkParameters();
+    const auto& settings = fseq->linkedSettings();
+    for (std::size_t k = 0; k < settings.size(); ++k)
+        if (settings[k] && twins[k])
+            settings[k]->addLink(twins[k]);
+}
+
+void PanelManager::enableVoicePagesByPart()
+{
+    auto* strip = dynamic_cast<PerformanceTopPanel*>(header_);
+    if (!strip)
+        return;
+    for (std::int32_t voice = 0; voice < voicePageCount; ++voice)
+        if (EditorPanel* voicePage = pages_[std::size_t(firstVoicePage + voice)])
+            voicePage->setGroupsEnableCondition(strip->partEnabledCondition(voice));
+}
+
+void PanelManager::limitPartVoiceSelectors(bool limited)
+{
+    if (auto* strip = dynamic_cast<PerformanceTopPanel*>(header_))
+        strip->limitPartVoiceSelectors(limited);
+}
+
+Parameter* PanelManager::fseqBankParameter()
+{
+    auto* performance = dynamic_cast<PerformancePanel*>(pages_[performancePage]);
+    return performance ? performance->fseqBankParameter() : nullptr;
 }
 
 void PanelManager::buildPage(const PageRecipe& recipe, Fs1rDevice& device, ParameterFactory& factory)

@@ -62,8 +62,9 @@ public:
     void historyChanged() override;
     const ValueLabels& panelNames() const override { return Fs1rPageHistories::pageNames(); }
 
-    void limitPartVoiceSelectors(bool) override {}
-    Parameter* fseqBankParameter() override { return nullptr; }
+    // Passed on to the performance header.
+    void limitPartVoiceSelectors(bool limited) override;
+    Parameter* fseqBankParameter() override;
 
     // Page k (0 to 6); null before createPanels or for a page not built.
     EditorPanel* page(std::int32_t k) const { return isPage(k) ? pages_[std::size_t(k)] : nullptr; }
@@ -75,6 +76,11 @@ private:
 
     static const std::vector<PageRecipe>& pageRecipes();
     void buildPage(const PageRecipe& recipe, Fs1rDevice& device, ParameterFactory& factory);
+    // The formant-sequence page passes its header settings on to their
+    // twins on the performance page.
+    void linkFseqGroups();
+    // A voice page edits only while its part plays a voice.
+    void enableVoicePagesByPart();
     void showPage(std::int32_t page, bool withHeader);
     void resetPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }

@@ -5,6 +5,8 @@
 
 #include "controls/Control.h"
 #include "gui/EditorPanel.h"
+#include "panels/FseqPanel.h"
+#include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "tests/support/TempFolder.h"
@@ -180,4 +182,54 @@ TEST_F(PanelManagerTest, TheHistoryFileListsCommandsAndChangesAndMarksTheRedoPoi
         + " from 64 to 70\n>\t" + commands[1].name.toUtf8() + "\n\t\t" + shift.getName().toUtf8()
         + " from 64 to 60\n";
     EXPECT_EQ(readFile(folder.path() / "history.txt"), expected);
+}
+
+TEST_F(PanelManagerTest, TheHeaderShowsOnEveryPageButTheSystemPage)
+{
+    EditorPanel& header = *panels->header();
+    EXPECT_EQ(header.GetParent(), panels->page(Fs1rPanels::performancePage));
+    panels->showVoicePanel(3);
+    EXPECT_EQ(header.GetParent(), panels->page(Fs1rPanels::firstVoicePage + 3));
+    EXPECT_TRUE(header.IsShown());
+    EXPECT_FALSE(panels->page(Fs1rPanels::performancePage)->IsShown());
+    panels->showSystemPanel();
+    EXPECT_FALSE(header.IsShown());
+}
+
+TEST_F(PanelManagerTest, AResetOfThePerformanceTakesTheHeaderAlongInOneUndoStep)
+{
+    Parameter& category = *control(*panels->header(), "Category").mainParameter();
+    Parameter& offset = *control(*panels->page(Fs1rPanels::performancePage), "Start step offset").mainParameter();
+    const std::int32_t categoryBefore = category.getValue();
+    const std::int32_t offsetBefore = offset.getValue();
+    category.setValue(flagsUserEdit, 3);
+    offset.setValue(flagsUserEdit, offset.maximum());
+    panels->setConfirmation([](wxWindow&, const wxString&) { return true; });
+    panels->resetCurrentPanel();
+    EXPECT_EQ(category.getValue(), categoryBefore);
+    EXPECT_EQ(offset.getValue(), offsetBefore);
+    CommandList& history = panels->history(Fs1rPanels::performancePage);
+    EXPECT_EQ(history.commands().back().name.toUtf8(), "Panel init");
+    history.undo();
+    EXPECT_EQ(category.getValue(), 3);
+    EXPECT_EQ(offset.getValue(), offset.maximum());
+}
+
+TEST_F(PanelManagerTest, TheFormantSequencePagePassesItsLoopOnToThePerformance)
+{
+    auto& fseq = dynamic_cast<FseqPanel&>(*panels->page(Fs1rPanels::fseqPage));
+    auto& performance = dynamic_cast<PerformancePanel&>(*panels->page(Fs1rPanels::performancePage));
+    Parameter& loopEnd = *fseq.linkedSettings()[FseqPanel::loopEnd];
+    Parameter& twin = *performance.fseqLinkParameters()[PerformancePanel::loopEnd];
+    loopEnd.setValue(flagsUserEdit, 100);
+    EXPECT_EQ(twin.getValue(), 100);
+    EXPECT_FALSE(panels->history(Fs1rPanels::performancePage).canUndo());
+    EXPECT_EQ(panels->fseqBankParameter(), performance.fseqBankParameter());
+}
+
+TEST_F(PanelManagerTest, DestroyingThePagesWhileAVoicePageHostsTheHeaderDeletesItOnce)
+{
+    panels->showVoicePanel(1);
+    // The fixture's teardown deletes the pages as the main window does, under
+    // the address sanitizer.
 }

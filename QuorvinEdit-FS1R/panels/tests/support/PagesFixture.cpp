@@ -27,7 +27,8 @@ Control& PagesFixture::control(const EditorPanel& page, const std::string& capti
 {
     for (std::size_t k = 0; k < page.groupCount(); ++k)
         for (const auto& entry : page.group(k)->controls())
-            if (entry->control() && entry->labelText().toUtf8() == caption)
+            if (entry->control()
+                && (entry->labelText().toUtf8() == caption || entry->control()->getPath().widget.toUtf8() == caption))
                 return dynamic_cast<Control&>(*entry->control());
     ADD_FAILURE() << "no control captioned " << caption;
     throw std::runtime_error("no control " + caption);

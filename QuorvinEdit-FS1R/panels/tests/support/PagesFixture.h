@@ -23,7 +23,8 @@ protected:
     PagesFixture();
     ~PagesFixture() override;
 
-    // The control of the page captioned text, searched through every group;
+    // The control of the page captioned text (or named so in its path, for
+    // controls whose caption is a heading), searched through every group;
     // fails the test when there is none.
     static Control& control(const EditorPanel& page, const std::string& caption);
     // How many controls the page's groups hold (text items not counted).
