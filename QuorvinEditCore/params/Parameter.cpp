@@ -175,6 +175,13 @@ void Parameter::setValue(std::uint32_t flags, std::int32_t value)
     runDependents(postDependents_, dependentFlags);
 }
 
+// Allowed bounds stay inside the full range even when a link asks for more,
+// so a clamped value always fits the parameter's field.
+std::int32_t Parameter::insideFullRange(std::int32_t bound) const
+{
+    return std::min(std::max(bound, minimum_), maximum_);
+}
+
 std::int32_t Parameter::skipExcludedAndClamp(std::int32_t value) const
 {
     // The skip comes first, so an excluded value at the allowed maximum stays.
@@ -232,20 +239,20 @@ void Parameter::setRange(std::int32_t minimum, std::int32_t maximum, std::uint32
 
 void Parameter::setAllowedMin(std::int32_t value, std::uint32_t flags)
 {
-    allowedMinimum_ = std::max(value, minimum_);
+    allowedMinimum_ = insideFullRange(value);
     moveValueInto(flags, allowedMinimum_, allowedMaximum_);
 }
 
 void Parameter::setAllowedMax(std::int32_t value, std::uint32_t flags)
 {
-    allowedMaximum_ = std::min(value, maximum_);
+    allowedMaximum_ = insideFullRange(value);
     moveValueInto(flags, allowedMinimum_, allowedMaximum_);
 }
 
 void Parameter::setAllowedRange(std::int32_t low, std::int32_t high, std::uint32_t flags)
 {
-    allowedMaximum_ = std::min(high, maximum_);
-    allowedMinimum_ = std::max(low, minimum_);
+    allowedMaximum_ = insideFullRange(high);
+    allowedMinimum_ = insideFullRange(low);
     moveValueInto(flags, allowedMinimum_, allowedMaximum_);
 }
 

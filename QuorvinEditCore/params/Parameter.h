@@ -172,6 +172,7 @@ public:
 private:
     friend class CommandList;
 
+    std::int32_t insideFullRange(std::int32_t bound) const;
     std::int32_t skipExcludedAndClamp(std::int32_t value) const;
     void runDependents(const std::vector<Dependent>& dependents, std::uint32_t flags);
     void moveValueInto(std::uint32_t flags, std::int32_t low, std::int32_t high);
