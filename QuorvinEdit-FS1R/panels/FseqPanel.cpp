@@ -25,6 +25,7 @@
 #include "labels/ValueLabels.h"
 #include "localparams/GroupParameter.h"
 #include "panels/ControlStyleSet.h"
+#include "panels/OperatorColours.h"
 #include "panels/FseqPageFaces.h"
 #include "panels/PageBitmaps.h"
 #include "params/SetValueFlags.h"
@@ -75,17 +76,6 @@ const std::array<GroupPlace, FseqPanel::pageGroupCount> groupPlaces{{
 }};
 enum GroupSlot { headerGroup, toolGroup, visibilityGroup, loopGroup, graphGroup };
 
-// Voiced formants n = 1..8 take colour n; unvoiced ones the same, paler.
-const std::array<wxColour, 8> formantColours{{
-    {255, 149, 149},
-    {255, 192, 114},
-    {255, 255, 90},
-    {162, 255, 136},
-    {99, 255, 222},
-    {178, 189, 255},
-    {248, 182, 255},
-    {255, 124, 226},
-}};
 const wxColour pitchBase(200, 200, 220);
 constexpr int pitchWhiteness = 200;
 constexpr int unvoicedWhiteness = 128;
@@ -326,8 +316,9 @@ void FseqPanel::buildTrackGroup(ParameterFactory& factory)
     graph_->addTool(std::make_unique<FseqLineTool>());
     addFreqTrack(factory, pitchHigh, pitchLow, fromWxString(_("Pitch")),
         blendColours(*wxWHITE, pitchBase, pitchWhiteness));
-    for (std::uint32_t n = 1; n <= formantColours.size(); ++n) {
-        const wxColour& voiced = formantColours[n - 1];
+    // Voiced formants n = 1..8 take colour n; unvoiced ones the same, paler.
+    for (std::uint32_t n = 1; n <= operatorColours().size(); ++n) {
+        const wxColour& voiced = operatorColours()[n - 1];
         const wxColour unvoiced = blendColours(*wxWHITE, voiced, unvoicedWhiteness);
         const RefString freq = fromWxString(wxString::Format(_("freq %u"), n));
         const RefString level = fromWxString(wxString::Format(_("level %u"), n));

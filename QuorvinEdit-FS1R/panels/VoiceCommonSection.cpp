@@ -8,6 +8,7 @@
 #include "instrument/Fs1rValueLabels.h"
 #include "panels/ControlAdding.h"
 #include "panels/Fs1rAlgorithmGraphs.h"
+#include "panels/OperatorColours.h"
 #include "panels/OperatorSwitchPictures.h"
 #include "panels/SaveButtonIcons.h"
 #include "panels/TranslatedLabels.h"
@@ -236,17 +237,6 @@ const SectionStep pitchEgSteps[] = {
     {.kind = StepKind::custom, .custom = addPitchEnvelope},
 };
 
-const std::array<wxColour, VoicePanel::operatorCount> operatorColours{{
-    {255, 149, 149},
-    {255, 192, 114},
-    {255, 255, 90},
-    {162, 255, 136},
-    {99, 255, 222},
-    {178, 189, 255},
-    {248, 182, 255},
-    {255, 124, 226},
-}};
-
 void buildAlgorithmGroup(VoicePanel& page)
 {
     ControlGroup& group = page.slot(VoicePanel::algorithmGroup);
@@ -254,7 +244,7 @@ void buildAlgorithmGroup(VoicePanel& page)
     AlgorithmSelector& selector = addAlgorithmSelectorAt(group, RefString(u""), 0x2C, 0, 87, 0, 133, 0);
     page.setAlgorithmSelector(&selector);
     for (int k = 0; k < VoicePanel::operatorCount; ++k)
-        selector.setOperatorColour(k, operatorColours[k]);
+        selector.setOperatorColour(k, operatorColours()[k]);
     selector.setAlgorithmTable(fs1rAlgorithmGraphs());
     selector.setDisplayScale(Rational(1), Rational(1));
     VoiceSectionSteps::recordExtent(group);
