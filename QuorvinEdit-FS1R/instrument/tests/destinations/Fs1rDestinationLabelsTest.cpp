@@ -1,12 +1,9 @@
 #include "instrument/Fs1rDestinationLabels.h"
-#include "instrument/InsertionDestinationFollower.h"
-#include "localparams/LocalParameter.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -57,53 +54,6 @@ TEST(Fs1rDestinationLabelsTest, ShrinkingTheCountHidesLabelsWithoutLosingThem)
     list->set(47, RefString::fromUtf8("beyond the count"));
     EXPECT_TRUE(list->setCount(48));
     EXPECT_EQ(destination(47), "Formant scratch");
-}
-
-// The effect block's side is faked: type 14 has sixteen destination items,
-// every other type the four of "Revrs Gate".
-class InsertionDestinationsTest : public testing::Test {
-protected:
-    ~InsertionDestinationsTest() override { selectType(0); }
-
-    static std::vector<RefString> itemsOf(std::int32_t type)
-    {
-        if (type == 14)
-            return std::vector<RefString>(16, RefString::fromUtf8("x"));
-        std::vector<RefString> items;
-        for (const char* label : {"FB level", "HPF cutoff", "LPF cutoff", "Wet mix"})
-            items.push_back(RefString::fromUtf8(label));
-        return items;
-    }
-
-    void selectType(std::int32_t type) { insertionType.setValue(flagsUserEdit, type); }
-
-    LocalParameter insertionType{0, 40};
-    std::vector<std::int32_t> askedTypes;
-    InsertionDestinationFollower follower{insertionType, [this](std::int32_t type) {
-        askedTypes.push_back(type);
-        return itemsOf(type);
-    }};
-};
-
-TEST_F(InsertionDestinationsTest, EachNewTypeRenamesAllFourteenEntries)
-{
-    selectType(14);
-    EXPECT_EQ(destination(14), "I: x") << "items past the fourteenth name nothing";
-    EXPECT_EQ(destination(15), "Insertion > Reverb");
-
-    selectType(40);
-    EXPECT_EQ(destination(1), "I: FB level");
-    EXPECT_EQ(destination(4), "I: Wet mix");
-    expectInsertionEntriesUnnamedFrom(5);
-    EXPECT_EQ(destination(0), "OFF");
-}
-
-TEST_F(InsertionDestinationsTest, NoEffectUnnamesEveryEntryWithoutAskingForItems)
-{
-    selectType(40);
-    selectType(0);
-    expectInsertionEntriesUnnamedFrom(1);
-    EXPECT_EQ(askedTypes, std::vector<std::int32_t>{40});
 }
 
 } // namespace
