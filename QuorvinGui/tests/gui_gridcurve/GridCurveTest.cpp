@@ -113,6 +113,9 @@ TEST_F(GridCurveFixture, ChoiceInThePopupSetsBankAndProgramAsOneNamedUndoStep)
     LocalParameter& bank = bind(program, GridSelectorControl::roleRow, 0, 12, 1);
     LocalParameter& number = bind(program, GridSelectorControl::roleColumn, 0, 127, 0);
     program.setLabels(RefString(u"OFF"), RefString());
+    EXPECT_EQ(bank.getValue(), 0) << "binding makes the minimum the default and the value";
+    EXPECT_EQ(bank.defaultValue(), 0);
+    bank.setValue(flagsConstruct, 1);
 
     press(program, 5, 5);
     ASSERT_TRUE(program.popupList()->IsShown());
