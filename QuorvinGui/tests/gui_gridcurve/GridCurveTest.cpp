@@ -1,4 +1,5 @@
 #include "controls/GridSelectorControl.h"
+#include "controls/GridSelectorLayout.h"
 #include "controls/LevelScalingCurveControl.h"
 #include "controls/ScalingCurveControl.h"
 #include "gui/ControlStyle.h"
@@ -141,6 +142,36 @@ TEST_F(GridCurveFixture, ChoiceInThePopupSetsBankAndProgramAsOneNamedUndoStep)
     ASSERT_TRUE(list.undo());
     EXPECT_EQ(bank.getValue(), 1);
     EXPECT_EQ(number.getValue(), 0);
+}
+
+// Paints each cell in one colour, so what is left between them is the gap.
+class FilledCells : public PopupItemSource {
+public:
+    void drawItem(wxDC& dc, std::int32_t, bool, const LayoutRect& cell, int) override
+    {
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(valueColour));
+        dc.DrawRectangle(cell.x, cell.y, cell.width, cell.height);
+    }
+    std::int32_t itemCount() const override { return 4; }
+    bool itemMatches(std::int32_t, const char16_t*, std::size_t) const override { return false; }
+};
+
+TEST_F(GridCurveFixture, PopupGridGapsArePaintedInTheSeparatorColour)
+{
+    FilledCells cells;
+    GridSelectorLayout layout(cells);
+    layout.geometry().setShape(2, 2);
+    layout.geometry().setCellSize(10, 10);
+    layout.geometry().setMargin(1);
+    layout.geometry().setGap(2);
+    layout.setGapColour(lineColour);
+    PixelCanvas canvas(30, 30, ground);
+    layout.draw(canvas.dc, 30, 30, 0, 0, -1);
+    EXPECT_EQ(canvas.pixel(5, 5), valueColour);
+    EXPECT_EQ(canvas.pixel(12, 5), lineColour) << "the upright gap";
+    EXPECT_EQ(canvas.pixel(5, 12), lineColour) << "the lying gap";
+    EXPECT_EQ(canvas.pixel(0, 0), ground) << "the margin stays";
 }
 
 TEST_F(GridCurveFixture, AssignSelectorsLastCellIsPolyAndKeysStartOnTheColumn)
