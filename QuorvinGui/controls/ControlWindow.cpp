@@ -86,13 +86,8 @@ void ControlWindow::onContextMenu(wxContextMenuEvent& event)
         PopupMenu(menu, position);
 }
 
-// The main window's menu commands (its keys too) reach the focused window
-// first and share the small ids: they pass on to the window.
 void ControlWindow::onMenu(wxCommandEvent& event)
 {
-    const auto* menu = dynamic_cast<const wxMenu*>(event.GetEventObject());
-    if (control_ && (menu == nullptr || menu->GetMenuBar() == nullptr))
+    if (control_)
         control_->onMenuCommand(event.GetId());
-    else
-        event.Skip();
 }
