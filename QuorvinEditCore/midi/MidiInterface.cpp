@@ -364,6 +364,7 @@ void MidiInterface::onDumpStart(const std::vector<std::uint8_t>& header)
     const std::optional<SysexReadState> dump = matchDumpHeader(header);
     if (!dump)
         return;
+    receivingDump_ = true;
     announcedSize_ = std::int32_t(bulkDumpTemplate_->dumpLength(dump->byteCount));
     wxLogVerbose("MIDI IN: Dump start: addr=%X size=%d", dump->address, announcedSize_);
     device_.showReceivingSysex(dump->address, announcedSize_);
@@ -382,6 +383,7 @@ void MidiInterface::onDumpProgress(const std::vector<std::uint8_t>& header, std:
 
 void MidiInterface::onSysexComplete(const std::vector<std::uint8_t>& message)
 {
+    receivingDump_ = false;
     beginCommandGroup(fromWxString(_("Sysex reception")), flagsSysexReceived);
     if (!receiveDump(message))
         receiveParameterChange(message);
