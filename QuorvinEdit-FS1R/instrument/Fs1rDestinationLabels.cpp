@@ -12,15 +12,20 @@ namespace {
 // Value order; the insertion entries read "---" until an insertion type is
 // applied.
 constexpr std::array<const char*, fs1rDestinationCount> destinationNames = {
-    "OFF",
-    "---", "---", "---", "---", "---", "---", "---",
-    "---", "---", "---", "---", "---", "---", "---",
-    "Insertion > Reverb", "Insertion > Var", "Volume", "Panpot", "Reverb Send", "Variation Send",
-    "Filter Cutoff", "Filter Resonance", "Filter EG depth", "Attack Time", "Decay Time", "Release Time",
-    "PEG Initial Level", "PEG Attack Time", "PEG Release Level", "PEG Release Time", "V/N Balance",
-    "Formant", "FM", "Pitch Bias", "Amplitude EG Bias", "Frequency Bias", "Voiced BandWidth",
-    "Unvoic BandWidth", "LFO1 pitch mod", "LFO1 amp mod", "LFO1 freq mod", "LFO1 filter mod",
-    "LFO1 Speed", "LFO2 filter mod", "LFO2 Speed", "Fseq Speed", "Formant scratch",
+    wxTRANSLATE("OFF"), wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"),
+    wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"),
+    wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"), wxTRANSLATE("---"),
+    wxTRANSLATE("Insertion > Reverb"), wxTRANSLATE("Insertion > Var"), wxTRANSLATE("Volume"),
+    wxTRANSLATE("Panpot"), wxTRANSLATE("Reverb Send"), wxTRANSLATE("Variation Send"), wxTRANSLATE("Filter Cutoff"),
+    wxTRANSLATE("Filter Resonance"), wxTRANSLATE("Filter EG depth"), wxTRANSLATE("Attack Time"),
+    wxTRANSLATE("Decay Time"), wxTRANSLATE("Release Time"), wxTRANSLATE("PEG Initial Level"),
+    wxTRANSLATE("PEG Attack Time"), wxTRANSLATE("PEG Release Level"), wxTRANSLATE("PEG Release Time"),
+    wxTRANSLATE("V/N Balance"), wxTRANSLATE("Formant"), wxTRANSLATE("FM"), wxTRANSLATE("Pitch Bias"),
+    wxTRANSLATE("Amplitude EG Bias"), wxTRANSLATE("Frequency Bias"), wxTRANSLATE("Voiced BandWidth"),
+    wxTRANSLATE("Unvoic BandWidth"), wxTRANSLATE("LFO1 pitch mod"), wxTRANSLATE("LFO1 amp mod"),
+    wxTRANSLATE("LFO1 freq mod"), wxTRANSLATE("LFO1 filter mod"), wxTRANSLATE("LFO1 Speed"),
+    wxTRANSLATE("LFO2 filter mod"), wxTRANSLATE("LFO2 Speed"), wxTRANSLATE("Fseq Speed"),
+    wxTRANSLATE("Formant scratch"),
 };
 
 RefString translated(const char* text)
@@ -45,8 +50,8 @@ FixedLabelList* getDestinationLabels()
 void setInsertionDestinations(std::span<const RefString> itemLabels)
 {
     FixedLabelList* list = getDestinationLabels();
-    const RefString prefix = translated("I: ");
-    const RefString unused = translated("---");
+    const RefString prefix = translated(wxTRANSLATE("I: "));
+    const RefString unused = translated(wxTRANSLATE("---"));
     for (std::int32_t k = 0; k < insertionDestinationCount; ++k) {
         const bool named = std::size_t(k) < itemLabels.size();
         list->set(firstInsertionDestination + k, named ? RefString::concat(prefix, itemLabels[k]) : unused);

@@ -276,7 +276,11 @@ void Fs1rDevice::fileReceivedDump(Fs1rPart part, const Fs1rPatchLocation& slot, 
         {}};
     if (part != Fs1rParts::formantSequence)
         location.category = categoryTag(byteAt(message, dumpHeaderLength + categoryOffset));
-    logCacheUpdate(part, location);
+    // Only the edit buffer of a formant sequence is ever filed.
+    if (part == Fs1rParts::formantSequence)
+        wxLogVerbose("   Dump received : current FSEQ (bank=%d prog=%d)", location.bank, location.program);
+    else
+        logCacheUpdate(part, location);
     storeInCache(libraryOf(part), location, message);
 }
 

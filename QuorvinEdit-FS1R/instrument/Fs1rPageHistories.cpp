@@ -4,10 +4,12 @@
 
 #include <wx/translation.h>
 
+// The system page's history has no observer: a change there shows in the
+// title when a page is next shown.
 Fs1rPageHistories::Fs1rPageHistories(CommandHistoryObserver& observer)
 {
-    for (CommandHistory& history : histories_)
-        history.setObserver(&observer);
+    for (std::size_t page = 1; page < pageCount; ++page)
+        histories_[page].setObserver(&observer);
 }
 
 CommandHistory& Fs1rPageHistories::at(std::int32_t page)

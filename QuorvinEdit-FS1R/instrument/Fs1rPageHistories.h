@@ -15,7 +15,8 @@ public:
     static constexpr std::size_t pageCount = 7;
     static constexpr char titlePrefix[] = "QuorvinEdit-FS1R: FS1R: ";
 
-    // Every history tells the observer when its modified mark changes.
+    // Every history but the system page's tells the observer when its
+    // modified mark changes.
     explicit Fs1rPageHistories(CommandHistoryObserver& observer);
 
     // An index outside the pages gives the system page's history.

@@ -1,6 +1,7 @@
 #include "panels/VoicePanel.h"
 
 #include "embedded/voicePagePng.h"
+#include "gui/FontFaces.h"
 #include "gui/HorizontalControlGroup.h"
 #include "gui/VerticalControlGroup.h"
 #include "sysex/PackedAddress.h"
@@ -94,12 +95,6 @@ int laidOutDepth(const ControlGroup& group)
     return group.cursor().across + spacing.rowDepth + spacing.rowSpacing + labelBand;
 }
 
-const wxFont& captionFont()
-{
-    static const wxFont font(wxFontInfo(captionPoints).Family(wxFONTFAMILY_SWISS).Bold());
-    return font;
-}
-
 } // namespace
 
 const wxRect VoicePanel::filterPictureRect(1032, 338, FilterTypePictures::width, FilterTypePictures::height);
@@ -182,6 +177,18 @@ void VoicePanel::stackOperatorGroups()
         y += laidOutDepth(group);
     }
     slot(unvoicedGroup).setPosition(unvoicedGroupX, y + unvoicedGroupGap, backgroundBitmap());
+}
+
+// The face is a sans one; where it is missing the sans family stands in
+// (the modern family would give a fixed-width face here).
+const wxFont& VoicePanel::captionFont()
+{
+    static const wxFont font = [] {
+        wxFont made(wxFontInfo(captionPoints).Family(wxFONTFAMILY_SWISS).Bold());
+        FontFaces::setFace(made, "Microsoft Sans Serif");
+        return made;
+    }();
+    return font;
 }
 
 void VoicePanel::paintDecorations(wxDC& dc, const wxRect& /*rect*/)

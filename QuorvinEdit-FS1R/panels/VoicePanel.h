@@ -46,6 +46,8 @@ public:
     ~VoicePanel() override;
 
     void paintDecorations(wxDC& dc, const wxRect& rect) override;
+    // The "Voice %d" caption's font, shared by the four pages.
+    static const wxFont& captionFont();
     // Only the filter type is listened to: its picture is repainted.
     void onParameterChanged(Parameter* parameter, std::uint32_t flags) override;
 

@@ -60,15 +60,21 @@ LayoutSize CellGrid::fitToHeight(int maxHeight)
 
 std::vector<LayoutRect> CellGrid::gapStripsInView(int width, int height, int scrollX, int scrollY) const
 {
+    return gapStrips(margin_, {cellWidth_, cellHeight_}, gap_, {scrollX, scrollY, width, height});
+}
+
+// The view's x and y are the scroll offsets.
+std::vector<LayoutRect> CellGrid::gapStrips(int margin, LayoutSize cell, int gap, LayoutRect view)
+{
     std::vector<LayoutRect> strips;
-    if (gap_ <= 0)
+    if (gap <= 0)
         return strips;
-    for (int x = margin_ + cellWidth_ - scrollX; x < width; x += columnPitch())
-        if (x > margin_ - gap_)
-            strips.emplace_back(x, margin_, gap_, height - 2 * margin_);
-    for (int y = margin_ + cellHeight_ - scrollY; y < height; y += rowPitch())
-        if (y > margin_ - gap_)
-            strips.emplace_back(margin_, y, width - 2 * margin_, gap_);
+    for (int x = margin + cell.width - view.x; x < view.width; x += cell.width + gap)
+        if (x > margin - gap)
+            strips.emplace_back(x, margin, gap, view.height - 2 * margin);
+    for (int y = margin + cell.height - view.y; y < view.height; y += cell.height + gap)
+        if (y > margin - gap)
+            strips.emplace_back(margin, y, view.width - 2 * margin, gap);
     return strips;
 }
 

@@ -46,6 +46,8 @@ public:
     // The strips between cells that a width x height view scrolled by
     // (scrollX, scrollY) shows: upright ones first, then lying ones.
     std::vector<LayoutRect> gapStripsInView(int width, int height, int scrollX, int scrollY) const;
+    // The same for any grid of that margin, cell size and gap.
+    static std::vector<LayoutRect> gapStrips(int margin, LayoutSize cell, int gap, LayoutRect view);
     // The cells that view shows, column by column, each at its view position.
     std::vector<ViewCell> cellsInView(int width, int height, int scrollX, int scrollY) const;
 

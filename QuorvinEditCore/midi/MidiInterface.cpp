@@ -359,15 +359,15 @@ std::optional<SysexReadState> MidiInterface::matchDumpHeader(std::span<const std
 
 void MidiInterface::onDumpStart(const std::vector<std::uint8_t>& header)
 {
+    // Any SysEx from any input shows the instrument is answering.
+    stopReplyTimer();
     const std::optional<SysexReadState> dump = matchDumpHeader(header);
     if (!dump)
         return;
+    receivingDump_ = true;
     announcedSize_ = std::int32_t(bulkDumpTemplate_->dumpLength(dump->byteCount));
     wxLogVerbose("MIDI IN: Dump start: addr=%X size=%d", dump->address, announcedSize_);
     device_.showReceivingSysex(dump->address, announcedSize_);
-    // A dump that stops arriving ends in the time-out, not in a wait that
-    // never ends.
-    startReplyTimer(Reply::dump);
 }
 
 void MidiInterface::onDumpProgress(const std::vector<std::uint8_t>& header, std::size_t count)
@@ -379,11 +379,11 @@ void MidiInterface::onDumpProgress(const std::vector<std::uint8_t>& header, std:
     // A halved byte count (formant sequences) announces less than arrives.
     if (WaitProgress* wait = device_.waitDialog())
         wait->setProgress(std::min(std::int32_t(count), announcedSize_));
-    startReplyTimer(Reply::dump);
 }
 
 void MidiInterface::onSysexComplete(const std::vector<std::uint8_t>& message)
 {
+    receivingDump_ = false;
     beginCommandGroup(fromWxString(_("Sysex reception")), flagsSysexReceived);
     if (!receiveDump(message))
         receiveParameterChange(message);
@@ -441,9 +441,9 @@ bool MidiInterface::receiveParameterChange(std::span<const std::uint8_t> message
     SysexReadState state(message);
     if (parameterChangeTemplate_->matchAndRead(state, device_, flagsSysexReceived) != SysexParseResult::success)
         return false;
-    // A parameter change is no answer to a dump request.
-    if (awaitedReply_ == Reply::parameter)
-        stopReplyTimer();
+    stopReplyTimer();
+    // Requests queued behind a dump that may now never be timed out go on.
+    sendNextQueuedDump();
     if (probing_) {
         probing_ = false;
         probeSettleTimer_.StartOnce(int(probeSettleTime.count()));

@@ -137,8 +137,10 @@ public:
 
     // --- State, for the device and its tests --------------------------------
     bool isProbing() const { return probing_; }
-    // A request or a dump in progress is waiting for the instrument.
+    // A request is waiting for the instrument's first answer.
     bool isWaitingForReply() const { return replyTimer_.IsRunning(); }
+    // A dump has started to arrive and has not ended yet.
+    bool isReceivingDump() const { return receivingDump_; }
     std::size_t queuedDumpRequests() const { return pendingDumps_.size(); }
 
     // --- MidiInputListener (input thread) ----------------------------------
@@ -215,6 +217,7 @@ private:
     std::multimap<PackedAddress, DumpCallback*> dumpCallbacks_;
     // The size the header of the dump under way announced, for the gauge.
     std::int32_t announcedSize_ = 0;
+    bool receivingDump_ = false;
     bool probing_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -296,16 +297,22 @@ void Parameter::moveValueInto(std::uint32_t flags, std::int32_t low, std::int32_
 std::int32_t Parameter::rawBoundFromDisplay(int roundingMode, Rational displayed) const
 {
     const Rational shifted = Rational::subtract(displayed, offset_);
-    return saturate(divideRounded(Wide(shifted.numerator) * scale_.denominator,
-        Wide(shifted.denominator) * scale_.numerator, roundingMode));
+    Wide numerator = Wide(shifted.numerator) * scale_.denominator;
+    Wide denominator = Wide(shifted.denominator) * scale_.numerator;
+    // A reversed scale turns the quotient's sign, not the rounding.
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    return saturate(divideRounded(numerator, denominator, roundingMode));
 }
 
 // --- Display mapping ---------------------------------------------------------
 
 void Parameter::setDisplayScale(Rational scale, Rational offset, bool setDefault)
 {
-    // A scale at or below zero would divide by zero or turn the range over.
-    if (scale.numerator > 0 && scale.numerator <= highest)
+    // A zero scale would divide by zero; a negative one reverses the display.
+    if (scale.numerator != 0 && std::abs(scale.numerator) <= highest)
         scale_ = scale;
     offset_ = offset;
     if (setDefault) {

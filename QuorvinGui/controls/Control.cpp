@@ -358,4 +358,5 @@ void Control::onMouseUp(wxMouseEvent& event) { event.Skip(); }
 void Control::onMouseMove(wxMouseEvent&) {}
 void Control::onCaptureLost() {}
 void Control::onChar(wxKeyEvent& event) { event.Skip(); }
-void Control::onDoubleClick() { init(flagsUserEdit); }
+// The same rule as Ctrl+I and the menu.
+void Control::onDoubleClick() { initByUser(); }

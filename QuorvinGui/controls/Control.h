@@ -165,6 +165,8 @@ public:
     bool moveRoleCursor(bool backward);
     void moveRoleCursorToFirst();
     void moveRoleCursorToLast();
+    // On the role when one is bound under it, else on none.
+    void moveRoleCursorTo(RoleId role);
 
     // --- Listener ------------------------------------------------------------
     // Shown and enabled states on every change; limits on dependentsKeepStoring;

@@ -255,6 +255,14 @@ void Control::moveRoleCursorToLast()
         roleCursor_ = roles_.rbegin()->first;
 }
 
+void Control::moveRoleCursorTo(RoleId role)
+{
+    if (roles_.contains(role))
+        roleCursor_ = role;
+    else
+        roleCursor_.reset();
+}
+
 void Control::navigate(Control& control, bool backward)
 {
     if (control.window_)

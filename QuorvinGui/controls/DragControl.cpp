@@ -23,7 +23,6 @@ void DragControl::startDrag(RoleId xRole, RoleId yRole, int x, int y)
     setXRole(xRole);
     setYRole(yRole);
     setDragOrigin(x, y);
-    fineDrag_.reset();
 }
 
 void DragControl::setDragOrigin(int x, int y)
@@ -36,30 +35,32 @@ void DragControl::setDragOrigin(int x, int y)
         originValueY_ = parameter->getValue();
 }
 
-// Every motion measures from the press, so the bar follows the pointer and
-// no pixel is lost to the truncation of a step. Pressing or releasing Alt
-// starts measuring afresh from the pointer, so the value does not jump.
+// The origin follows the pointer only when a value changed, so slow motion
+// adds up pixels until a whole step is reached, and after running past the
+// end of a track the way back counts from where the pointer turned.
 void DragControl::dragTo(int x, int y, bool fine)
 {
-    const bool fineChanged = fineDrag_ && *fineDrag_ != fine;
-    fineDrag_ = fine;
-    if (fineChanged) {
-        setDragOrigin(x, y);
-        return;
-    }
     Parameter* xParameter = findParameter(xRole());
     Parameter* yParameter = findParameter(yRole());
     const std::int64_t right = std::int64_t{x} - originX_;
     const std::int64_t up = std::int64_t{originY_} - y;
     if (xParameter != nullptr && xParameter == yParameter) {
         // One value on both axes: right and up both increase it.
-        applyDelta(deltaFromX(right + up, xParameter), right + up, *xParameter, originValueX_, fine);
+        if (applyDelta(deltaFromX(right + up, xParameter), right + up, *xParameter, originValueX_, fine)) {
+            originX_ = x;
+            originY_ = y;
+            originValueX_ = originValueY_ = xParameter->getValue();
+        }
         return;
     }
-    if (xParameter != nullptr)
-        applyDelta(deltaFromX(right, xParameter), right, *xParameter, originValueX_, fine);
-    if (yParameter != nullptr)
-        applyDelta(deltaFromY(up, yParameter), up, *yParameter, originValueY_, fine);
+    if (xParameter != nullptr && applyDelta(deltaFromX(right, xParameter), right, *xParameter, originValueX_, fine)) {
+        originX_ = x;
+        originValueX_ = xParameter->getValue();
+    }
+    if (yParameter != nullptr && applyDelta(deltaFromY(up, yParameter), up, *yParameter, originValueY_, fine)) {
+        originY_ = y;
+        originValueY_ = yParameter->getValue();
+    }
 }
 
 bool DragControl::applyDelta(std::int32_t delta, std::int64_t pixels, Parameter& parameter,
@@ -103,7 +104,6 @@ void DragControl::onMouseDown(wxMouseEvent& event)
     const int y = event.GetY();
     onHover(x, y);
     setDragOrigin(x, y);
-    fineDrag_.reset();
     for (Control* selected : selectedControls())
         selected->startDrag(xRole(), yRole(), x, y);
 }

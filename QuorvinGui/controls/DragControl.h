@@ -6,7 +6,6 @@
 #include "controls/Control.h"
 
 #include <cstdint>
-#include <optional>
 
 class DragControl : public Control {
 public:
@@ -60,7 +59,4 @@ private:
     // Our own record of the gesture: the toolkit does not always report a
     // lost capture, nor say truly whether a window holds it.
     bool dragging_ = false;
-    // Whether the motion is measured at the fine rate (Alt held); none
-    // before the first motion of a drag.
-    std::optional<bool> fineDrag_;
 };

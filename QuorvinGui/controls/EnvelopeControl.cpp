@@ -81,24 +81,11 @@ void EnvelopeControl::onKillFocus()
     highlightedTimeRole_ = kRoleNone;
 }
 
-void EnvelopeControl::moveRoleCursorTo(RoleId role)
-{
-    if (role == kRoleNone || !roles().contains(role)) {
-        hiddenCursorRole_ = currentRole();
-        return;
-    }
-    hiddenCursorRole_ = kRoleNone;
-    moveRoleCursorToFirst();
-    for (std::size_t step = 0; step < roles().size() && currentRole() != role; ++step)
-        moveRoleCursor(false);
-}
-
 // The keyboard's role cursor shows as a highlighted point.
 void EnvelopeControl::showRoleCursor()
 {
     const RoleId cursor = currentRole();
-    if (cursor == kRoleNone || cursor == hiddenCursorRole_ || cursor == highlightedLevelRole_
-        || cursor == highlightedTimeRole_)
+    if (cursor == kRoleNone || cursor == highlightedLevelRole_ || cursor == highlightedTimeRole_)
         return;
     const auto& segments = shape_.segments();
     for (std::size_t index = 0; index < segments.size(); ++index) {

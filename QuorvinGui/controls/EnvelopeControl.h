@@ -59,8 +59,6 @@ private:
 
     PointRoles rolesAt(int x, int y) const;
     void showRoleCursor();
-    // Puts the role cursor on a role, or on none.
-    void moveRoleCursorTo(RoleId role);
     bool isHighlighted(std::size_t index) const;
     void drawFill(wxDC& dc, const EnvelopeShape::Polyline& current) const;
     void drawPoints(wxDC& dc, const EnvelopeShape::Polyline& current) const;
@@ -72,7 +70,4 @@ private:
     RoleId dragXRole_ = kRoleNone;
     RoleId highlightedLevelRole_ = kRoleNone;
     RoleId highlightedTimeRole_ = kRoleNone;
-    // The role the cursor was on when the pointer left every point: it then
-    // highlights nothing until the cursor moves.
-    RoleId hiddenCursorRole_ = kRoleNone;
 };

@@ -145,7 +145,8 @@ void GridSelectorControl::onBind(RoleId role, Parameter* parameter)
     if (parameter == nullptr || (role != roleRow && role != roleColumn))
         return;
     parameter->setKeyName(translated(role == roleRow ? wxTRANSLATE("row") : wxTRANSLATE("column")));
-    parameter->setDisplayScale(Rational(1), Rational(-static_cast<std::int64_t>(parameter->minimum())), false);
+    // The minimum displays as 0, so it becomes the default and the value.
+    setParameterDisplayScale(parameter, true, Rational(1), Rational(-static_cast<std::int64_t>(parameter->minimum())));
     reshape();
     fitCells();
 }

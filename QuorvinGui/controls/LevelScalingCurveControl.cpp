@@ -30,7 +30,31 @@ void LevelScalingCurveControl::setBaseScales(Rational left, Rational right)
 {
     leftBase_ = left;
     rightBase_ = right;
+    applySlopeSign(true, flagsUserEdit);
+    applySlopeSign(false, flagsUserEdit);
     refreshRect(nullptr);
+}
+
+void LevelScalingCurveControl::applySlopeSign(bool left, std::uint32_t flags)
+{
+    Parameter* slope = getParameter(left ? roleLeftSlope : roleRightSlope);
+    const std::optional<std::int32_t> type = curveType(left);
+    if (slope == nullptr || !type)
+        return;
+    // Left: + for the rising types; right: - for them, so the side meets the break.
+    const bool falling = *type >= firstFallingType;
+    const Rational base = left ? leftBase_ : rightBase_;
+    const Rational scale = (left ? falling : !falling) ? Rational(-base.numerator, base.denominator) : base;
+    setParameterDisplayScale(slope, (flags & SetValueFlag::storeOwnValue) != 0, scale, Rational(0));
+}
+
+void LevelScalingCurveControl::onParameterChanged(Parameter* parameter, std::uint32_t flags)
+{
+    for (const bool left : {true, false}) {
+        if (parameter != nullptr && parameter == getParameter(left ? roleLeftShape : roleRightShape))
+            applySlopeSign(left, flagsUserEdit);
+    }
+    ScalingCurveControl::onParameterChanged(parameter, flags);
 }
 
 const char* LevelScalingCurveControl::roleName(RoleId role) const
@@ -45,7 +69,15 @@ const char* LevelScalingCurveControl::roleName(RoleId role) const
 void LevelScalingCurveControl::onBind(RoleId role, Parameter* parameter)
 {
     ScalingCurveControl::onBind(role, parameter);
-    if (parameter == nullptr || (role != roleLeftShape && role != roleRightShape))
+    if (parameter == nullptr)
+        return;
+    // Curve types given before the control was made notified nobody: the
+    // sign is set as soon as a side has both its slope and its curve.
+    if (role == roleLeftSlope || role == roleLeftShape)
+        applySlopeSign(true, flagsUserEdit);
+    if (role == roleRightSlope || role == roleRightShape)
+        applySlopeSign(false, flagsUserEdit);
+    if (role != roleLeftShape && role != roleRightShape)
         return;
     // The picture tables hold the four types only: a wider range would make
     // value faces read past them.
@@ -75,21 +107,6 @@ Rational LevelScalingCurveControl::shapeOfType(std::optional<std::int32_t> type)
 Rational LevelScalingCurveControl::leftShapeFactor() const { return shapeOfType(curveType(true)); }
 
 Rational LevelScalingCurveControl::rightShapeFactor() const { return shapeOfType(curveType(false)); }
-
-Rational LevelScalingCurveControl::slopeOf(RoleId role) const
-{
-    const bool left = role == roleLeftSlope;
-    const std::optional<std::int32_t> type = curveType(left);
-    const Parameter* slope = getParameter(role);
-    if ((role != roleLeftSlope && role != roleRightSlope) || !type || slope == nullptr)
-        return ScalingCurveControl::slopeOf(role);
-    const bool falling = *type >= firstFallingType;
-    // Left: + for rising types; right: - for them, so the side meets the break.
-    const bool negative = left ? falling : !falling;
-    const Rational base = left ? leftBase_ : rightBase_;
-    const std::int64_t scaled = static_cast<std::int64_t>(slope->getValue()) * base.numerator;
-    return Rational(negative ? -scaled : scaled, base.denominator);
-}
 
 wxRect LevelScalingCurveControl::curvePictureRect(bool left) const
 {
@@ -122,12 +139,6 @@ void LevelScalingCurveControl::onMouseDown(wxMouseEvent& event)
         ScalingCurveControl::onMouseDown(event);
 }
 
-void LevelScalingCurveControl::onDoubleClick()
-{
-    if (!stepCurveAt(lastPointer()))
-        ScalingCurveControl::onDoubleClick();
-}
-
 void LevelScalingCurveControl::drawCurvePicture(wxDC& dc, bool left, const wxColour& colour)
 {
     const wxRect place = curvePictureRect(left);
@@ -144,7 +155,6 @@ void LevelScalingCurveControl::draw(wxDC& dc, const wxRegion& update, bool enabl
 {
     ScalingCurveControl::draw(dc, update, enabled, selected, focused);
     dc.SetFont(style().fixedFont);
-    const wxColour& colour = enabled ? style().colour4 : style().colour5;
-    drawCurvePicture(dc, true, colour);
-    drawCurvePicture(dc, false, colour);
+    drawCurvePicture(dc, true, style().colour4);
+    drawCurvePicture(dc, false, style().colour4);
 }

@@ -93,8 +93,8 @@ void RangeControl::onHover(int x, int y)
 }
 
 // The handles bound each other for this drag only: left narrowed, they
-// would keep the keys, the wheel and undo from moving a limit past where
-// the other one stood at some earlier press.
+// would clamp values received from the instrument, undo, the keys and the
+// wheel to where the other limit stood at some earlier press.
 void RangeControl::boundHandles()
 {
     Parameter* low = getParameter(roleMin);
@@ -175,10 +175,9 @@ void RangeControl::fillBarRect(wxDC& dc, int from, int length)
     drawBarRectangle(dc, barRect(from, length));
 }
 
+// Whatever the text mode: it only decides where the bar leaves them room.
 void RangeControl::drawValues(wxDC& dc)
 {
-    if (valueTextMode() != textInTrack && valueTextMode() != textBandAbove)
-        return;
     dc.SetFont(style().fixedFont);
     if (const Parameter* low = getParameter(roleMin))
         drawValueText(dc, *low, false);

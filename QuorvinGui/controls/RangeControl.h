@@ -22,6 +22,7 @@ public:
     RangeControl& setNoLimit(bool noLimit);
     // The track keeps only the border free at its ends, whatever the text mode.
     RangeControl& setFixedMargin(bool fixedMargin);
+    bool hasFixedMargin() const { return fixedMargin_; }
     // The handle being dragged, or kRoleNone before the first press.
     RoleId activeRole() const { return activeRole_; }
 

@@ -180,7 +180,7 @@ void ScalingCurveControl::drawSide(wxDC& dc, RoleId slopeRole, bool left)
     drawSegment(dc, side, factor, factor.numerator == 0 && !shaped);
 }
 
-void ScalingCurveControl::draw(wxDC& dc, const wxRegion&, bool enabled, bool, bool)
+void ScalingCurveControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
@@ -191,7 +191,8 @@ void ScalingCurveControl::draw(wxDC& dc, const wxRegion&, bool enabled, bool, bo
         drawSide(dc, rightSlopeRole(), false);
     dc.SetPen(style().pen1);
     dc.DrawLine(curve.breakX(), centreY(), curve.breakX() + 1, centreY());
-    drawTexts(dc, enabled ? style().colour4 : style().colour5);
+    // The texts keep their colour when the control is disabled.
+    drawTexts(dc, style().colour4);
 }
 
 void ScalingCurveControl::drawTexts(wxDC& dc, const wxColour& colour)

@@ -56,7 +56,7 @@ protected:
     // The key name each role gives its parameter.
     virtual const char* roleName(RoleId role) const;
     // A side's slope as a fraction of the height, from its display value.
-    virtual Rational slopeOf(RoleId role) const;
+    Rational slopeOf(RoleId role) const;
     // The slope parameter that shapes a side: the one slope, or that side's own.
     RoleId leftSlopeRole() const { return isOneSlope() ? roleSlope : roleLeftSlope; }
     RoleId rightSlopeRole() const { return isOneSlope() ? roleSlope : roleRightSlope; }

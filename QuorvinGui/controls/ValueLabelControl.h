@@ -23,6 +23,7 @@ public:
     // Narrower than its widest item, the control still shows the arrow and
     // cuts the item at the arrow.
     void setClipWhenNarrow(bool clip) { clipWhenNarrow_ = clip; }
+    bool clipsWhenNarrow() const { return clipWhenNarrow_; }
     // Null once the top-level window took the list down with it.
     PopupListDialog* popupList() const { return popup_.get(); }
 

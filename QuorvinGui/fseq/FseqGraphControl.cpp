@@ -178,8 +178,6 @@ void FseqGraphControl::refreshGraphRect(wxRect rect)
     refreshRect(&rect);
 }
 
-void FseqGraphControl::onDoubleClick() {}
-
 void FseqGraphControl::onMouseWheel(wxMouseEvent& event) { event.Skip(); }
 
 void FseqGraphControl::onKeyDown(wxKeyEvent& event)

@@ -50,9 +50,9 @@ public:
     void onMouseUp(wxMouseEvent& event) override;
     void onMouseMove(wxMouseEvent& event) override;
     void onCaptureLost() override;
-    // A double-click, the wheel, value keys and the menu would reach only the
-    // last track's frames: the graph is edited with its tools alone.
-    void onDoubleClick() override;
+    // The wheel, value keys and the menu would reach only the last track's
+    // frames: the graph is edited with its tools alone. Not selectable, it
+    // is not reset by a double-click either.
     void onMouseWheel(wxMouseEvent& event) override;
     void onKeyDown(wxKeyEvent& event) override;
     wxMenu* popupMenu(int x, int y) override;

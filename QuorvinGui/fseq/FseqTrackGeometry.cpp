@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -39,6 +41,35 @@ struct Fraction {
 Fraction clampFraction(Fraction value, Fraction low, Fraction high)
 {
     return value < low ? low : (high < value ? high : value);
+}
+
+// The part of a stroke, as fractions t of its length (0 at its first end),
+// whose coordinate start + t x delta lies in [low, high] on one axis; none
+// when that part is empty.
+struct StrokePart {
+    Fraction from{0};
+    Fraction to{1};
+};
+
+std::optional<StrokePart> withinAxis(StrokePart part, std::int64_t start, std::int64_t delta, std::int64_t low,
+    std::int64_t high)
+{
+    if (delta == 0) {
+        if (start < low || start > high)
+            return std::nullopt;
+        return part;
+    }
+    Fraction enter(low - start, delta);
+    Fraction leave(high - start, delta);
+    if (delta < 0)
+        std::swap(enter, leave);
+    if (part.from < enter)
+        part.from = enter;
+    if (leave < part.to)
+        part.to = leave;
+    if (part.to < part.from)
+        return std::nullopt;
+    return part;
 }
 
 } // namespace
@@ -143,29 +174,38 @@ std::optional<FseqFrameEdit> FseqTrackGeometry::pointEdit(int x, int y) const
 
 std::vector<FseqFrameEdit> FseqTrackGeometry::segmentEdits(int x0, int y0, int x1, int y1) const
 {
-    const bool left = x0 < 0 && x1 < 0;
-    const bool right = x0 >= width_ && x1 >= width_;
-    const bool above = y0 < 0 && y1 < 0;
-    const bool below = y0 >= height_ && y1 >= height_;
-    if (left || right || above || below)
+    // The stroke is cut where it leaves the drawing area.
+    const std::int64_t dx = std::int64_t(x1) - x0;
+    const std::int64_t dy = std::int64_t(y1) - y0;
+    std::optional<StrokePart> part = withinAxis(StrokePart{}, x0, dx, 0, std::max(width_ - 1, 0));
+    if (part)
+        part = withinAxis(*part, y0, dy, 0, valueRows());
+    if (!part)
         return {};
-    if (frameFromPixel(x0) == frameFromPixel(x1)) {
-        const auto edit = pointEdit(std::clamp(x1, 0, std::max(width_ - 1, 0)), y1);
+    const auto at = [](Fraction t, std::int64_t start, std::int64_t delta) {
+        return Fraction(start) + t * Fraction(delta);
+    };
+    Fraction ax = at(part->from, x0, dx);
+    Fraction ay = at(part->from, y0, dy);
+    Fraction bx = at(part->to, x0, dx);
+    Fraction by = at(part->to, y0, dy);
+    if (frameFromPixel(int(ax.rounded())) == frameFromPixel(int(bx.rounded()))) {
+        const auto edit = pointEdit(int(bx.rounded()), int(by.rounded()));
         return edit ? std::vector<FseqFrameEdit>{*edit} : std::vector<FseqFrameEdit>{};
     }
     // Walked left to right whichever way it was drawn, so both give the same.
-    if (x1 < x0) {
-        std::swap(x0, x1);
-        std::swap(y0, y1);
+    if (bx < ax) {
+        std::swap(ax, bx);
+        std::swap(ay, by);
     }
-    const int first = frameFromPixel(x0);
-    const int last = std::min(frameFromPixel(x1), frames_ - 1);
-    const Fraction slope = Fraction(std::int64_t(y1) - y0, std::int64_t(x1) - x0);
+    const int first = frameFromPixel(int(ax.rounded()));
+    const int last = std::min(frameFromPixel(int(bx.rounded())), frames_ - 1);
+    const Fraction slope = (by - ay) / (bx - ax);
     std::vector<FseqFrameEdit> edits;
     for (int frame = first; frame <= last; ++frame) {
         // The end frames' pixels may lie just beyond the stroke's ends.
-        const Fraction x = clampFraction(Fraction(frame) * Fraction(step_), Fraction(x0), Fraction(x1));
-        const Fraction y = Fraction(y0) + (x - Fraction(x0)) * slope;
+        const Fraction x = clampFraction(Fraction(frame) * Fraction(step_), ax, bx);
+        const Fraction y = ay + (x - ax) * slope;
         edits.push_back({frame, valueFromPixel(Rational(y.n, std::uint32_t(y.d)))});
     }
     return edits;

@@ -46,9 +46,10 @@ public:
 
     // The frame and value under a point; none past the last frame.
     std::optional<FseqFrameEdit> pointEdit(int x, int y) const;
-    // Every frame under a stroke from (x0, y0) to (x1, y1), its value read
-    // under the stroke at that frame. A stroke within one frame sets it to
-    // the value under the second end; one wholly outside sets nothing.
+    // Every frame under the part of a stroke from (x0, y0) to (x1, y1) that
+    // lies inside the area, its value read under the stroke at that frame.
+    // A part within one frame sets it to the value under its second end; a
+    // stroke wholly outside sets nothing.
     std::vector<FseqFrameEdit> segmentEdits(int x0, int y0, int x1, int y1) const;
 
 private:

@@ -10,6 +10,8 @@ namespace {
 
 // The toolkit's file dialogs are looked up by this name.
 constexpr char fileDialogName[] = "filedlg";
+// The choice dialog's size; the toolkit keeps it no smaller than its contents.
+const wxSize choiceDialogSize(200, 150);
 
 std::string chosenPath(wxFileDialog& dialog)
 {
@@ -53,6 +55,7 @@ std::int32_t WxPatchDialogs::chooseOne(const RefString& caption, const RefString
     for (const RefString& choice : choices)
         labels.Add(toWxString(choice));
     wxSingleChoiceDialog dialog(nullptr, toWxString(text), toWxString(caption), labels);
+    dialog.SetSize(choiceDialogSize);
     dialog.Centre();
     return dialog.ShowModal() == wxID_OK ? dialog.GetSelection() : -1;
 }

@@ -178,16 +178,19 @@ TEST_F(MidiInterfaceReceiveTest, TimeOutEndsTheWaitAndSendsTheNextRequest)
     EXPECT_TRUE(midi->isWaitingForReply());
 }
 
-TEST_F(MidiInterfaceReceiveTest, DumpThatStopsArrivingEndsInTheTimeOut)
+TEST_F(MidiInterfaceReceiveTest, AnySysexStartEndsTheWaitForAReply)
 {
     connect();
+    sendToWire();
+    ASSERT_TRUE(midi->requestDump(voice1));
+    EXPECT_TRUE(midi->isWaitingForReply());
     // A voice dump header and a few data bytes, then the cable goes quiet.
     inject(SimulatorConnection::defaultPortName, {0xF0, 0x43, 0x00, 0x5E, 0x04, 0x60, 0x40, 0x00, 0x00, 1, 2, 3});
     ASSERT_TRUE(pumpEventsUntil([&] { return device.receiving.size() == 1; }));
-    EXPECT_TRUE(midi->isWaitingForReply());
-    ASSERT_TRUE(pumpEventsUntil([&] { return device.aborts.size() == 1; }, 3s));
-    EXPECT_TRUE(log.contains("MIDI IN: TIMEOUT - Dump abort"));
-    EXPECT_TRUE(device.dumpsReceived.empty());
+    EXPECT_FALSE(midi->isWaitingForReply());
+    pumpEventsFor(MidiInterface::replyTimeout + 100ms);
+    EXPECT_TRUE(device.aborts.empty());
+    EXPECT_FALSE(log.contains("MIDI IN: TIMEOUT - Dump abort"));
 }
 
 class CorruptDumpTest : public MidiInterfaceReceiveTest, public ::testing::WithParamInterface<SimulatedFs1r::Faults> {};
@@ -234,7 +237,7 @@ TEST_F(MidiInterfaceReceiveTest, ReceivedParameterChangeUpdatesItsEntryAndSendsN
         EXPECT_EQ(line.find("MIDI OUT"), std::string::npos) << line;
 }
 
-TEST_F(MidiInterfaceReceiveTest, ParameterChangeDoesNotEndTheWaitForADump)
+TEST_F(MidiInterfaceReceiveTest, ParameterChangeEndsTheWaitWhateverReplyWasAwaited)
 {
     connect();
     sendToWire();
@@ -243,7 +246,7 @@ TEST_F(MidiInterfaceReceiveTest, ParameterChangeDoesNotEndTheWaitForADump)
     inject(SimulatorConnection::defaultPortName, {0xF0, 0x43, 0x10, 0x5E, 0x40, 0x00, 0x05, 0x00, 0x11, 0xF7});
     settle();
     EXPECT_EQ(device.map.findEntry(0x400005)->value(), 0x11u);
-    EXPECT_TRUE(midi->isWaitingForReply());
+    EXPECT_FALSE(midi->isWaitingForReply());
 }
 
 TEST_F(MidiInterfaceReceiveTest, SysexFromAnyInputIsMatchedAndNeverPassedThrough)
@@ -270,6 +273,24 @@ TEST_F(MidiInterfaceReceiveTest, AnsweredProbeConnectsAfterTheInstrumentSettled)
     pumpEventsFor(MidiInterface::replyTimeout + 100ms);
     EXPECT_EQ(device.communicationNok, 0);
     EXPECT_TRUE(device.aborts.empty());
+}
+
+TEST_F(MidiInterfaceReceiveTest, UnaskedDumpWhileProbingLeavesNoTimeOutAfterTheConnection)
+{
+    connect();
+    sendToWire();
+    ASSERT_EQ(midi->openKeyboardInput(0, portInfo(MidiDeviceKind::input, keyboardPort)), MidiPortError::ok);
+    ASSERT_EQ(midi->openKeyboardInput(1, portInfo(MidiDeviceKind::input, sparePort)), MidiPortError::ok);
+    midi->probeConnection();
+    inject(keyboardPort, {0xF0, 0x43, 0x00, 0x5E, 0x04, 0x60, 0x40, 0x00, 0x00, 1, 2, 3});
+    settle();
+    // The probe's answer.
+    inject(sparePort, {0xF0, 0x43, 0x10, 0x5E, 0x00, 0x00, 0x47, 0x00, 0x01, 0xF7});
+    ASSERT_TRUE(pumpEventsUntil([&] { return device.connected == 1; }));
+    pumpEventsFor(MidiInterface::replyTimeout + 100ms);
+    EXPECT_TRUE(device.aborts.empty());
+    EXPECT_FALSE(log.contains("MIDI IN: TIMEOUT - Dump abort"));
+    EXPECT_EQ(device.communicationNok, 0);
 }
 
 TEST_F(MidiInterfaceReceiveTest, UnansweredProbeReportsFailureAndSendsNothingMore)

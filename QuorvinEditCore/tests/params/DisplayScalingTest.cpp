@@ -24,13 +24,24 @@ TEST(DisplayMapping, TenthsAroundAnOffsetMakeABipolarParameterWhoseDefaultIsClam
     EXPECT_EQ(p.getValue(), 127);
 }
 
-TEST(DisplayMapping, ANonPositiveScaleIsRefusedInsteadOfDividingByZero)
+TEST(DisplayMapping, AZeroScaleIsRefusedInsteadOfDividingByZero)
 {
     FakeParameter p(0, 127);
     p.setDisplayScale(Rational(0, 1), Rational(5, 1), false);
     EXPECT_EQ(p.scale(), Rational(1, 1));
     EXPECT_EQ(p.offset(), Rational(5, 1));
     EXPECT_EQ(p.rawFromDisplay(Rational(10, 1)), 5);
+}
+
+TEST(DisplayMapping, ANegativeScaleReversesTheDisplay)
+{
+    FakeParameter p(0, 127);
+    setParameterDisplayScale(&p, true, Rational(-1, 7), Rational(0, 1));
+    EXPECT_EQ(p.scale(), Rational(-1, 7));
+    EXPECT_EQ(p.displayOf(14), Rational(-14, 7));
+    EXPECT_EQ(p.rawFromDisplay(Rational(-1, 1)), 7);
+    EXPECT_EQ(p.rawFromDisplay(Rational(1, 1)), 0);
+    EXPECT_EQ(p.defaultValue(), 0);
 }
 
 TEST(DisplayMapping, HugeDisplayedValuesClampInsteadOfOverflowing)
@@ -137,7 +148,9 @@ INSTANTIATE_TEST_SUITE_P(Scales, DisplayRoundTrip,
         ScaleCase{"Tenths", 0, 127, Rational(1, 10), Rational(0, 1)},
         ScaleCase{"TenthsNegativeOffset", 0, 127, Rational(1, 10), Rational(-64, 10)},
         ScaleCase{"Hundredths", 0, 300, Rational(1, 100), Rational(-150, 100)},
-        ScaleCase{"NegativeRange", -50, 50, Rational(1, 10), Rational(-3, 1)}),
+        ScaleCase{"NegativeRange", -50, 50, Rational(1, 10), Rational(-3, 1)},
+        ScaleCase{"ReversedThreeHalves", 0, 99, Rational(-3, 2), Rational(0, 1)},
+        ScaleCase{"ReversedQuarters", 0, 127, Rational(-1, 4), Rational(0, 1)}),
     [](const testing::TestParamInfo<ScaleCase>& info) { return std::string(info.param.name); });
 
 TEST(DisplayParsing, LabelsNumbersAndRubbish)

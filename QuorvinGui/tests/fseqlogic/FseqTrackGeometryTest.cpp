@@ -128,4 +128,10 @@ TEST(FseqTrackGeometry, StrokeOutsideTheAreaSetsOnlyTheFramesInside)
     EXPECT_EQ(framesOf(geometry.segmentEdits(1018, 50, 1500, 50)), (std::vector<int>{509, 510, 511}));
     // Within one frame: that frame once, at the stroke's newest end.
     EXPECT_EQ(geometry.segmentEdits(10, 0, 10, 256), (std::vector<FseqFrameEdit>{{5, 0}}));
+    // Past the top edge the stroke is cut, not held at the extreme value.
+    const auto cut = geometry.segmentEdits(100, 100, 400, -200);
+    ASSERT_FALSE(cut.empty());
+    EXPECT_EQ(cut.front().frame, 50);
+    EXPECT_EQ(cut.back().frame, 100);
+    EXPECT_EQ(cut.back().value, geometry.valueFromPixel(Rational(0)));
 }

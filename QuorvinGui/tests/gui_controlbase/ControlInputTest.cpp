@@ -176,6 +176,7 @@ TEST_F(ControlFixture, ActionButtonIsNeitherResetNorPastedByTheUser)
     sendMenuCommand(source, Control::menuCopy);
     sendMenuCommand(button, Control::menuPaste);
     sendMenuCommand(button, Control::menuInit);
-    EXPECT_EQ(button.mainParameter()->getValue(), 5);
+    button.onDoubleClick();
+    EXPECT_EQ(button.mainParameter()->getValue(), 5) << "a double-click would run its command again";
     EXPECT_TRUE(list.commands().empty());
 }

@@ -68,6 +68,7 @@ TEST_F(EnvelopeTest, HoverHighlightsThePointUnderThePointerAndReadsItOut)
 
     moveTo(onScreen(envelope, wxPoint(70, 20)));
     EXPECT_EQ(envelope.highlightedTimeRole(), Control::kRoleNone);
+    EXPECT_EQ(envelope.currentRole(), Control::kRoleNone) << "the wheel would edit a point no longer shown";
     canvas = drawn(envelope, true);
     EXPECT_EQ(canvas->pixel(attackPoint.x - 2, attackPoint.y), handleColour) << "the cursor kept the highlight";
     EXPECT_EQ(countOtherThan(*canvas, wxRect(60, 0, 62, 24), ground), 0);

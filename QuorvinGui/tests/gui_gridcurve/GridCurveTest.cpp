@@ -1,4 +1,5 @@
 #include "controls/GridSelectorControl.h"
+#include "controls/GridSelectorLayout.h"
 #include "controls/LevelScalingCurveControl.h"
 #include "controls/ScalingCurveControl.h"
 #include "gui/ControlStyle.h"
@@ -113,6 +114,9 @@ TEST_F(GridCurveFixture, ChoiceInThePopupSetsBankAndProgramAsOneNamedUndoStep)
     LocalParameter& bank = bind(program, GridSelectorControl::roleRow, 0, 12, 1);
     LocalParameter& number = bind(program, GridSelectorControl::roleColumn, 0, 127, 0);
     program.setLabels(RefString(u"OFF"), RefString());
+    EXPECT_EQ(bank.getValue(), 0) << "binding makes the minimum the default and the value";
+    EXPECT_EQ(bank.defaultValue(), 0);
+    bank.setValue(flagsConstruct, 1);
 
     press(program, 5, 5);
     ASSERT_TRUE(program.popupList()->IsShown());
@@ -138,6 +142,36 @@ TEST_F(GridCurveFixture, ChoiceInThePopupSetsBankAndProgramAsOneNamedUndoStep)
     ASSERT_TRUE(list.undo());
     EXPECT_EQ(bank.getValue(), 1);
     EXPECT_EQ(number.getValue(), 0);
+}
+
+// Paints each cell in one colour, so what is left between them is the gap.
+class FilledCells : public PopupItemSource {
+public:
+    void drawItem(wxDC& dc, std::int32_t, bool, const LayoutRect& cell, int) override
+    {
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(valueColour));
+        dc.DrawRectangle(cell.x, cell.y, cell.width, cell.height);
+    }
+    std::int32_t itemCount() const override { return 4; }
+    bool itemMatches(std::int32_t, const char16_t*, std::size_t) const override { return false; }
+};
+
+TEST_F(GridCurveFixture, PopupGridGapsArePaintedInTheSeparatorColour)
+{
+    FilledCells cells;
+    GridSelectorLayout layout(cells);
+    layout.geometry().setShape(2, 2);
+    layout.geometry().setCellSize(10, 10);
+    layout.geometry().setMargin(1);
+    layout.geometry().setGap(2);
+    layout.setGapColour(lineColour);
+    PixelCanvas canvas(30, 30, ground);
+    layout.draw(canvas.dc, 30, 30, 0, 0, -1);
+    EXPECT_EQ(canvas.pixel(5, 5), valueColour);
+    EXPECT_EQ(canvas.pixel(12, 5), lineColour) << "the upright gap";
+    EXPECT_EQ(canvas.pixel(5, 12), lineColour) << "the lying gap";
+    EXPECT_EQ(canvas.pixel(0, 0), ground) << "the margin stays";
 }
 
 TEST_F(GridCurveFixture, AssignSelectorsLastCellIsPolyAndKeysStartOnTheColumn)
@@ -221,16 +255,15 @@ TEST_F(GridCurveFixture, ClickingACurvePictureStepsItsTypeRoundWithOneUndoStepEa
     const wxPoint middle(picture.x + picture.width / 2, picture.y + picture.height / 2);
 
     std::vector<std::int32_t> types;
-    for (int click = 0; click < 3; ++click) {
+    for (int click = 0; click < 5; ++click) {
         press(curve, middle.x, middle.y);
         types.push_back(rightCurve.getValue());
     }
-    // The fourth click comes quickly: the toolkit reports it as a double-click.
-    curve.onDoubleClick();
-    types.push_back(rightCurve.getValue());
-    EXPECT_EQ(types, (std::vector<std::int32_t>{1, 2, 3, 0}));
-    EXPECT_EQ(list.commands().size(), 4u);
+    EXPECT_EQ(types, (std::vector<std::int32_t>{1, 2, 3, 0, 1}));
+    EXPECT_EQ(list.commands().size(), 5u);
     EXPECT_FALSE(curve.isDragging());
+    curve.onDoubleClick();
+    EXPECT_EQ(rightCurve.getValue(), 0) << "a double-click on a picture inits the control";
 
     rightCurve.setValue(flagsConstruct | 0x8, 7);
     EXPECT_TRUE(curve.curvePictureRect(false).IsEmpty()) << "a curve type outside the four shows no picture";
@@ -241,13 +274,13 @@ TEST_F(GridCurveFixture, LevelCurveSidesFollowTheirTypesAndTheCornersShowThePict
     auto& curve = add<LevelScalingCurveControl>(wxRect(10, 80, 101, 51), u"Level");
     curve.setBaseScales(Rational(1, 100), Rational(1, 100));
     bind(curve, ScalingCurveControl::roleLeftSlope, 0, 99, 50);
-    bind(curve, ScalingCurveControl::roleRightSlope, 0, 99, 50);
+    LocalParameter& rightSlope = bind(curve, ScalingCurveControl::roleRightSlope, 0, 99, 50);
     bind(curve, ScalingCurveControl::roleLeftShape, 0, 3, 0);
     LocalParameter& rightCurve = bind(curve, ScalingCurveControl::roleRightShape, 0, 3, 0);
 
-    const auto drawn = [&curve] {
+    const auto drawn = [&curve](bool enabled = true) {
         auto canvas = std::make_unique<PixelCanvas>(101, 51, ground);
-        curve.draw(canvas->dc, wxRegion(), true, false, false);
+        curve.draw(canvas->dc, wxRegion(), enabled, false, false);
         return canvas;
     };
     auto falling = drawn();
@@ -260,8 +293,20 @@ TEST_F(GridCurveFixture, LevelCurveSidesFollowTheirTypesAndTheCornersShowThePict
     EXPECT_EQ(place, wxRect(101 - 1 - 14, 51 - 1 - 7, 14, 7));
     EXPECT_EQ(falling->pixel(place.x, place.y), valueColour);
     EXPECT_EQ(falling->pixel(place.GetRight(), place.y), pictureGround);
+    EXPECT_EQ(drawn(false)->pixel(place.x, place.y), valueColour) << "disabled, the texts keep their colour";
 
-    rightCurve.setValue(flagsConstruct, 2);
+    EXPECT_EQ(rightSlope.valueText(50).toUtf8(), "-0.50");
+    curve.startDrag(ScalingCurveControl::roleRightSlope, Control::kRoleNone, 90, 20);
+    curve.dragTo(95, 20, false);
+    EXPECT_EQ(rightSlope.getValue(), 46) << "dragging right lifts a falling side towards the top";
+    rightSlope.setValue(flagsConstruct, 50);
+
+    rightCurve.setValue(flagsUserEdit, 2);
+    EXPECT_EQ(rightSlope.valueText(50).toUtf8(), "0.50");
+    curve.startDrag(ScalingCurveControl::roleRightSlope, Control::kRoleNone, 90, 20);
+    curve.dragTo(95, 20, false);
+    EXPECT_EQ(rightSlope.getValue(), 54);
+    rightSlope.setValue(flagsConstruct, 50);
     auto rising = drawn();
     EXPECT_TRUE(lineCrosses(*rising, 100, 11, 13)) << "type 2 turns the right side upwards";
     EXPECT_FALSE(lineCrosses(*rising, 100, 37, 39));

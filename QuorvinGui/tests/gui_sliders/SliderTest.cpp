@@ -37,16 +37,19 @@ TEST_F(SliderFixture, SelectedSlidersFollowTheDraggedOneEachToItsScaleAndUndoTog
     EXPECT_EQ(parameters[1]->getValue(), 0);
 }
 
-TEST_F(SliderFixture, SlowMotionLosesNoPixelToTruncatedSteps)
+TEST_F(SliderFixture, DragOriginMovesOnlyWhenTheValueChanged)
 {
     VerticalSlider& slider = addSlider<VerticalSlider>(wxRect(20, 20, 20, 128), 0, 127, 0);
     slider.startDrag(Control::kRoleNone, Control::roleMain, 5, 100);
     for (int y = 99; y >= 96; --y)
         slider.dragTo(5, y, false);
-    EXPECT_EQ(parameters[0]->getValue(), 3);
-    for (int y = 95; y >= 100 - 128; --y)
-        slider.dragTo(5, y, false);
-    EXPECT_EQ(parameters[0]->getValue(), 127) << "a pixel-by-pixel drag over the track spans the range";
+    EXPECT_EQ(parameters[0]->getValue(), 2) << "one pixel of 128 is no step; two pixels are one";
+    parameters[0]->setValue(flagsConstruct, 0);
+    slider.startDrag(Control::kRoleNone, Control::roleMain, 5, 100);
+    slider.dragTo(5, 100 - 128 - 200, false);
+    EXPECT_EQ(parameters[0]->getValue(), 127);
+    slider.dragTo(5, 100 - 128 - 190, false);
+    EXPECT_EQ(parameters[0]->getValue(), 118) << "the way back counts from where the value last changed";
     parameters[0]->setValue(flagsConstruct, 0);
     slider.startDrag(Control::kRoleNone, Control::roleMain, 5, 100);
     slider.dragTo(5, 80, false);
@@ -54,6 +57,19 @@ TEST_F(SliderFixture, SlowMotionLosesNoPixelToTruncatedSteps)
     EXPECT_EQ(parameters[0]->getValue(), 19) << "pressing Alt mid-drag made the value jump";
     slider.dragTo(5, 60, true);
     EXPECT_EQ(parameters[0]->getValue(), 29) << "a fine drag moves one step per two pixels";
+}
+
+TEST_F(SliderFixture, ANegativeDisplayScaleReversesDragAndBar)
+{
+    VerticalSlider& slider = addSlider<VerticalSlider>(wxRect(20, 20, 20, 129), 0, 127, 0);
+    slider.setValueTextMode(Slider::noText);
+    slider.setDisplayScale(Rational(-1, 7), Rational(0));
+    slider.startDrag(Control::kRoleNone, Control::roleMain, 5, 10);
+    slider.dragTo(5, 74, false);
+    EXPECT_EQ(parameters[0]->getValue(), 63) << "dragging down raises a reversed value";
+    auto canvas = drawn(slider, true);
+    EXPECT_EQ(canvas->pixel(10, 5), barColour) << "the bar hangs down from the top";
+    EXPECT_NE(canvas->pixel(10, 120), barColour);
 }
 
 TEST_F(SliderFixture, WheelNotchIsOneStepOfItsOwn)

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <set>
+#include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -88,19 +91,139 @@ TEST(FmAlgorithmTableTest, IndexesFromTheTableSizeOnGiveNoRecord)
     EXPECT_EQ(table.getAlgorithm(UINT32_MAX), nullptr);
 }
 
-// Rows where a shared modulator or a loop across operators is easy to get
-// wrong.
-TEST(FmAlgorithmTableTest, RecordsMatchTheInstrumentLinkByLink)
+// The instrument's 88 algorithms, row k for algorithm k + 1: the carriers;
+// each operator with its modulators ("4<1,3" means 1 and 3 modulate 4);
+// the feedback loop as source>destination, empty for none.
+struct AlgorithmRow {
+    const char* carriers;
+    const char* links;
+    const char* feedback;
+};
+
+const AlgorithmRow instrumentAlgorithms[] = {
+    {"1,2,3,4,5,6,7,8", "", "1>1"},
+    {"4,5,6,7,8", "2<1;3<2;4<3", "1>1"},
+    {"4,5,6,7,8", "3<1,2;4<3", "1>1"},
+    {"4,5,6,7,8", "3<2;4<1,3", ""},
+    {"4,5,6,7,8", "2<1;4<2,3", ""},
+    {"2,4,5,6,7,8", "2<1;4<3", "1>1"},
+    {"2,3,4,5,6,7,8", "2<1;3<1;4<1", "1>1"},
+    {"2,3,4,5,6,7,8", "2<1", "1>1"},
+    {"1,2,6,8", "4<3;5<4;6<5;8<7", "3>3"},
+    {"1,2,6,8", "4<3;5<4;6<5;8<7", "7>7"},
+    {"1,2,5,8", "4<3;5<4;7<6;8<7", "3>3"},
+    {"1,2,5,8", "4<3;5<4;7<6;8<7", "5>3"},
+    {"1,2,4,6,8", "4<3;6<5;8<7", "3>3"},
+    {"1,2,4,6,8", "4<3;6<5;8<7", "4>3"},
+    {"1,2,6,8", "4<3;6<4,5;8<7", "3>3"},
+    {"1,2,6,8", "4<3;6<4,5;8<7", "5>5"},
+    {"1,2,6,8", "4<3;6<4,5;8<7", "7>7"},
+    {"1,2,5,8", "4<3;5<4;8<6,7", "3>3"},
+    {"1,2,5,8", "4<3;5<4;8<6,7", "7>7"},
+    {"1,2,4,8", "4<3;8<5,6,7", "3>3"},
+    {"1,2,4,8", "4<3;8<5,6,7", "5>5"},
+    {"1,2,6,8", "5<3,4;6<5;8<7", "3>3"},
+    {"1,2,6,8", "5<3,4;6<5;8<7", "7>7"},
+    {"1,2,8", "4<3;6<5;8<4,6,7", "3>3"},
+    {"1,2,8", "4<3;6<5;8<4,6,7", "7>7"},
+    {"1,2,8", "4<3;5<4;8<5,6,7", "6>6"},
+    {"1,2,4,5,8", "4<3;5<3;7<6;8<7", "3>3"},
+    {"1,2,5,7,8", "5<3,4;7<6;8<6", "6>6"},
+    {"1,2,4,5,7,8", "4<3;5<3;7<6;8<6", "6>6"},
+    {"1,2,4,5,6,8", "4<3;5<3;6<3;8<7", "3>3"},
+    {"2,3,5,6,7,8", "2<1;3<1;5<4", "1>1"},
+    {"2,3,4,5,6,7,8", "2<1;3<1", "1>1"},
+    {"3,5,6,7,8", "3<1,2;5<4", "1>1"},
+    {"3,5,6,7,8", "3<1,2;5<4", "4>4"},
+    {"3,5,6,7,8", "2<1;3<2;5<4", "1>1"},
+    {"3,4,5,6,7,8", "2<1;3<2", "1>1"},
+    {"1,2,8", "4<3;5<4;6<5;7<6;8<7", "3>3"},
+    {"1,2,8", "5<3,4;6<5;7<6;8<7", "3>3"},
+    {"1,2,8", "5<4;6<3,5;7<6;8<7", "3>3"},
+    {"1,2,8", "5<4;6<5;7<3,6;8<7", "3>3"},
+    {"1,2,8", "5<4;6<5;7<6;8<3,7", "3>3"},
+    {"1,2,8", "6<3,4,5;7<6;8<7", "3>3"},
+    {"1,2,8", "4<3;6<5;7<4,6;8<7", "3>3"},
+    {"1,2,8", "6<5;7<3,4,6;8<7", "3>3"},
+    {"1,2,8", "5<3,4;7<5,6;8<7", "6>6"},
+    {"1,2,8", "4<3;6<5;7<6;8<4,7", "3>3"},
+    {"1,2,8", "5<3,4;6<5;8<6,7", "7>7"},
+    {"1,2,8", "5<4;6<3,5;8<6,7", "7>7"},
+    {"1,2,8", "7<3,4,5,6;8<7", "3>3"},
+    {"1,2,8", "6<3,4,5;8<6,7", "7>7"},
+    {"1,2,8", "5<3,4;7<6;8<5,7", "6>6"},
+    {"1,2,8", "7<6;8<3,4,5,7", "3>3"},
+    {"1,2,8", "5<3,4;8<5,6,7", "7>7"},
+    {"1,2,8", "8<3,4,5,6,7", "3>3"},
+    {"1,2,3,8", "5<4;6<5;7<6;8<7", "1>1"},
+    {"1,2,3,8", "6<4,5;7<6;8<7", "4>4"},
+    {"1,2,3,8", "6<5;7<4,6;8<7", "4>4"},
+    {"1,2,3,8", "6<5;7<6;8<4,7", "4>4"},
+    {"1,2,3,8", "7<4,5,6;8<7", "4>4"},
+    {"1,2,3,8", "5<4;7<6;8<5,7", "4>4"},
+    {"1,2,3,8", "7<6;8<4,5,7", "4>4"},
+    {"1,2,3,8", "6<4,5;8<6,7", "7>7"},
+    {"1,2,3,8", "8<4,5,6,7", "4>4"},
+    {"1,2,5,8", "5<3,4;8<6,7", "3>3"},
+    {"1,2,5,6,7,8", "5<3,4;6<3,4;7<3,4;8<3,4", "3>3"},
+    {"8", "2<1;3<2;4<3;5<4;6<5;7<6;8<7", ""},
+    {"2,4,6,8", "2<1;4<3;6<5;8<7", "1>1"},
+    {"8", "8<1,2,3,4,5,6,7", "1>1"},
+    {"4,8", "2<1;3<2;4<3;6<5;7<6;8<7", "1>1"},
+    {"4,8", "3<1,2;4<3;7<5,6;8<7", "1>1"},
+    {"4,8", "3<2;4<1,3;7<6;8<5,7", "1>1"},
+    {"4,8", "2<1;4<2,3;6<5;8<6,7", "1>1"},
+    {"1,3,5,6,7,8", "3<2;5<4;6<4;7<4;8<4", "2>2"},
+    {"2,4,8", "2<1;4<3;6<5;8<6,7", "1>1"},
+    {"2,3,8", "2<1;3<1;5<4;7<6;8<5,7", "1>1"},
+    {"3,5,6,7,8", "2<1;3<2;5<4;6<4;7<4;8<4", "1>1"},
+    {"4,8", "4<1,2,3;8<5,6,7", "1>1"},
+    {"3,5,7,8", "3<1,2;5<4;7<6", "1>1"},
+    {"4,8", "3<1,2;4<3;6<5;7<6;8<7", "1>1"},
+    {"3,4,5,6,7,8", "3<1,2;4<1,2;5<1,2;6<1,2;7<1,2;8<1,2", "1>1"},
+    {"2,5,8", "2<1;4<3;5<4;7<6;8<7", "1>1"},
+    {"3,4,7,8", "2<1;3<2;4<2;6<5;7<6;8<6", "1>1"},
+    {"2,5,8", "2<1;5<3,4;8<6,7", "1>1"},
+    {"2,3,4,5,7,8", "2<1;3<1;4<1;5<1;7<6;8<6", "6>6"},
+    {"2,8", "2<1;5<4;7<6;8<3,5,7", "1>1"},
+    {"4,5,6,7,8", "2<1;3<2;4<3;5<3;6<3;7<3;8<3", "1>1"},
+    {"3,4,5,6,7,8", "2<1;3<2;4<2;5<2;6<2;7<2;8<2", "1>1"},
+    {"4,5,6,7,8", "3<1,2;4<3;5<3;6<3;7<3;8<3", "1>1"},
+};
+
+std::vector<std::string> split(const std::string& text, char separator)
 {
-    expectGraph(algorithm(1), allOperators, {}, {1, 1});
-    expectGraph(algorithm(12), operators({1, 2, 5, 8}),
-        {{4, operators({3})}, {5, operators({4})}, {7, operators({6})}, {8, operators({7})}}, {5, 3});
-    const OperatorSet threeAndFour = operators({3, 4});
-    expectGraph(algorithm(65), operators({1, 2, 5, 6, 7, 8}),
-        {{5, threeAndFour}, {6, threeAndFour}, {7, threeAndFour}, {8, threeAndFour}}, {3, 3});
-    const OperatorSet three = operators({3});
-    expectGraph(algorithm(88), operators({4, 5, 6, 7, 8}),
-        {{3, operators({1, 2})}, {4, three}, {5, three}, {6, three}, {7, three}, {8, three}}, {1, 1});
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);)
+        parts.push_back(part);
+    return parts;
+}
+
+OperatorSet operatorList(const std::string& text)
+{
+    OperatorSet set;
+    for (const std::string& number : split(text, ','))
+        set.add(std::stoi(number));
+    return set;
+}
+
+TEST(FmAlgorithmTableTest, EveryRecordMatchesTheInstrumentLinkByLink)
+{
+    static_assert(std::size(instrumentAlgorithms) == fmAlgorithmCount);
+    for (std::uint32_t number = 1; number <= fmAlgorithmCount; ++number) {
+        SCOPED_TRACE(testing::Message() << "algorithm " << number);
+        const AlgorithmRow& row = instrumentAlgorithms[number - 1];
+        std::vector<std::pair<std::int32_t, OperatorSet>> links;
+        for (const std::string& link : split(row.links, ';')) {
+            const std::vector<std::string> ends = split(link, '<');
+            links.emplace_back(std::stoi(ends.at(0)), operatorList(ends.at(1)));
+        }
+        std::pair<std::int32_t, std::int32_t> feedback{0, 0};
+        if (const std::vector<std::string> loop = split(row.feedback, '>'); loop.size() == 2)
+            feedback = {std::stoi(loop[0]), std::stoi(loop[1])};
+        expectGraph(algorithm(number), operatorList(row.carriers), links, feedback);
+    }
 }
 
 TEST(FmAlgorithmTest, SubgraphCarriesTheLoopOnlyWhenItsSourceIsInside)

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -28,6 +32,35 @@ TEST(Fs1rDestinationLabelsTest, ListsAllDestinationsWithInsertionEntriesUnnamed)
     EXPECT_EQ(destination(15), "Insertion > Reverb");
     EXPECT_EQ(destination(38), "Unvoic BandWidth");
     EXPECT_EQ(destination(47), "Formant scratch");
+}
+
+// The texts the French catalogue of the program translates.
+std::set<std::string> frenchMessageIds()
+{
+    const char* source = std::getenv("QUORVIN_SOURCE_DIR");
+    std::ifstream catalogue(std::string(source ? source : ".") + "/QuorvinEdit-FS1R/i18n/fr.po");
+    std::set<std::string> ids;
+    const std::string key = "msgid \"";
+    for (std::string line; std::getline(catalogue, line);) {
+        if (line.starts_with(key) && line.ends_with("\""))
+            ids.insert(line.substr(key.size(), line.size() - key.size() - 1));
+    }
+    return ids;
+}
+
+TEST(Fs1rDestinationLabelsTest, EveryFixedNameAndTheInsertionTextsAreInTheCatalogue)
+{
+    const std::set<std::string> ids = frenchMessageIds();
+    ASSERT_FALSE(ids.empty()) << "the catalogue was not found";
+    for (std::int32_t value = 0; value < std::int32_t(fs1rDestinationCount); ++value) {
+        const bool insertion
+            = value >= firstInsertionDestination && value < firstInsertionDestination + insertionDestinationCount;
+        if (!insertion) {
+            EXPECT_TRUE(ids.contains(destination(value))) << destination(value);
+        }
+    }
+    EXPECT_TRUE(ids.contains("---"));
+    EXPECT_TRUE(ids.contains("I: "));
 }
 
 TEST(Fs1rDestinationLabelsTest, IndexesOutsideTheListReadEmptyAndWriteNothing)

@@ -55,7 +55,7 @@ bool Fs1rDeviceFixture::settle()
     // Sends leave on the outputs' own threads: the instrument has them only
     // once the loopback is idle too.
     return pumpEventsUntil([this, &midi] {
-        return !midi.isWaitingForReply() && midi.queuedDumpRequests() == 0
+        return !midi.isWaitingForReply() && !midi.isReceivingDump() && midi.queuedDumpRequests() == 0
             && backend->waitUntilIdle(std::chrono::milliseconds(0));
     });
 }

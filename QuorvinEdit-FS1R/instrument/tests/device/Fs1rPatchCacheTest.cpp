@@ -139,6 +139,16 @@ TEST_F(Fs1rPatchCacheTest, SystemAndInternalFseqDumpsAreNotFiled)
     EXPECT_TRUE(recordOf(cache(Fs1rLibraries::formantSequences), 0, 2).file.isEmpty());
 }
 
+TEST_F(Fs1rPatchCacheTest, TheCurrentFseqIsFiledWithItsOwnTraceLine)
+{
+    connect();
+    log.clear();
+    instrument().sendDump(Layout::fseqDumpAddress);
+    ASSERT_TRUE(pumpEventsUntil([this] { return log.countStartingWith("MIDI IN: Dump end: addr=600000") > 0; }));
+    EXPECT_EQ(log.countStartingWith("   Dump received : current FSEQ (bank="), 1);
+    EXPECT_EQ(log.countStartingWith("   Update cache with formant sequence"), 0);
+}
+
 TEST_F(Fs1rPatchCacheTest, APartThatIsOffResetsItsVoiceAndAsksNothing)
 {
     connect();

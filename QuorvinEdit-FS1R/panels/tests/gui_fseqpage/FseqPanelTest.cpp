@@ -5,6 +5,8 @@
 #include "PagesFixture.h"
 
 #include "commands/DumpProgressParameter.h"
+#include "controls/RangeControl.h"
+#include "controls/ValueLabelControl.h"
 #include "fseq/FseqGraphControl.h"
 #include "fseq/FseqTrack.h"
 #include "fseq/ParameterSequence.h"
@@ -229,4 +231,12 @@ TEST_F(FseqPanelTest, TheBankPicksWhichProgramChoiceShowsAtTheSamePlace)
     EXPECT_FALSE(internal.isShown());
     preset.mainParameter()->setValue(flagsUserEdit, 50);
     EXPECT_EQ(preset.mainParameter()->getValue(), 50);
+}
+
+TEST_F(FseqPanelTest, TheProgramChoicesClipAndTheRangeBarsKeepOnlyTheBorderFree)
+{
+    for (std::size_t index : {3u, 4u})
+        EXPECT_TRUE(dynamic_cast<ValueLabelControl&>(controlAt(0, index)).clipsWhenNarrow()) << index;
+    EXPECT_TRUE(dynamic_cast<RangeControl&>(control(*page, "Loop")).hasFixedMargin());
+    EXPECT_TRUE(dynamic_cast<RangeControl&>(controlAt(4, 0)).hasFixedMargin());
 }

@@ -69,10 +69,12 @@ TEST_F(PagelessManagerTest, TheTitleNamesTheShownPageAndItsModifiedMark)
     EXPECT_EQ(title(), prefix + "Voice 2");
 }
 
-TEST_F(PagelessManagerTest, AChangeOnTheSystemPageShowsAtOnce)
+TEST_F(PagelessManagerTest, AChangeOnTheSystemPageShowsWhenAPageIsShown)
 {
     panels->showSystemPanel();
     panels->pageHistory(Fs1rPanels::systemPage).markModified();
+    EXPECT_EQ(title(), prefix + "System");
+    panels->showSystemPanel();
     EXPECT_EQ(title(), prefix + "System (modified)");
     panels->showFseqPanel();
     EXPECT_EQ(title(), prefix + "Formant sequence");
@@ -159,6 +161,7 @@ TEST_F(PanelManagerTest, MarkSavedForgetsTheWholeHistoryAndTheMark)
     panels->showSystemPanel();
     EXPECT_EQ(title(), prefix + "System (modified)");
     panels->markSaved(Fs1rPanels::shownPage);
+    panels->showSystemPanel();
     EXPECT_EQ(title(), prefix + "System");
     EXPECT_FALSE(panels->history(Fs1rPanels::systemPage).undo());
     EXPECT_EQ(tune.getValue(), 5);

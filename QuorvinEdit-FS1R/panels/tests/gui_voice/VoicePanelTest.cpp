@@ -5,6 +5,7 @@
 #include "PagesFixture.h"
 
 #include "controls/Control.h"
+#include "gui/FontFaces.h"
 #include "panels/ControlStyleSet.h"
 #include "panels/FilterTypePictures.h"
 #include "panels/VoicePanel.h"
@@ -282,4 +283,12 @@ TEST_F(VoicePanelTest, FilterPicturePaintsForEveryTypeAndSurvivesAReceivedSeven)
     page->paintArea(dc, VoicePanel::filterPictureRect);
     EXPECT_EQ(FilterTypePictures::picture(6), nullptr);
     EXPECT_EQ(FilterTypePictures::picture(7), nullptr);
+}
+
+TEST_F(VoicePanelTest, TheCaptionTakesTheSansFacesStandIn)
+{
+    const wxFont& font = VoicePanel::captionFont();
+    EXPECT_EQ(font.GetFaceName(), FontFaces::installedFace("Microsoft Sans Serif"));
+    EXPECT_EQ(font.GetPointSize(), 18);
+    EXPECT_EQ(font.GetWeight(), wxFONTWEIGHT_BOLD);
 }
