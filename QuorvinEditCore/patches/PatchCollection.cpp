@@ -111,7 +111,7 @@ bool PatchCollection::setName(std::uint32_t index, const RefString& name, std::s
     if (index >= records_.size())
         return fail(error, "Record " + std::to_string(index) + " is outside the " + contentType_.toUtf8() + " cache");
     PatchRecord record = records_[index];
-    record.name = name;
+    record.name = XmlTextWriter::storableText(name);
     record.label = buildLabel(record);
     return commitRecord(index, std::move(record), error);
 }
@@ -405,7 +405,10 @@ bool PatchCollection::readRecord(const XmlElement& element, std::vector<PatchRec
 PatchRecord PatchCollection::filledRecord(std::size_t slot, const RefString& name, const RefString& category,
     const RefString& file) const
 {
-    PatchRecord record{records_[slot].bank, records_[slot].program, name, category, RefString(), file};
+    // Names come from the instrument's bytes; they are kept as the index
+    // can hold them, so a record reads back from it as it is now.
+    PatchRecord record{records_[slot].bank, records_[slot].program, XmlTextWriter::storableText(name),
+        XmlTextWriter::storableText(category), RefString(), file};
     record.label = buildLabel(record);
     return record;
 }

@@ -1,11 +1,10 @@
 #include "xml/XmlTextWriter.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char declaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-// XML 1.0 cannot hold the other control characters at all, not even as
-// references; a reader would refuse the whole file.
-constexpr char replacementCharacter[] = "\xEF\xBF\xBD";
 
 std::string utf8(std::u16string_view text) { return RefString(text).toUtf8(); }
 
@@ -18,19 +17,32 @@ void appendEscaped(std::string& out, std::string_view text)
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
         // Kept as references, since a reader turns them into spaces.
-        case '\t': out += "&#9;"; break;
-        case '\n': out += "&#10;"; break;
-        case '\r': out += "&#13;"; break;
-        default:
-            if (std::uint8_t(c) < 0x20)
-                out += replacementCharacter;
-            else
-                out += c;
+        case '\t': out += "&#x9;"; break;
+        case '\n': out += "&#xA;"; break;
+        case '\r': out += "&#xD;"; break;
+        default: out += c;
         }
     }
 }
 
+// XML 1.0 cannot hold the other control characters at all, not even as
+// references; a reader would refuse the whole file.
+bool isStorable(char16_t c)
+{
+    return (c >= 0x20 && c != 0xFFFE && c != 0xFFFF) || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
 } // namespace
+
+RefString XmlTextWriter::storableText(const RefString& text)
+{
+    const std::u16string_view units = text.view();
+    if (std::all_of(units.begin(), units.end(), isStorable))
+        return text;
+    std::u16string storable(units);
+    std::replace_if(storable.begin(), storable.end(), [](char16_t c) { return !isStorable(c); }, u'\uFFFD');
+    return RefString(storable);
+}
 
 XmlTextWriter::XmlTextWriter() : text_(declaration) {}
 
@@ -46,7 +58,7 @@ void XmlTextWriter::open(std::u16string_view name)
 
 void XmlTextWriter::attribute(std::u16string_view name, const RefString& value)
 {
-    attributeText(name, value.toUtf8());
+    attributeText(name, storableText(value).toUtf8());
 }
 
 void XmlTextWriter::attribute(std::u16string_view name, std::uint32_t value)

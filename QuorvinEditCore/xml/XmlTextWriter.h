@@ -15,6 +15,10 @@ class XmlTextWriter {
 public:
     XmlTextWriter();
 
+    // The text with every character that an XML file cannot hold (most
+    // control characters) replaced by U+FFFD, so it reads back as it is.
+    static RefString storableText(const RefString& text);
+
     // Starts an element inside the one open now (or the root).
     void open(std::u16string_view name);
     // Adds an attribute to the element just opened, before any child.

@@ -203,6 +203,16 @@ TEST_F(PatchRecordUpdateTest, AnIndexThatCannotBeSavedKeepsTheJournalForTheNextS
     EXPECT_EQ(fs::file_size(journalFile()), 0u);
 }
 
+TEST_F(PatchRecordUpdateTest, ANameTheIndexCannotHoldIsKeptAsItReadsBack)
+{
+    library.updatePatch(0, 4, u"Bad\x01Name", u"[\x1f]", "dump");
+    const RefString shown = library.get(4);
+    EXPECT_EQ(shown, RefString(u"0005[\ufffd]Bad\ufffdName"));
+    EXPECT_EQ(nameOnDisk(0, 4), RefString(u"Bad\ufffdName")) << "from the journal";
+    ASSERT_TRUE(library.saveIndex());
+    EXPECT_EQ(nameOnDisk(0, 4), RefString(u"Bad\ufffdName")) << "from the index";
+}
+
 TEST_F(PatchRecordUpdateTest, AnUnusableCacheFileIsSetAsideAndTheSlotEmptied)
 {
     library.updatePatch(2, 0, u"Broken", u"[Fx]", "not a dump");

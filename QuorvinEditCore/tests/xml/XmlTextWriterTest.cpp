@@ -43,7 +43,7 @@ RefString valueReadBack(const std::string& text)
 
 TEST(XmlTextWriterTest, WritesWhatTheToolkitWritesAndReadsBackTheSameText)
 {
-    const char16_t* const values[] = {u"", u"Grand", u"Init <\"&\">", u"caf\u00e9 \u266b \U0001F3B9", u"a'b", u"]]>"};
+    const char16_t* const values[] = {u"", u"Grand", u"Init <\"&\">", u"caf\u00e9 \u266b \U0001F3B9", u"a'b", u"]]>", u"tab\tand\nbreaks\r"};
     for (const char16_t* value : values) {
         SCOPED_TRACE(RefString(value).toUtf8());
         const std::string text = writerText(value);
@@ -60,11 +60,13 @@ TEST(XmlTextWriterTest, LineBreaksSurviveAndOtherControlCharactersCannotSpoilThe
     } cases[] = {
         {u"tab\there", u"tab\there"},
         {u"two\nlines\r", u"two\nlines\r"},
-        {u"bell\a and nul\x01", u"bell\ufffd and nul\ufffd"},
+        {u"bell\a and \x01\x1f", u"bell\ufffd and \ufffd\ufffd"},
+        {u"not characters \ufffe\uffff", u"not characters \ufffd\ufffd"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(RefString(c.value).toUtf8());
         EXPECT_EQ(valueReadBack(writerText(c.value)), RefString(c.readBack));
+        EXPECT_EQ(XmlTextWriter::storableText(c.value), RefString(c.readBack));
     }
 }
 
