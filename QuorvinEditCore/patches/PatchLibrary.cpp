@@ -179,6 +179,9 @@ bool PatchLibrary::replayJournal(std::string& notes)
                 addNote(notes, failure + "; the slot is left empty");
                 hasFile = false;
             }
+            // A record must not name a file that is not there.
+            if (hasFile && !change.dump && !fileExists(RefString::fromUtf8(path)))
+                hasFile = false;
             restoreRecord(slot, hasFile, change.last->name, change.last->category);
         }
         ++slot;
