@@ -14,7 +14,7 @@ namespace {
 
 constexpr char journalSuffix[] = ".journal";
 // The journal is folded in when it passes the larger of these.
-constexpr std::uint64_t smallestJournalLimit = 4 << 20;
+constexpr std::uint64_t smallestJournalLimit = 64 << 20;
 constexpr std::uint64_t journalToIndexRatio = 4;
 
 bool pathExists(const RefString& path)
