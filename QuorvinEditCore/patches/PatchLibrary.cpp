@@ -16,6 +16,9 @@ constexpr char journalSuffix[] = ".journal";
 // The journal is folded in when it passes the larger of these.
 constexpr std::uint64_t smallestJournalLimit = 64 << 20;
 constexpr std::uint64_t journalToIndexRatio = 4;
+// Up to this many cache files are flushed one by one before the index is
+// saved; beyond it the whole file system is, in one call.
+constexpr std::size_t filesFlushedOneByOne = 256;
 
 bool pathExists(const RefString& path)
 {
@@ -34,15 +37,16 @@ void addNote(std::string& notes, const std::string& note)
         notes += (notes.empty() ? "" : "; ") + note;
 }
 
-// Flushes everything written to the folder's file system, so the cache
-// files written since the last index save are on disk before the journal
-// that holds their bytes is emptied.
-void syncFileSystemOf(const std::string& folder)
+// Flushes a file, or with the whole file system one lies on.
+void flush(const std::string& path, bool wholeFileSystem)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return;
-    ::syncfs(fd);
+    if (wholeFileSystem)
+        ::syncfs(fd);
+    else
+        ::fsync(fd);
     ::close(fd);
 }
 
@@ -84,6 +88,7 @@ bool PatchLibrary::open(const RefString& id, const RefString& contentType, const
     indexInTheWay_ = false;
     journal_ = std::make_unique<PatchJournal>(indexPath.toUtf8() + journalSuffix);
     indexBytes_ = 0;
+    unsyncedSlots_.clear();
     reset(id, indexPath, description(id, contentType), contentType, bankCount, bankSize);
     std::string notes;
     bool kept = false;
@@ -107,11 +112,12 @@ bool PatchLibrary::saveIndex(std::string* error) const
         return false;
     const std::uint64_t journalBytes = journal_ ? journal_->size() : 0;
     if (journalBytes > 0)
-        syncFileSystemOf(folder().toUtf8());
+        flushCacheFiles();
     const std::string text = indexText();
     if (!save(indexPath_, error))
         return false;
     indexBytes_ = text.size();
+    unsyncedSlots_.clear();
     return journalBytes == 0 || journal_->clear(error);
 }
 
@@ -126,8 +132,10 @@ bool PatchLibrary::recordChange(std::size_t slot, const PatchRecord& record, con
     if (journal_->size() > journalLimit())
         saveIndex();
     PatchJournalEntry entry{std::uint32_t(slot), !record.file.isEmpty(), record.name, record.category, std::nullopt};
-    if (dump)
+    if (dump) {
         entry.dump = std::string(*dump);
+        unsyncedSlots_.insert(slot);
+    }
     return journal_->append(entry, error);
 }
 
@@ -190,6 +198,21 @@ bool PatchLibrary::replayJournal(std::string& notes)
     if (!saveIndex(&failure))
         addNote(notes, failure);
     return !entries.empty();
+}
+
+// The cache files written since the last index save reach the disk before
+// the journal that holds their bytes is emptied.
+void PatchLibrary::flushCacheFiles() const
+{
+    if (unsyncedSlots_.size() > filesFlushedOneByOne) {
+        flush(folder().toUtf8(), true);
+        return;
+    }
+    for (const std::size_t slot : unsyncedSlots_)
+        flush(cacheFilePath(slot).toUtf8(), false);
+    // Their names too, for files that are new.
+    if (!unsyncedSlots_.empty())
+        AtomicFile::syncFolder(folder().toUtf8() + contentType().toUtf8());
 }
 
 std::uint64_t PatchLibrary::journalLimit() const

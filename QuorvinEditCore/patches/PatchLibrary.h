@@ -11,6 +11,7 @@
 #include "patches/PatchJournal.h"
 
 #include <memory>
+#include <unordered_set>
 
 class PatchLibrary : public PatchCollection {
 public:
@@ -41,6 +42,7 @@ private:
     std::string setIndexAside(const std::string& reason);
     bool indexIsInTheWay(std::string* error) const;
     bool replayJournal(std::string& notes);
+    void flushCacheFiles() const;
     std::uint64_t journalLimit() const;
 
     RefString indexPath_;
@@ -49,4 +51,6 @@ private:
     // The size of the index last written, which the journal may grow to a
     // few times before it is folded in, so folding costs little per change.
     mutable std::uint64_t indexBytes_ = 0;
+    // The slots whose cache files were written, not flushed, since then.
+    mutable std::unordered_set<std::size_t> unsyncedSlots_;
 };
