@@ -3,6 +3,7 @@
 #include "device/Device.h"
 #include "device/DeviceType.h"
 #include "files/SettingsFile.h"
+#include "files/StaleTemporaries.h"
 #include "files/UserPaths.h"
 #include "gui/MainFrame.h"
 #include "gui/Translations.h"
@@ -14,6 +15,7 @@
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -58,6 +60,9 @@ void showFirstRunNotice(const wxString& productName)
 
 bool startUpEditor(std::unique_ptr<SettingsFile>& settings, MainFrame& frame, const DeviceType& deviceType)
 {
+    // Saves of earlier runs that a crash interrupted left their temporary
+    // files behind; this run's own saves are newer.
+    const std::filesystem::file_time_type runStart = std::filesystem::file_time_type::clock::now();
     const wxString productName = toWxString(deviceType.getProductName());
     const wxString id = toWxString(deviceType.getId());
     initTranslations(productName);
@@ -69,6 +74,7 @@ bool startUpEditor(std::unique_ptr<SettingsFile>& settings, MainFrame& frame, co
     // A folder that cannot be made shows as a settings file that cannot be
     // written, just below.
     paths.createCacheFolder();
+    StaleTemporaries::remove(paths.cachePath().toUtf8(), runStart);
     splash.show(_("Loading the settings file"));
     settings = std::make_unique<SettingsFile>(paths.settingsFile());
     const SettingsLoadResult loaded = settings->load();

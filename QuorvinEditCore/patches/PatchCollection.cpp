@@ -5,6 +5,7 @@
 #include "patches/SetAsideFile.h"
 #include "text/WxText.h"
 #include "xml/XmlFile.h"
+#include "xml/XmlTextWriter.h"
 
 #include <wx/translation.h>
 
@@ -110,7 +111,7 @@ bool PatchCollection::setName(std::uint32_t index, const RefString& name, std::s
     if (index >= records_.size())
         return fail(error, "Record " + std::to_string(index) + " is outside the " + contentType_.toUtf8() + " cache");
     PatchRecord record = records_[index];
-    record.name = name;
+    record.name = XmlTextWriter::storableText(name);
     record.label = buildLabel(record);
     return commitRecord(index, std::move(record), error);
 }
@@ -122,6 +123,7 @@ void PatchCollection::removeObserver(LabelsObserver& observer) { std::erase(obse
 void PatchCollection::setBankLabels(const LabelList* bankLabels)
 {
     bankLabels_ = bankLabels;
+    bankLabelWidth_ = widestBankLabel();
     for (PatchRecord& record : records_)
         if (!record.label.isNull())
             record.label = buildLabel(record);
@@ -132,24 +134,33 @@ bool PatchCollection::save(const RefString& indexPath, std::string* error) const
 {
     if (id_.isEmpty())
         return fail(error, "Cannot write " + indexPath.toUtf8() + ": the patch collection was never opened");
-    const std::unique_ptr<XmlRootElement> root = XmlRootElement::create(id_);
-    const XmlElement collection = root->addChild(collectionElement);
-    collection.setAttribute(nameAttribute, name_);
-    collection.setAttribute(contentTypeAttribute, contentType_);
-    collection.setAttribute(bankSizeAttribute, RefString::fromInt(bankSize_));
-    collection.setAttribute(bankCountAttribute, RefString::fromInt(bankCount_));
+    return AtomicFile::write(indexPath.toUtf8(), indexText(), error);
+}
+
+std::string PatchCollection::indexText() const
+{
+    XmlTextWriter xml;
+    xml.open(id_.view());
+    xml.open(collectionElement);
+    xml.attribute(nameAttribute, name_);
+    xml.attribute(contentTypeAttribute, contentType_);
+    xml.attribute(bankSizeAttribute, bankSize_);
+    xml.attribute(bankCountAttribute, bankCount_);
     for (const PatchRecord& record : records_) {
         if (record.file.isEmpty())
             continue;
-        const XmlElement element = collection.addChild(recordElement);
-        element.setAttribute(nameAttribute, record.name);
+        xml.open(recordElement);
+        xml.attribute(nameAttribute, record.name);
         if (!record.category.isEmpty())
-            element.setAttribute(categoryAttribute, record.category);
-        element.setAttribute(bankAttribute, RefString::fromInt(record.bank));
-        element.setAttribute(programAttribute, RefString::fromInt(record.program));
-        element.setAttribute(fileAttribute, record.file);
+            xml.attribute(categoryAttribute, record.category);
+        xml.attribute(bankAttribute, record.bank);
+        xml.attribute(programAttribute, record.program);
+        xml.attribute(fileAttribute, record.file);
+        xml.close();
     }
-    return saveXmlFile(*root, indexPath, error);
+    xml.close();
+    xml.close();
+    return xml.text();
 }
 
 bool PatchCollection::getPatch(std::uint32_t bank, std::uint32_t program, RefString& filePath, RefString& name,
@@ -172,12 +183,19 @@ RefString PatchCollection::updatePatch(std::uint32_t bank, std::uint32_t program
         fail(error, outsideText(contentType_, bank, program));
         return RefString();
     }
-    const RefString file = cacheFile(bank, program);
-    const RefString path = concat({folder().view(), file.view()});
-    if (!createPatchFolder(error) || !AtomicFile::write(path.toUtf8(), dump, error))
+    const std::size_t slot = slotIndex(bank, program);
+    PatchRecord record = filledRecord(slot, name, category, cacheFile(bank, program));
+    const RefString path = cacheFilePath(slot);
+    if (!createPatchFolder(error) || !recordChange(slot, record, &dump, error))
         return RefString();
-    if (!setRecord(bank, program, file, name, category, error))
+    const AtomicFile::Durability durability =
+        keepsFileBytes() ? AtomicFile::Durability::unsynced : AtomicFile::Durability::synced;
+    if (!AtomicFile::write(path.toUtf8(), dump, error, durability)) {
+        withdrawChange();
         return RefString();
+    }
+    records_[slot] = std::move(record);
+    notifyObservers();
     return path;
 }
 
@@ -189,9 +207,8 @@ bool PatchCollection::setRecord(std::uint32_t bank, std::uint32_t program, const
     if (!file.isEmpty() && !(file == cacheFile(bank, program)))
         return fail(error, file.toUtf8() + " is not the cache file of bank " + std::to_string(bank) + " program "
                 + std::to_string(program));
-    PatchRecord record{bank, program, name, category, RefString(), file};
-    record.label = buildLabel(record);
-    return commitRecord(slotIndex(bank, program), std::move(record), error);
+    const std::size_t slot = slotIndex(bank, program);
+    return commitRecord(slot, filledRecord(slot, name, category, file), error);
 }
 
 bool PatchCollection::setPatchAside(std::uint32_t bank, std::uint32_t program, std::string* error)
@@ -201,13 +218,21 @@ bool PatchCollection::setPatchAside(std::uint32_t bank, std::uint32_t program, s
     const std::size_t slot = slotIndex(bank, program);
     if (records_[slot].file.isEmpty())
         return true;
-    const std::string path = concat({folder().view(), records_[slot].file.view()}).toUtf8();
+    const std::string path = cacheFilePath(slot).toUtf8();
+    // Recorded first: a crash after the move then finds the slot empty,
+    // not naming a file that is gone.
+    if (!recordChange(slot, emptyRecord(slot), nullptr, error))
+        return false;
     std::error_code ignored;
     std::string setAsidePath;
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored))
-        && !SetAsideFile::moveAside(path, setAsidePath, error))
+        && !SetAsideFile::moveAside(path, setAsidePath, error)) {
+        withdrawChange();
         return false;
-    return commitRecord(slot, emptyRecord(slot), error);
+    }
+    records_[slot] = emptyRecord(slot);
+    notifyObservers();
+    return true;
 }
 
 RefString PatchCollection::folder() const { return concat({folder_.view(), u"/"}); }
@@ -234,6 +259,7 @@ void PatchCollection::reset(const RefString& id, const RefString& indexPath, con
     contentType_ = contentType;
     bankCount_ = bankCount;
     bankSize_ = bankSize;
+    bankLabelWidth_ = widestBankLabel();
     records_.resize(std::size_t(bankCount) * bankSize);
     for (std::size_t slot = 0; slot < records_.size(); ++slot)
         records_[slot] = emptyRecord(std::uint32_t(slot));
@@ -270,7 +296,10 @@ bool PatchCollection::load(const RefString& indexPath, std::string* error)
     return true;
 }
 
-bool PatchCollection::storeIndex(std::string*) { return true; }
+bool PatchCollection::recordChange(std::size_t, const PatchRecord&, const std::string_view*, std::string*)
+{
+    return true;
+}
 
 bool PatchCollection::createPatchFolder(std::string* error) const
 {
@@ -280,6 +309,20 @@ bool PatchCollection::createPatchFolder(std::string* error) const
     if (failure)
         return fail(error, "Cannot create the patch folder " + path + ": " + failure.message());
     return true;
+}
+
+void PatchCollection::restoreRecord(std::size_t slot, bool hasFile, const RefString& name, const RefString& category)
+{
+    if (slot >= records_.size())
+        return;
+    records_[slot] = hasFile ? filledRecord(slot, name, category, cacheFile(records_[slot].bank, records_[slot].program))
+                             : emptyRecord(std::uint32_t(slot));
+}
+
+RefString PatchCollection::cacheFilePath(std::size_t slot) const
+{
+    const PatchRecord& record = records_[slot];
+    return concat({folder().view(), cacheFile(record.bank, record.program).view()});
 }
 
 bool PatchCollection::isInGrid(std::uint32_t bank, std::uint32_t program) const
@@ -322,7 +365,7 @@ std::u16string PatchCollection::bankLabel(std::uint32_t bank) const
 
 // Bank numbers are padded to one width, so the category starts at the same
 // place in every label.
-std::uint32_t PatchCollection::bankLabelWidth() const
+std::uint32_t PatchCollection::widestBankLabel() const
 {
     if (!bankLabels_)
         return bankCount_ == 0 ? 0 : decimalDigits(bankCount_ - 1);
@@ -359,13 +402,22 @@ bool PatchCollection::readRecord(const XmlElement& element, std::vector<PatchRec
     return true;
 }
 
+PatchRecord PatchCollection::filledRecord(std::size_t slot, const RefString& name, const RefString& category,
+    const RefString& file) const
+{
+    // Names come from the instrument's bytes; they are kept as the index
+    // can hold them, so a record reads back from it as it is now.
+    PatchRecord record{records_[slot].bank, records_[slot].program, XmlTextWriter::storableText(name),
+        XmlTextWriter::storableText(category), RefString(), file};
+    record.label = buildLabel(record);
+    return record;
+}
+
 bool PatchCollection::commitRecord(std::size_t slot, PatchRecord record, std::string* error)
 {
-    PatchRecord previous = std::exchange(records_[slot], std::move(record));
-    if (!storeIndex(error)) {
-        records_[slot] = std::move(previous);
+    if (!recordChange(slot, record, nullptr, error))
         return false;
-    }
+    records_[slot] = std::move(record);
     notifyObservers();
     return true;
 }

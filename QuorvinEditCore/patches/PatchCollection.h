@@ -46,21 +46,23 @@ public:
 
     // Writes the whole index to the path; a failure leaves the old file.
     bool save(const RefString& indexPath, std::string* error = nullptr) const;
+    // The index file's text: UTF-8 XML, indented by one, with an entry for
+    // every slot whose patch is cached, in slot order.
+    std::string indexText() const;
 
     // For a slot inside the grid, gives the record's name and category and,
     // when the cache holds the patch, the full path of its file; the outputs
     // are left as they were otherwise. False outside the grid.
     bool getPatch(std::uint32_t bank, std::uint32_t program, RefString& filePath, RefString& name,
         RefString& category) const;
-    // Writes the patch's bulk dump into the slot's cache file, then fills the
-    // record and stores the index. Gives the file's full path; null, with the
-    // record unchanged, outside the grid or when a write failed (an index
-    // that could not be stored leaves the new dump in the file).
+    // Records the change, writes the patch's bulk dump into the slot's cache
+    // file and fills the record. Gives the file's full path; null, with the
+    // record and the file unchanged, outside the grid or when a write failed.
     RefString updatePatch(std::uint32_t bank, std::uint32_t program, const RefString& name,
         const RefString& category, std::string_view dump, std::string* error = nullptr);
-    // Fills the record of a slot and stores the index. The file must be empty
-    // or the slot's own cache file. False, with nothing changed, otherwise or
-    // when the index could not be stored.
+    // Fills the record of a slot and records the change. The file must be
+    // empty or the slot's own cache file. False, with nothing changed,
+    // otherwise or when the change could not be recorded.
     bool setRecord(std::uint32_t bank, std::uint32_t program, const RefString& file, const RefString& name,
         const RefString& category, std::string* error = nullptr);
     // Renames the slot's cache file aside (".bad") when it proved unusable
@@ -90,11 +92,26 @@ protected:
     // layout. On failure nothing changes and error says why; on success error
     // may list entries that were ignored.
     bool load(const RefString& indexPath, std::string* error = nullptr);
-    // Called after every change of a record; a collection without an index
-    // file keeps its records in memory only.
-    virtual bool storeIndex(std::string* error);
+    // Called before every change of a record takes effect, with the record
+    // as it will be and the bytes the slot's cache file is about to get (null
+    // when the file stays as it is); false refuses the change. A collection
+    // without an index file keeps its records in memory only.
+    virtual bool recordChange(std::size_t slot, const PatchRecord& record, const std::string_view* dump,
+        std::string* error);
+    // Takes the last recorded change back when it could not be carried out.
+    virtual void withdrawChange() {}
+    // True when the recorded changes hold the cache files' bytes until the
+    // disk has them, so a cache file need not be flushed as it is written.
+    virtual bool keepsFileBytes() const { return false; }
     // Makes the subfolder of the cache files, with any missing parent.
     bool createPatchFolder(std::string* error) const;
+    // Puts a recorded change back in place, as found after a crash: the
+    // slot's record filled (naming the slot's cache file when it has one) or
+    // emptied. Observers are not told; slots outside the grid are ignored.
+    void restoreRecord(std::size_t slot, bool hasFile, const RefString& name, const RefString& category);
+    // The full path of the slot's cache file.
+    RefString cacheFilePath(std::size_t slot) const;
+    void notifyObservers();
 
 private:
     bool isInGrid(std::uint32_t bank, std::uint32_t program) const;
@@ -103,13 +120,14 @@ private:
     PatchRecord emptyRecord(std::uint32_t slot) const;
     RefString buildLabel(const PatchRecord& record) const;
     std::u16string bankLabel(std::uint32_t bank) const;
-    std::uint32_t bankLabelWidth() const;
+    std::uint32_t bankLabelWidth() const { return bankLabelWidth_; }
+    std::uint32_t widestBankLabel() const;
+    PatchRecord filledRecord(std::size_t slot, const RefString& name, const RefString& category,
+        const RefString& file) const;
     bool hasOwnLayout(const XmlElement& collection) const;
     bool readRecord(const XmlElement& element, std::vector<PatchRecord>& records) const;
-    // Puts a changed record in place and stores the index, or puts the old
-    // record back when that fails.
+    // Records a change that rewrites no cache file and puts it in place.
     bool commitRecord(std::size_t slot, PatchRecord record, std::string* error);
-    void notifyObservers();
 
     RefString id_;
     RefString folder_;
@@ -118,6 +136,8 @@ private:
     std::uint32_t bankSize_ = 0;
     std::uint32_t bankCount_ = 0;
     const LabelList* bankLabels_ = nullptr;
+    // Kept, since every label needs it.
+    std::uint32_t bankLabelWidth_ = 0;
     std::vector<PatchRecord> records_;
     std::vector<LabelsObserver*> observers_;
 };

@@ -1,11 +1,24 @@
 #include "patches/PatchLibrary.h"
 
+#include "files/AtomicFile.h"
+#include "files/FileReader.h"
 #include "patches/SetAsideFile.h"
 #include "xml/XmlFile.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <optional>
+#include <unistd.h>
 
 namespace {
+
+constexpr char journalSuffix[] = ".journal";
+// The journal is folded in when it passes the larger of these.
+constexpr std::uint64_t smallestJournalLimit = 64 << 20;
+constexpr std::uint64_t journalToIndexRatio = 4;
+// Up to this many cache files are flushed one by one before the index is
+// saved; beyond it the whole file system is, in one call.
+constexpr std::size_t filesFlushedOneByOne = 256;
 
 bool pathExists(const RefString& path)
 {
@@ -24,6 +37,48 @@ void addNote(std::string& notes, const std::string& note)
         notes += (notes.empty() ? "" : "; ") + note;
 }
 
+// Flushes a file, or with the whole file system one lies on.
+void flush(const std::string& path, bool wholeFileSystem)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (wholeFileSystem)
+        ::syncfs(fd);
+    else
+        ::fsync(fd);
+    ::close(fd);
+}
+
+bool holdsBytes(const std::string& path, std::string_view bytes)
+{
+    std::string found;
+    return FileReader::readAll(path, bytes.size(), found) && found == bytes;
+}
+
+// The last change of each slot, with the last bytes its file was given
+// while it kept a file.
+struct SlotChange {
+    const PatchJournalEntry* last = nullptr;
+    const std::string* dump = nullptr;
+};
+
+std::vector<SlotChange> lastChanges(const std::vector<PatchJournalEntry>& entries, std::size_t slots)
+{
+    std::vector<SlotChange> changes(slots);
+    for (const PatchJournalEntry& entry : entries) {
+        if (entry.slot >= slots)
+            continue;
+        SlotChange& change = changes[entry.slot];
+        change.last = &entry;
+        if (!entry.hasFile)
+            change.dump = nullptr;
+        else if (entry.dump)
+            change.dump = &*entry.dump;
+    }
+    return changes;
+}
+
 } // namespace
 
 bool PatchLibrary::open(const RefString& id, const RefString& contentType, const RefString& indexPath,
@@ -31,6 +86,9 @@ bool PatchLibrary::open(const RefString& id, const RefString& contentType, const
 {
     indexPath_ = indexPath;
     indexInTheWay_ = false;
+    journal_ = std::make_unique<PatchJournal>(indexPath.toUtf8() + journalSuffix);
+    indexBytes_ = 0;
+    unsyncedSlots_.clear();
     reset(id, indexPath, description(id, contentType), contentType, bankCount, bankSize);
     std::string notes;
     bool kept = false;
@@ -42,20 +100,49 @@ bool PatchLibrary::open(const RefString& id, const RefString& contentType, const
     std::string folderError;
     if (!createPatchFolder(&folderError))
         addNote(notes, folderError);
+    const bool replayed = replayJournal(notes);
     if (error)
         *error = notes;
-    return kept;
+    return kept || replayed;
 }
 
 bool PatchLibrary::saveIndex(std::string* error) const
 {
-    if (indexInTheWay_ && pathExists(indexPath_)) {
-        if (error)
-            *error = "The patch cache index " + indexPath_.toUtf8()
-                + " could not be read nor set aside; it is left as it is until it is moved away";
+    if (indexIsInTheWay(error))
         return false;
+    const std::uint64_t journalBytes = journal_ ? journal_->size() : 0;
+    if (journalBytes > 0)
+        flushCacheFiles();
+    const std::string text = indexText();
+    if (!save(indexPath_, error))
+        return false;
+    indexBytes_ = text.size();
+    unsyncedSlots_.clear();
+    return journalBytes == 0 || journal_->clear(error);
+}
+
+bool PatchLibrary::recordChange(std::size_t slot, const PatchRecord& record, const std::string_view* dump,
+    std::string* error)
+{
+    if (!journal_)
+        return true;
+    if (indexIsInTheWay(error))
+        return false;
+    // Folded before it grows further; a failure leaves it to grow.
+    if (journal_->size() > journalLimit())
+        saveIndex();
+    PatchJournalEntry entry{std::uint32_t(slot), !record.file.isEmpty(), record.name, record.category, std::nullopt};
+    if (dump) {
+        entry.dump = std::string(*dump);
+        unsyncedSlots_.insert(slot);
     }
-    return save(indexPath_, error);
+    return journal_->append(entry, error);
+}
+
+void PatchLibrary::withdrawChange()
+{
+    if (journal_)
+        journal_->withdrawLast();
 }
 
 std::string PatchLibrary::setIndexAside(const std::string& reason)
@@ -66,4 +153,69 @@ std::string PatchLibrary::setIndexAside(const std::string& reason)
         return reason + "; the index was set aside as " + setAsidePath + " and the cache starts empty";
     indexInTheWay_ = true;
     return reason + "; " + failure + ", so the cache index will not be written over it";
+}
+
+bool PatchLibrary::indexIsInTheWay(std::string* error) const
+{
+    if (!indexInTheWay_ || !pathExists(indexPath_))
+        return false;
+    if (error)
+        *error = "The patch cache index " + indexPath_.toUtf8()
+            + " could not be read nor set aside; it is left as it is until it is moved away";
+    return true;
+}
+
+// Brings the records and the cache files to the last change the journal
+// holds whole, then folds it into the index. True when it held changes;
+// notes tell what went wrong.
+bool PatchLibrary::replayJournal(std::string& notes)
+{
+    std::vector<PatchJournalEntry> entries;
+    std::string failure;
+    if (!journal_->read(entries, &failure)) {
+        addNote(notes, failure + "; the changes it holds are not in the cache");
+        return false;
+    }
+    if (entries.empty() && journal_->size() == 0)
+        return false;
+    for (std::size_t slot = 0; const SlotChange& change : lastChanges(entries, count())) {
+        if (change.last) {
+            bool hasFile = change.last->hasFile;
+            const std::string path = cacheFilePath(slot).toUtf8();
+            if (hasFile && change.dump && !holdsBytes(path, *change.dump)
+                && !AtomicFile::write(path, *change.dump, &failure)) {
+                addNote(notes, failure + "; the slot is left empty");
+                hasFile = false;
+            }
+            // A record must not name a file that is not there.
+            if (hasFile && !change.dump && !fileExists(RefString::fromUtf8(path)))
+                hasFile = false;
+            restoreRecord(slot, hasFile, change.last->name, change.last->category);
+        }
+        ++slot;
+    }
+    notifyObservers();
+    if (!saveIndex(&failure))
+        addNote(notes, failure);
+    return !entries.empty();
+}
+
+// The cache files written since the last index save reach the disk before
+// the journal that holds their bytes is emptied.
+void PatchLibrary::flushCacheFiles() const
+{
+    if (unsyncedSlots_.size() > filesFlushedOneByOne) {
+        flush(folder().toUtf8(), true);
+        return;
+    }
+    for (const std::size_t slot : unsyncedSlots_)
+        flush(cacheFilePath(slot).toUtf8(), false);
+    // Their names too, for files that are new.
+    if (!unsyncedSlots_.empty())
+        AtomicFile::syncFolder(folder().toUtf8() + contentType().toUtf8());
+}
+
+std::uint64_t PatchLibrary::journalLimit() const
+{
+    return std::max(smallestJournalLimit, journalToIndexRatio * indexBytes_);
 }

@@ -114,6 +114,7 @@ void checkKept(PatchLibrary& library, const std::string& bytes)
                         &error)
                  .isNull(),
         "a kept index could not be updated", error);
+    require(library.saveIndex(&error), "a kept index could not be saved", error);
 
     PatchLibrary first;
     require(openIndex(first, &error), "an index written by the library is not kept", error);

@@ -49,6 +49,7 @@ TEST_F(PatchIndexFileTest, TheIndexListsFilledSlotsInSlotOrderWithExactNames)
     ASSERT_FALSE(library.updatePatch(1, 5, u"Grand", u"[Pf]", "dump").isNull());
     ASSERT_FALSE(library.updatePatch(0, 2, u"Init <\"&\">", RefString(), "dump").isNull());
 
+    ASSERT_TRUE(library.saveIndex());
     EXPECT_EQ(readFile(indexFile()),
         indexWithEntries("  <pach name=\"Init &lt;&quot;&amp;&quot;&gt;\" bank=\"0\" program=\"2\" "
                          "file=\"performance/0_2.syx\"/>\n"
@@ -165,6 +166,7 @@ TEST_F(PatchIndexFileTest, AnIndexThatCannotBeKeptIsSetAsideWhole)
 
         // The cache starts again beside the set-aside copy.
         ASSERT_FALSE(library.updatePatch(0, 0, u"New", RefString(), "dump").isNull());
+        ASSERT_TRUE(library.saveIndex());
         EXPECT_TRUE(fs::exists(indexFile()));
         EXPECT_EQ(readFile(indexFile().string() + ".bad"), bad.bytes);
     }
@@ -200,6 +202,7 @@ TEST_F(PatchIndexFileTest, AnIndexThatCannotBeSetAsideIsNeverWrittenOver)
     // Once the user has moved it away, the cache is written again.
     fs::rename(indexFile(), folder / "moved.xml");
     EXPECT_FALSE(library.updatePatch(0, 0, u"New", RefString(), "dump").isNull());
+    ASSERT_TRUE(library.saveIndex());
     EXPECT_TRUE(fs::exists(indexFile()));
 }
 

@@ -40,6 +40,8 @@ protected:
         return name;
     }
 
+    fs::path journalFile() const { return indexFile().string() + ".journal"; }
+
     PatchLibrary library;
     CountingObserver observer;
 };
@@ -134,54 +136,81 @@ TEST_F(PatchRecordUpdateTest, ARecordWithoutFileGivesItsNameButNoPath)
     EXPECT_EQ(utf8(category), "[Pf]");
 }
 
-TEST_F(PatchRecordUpdateTest, AFailedDumpWriteKeepsTheOldFileTheRecordAndTheIndex)
+TEST_F(PatchRecordUpdateTest, AChangeThatCannotBeWrittenLeavesTheFileTheRecordAndTheCache)
 {
-    library.updatePatch(0, 0, u"Old", RefString(), "old bytes");
-    const std::string oldIndex = readFile(indexFile());
-    observer.calls = 0;
+    const struct {
+        const char* what;
+        rlim_t roomInTheJournal;
+        bool protectTheFile;
+        const char* reason;
+    } cases[] = {
+        {"full disk", 10, false, "performances.xml.journal: File too large"},
+        {"write-protected cache file", 1 << 20, true, "0_0.syx: the file is write-protected"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        library.updatePatch(0, 0, u"Old", RefString(), "old bytes");
+        fs::permissions(folder / "performance/0_0.syx", c.protectTheFile ? fs::perms(0444) : fs::perms(0644));
+        const std::uintmax_t journalBytes = fs::file_size(journalFile());
+        observer.calls = 0;
 
-    std::string error;
-    RefString path;
-    {
-        FileSizeLimit limit(100);
-        path = library.updatePatch(0, 0, u"New", RefString(), std::string(1000, 'x'), &error);
+        std::string error;
+        RefString path;
+        {
+            FileSizeLimit limit(journalBytes + c.roomInTheJournal);
+            path = library.updatePatch(0, 0, u"New", RefString(), std::string(1000, 'x'), &error);
+        }
+        EXPECT_TRUE(path.isNull());
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_EQ(readFile(folder / "performance/0_0.syx"), "old bytes");
+        EXPECT_EQ(fs::file_size(journalFile()), journalBytes);
+        EXPECT_EQ(utf8(library.get(0)), "0001Old");
+        EXPECT_EQ(observer.calls, 0);
+        EXPECT_EQ(filesIn(folder / "performance"), 1u) << "no temporary file is left";
+        EXPECT_EQ(utf8(nameOnDisk(0, 0)), "Old");
+        fs::permissions(folder / "performance/0_0.syx", fs::perms(0644));
     }
-    EXPECT_TRUE(path.isNull());
-    EXPECT_NE(error.find("0_0.syx"), std::string::npos) << error;
-    EXPECT_EQ(readFile(folder / "performance/0_0.syx"), "old bytes");
-    EXPECT_EQ(readFile(indexFile()), oldIndex);
-    EXPECT_EQ(utf8(library.get(0)), "0001Old");
-    EXPECT_EQ(observer.calls, 0);
-    EXPECT_EQ(filesIn(folder / "performance"), 1u);
 }
 
-TEST_F(PatchRecordUpdateTest, AFailedIndexWriteKeepsTheOldIndexAndTheRecord)
+TEST_F(PatchRecordUpdateTest, ARenameThatCannotBeRecordedKeepsTheRecord)
 {
     library.updatePatch(0, 0, u"First", RefString(), "dump");
-    const std::string oldIndex = readFile(indexFile());
     observer.calls = 0;
-
-    std::string error;
     bool renamed = true;
-    RefString path;
     {
-        // Room for the small dump, not for an index that grows at all.
-        FileSizeLimit limit(oldIndex.size() + 1);
-        path = library.updatePatch(0, 1, u"Second", RefString(), "dump", &error);
+        FileSizeLimit limit(fs::file_size(journalFile()) + 1);
         renamed = library.setName(0, u"Renamed");
     }
-    EXPECT_TRUE(path.isNull());
     EXPECT_FALSE(renamed);
-    EXPECT_NE(error.find(indexFile().string()), std::string::npos) << error;
-    EXPECT_EQ(readFile(indexFile()), oldIndex);
-    EXPECT_TRUE(library.get(1).isEmpty());
     EXPECT_EQ(utf8(library.get(0)), "0001First");
-    RefString found, name, category;
-    library.getPatch(0, 1, found, name, category);
-    EXPECT_TRUE(found.isNull());
-    EXPECT_EQ(utf8(name), "<Empty>");
     EXPECT_EQ(observer.calls, 0);
-    EXPECT_EQ(filesIn(folder), 2u) << "no temporary file is left beside the index";
+    EXPECT_EQ(utf8(nameOnDisk(0, 0)), "First");
+}
+
+TEST_F(PatchRecordUpdateTest, AnIndexThatCannotBeSavedKeepsTheJournalForTheNextStart)
+{
+    library.updatePatch(1, 2, u"Journaled", RefString(), "dump");
+    std::string error;
+    {
+        FileSizeLimit limit(10);
+        EXPECT_FALSE(library.saveIndex(&error));
+    }
+    EXPECT_NE(error.find("performances.xml"), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(indexFile()));
+    EXPECT_GT(fs::file_size(journalFile()), 0u);
+    EXPECT_EQ(utf8(nameOnDisk(1, 2)), "Journaled");
+    EXPECT_TRUE(fs::exists(indexFile())) << "the next start folds the journal in";
+    EXPECT_EQ(fs::file_size(journalFile()), 0u);
+}
+
+TEST_F(PatchRecordUpdateTest, ANameTheIndexCannotHoldIsKeptAsItReadsBack)
+{
+    library.updatePatch(0, 4, u"Bad\x01Name", u"[\x1f]", "dump");
+    const RefString shown = library.get(4);
+    EXPECT_EQ(shown, RefString(u"0005[\ufffd]Bad\ufffdName"));
+    EXPECT_EQ(nameOnDisk(0, 4), RefString(u"Bad\ufffdName")) << "from the journal";
+    ASSERT_TRUE(library.saveIndex());
+    EXPECT_EQ(nameOnDisk(0, 4), RefString(u"Bad\ufffdName")) << "from the index";
 }
 
 TEST_F(PatchRecordUpdateTest, AnUnusableCacheFileIsSetAsideAndTheSlotEmptied)
@@ -197,7 +226,7 @@ TEST_F(PatchRecordUpdateTest, AnUnusableCacheFileIsSetAsideAndTheSlotEmptied)
     library.getPatch(2, 0, path, name, category);
     EXPECT_TRUE(path.isNull());
     EXPECT_TRUE(library.get(2 * programsPerBank).isEmpty());
-    EXPECT_EQ(readFile(indexFile()).find("pach "), std::string::npos);
+    EXPECT_EQ(utf8(nameOnDisk(2, 0)), "<Empty>");
     EXPECT_EQ(observer.calls, 1);
 }
 

@@ -70,8 +70,11 @@ TEST_F(Fs1rPatchCacheTest, AMissingPatchIsAskedOfTheInstrumentAndFiled)
     ASSERT_EQ(file.size(), 411u);
     EXPECT_EQ(dataOf(file), instrument().dumpData(Layout::performanceDumpAddress));
     EXPECT_EQ(recordOf(cache(Fs1rLibraries::performances), 0, 0).name, device->getPerformanceName().toUtf8());
-    // The index is written at once, not only at exit.
-    EXPECT_NE(readFile(cacheFile("performances.xml")).find("0_0.syx"), std::string::npos);
+    // The record reaches the disk at once, not only at exit.
+    PatchLibrary nextStart;
+    nextStart.open(
+        u"YAMAHA_FS1R", u"performance", RefString::fromUtf8(cacheFile("performances.xml").string()), 4, 128);
+    EXPECT_EQ(recordOf(nextStart, 0, 0).name, device->getPerformanceName().toUtf8());
 }
 
 TEST_F(Fs1rPatchCacheTest, ACachedPatchLoadsWithoutAskingTheInstrument)
