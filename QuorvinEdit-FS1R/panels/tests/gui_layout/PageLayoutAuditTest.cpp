@@ -1,0 +1,148 @@
+// Every page as the user sees it: all of it inside the main window's page
+// area, nothing drawn over anything else unless it belongs there, and every
+// text legible against what is behind it.
+#include "PageAudit.h"
+#include "PagesFixture.h"
+
+#include "gui/EditorPanel.h"
+
+#include <wx/frame.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+constexpr int pageWidth = 1272;
+constexpr int pageHeight = 716;
+constexpr double legibleContrast = 4.5;
+
+const char* const pageNames[] = {"system", "performance", "voice 1", "voice 2", "voice 3", "voice 4", "fseq"};
+
+// Findings that are meant so, or known and not mended yet: each names the
+// page (empty: every page) and texts the finding must all contain, with the
+// reason.
+struct Allowed {
+    const char* page;
+    std::vector<std::string> parts;
+    const char* why;
+};
+
+const std::vector<Allowed> allowed = {
+    // Meant so.
+    {"performance", {"controls FS1R perf part  MIDI CH", "overlap"},
+     "the MIDI channel's \"max:\" field stands inside the channel control"},
+    {"performance", {"texts \"", "(FS1R perf part  MIDI CH", "\"max:\"", "overlap"},
+     "the same: the channel number is drawn inside the \"max:\" field"},
+    // Not mended yet: each is a fault still to fix, listed so the rest of
+    // every page stays checked.
+    {"performance", {"Prog", "overlap"}, "TODO: program choice and name of the formant sequence drawn together"},
+    {"performance", {"Speed", "overlap"}, "TODO: the two speed controls stand on one place, both shown"},
+    {"performance", {"ShoobyDo", "overlap"}, "TODO: as Prog"},
+    {"performance", {"has a contrast", "on #96AAA6"}, "TODO: white titles and grey pan letters on the pattern ground"},
+    {"performance", {"Velo depth", "has a contrast"}, "TODO: the depth text over its own green triangle"},
+    {"fseq", {"FS1R FSEQ  Prog", "overlap"}, "TODO: as on the performance page"},
+    {"fseq", {"texts \"", "() ", "overlap"}, "TODO: track labels of equal first values still meet"},
+    {"fseq", {"FS1R FSEQ  Zoom", "cut"}, "TODO: the zoom's axis numbers are wider than the control"},
+    {"fseq", {"(FS1R FSEQ  ", "cut"}, "TODO: the show/edit buttons' texts are wider than the buttons"},
+    {"fseq", {"texts \"", "(FS1R FSEQ  ", "overlap"}, "TODO: as above"},
+    {"", {"Note shift)", "cut"}, "TODO: the note-shift slider's value text is wider than the slider"},
+    {"", {"KB scale", "has a contrast"}, "TODO: the scaling curves' texts over their own fill"},
+    {"", {"Time scale)", "has a contrast"}, "TODO: the time-scale text over its own bar"},
+    {"", {"filter  Cutoff)", "has a contrast"}, "TODO: the cutoff text over its own bar"},
+    {"", {"\"In gain\" (page)", "has a contrast"}, "TODO: the filter picture under the filter captions"},
+    {"", {"\"Type\" (page)", "has a contrast"}, "TODO: as In gain"},
+    {"", {"modifiers\" (page)", "overlap"}, "TODO: the modifier titles' boxes reach into the column captions"},
+};
+
+std::string boxText(const wxRect& box)
+{
+    std::ostringstream out;
+    out << "(" << box.x << ", " << box.y << ", " << box.width << " x " << box.height << ")";
+    return out.str();
+}
+
+} // namespace
+
+class PageLayoutAuditTest : public PagesFixture, public ::testing::WithParamInterface<int> {
+protected:
+    wxWindow& shownPage()
+    {
+        device->showPanel(GetParam());
+        for (wxWindow* child : panels->GetChildren())
+            if (child->IsShown() && dynamic_cast<EditorPanel*>(child))
+                return *child;
+        throw std::runtime_error("no page shown");
+    }
+
+    void report(const std::string& finding)
+    {
+        const std::string page = pageNames[GetParam()];
+        const bool isAllowed = std::any_of(allowed.begin(), allowed.end(), [&](const Allowed& entry) {
+            return (*entry.page == 0 || entry.page == page) && std::all_of(entry.parts.begin(), entry.parts.end(), [&](const std::string& part) {
+                return finding.find(part) != std::string::npos;
+            });
+        });
+        if (!isAllowed)
+            findings.push_back(finding);
+    }
+
+    std::vector<std::string> findings;
+};
+
+TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
+{
+    wxWindow& page = shownPage();
+    ASSERT_EQ(page.GetPosition(), wxPoint(0, 0));
+    ASSERT_EQ(page.GetSize(), wxSize(pageWidth, pageHeight));
+    ASSERT_GE(panels->GetMinSize().x, pageWidth);
+    ASSERT_GE(panels->GetMinSize().y, pageHeight);
+    const PageAudit audit(page);
+    const wxRect area(0, 0, pageWidth, pageHeight);
+    const auto& controls = audit.controls();
+    const auto& texts = audit.texts();
+
+    for (const AuditedControl& control : controls)
+        if (!area.Contains(control.box))
+            report("control " + control.name + " " + boxText(control.box) + " leaves the page");
+    for (std::size_t a = 0; a < controls.size(); ++a)
+        for (std::size_t b = a + 1; b < controls.size(); ++b)
+            if (controls[a].box.Intersects(controls[b].box))
+                report("controls " + controls[a].name + " " + boxText(controls[a].box) + " and " + controls[b].name + " "
+                       + boxText(controls[b].box) + " overlap");
+    for (const AuditedText& text : texts) {
+        const wxRect& box = text.drawn.box;
+        if (!area.Contains(box))
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " leaves the page");
+        if (text.control >= 0 && (text.drawn.clipped || !controls[std::size_t(text.control)].box.Contains(box)))
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " is cut at its control's edge");
+        if (text.control < 0)
+            for (const AuditedControl& control : controls)
+                if (control.box.Intersects(box))
+                    report("text " + audit.nameOf(text) + " " + boxText(box) + " lies on control " + control.name);
+        const double contrast = audit.lowestContrast(text);
+        if (contrast < legibleContrast)
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " in "
+                   + text.drawn.colour.GetAsString(wxC2S_HTML_SYNTAX).utf8_string() + " has a contrast of only "
+                   + std::to_string(contrast) + " on "
+                   + audit.faintestGround(text).GetAsString(wxC2S_HTML_SYNTAX).utf8_string());
+    }
+    for (std::size_t a = 0; a < texts.size(); ++a)
+        for (std::size_t b = a + 1; b < texts.size(); ++b)
+            if (texts[a].drawn.box.Intersects(texts[b].drawn.box))
+                report("texts " + audit.nameOf(texts[a]) + " " + boxText(texts[a].drawn.box) + " and "
+                       + audit.nameOf(texts[b]) + " " + boxText(texts[b].drawn.box) + " overlap");
+
+    std::string all;
+    for (const std::string& finding : findings)
+        all += finding + "\n";
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the " << pageNames[GetParam()] << " page:\n"
+                                  << all;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllPages, PageLayoutAuditTest, ::testing::Range(0, 7),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             std::string name = pageNames[info.param];
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
