@@ -42,7 +42,6 @@ const std::vector<Allowed> allowed = {
     {"performance", {"has a contrast", "on #96AAA6"}, "TODO: white titles and grey pan letters on the pattern ground"},
     {"performance", {"Velo depth", "has a contrast"}, "TODO: the depth text over its own green triangle"},
     {"fseq", {"FS1R FSEQ  Prog", "overlap"}, "TODO: as on the performance page"},
-    {"fseq", {"texts \"", "() ", "overlap"}, "TODO: track labels of equal first values still meet"},
     {"fseq", {"FS1R FSEQ  Zoom", "cut"}, "TODO: the zoom's axis numbers are wider than the control"},
     {"fseq", {"(FS1R FSEQ  ", "cut"}, "TODO: the show/edit buttons' texts are wider than the buttons"},
     {"fseq", {"texts \"", "(FS1R FSEQ  ", "overlap"}, "TODO: as above"},
