@@ -49,8 +49,6 @@ const std::vector<Allowed> allowed = {
     {"", {"KB scale", "has a contrast"}, "TODO: the scaling curves' texts over their own fill"},
     {"", {"Time scale)", "has a contrast"}, "TODO: the time-scale text over its own bar"},
     {"", {"filter  Cutoff)", "has a contrast"}, "TODO: the cutoff text over its own bar"},
-    {"", {"\"In gain\" (page)", "has a contrast"}, "TODO: the filter picture under the filter captions"},
-    {"", {"\"Type\" (page)", "has a contrast"}, "TODO: as In gain"},
     {"", {"modifiers\" (page)", "overlap"}, "TODO: the modifier titles' boxes reach into the column captions"},
 };
 
