@@ -124,9 +124,15 @@ TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
                    + std::to_string(contrast) + " on "
                    + audit.faintestGround(text).GetAsString(wxC2S_HTML_SYNTAX).utf8_string());
     }
+    // Texts on one line need a gap of two pixels to read apart, unless one
+    // control writes them as parts of one text.
+    const auto meet = [](const AuditedText& a, const AuditedText& b) {
+        const int gap = a.control >= 0 && a.control == b.control ? 0 : 1;
+        return wxRect(a.drawn.box).Inflate(gap, 0).Intersects(wxRect(b.drawn.box).Inflate(gap, 0));
+    };
     for (std::size_t a = 0; a < texts.size(); ++a)
         for (std::size_t b = a + 1; b < texts.size(); ++b)
-            if (texts[a].drawn.box.Intersects(texts[b].drawn.box))
+            if (meet(texts[a], texts[b]))
                 report("texts " + audit.nameOf(texts[a]) + " " + boxText(texts[a].drawn.box) + " and "
                        + audit.nameOf(texts[b]) + " " + boxText(texts[b].drawn.box) + " overlap");
 
