@@ -18,7 +18,8 @@ PAGE_HEIGHT = 716
 DARK_GROUND = (64, 64, 64)          # tinted, light-grey and pale styles
 BLUE_GROUND = (82, 203, 243)        # blue style
 GREEN_GROUND = (207, 255, 132)      # green style
-PATTERN_GROUND = (150, 170, 166)    # the two pattern styles: dark labels, white titles
+PATTERN_GROUND = (205, 218, 215)    # the two pattern styles' dark labels and grey letters
+TITLE_PLATE = (60, 72, 70)          # under the pattern styles' white titles
 HEADER_RULE = (96, 104, 110)
 CAPTION_BAND = (200, 200, 200)      # under the grey page captions
 

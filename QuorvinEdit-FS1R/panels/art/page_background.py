@@ -8,7 +8,7 @@ Usage: page_background.py <output.png> system|performance|voice|fseq
 import sys
 
 from fs1r_art import (BLUE_GROUND, CAPTION_BAND, DARK_GROUND, GREEN_GROUND, HEADER_HEIGHT, HEADER_PARTS_TOP,
-                      HEADER_RULE, HEADER_WIDTH, PAGE_HEIGHT, PAGE_WIDTH, PATTERN_GROUND,
+                      HEADER_RULE, HEADER_WIDTH, PAGE_HEIGHT, PAGE_WIDTH, PATTERN_GROUND, TITLE_PLATE,
                       Image, fill)
 
 FRAME = (88, 88, 88)
@@ -38,6 +38,9 @@ def performance(image):
     header(image)
     panel(image, 0, 124, 648, 592, GREEN_GROUND)
     panel(image, 652, 0, 620, 456, PATTERN_GROUND)
+    # The pattern styles' titles are white: each stands on a dark plate.
+    for x, y, width, height in ((651, 173, 56, 27), (1061, 167, 149, 25), (1061, 375, 52, 19)):
+        fill(image, x, y, width, height, TITLE_PLATE)
     panel(image, 652, 456, 620, 260, DARK_GROUND)
 
 

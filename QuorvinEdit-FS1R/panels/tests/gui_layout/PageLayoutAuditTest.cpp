@@ -39,7 +39,6 @@ const std::vector<Allowed> allowed = {
     {"performance", {"Prog", "overlap"}, "TODO: program choice and name of the formant sequence drawn together"},
     {"performance", {"Speed", "overlap"}, "TODO: the two speed controls stand on one place, both shown"},
     {"performance", {"ShoobyDo", "overlap"}, "TODO: as Prog"},
-    {"performance", {"has a contrast", "on #96AAA6"}, "TODO: white titles and grey pan letters on the pattern ground"},
     {"performance", {"Velo depth", "has a contrast"}, "TODO: the depth text over its own green triangle"},
     {"fseq", {"FS1R FSEQ  Prog", "overlap"}, "TODO: as on the performance page"},
     {"fseq", {"FS1R FSEQ  Zoom", "cut"}, "TODO: the zoom's axis numbers are wider than the control"},
