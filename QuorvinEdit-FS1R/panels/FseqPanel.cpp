@@ -245,9 +245,12 @@ void FseqPanel::buildProgramChoices(ControlGroup& group, ParameterFactory& facto
     internal->setValueLabels(&library);
     // The choice reads the names as it draws them. It does not observe the
     // library: the device frees the library before the page goes.
-    addChoice(group, fromWxString(_("Prog")), internal, programChoiceExtent, ControlStyle::normalText)
-        .shownConditions()
-        .addRequired(whileValue(bank, 0));
+    ChoiceControl& internalChoice =
+        addChoice(group, fromWxString(_("Prog")), internal, programChoiceExtent, ControlStyle::normalText);
+    internalChoice.shownConditions().addRequired(whileValue(bank, 0));
+    // The two share a place: only the bank's stands there from the start.
+    presetChoice.show(presetChoice.shownConditions().evaluate());
+    internalChoice.show(internalChoice.shownConditions().evaluate());
 
     // The length bounds the performance's own frame positions as well.
     for (std::size_t k = 0; k < performanceFramePositions.size(); ++k)

@@ -46,10 +46,13 @@ std::shared_ptr<ValueRangeCondition> whileIn(Parameter* source, std::int32_t low
     return std::make_shared<ValueRangeCondition>(source, low, high);
 }
 
+// Shown at once as the conditions say: the controls that share a place must
+// not both stand there until a value changes.
 void showWhile(Control& control, std::initializer_list<std::shared_ptr<ValueRangeCondition>> conditions)
 {
     for (const auto& condition : conditions)
         control.shownConditions().addRequired(condition);
+    control.show(control.shownConditions().evaluate());
 }
 
 } // namespace
