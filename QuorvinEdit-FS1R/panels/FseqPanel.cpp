@@ -48,6 +48,7 @@ constexpr int internalProgramCount = 6;
 constexpr int fseqPresetLabelTable = 6;
 constexpr int loopBarLength = 1237;
 constexpr int graphLength = 516;
+constexpr int zoomBarWidth = 27;
 constexpr int toolButtonWidth = 30;
 constexpr int dumpButtonWidth = 120;
 constexpr int frameLast = 511;
@@ -352,7 +353,8 @@ FseqTrack& FseqPanel::addLevelTrack(ParameterFactory& factory, std::uint32_t off
 
 void FseqPanel::buildZoomBar(ControlGroup& group)
 {
-    group.setGeometry(19, 0, 0, 3);
+    // Wide enough for its "1.000" and "0.000", which a narrower bar cut.
+    group.setGeometry(zoomBarWidth, 0, 0, 3);
     VerticalRangeControl& zoom = addVerticalRange(group, RefString(), graphLength);
     group.setControlPath(zoom, fromWxString(_("Zoom")));
     zoom.bindParameter(&graph_->viewLow(), RangeControl::roleMin);
