@@ -21,6 +21,11 @@ double luminance(const wxColour& colour)
     return 0.2126 * channel(colour.Red()) + 0.7152 * channel(colour.Green()) + 0.0722 * channel(colour.Blue());
 }
 
+wxColour pixel(const wxImage& image, int x, int y)
+{
+    return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+
 ControlWindow* controlWindowOf(wxWindow* window)
 {
     auto* controlWindow = dynamic_cast<ControlWindow*>(window);
@@ -71,8 +76,9 @@ double contrastRatio(const wxColour& a, const wxColour& b)
 PageAudit::PageAudit(wxWindow& page) : size_(page.GetClientSize())
 {
     collectControls(page, wxPoint());
-    paint(page, true);
-    paint(page, false);
+    image_ = paint(page, TextDrawing::clipped);
+    textlessImage_ = paint(page, TextDrawing::none);
+    unclippedImage_ = paint(page, TextDrawing::unclipped);
 }
 
 void PageAudit::collectControls(wxWindow& window, wxPoint offset)
@@ -90,36 +96,55 @@ void PageAudit::collectControls(wxWindow& window, wxPoint offset)
     }
 }
 
-void PageAudit::paint(wxWindow& page, bool drawTexts)
+wxImage PageAudit::paint(wxWindow& page, TextDrawing drawing)
 {
     wxBitmap picture(size_);
     std::vector<std::pair<std::size_t, int>> owners;
     {
         wxMemoryDC memory(picture);
-        TextRecordingDc dc(memory, drawTexts);
+        TextRecordingDc dc(memory, drawing);
         WindowPainter(dc).paint(page, wxPoint(), [&](wxWindow* control) {
             const auto found = std::find(controlWindows_.begin(), controlWindows_.end(), control);
             owners.emplace_back(dc.texts().size(), found == controlWindows_.end() ? -1 : int(found - controlWindows_.begin()));
         });
-        if (drawTexts) {
+        if (texts_.empty()) {
             for (std::size_t k = 0; k < dc.texts().size(); ++k) {
                 const auto owner = std::find_if(owners.rbegin(), owners.rend(), [k](const auto& o) { return o.first <= k; });
                 texts_.push_back({dc.texts()[k], owner == owners.rend() ? -1 : owner->second});
             }
         }
     }
-    if (drawTexts) {
-        image_ = picture.ConvertToImage();
-    } else {
-        textless_ = picture;
-        textlessImage_ = picture.ConvertToImage();
-    }
+    return picture.ConvertToImage();
 }
 
 std::string PageAudit::nameOf(const AuditedText& text) const
 {
     const std::string where = text.control < 0 ? "page" : controls_[std::size_t(text.control)].name;
     return "\"" + text.drawn.text.utf8_string() + "\" (" + where + ")";
+}
+
+wxRect PageAudit::inkBox(const AuditedText& text) const
+{
+    const wxRect box = text.drawn.box.Intersect(wxRect(image_.GetSize()));
+    wxRect ink;
+    for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
+        for (int x = box.GetLeft(); x <= box.GetRight(); ++x)
+            if (pixel(image_, x, y) != pixel(textlessImage_, x, y))
+                ink.Union(wxRect(x, y, 1, 1));
+    return ink;
+}
+
+bool PageAudit::isCut(const AuditedText& text) const
+{
+    if (text.control < 0)
+        return false;
+    const wxRect control = controls_[std::size_t(text.control)].box;
+    const wxRect box = text.drawn.box.Intersect(wxRect(textlessImage_.GetSize()));
+    for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
+        for (int x = box.GetLeft(); x <= box.GetRight(); ++x)
+            if (!control.Contains(x, y) && pixel(unclippedImage_, x, y) != pixel(textlessImage_, x, y))
+                return true;
+    return false;
 }
 
 double PageAudit::lowestContrast(const AuditedText& text) const
@@ -131,9 +156,6 @@ wxColour PageAudit::faintestGround(const AuditedText& text) const
 {
     const wxImage& behind = textlessImage_;
     const wxRect box = text.drawn.box.Intersect(wxRect(behind.GetSize()));
-    const auto pixel = [](const wxImage& image, int x, int y) {
-        return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
-    };
     double lowest = 22.0;
     // With no glyph pixel found, the ground that contrasts most.
     wxColour faintest = contrastRatio(text.drawn.colour, *wxWHITE) > contrastRatio(text.drawn.colour, *wxBLACK)

@@ -1,6 +1,6 @@
 #pragma once
 // Paints a shown editor page, with the header and every control on it, into
-// a bitmap the way the toolkit shows it, and lists what a user would find
+// bitmaps the way the toolkit shows it (with, without and with uncut texts), and lists what a user would find
 // wrong with it: controls and texts outside the page, controls on top of
 // each other, texts on controls or on other texts, texts cut at a control's
 // edge and texts too faint against the pixels behind them.
@@ -34,8 +34,11 @@ public:
     const std::vector<AuditedText>& texts() const { return texts_; }
     std::string nameOf(const AuditedText& text) const;
 
-    // The page painted with its texts left out.
-    const wxBitmap& textlessPicture() const { return textless_; }
+    // Where the text's glyphs show (empty when nothing of it shows).
+    wxRect inkBox(const AuditedText& text) const;
+    // Whether glyphs of a control's text fall outside the control, where
+    // the toolkit cuts them off.
+    bool isCut(const AuditedText& text) const;
     // The lowest contrast (1 to 21) between the text's colour and the
     // pixels behind its glyphs (where the page with texts differs from the
     // page without).
@@ -45,15 +48,16 @@ public:
 
 private:
     void collectControls(wxWindow& window, wxPoint offset);
-    void paint(wxWindow& page, bool drawTexts);
+    // Records the texts on the first call.
+    wxImage paint(wxWindow& page, TextDrawing drawing);
 
     wxSize size_;
     std::vector<AuditedControl> controls_;
     std::vector<wxWindow*> controlWindows_;
     std::vector<AuditedText> texts_;
-    wxBitmap textless_;
-    wxImage textlessImage_;
     wxImage image_;
+    wxImage textlessImage_;
+    wxImage unclippedImage_;
 };
 
 // WCAG contrast ratio of two colours, 1 to 21.

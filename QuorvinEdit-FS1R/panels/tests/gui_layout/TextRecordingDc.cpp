@@ -4,28 +4,40 @@ namespace {
 
 class RecordingImpl : public wxGCDCImpl {
 public:
-    RecordingImpl(wxDC* owner, const wxMemoryDC& target, bool drawTexts)
-        : wxGCDCImpl(owner, target), drawTexts_(drawTexts)
+    RecordingImpl(wxDC* owner, const wxMemoryDC& target, TextDrawing drawing)
+        : wxGCDCImpl(owner, target), drawing_(drawing)
     {
     }
 
     void DoDrawText(const wxString& text, wxCoord x, wxCoord y) override
     {
         note(text, x, y);
-        if (drawTexts_)
-            wxGCDCImpl::DoDrawText(text, x, y);
+        drawText([&] { wxGCDCImpl::DoDrawText(text, x, y); });
     }
 
     void DoDrawRotatedText(const wxString& text, wxCoord x, wxCoord y, double angle) override
     {
         note(text, x, y);
-        if (drawTexts_)
-            wxGCDCImpl::DoDrawRotatedText(text, x, y, angle);
+        drawText([&] { wxGCDCImpl::DoDrawRotatedText(text, x, y, angle); });
     }
 
     std::vector<DrawnText> texts;
 
 private:
+    template <typename Draw>
+    void drawText(Draw&& draw)
+    {
+        if (drawing_ == TextDrawing::none)
+            return;
+        wxRect clip;
+        const bool clipping = drawing_ == TextDrawing::unclipped && DoGetClippingRect(clip);
+        if (clipping)
+            DestroyClippingRegion();
+        draw();
+        if (clipping)
+            DoSetClippingRegion(clip.x, clip.y, clip.width, clip.height);
+    }
+
     void note(const wxString& text, wxCoord x, wxCoord y)
     {
         if (wxString(text).Trim().Trim(false).empty())
@@ -33,20 +45,16 @@ private:
         wxCoord width = 0;
         wxCoord height = 0;
         DoGetTextExtent(text, &width, &height);
-        const wxRect box(LogicalToDeviceX(x), LogicalToDeviceY(y), width, height);
-        wxRect clip;
-        const bool clipping = DoGetClippingRect(clip);
-        clip.SetPosition(wxPoint(LogicalToDeviceX(clip.x), LogicalToDeviceY(clip.y)));
-        texts.push_back({text, box, GetTextForeground(), clipping && !clip.Contains(box)});
+        texts.push_back({text, wxRect(LogicalToDeviceX(x), LogicalToDeviceY(y), width, height), GetTextForeground()});
     }
 
-    bool drawTexts_;
+    TextDrawing drawing_;
 };
 
 } // namespace
 
-TextRecordingDc::TextRecordingDc(const wxMemoryDC& target, bool drawTexts)
-    : wxDC(new RecordingImpl(this, target, drawTexts))
+TextRecordingDc::TextRecordingDc(const wxMemoryDC& target, TextDrawing drawing)
+    : wxDC(new RecordingImpl(this, target, drawing))
 {
 }
 

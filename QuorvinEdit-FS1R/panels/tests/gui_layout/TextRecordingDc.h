@@ -1,7 +1,8 @@
 #pragma once
 // A graphics DC over a bitmap that notes every text drawn through it (text,
-// box in bitmap pixels, colour) and can leave the texts out of the picture,
-// so a page can be painted once with and once without its texts.
+// box in bitmap pixels, colour) and draws the texts as asked: as usual, not
+// at all, or whole past the clipping, so a page's picture with and without
+// its texts shows where each text's glyphs fall.
 #include <wx/colour.h>
 #include <wx/dcgraph.h>
 #include <wx/dcmemory.h>
@@ -14,12 +15,12 @@ struct DrawnText {
     wxString text;
     wxRect box;
     wxColour colour;
-    // Part of the box that falls outside the DC's clipping rectangle.
-    bool clipped = false;
 };
+
+enum class TextDrawing { clipped, none, unclipped };
 
 class TextRecordingDc : public wxDC {
 public:
-    TextRecordingDc(const wxMemoryDC& target, bool drawTexts);
+    TextRecordingDc(const wxMemoryDC& target, TextDrawing drawing);
     const std::vector<DrawnText>& texts() const;
 };
