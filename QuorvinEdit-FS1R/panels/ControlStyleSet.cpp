@@ -100,7 +100,8 @@ const StyleRecipe recipes[ControlStyleSet::styleCount] = {
     {.fonts = FontSet::smallSansSerif,
      .label = Rgb{210, 210, 210}, .title = Rgb{210, 210, 210}, .valueLabel = Rgb{210, 210, 210},
      .bar = Rgb{135, 135, 135}, .focus = paleGrey,
-     .value = Rgb{210, 210, 210}, .disabledText = Rgb{150, 150, 150}, .diagramText = Rgb{64, 64, 64}},
+     // Darker than the page ground, so values over the grey bars stay legible.
+     .value = Rgb{210, 210, 210}, .disabledText = Rgb{150, 150, 150}, .diagramText = Rgb{24, 24, 24}},
     // 4: the system page and the MIDI dialogs, on a solid ground
     tinted(mauve, true),
     // 5: voice common groups

@@ -12,7 +12,8 @@ namespace {
 
 using Response = double (*)(double);
 
-// Gains 0..1 over a logarithmic frequency axis x 0..1, cutoff at the middle.
+// Gains 0..1 over a logarithmic frequency axis x 0..1, cutoff at the middle;
+// every slope lies within 0.15 of it.
 constexpr double cutoff = 0.5;
 
 double lowPass(double x, double slope)
@@ -20,22 +21,35 @@ double lowPass(double x, double slope)
     return x <= cutoff ? 1.0 : std::max(0.0, 1.0 - (x - cutoff) * slope);
 }
 
-double highPass(double x) { return x >= cutoff ? 1.0 : std::max(0.0, 1.0 - (cutoff - x) * 3.0); }
-double bandPass(double x) { return std::max(0.0, 1.0 - std::abs(x - cutoff) * 4.0); }
-double bandStop(double x) { return std::min(1.0, std::abs(x - cutoff) * 4.0); }
+double highPass(double x) { return x >= cutoff ? 1.0 : std::max(0.0, 1.0 - (cutoff - x) * 7.0); }
+double bandPass(double x) { return std::max(0.0, 1.0 - std::abs(x - cutoff) * 7.0); }
+double bandStop(double x) { return std::min(1.0, std::abs(x - cutoff) * 7.0); }
 
 const std::array<Response, FilterTypePictures::typeCount> responses{{
-    [](double x) { return lowPass(x, 4.0); },
-    [](double x) { return lowPass(x, 3.0); },
-    [](double x) { return lowPass(x, 2.0); },
+    [](double x) { return lowPass(x, 10.0); },
+    [](double x) { return lowPass(x, 8.0); },
+    [](double x) { return lowPass(x, 7.0); },
     highPass,
     bandPass,
     bandStop,
 }};
 
+// The filter's captions and controls stand on the picture: the pass band
+// runs in the free band between the first row of controls and the next
+// captions, and the slopes fall in the free column in the middle. Where the
+// gain is zero, outside that column, nothing is drawn.
 constexpr int margin = 8;
+constexpr int passBandY = 37;
+constexpr int stopBandY = 100;
 const wxColour groundColour(40, 44, 52);
 const wxColour curveColour(150, 220, 255);
+
+void drawRun(wxDC& dc, std::vector<wxPoint>& run)
+{
+    if (run.size() > 1)
+        dc.DrawLines(static_cast<int>(run.size()), run.data());
+    run.clear();
+}
 
 wxBitmap drawResponse(Response response)
 {
@@ -45,13 +59,19 @@ wxBitmap drawResponse(Response response)
     dc.Clear();
     dc.SetPen(wxPen(curveColour, 2));
     const int plotWidth = FilterTypePictures::width - 2 * margin;
-    const int plotHeight = FilterTypePictures::height - 2 * margin;
-    std::vector<wxPoint> points;
+    const auto gainAt = [&](int column) { return response(static_cast<double>(column) / plotWidth); };
+    std::vector<wxPoint> run;
     for (int column = 0; column <= plotWidth; ++column) {
-        const double gain = response(static_cast<double>(column) / plotWidth);
-        points.emplace_back(margin + column, margin + static_cast<int>(std::lround((1.0 - gain) * plotHeight)));
+        const double gain = gainAt(column);
+        const bool besideSound = column > 0 && gainAt(column - 1) > 0.0;
+        const bool beforeSound = column < plotWidth && gainAt(column + 1) > 0.0;
+        if (gain > 0.0 || besideSound || beforeSound)
+            run.emplace_back(margin + column,
+                             passBandY + static_cast<int>(std::lround((1.0 - gain) * (stopBandY - passBandY))));
+        else
+            drawRun(dc, run);
     }
-    dc.DrawLines(static_cast<int>(points.size()), points.data());
+    drawRun(dc, run);
     dc.SelectObject(wxNullBitmap);
     return picture;
 }

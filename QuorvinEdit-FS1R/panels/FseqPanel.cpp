@@ -46,8 +46,13 @@ constexpr int programChoiceExtent = 68;
 constexpr int presetProgramCount = 90;
 constexpr int internalProgramCount = 6;
 constexpr int fseqPresetLabelTable = 6;
-constexpr int loopBarLength = 1237;
 constexpr int graphLength = 516;
+// The zoom bar is wide enough for its "1.000" and "0.000"; the graph beside
+// it and the loop bar above the graph start after it and end at x 1264.
+constexpr int zoomBarX = 5;
+constexpr int zoomBarWidth = 27;
+constexpr int graphLeft = zoomBarX + zoomBarWidth + 3;
+constexpr int loopBarLength = 1264 - graphLeft;
 constexpr int toolButtonWidth = 30;
 constexpr int dumpButtonWidth = 120;
 constexpr int frameLast = 511;
@@ -69,10 +74,10 @@ const std::array<GroupPlace, FseqPanel::pageGroupCount> groupPlaces{{
     {FlowOrientation::horizontal, 660, 9},
     {FlowOrientation::horizontal, 5, 138},
     {FlowOrientation::vertical, 660, 112},
-    {FlowOrientation::horizontal, 27, 166},
+    {FlowOrientation::horizontal, graphLeft, 166},
     // Below the loop bar, which ends at 194 under its caption band; at 180
     // the graph's top would lie under the bar.
-    {FlowOrientation::vertical, 5, 196},
+    {FlowOrientation::vertical, zoomBarX, 196},
 }};
 enum GroupSlot { headerGroup, toolGroup, visibilityGroup, loopGroup, graphGroup };
 
@@ -250,6 +255,9 @@ void FseqPanel::buildProgramChoices(ControlGroup& group, ParameterFactory& facto
         addChoice(group, fromWxString(_("Prog")), internal, programChoiceExtent, ControlStyle::normalText);
     internalChoice.shownConditions().addRequired(whileValue(bank, 0));
     internalChoice.setClipWhenNarrow(true);
+    // The two share a place: only the bank's stands there from the start.
+    presetChoice.show(presetChoice.shownConditions().evaluate());
+    internalChoice.show(internalChoice.shownConditions().evaluate());
 
     // The length bounds the performance's own frame positions as well.
     for (std::size_t k = 0; k < performanceFramePositions.size(); ++k)
@@ -352,7 +360,7 @@ FseqTrack& FseqPanel::addLevelTrack(ParameterFactory& factory, std::uint32_t off
 
 void FseqPanel::buildZoomBar(ControlGroup& group)
 {
-    group.setGeometry(19, 0, 0, 3);
+    group.setGeometry(zoomBarWidth, 0, 0, 3);
     VerticalRangeControl& zoom = addVerticalRange(group, RefString(), graphLength);
     group.setControlPath(zoom, fromWxString(_("Zoom")));
     zoom.setFixedMargin(true);

@@ -21,6 +21,8 @@
 
 #include <wx/translation.h>
 
+#include <vector>
+
 namespace {
 
 constexpr std::int32_t presetNamesTable = 6;
@@ -46,16 +48,24 @@ std::shared_ptr<ValueRangeCondition> whileIn(Parameter* source, std::int32_t low
     return std::make_shared<ValueRangeCondition>(source, low, high);
 }
 
-void showWhile(Control& control, std::initializer_list<std::shared_ptr<ValueRangeCondition>> conditions)
+// The controls given conditions, so that the section can show them as their
+// conditions say once its values are set: controls that share a place must
+// not both stand there until a value changes.
+using ConditionedControls = std::vector<Control*>;
+
+void showWhile(ConditionedControls& conditioned, Control& control,
+    std::initializer_list<std::shared_ptr<ValueRangeCondition>> conditions)
 {
     for (const auto& condition : conditions)
         control.shownConditions().addRequired(condition);
+    conditioned.push_back(&control);
 }
 
 } // namespace
 
 void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
 {
+    ConditionedControls conditioned;
     static const TranslatedLabels assignLabels{
         wxTRANSLATE("OFF"), wxTRANSLATE("Part 1"), wxTRANSLATE("Part 2"), wxTRANSLATE("Part 3"), wxTRANSLATE("Part 4")};
     static const TranslatedLabels bankLabels{"I", "P"};
@@ -91,10 +101,11 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     internalNumber->addPostDependent(nullptr, loadFseq_.get());
     const int numberPlace = group.cursor().along;
     ChoiceControl& preset = addChoice(group, PerformancePanel::text(wxTRANSLATE("Prog")), presetNumber, 68, 0);
-    showWhile(preset, {whileIn(fseqBank_, 1, 1)});
+    showWhile(conditioned, preset, {whileIn(fseqBank_, 1, 1)});
     preset.addRangeLimit(0, lastInternal, internalBank);
     group.cursor().along = numberPlace;
-    showWhile(addChoice(group, PerformancePanel::text(wxTRANSLATE("Prog")), internalNumber, 68, 0), {internalBank});
+    showWhile(conditioned, addChoice(group, PerformancePanel::text(wxTRANSLATE("Prog")), internalNumber, 68, 0),
+        {internalBank});
     Parameter* pitchMode = factory.addSysexParameter(0x100023, 0, 1, 0);
     pitchMode->setValueLabels(pitchLabels.list());
     addValueButton(group, PerformancePanel::text(wxTRANSLATE("Pitch")), pitchMode, 42, 0);
@@ -115,30 +126,33 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     Parameter* speed = speedSlider.mainParameter();
     setParameterDisplayScale(speed, false, Rational(1, 10), Rational(0));
     const auto percentSpeed = whileIn(speed, ThresholdSwitchParameter::threshold, fastestSpeed);
-    showWhile(speedSlider, {percentSpeed, playing});
+    showWhile(conditioned, speedSlider, {percentSpeed, playing});
     SysexParameter* ratio = factory.addSysexParameter(0x100018, 0, lastRatio, 0);
     ratio->setBitWidth(speedFieldWidth);
     ratio->setValueLabels(ratioLabels.list());
     group.cursor().along = speedPlace;
-    showWhile(addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), ratio, wideLength, 0),
+    showWhile(conditioned, addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), ratio, wideLength, 0),
         { whileIn(speed, 0, lastRatio), playing });
     speedMode_ = std::make_unique<ThresholdSwitchParameter>(*speed);
     speedMode_->setValueLabels(speedModeLabels.list());
     // After the switch, which makes its own low value the speed's default.
     speedSlider.setDefaultValue(normalSpeed);
-    showWhile(addValueButton(group, PerformancePanel::text(wxTRANSLATE("(Mode)")), speedMode_.get(), 0, 0), {playing});
+    showWhile(conditioned,
+        addValueButton(group, PerformancePanel::text(wxTRANSLATE("(Mode)")), speedMode_.get(), 0, 0), {playing});
     group.nextRow(ControlFlow::noExtra);
 
     // Trigger, delay and loop.
-    showWhile(addValueButtonAt(group, PerformancePanel::text(wxTRANSLATE("Key on trigger")), 0x100024, 0, 1, 0, 0, 0)
-                  .setValueLabels(triggerLabels.list()),
-        { playing });
+    showWhile(conditioned,
+        addValueButtonAt(group, PerformancePanel::text(wxTRANSLATE("Key on trigger")), 0x100024, 0, 1, 0, 0, 0)
+            .setValueLabels(triggerLabels.list()),
+        {playing});
     Parameter* startDelay = factory.addSysexParameter(0x100026, 0, 99, 0);
-    showWhile(
+    showWhile(conditioned,
         addSlider(group, PerformancePanel::text(wxTRANSLATE("Start delay")), startDelay, wideLength, 0), { playing });
     Parameter* loopMode = factory.addSysexParameter(0x100020, 0, 1, 0);
     loopMode->setValueLabels(loopLabels.list());
-    showWhile(addValueButton(group, PerformancePanel::text(wxTRANSLATE("Loop mode")), loopMode, 0, 0), {playing});
+    showWhile(conditioned,
+        addValueButton(group, PerformancePanel::text(wxTRANSLATE("Loop mode")), loopMode, 0, 0), {playing});
     group.nextRow(ControlFlow::noExtra);
 
     addHorizontalRange(group, PerformancePanel::text(wxTRANSLATE("Start step offset")), rangeLength)
@@ -149,7 +163,7 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     HorizontalRangeControl& loop = addHorizontalRange(group, PerformancePanel::text(wxTRANSLATE("Loop")), rangeLength);
     loop.bindParameter(loopStart, RangeControl::roleMin);
     loop.bindParameter(loopEnd, RangeControl::roleMax);
-    showWhile(loop, {playing});
+    showWhile(conditioned, loop, {playing});
     group.nextRow(ControlFlow::noExtra);
 
     // Velocity sensitivity.
@@ -157,10 +171,12 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     addSliderAt(group, PerformancePanel::text(wxTRANSLATE("Level")), 0x100027, 0, 127, 0, wideLength, 0)
         .setDisplayScale(Rational(1), Rational(-64));
     Parameter* speedVelocity = factory.addSysexParameter(0x100022, 0, 7, 0);
-    showWhile(
+    showWhile(conditioned,
         addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), speedVelocity, 0, 0), { percentSpeed, playing });
 
     fseqLinked_ = {loopStart, loopEnd, loopMode, speedVelocity, pitchMode, startDelay};
     speed->setValue(flagsConstruct, Parameter::noValue);
+    for (Control* control : conditioned)
+        control->show(control->shownConditions().evaluate());
     GroupCursor::closeExtent(group);
 }

@@ -161,11 +161,12 @@ private:
     {
         const int rowStart = group_.cursor().along;
         SysexParameter* channel = makeChannelParameter(0x300004, lastChannel + 1);
-        addChoice(group_, PerformancePanel::text(wxTRANSLATE("MIDI CH")), channel, 0, 0)
-            .setValueLabels(getValueLabels(channelTable))
-            .setDefaultValue(part_);
+        ChoiceControl& channelChoice = addChoice(group_, PerformancePanel::text(wxTRANSLATE("MIDI CH")), channel, 0, 0);
+        channelChoice.setValueLabels(getValueLabels(channelTable)).setDefaultValue(part_);
         if (part_ >= 2)
             return;
+        // Narrowed to end before "max:", which would otherwise cover its value.
+        channelChoice.setSize(maxCaptionAcross - 2, channelChoice.window()->GetSize().y);
         const int rowEnd = group_.cursor().along;
         group_.cursor().along = rowStart;
         auto receiving = std::make_shared<ValueRangeCondition>(channel, 0, lastChannel);

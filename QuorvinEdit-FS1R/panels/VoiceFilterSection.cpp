@@ -85,8 +85,11 @@ const SectionStep filterSteps[] = {
     geometry(16, 14),
     centredSlider("In gain", 0x5D, 24, narrowExtent),
     {.kind = StepKind::custom, .custom = addType},
-    {.kind = StepKind::skip, .extent = 60},
+    // Their captions are wider than the sliders: a gap keeps them apart,
+    // taken from the skip before them, so the row ends where it did.
+    {.kind = StepKind::skip, .extent = 54},
     centredSlider("Res velo", 0x56, 14, narrowExtent),
+    {.kind = StepKind::skip, .extent = 4},
     centredSlider("EG Depth", 0x64, 127, narrowExtent),
     {.kind = StepKind::nextRow},
     {.kind = StepKind::skip, .extent = 48},

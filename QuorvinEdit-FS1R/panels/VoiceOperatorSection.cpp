@@ -231,13 +231,16 @@ void addUnvoicedLevelScaling(SectionContext& context)
 const SectionStep voicedSteps[] = {
     {.kind = StepKind::custom, .custom = addWaveForm},
     title("OSC Spectrum"),
+    // The formant form's controls and the other forms' share one place, so
+    // each operator takes one row and all sixteen operators fit the page.
+    {.kind = StepKind::saveCursor},
     {.kind = StepKind::slider, .label = "BW", .offset = 0x06, .maximum = 99, .defaultKind = DefaultKind::raw,
         .defaultValue = 49, .shownWhen = formant},
     {.kind = StepKind::box, .label = "Skirt", .offset = 0x05, .bitOffset = 3, .maximum = 7, .extent = 21,
         .pictures = skirtPictures, .shownWhen = formant},
     {.kind = StepKind::slider, .label = "Trsp", .offset = 0x00, .maximum = 48, .extent = 32, .scaled = true,
         .displayOffset = Rational(-24), .shownWhen = formant},
-    {.kind = StepKind::nextRow},
+    {.kind = StepKind::restoreCursor},
     {.kind = StepKind::button, .label = "Sync", .offset = 0x00, .bitOffset = 6, .maximum = 1, .labels = onOffLabels,
         .shownWhen = notFormant},
     {.kind = StepKind::box, .label = "Skirt", .offset = 0x05, .bitOffset = 3, .maximum = 7, .extent = 21,

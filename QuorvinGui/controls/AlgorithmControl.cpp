@@ -22,6 +22,9 @@ constexpr int popupCellGap = 2;
 constexpr int popupTextRoom = 4;
 // The popup diagram's output line lies this far above the cell's bottom.
 constexpr int popupBaseline = 2;
+// The diagram stands this far inside the cell's left and right edges, clear
+// of the lines between the cells.
+constexpr int popupCellMargin = 3;
 // Boxes this small have no room for their number.
 constexpr int smallestNumberedBox = 9;
 
@@ -145,7 +148,7 @@ void AlgorithmControl::measureDiagrams()
         largest.width = std::max(largest.width, size.width);
         largest.height = std::max(largest.height, size.height);
     }
-    popupLayout_.setCellSize(largest.width, largest.height + popupTextRoom);
+    popupLayout_.setCellSize(largest.width + 2 * popupCellMargin, largest.height + popupTextRoom);
 }
 
 // --- Popup ----------------------------------------------------------------------
@@ -175,11 +178,12 @@ void AlgorithmControl::drawItem(wxDC& dc, std::int32_t index, bool highlighted, 
     }
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     const std::int32_t raw = parameter->minimum() + index;
-    drawDiagram(dc, algorithmOfValue(raw), popupDiagramGeometry, cell.x, cell.y + size.height - popupBaseline);
+    drawDiagram(dc, algorithmOfValue(raw), popupDiagramGeometry, cell.x + popupCellMargin,
+        cell.y + size.height - popupBaseline);
     dc.SetFont(style().fixedFont);
     const wxString text = toWxString(parameter->valueText(raw));
     dc.SetTextForeground(index == currentIndex() ? style().colour10 : style().colour8);
-    dc.DrawText(text, cell.x + size.width - dc.GetTextExtent(text).x, cell.y);
+    dc.DrawText(text, cell.x + size.width - popupCellMargin - dc.GetTextExtent(text).x, cell.y);
 }
 
 std::int32_t AlgorithmControl::itemCount() const

@@ -91,9 +91,8 @@ void AlgorithmDiagram::drawFeedbackPath(DiagramCanvas& canvas) const
     if (!source || !destination)
         return;
     const int box = geometry_.box;
-    const int quarter = geometry_.verticalGap / 4;
-    const int belowSource = source->y + box + quarter;
-    const int aboveDestination = destination->y - quarter - 1;
+    const int belowSource = source->y + box + geometry_.verticalGap / 4;
+    const int aboveDestination = destination->y - feedbackRise();
     const int sideX = source->x > destination->x ? source->x : destination->x + box + geometry_.horizontalGap / 2;
     const int destinationX = destination->x + centreOffset();
     canvas.drawLine(source->x + centreOffset(), belowSource, sideX, belowSource);
@@ -105,7 +104,11 @@ void AlgorithmDiagram::drawFeedbackPath(DiagramCanvas& canvas) const
 LayoutSize AlgorithmDiagram::measure() const
 {
     std::uint8_t visited = 0;
-    return measureLevel(graph_.carrierMask, visited);
+    LayoutSize size = measureLevel(graph_.carrierMask, visited);
+    // The feedback path may run over the topmost box.
+    if (graph_.feedbackSource != 0 && graph_.feedbackDestination != 0 && size.height > 0)
+        size.height += feedbackRise();
+    return size;
 }
 
 LayoutSize AlgorithmDiagram::measureLevel(std::uint8_t carriers, std::uint8_t& visited) const

@@ -31,6 +31,8 @@ private:
     void drawFeedbackPath(DiagramCanvas& canvas) const;
     LayoutSize measureLevel(std::uint8_t carriers, std::uint8_t& visited) const;
     int centreOffset() const { return geometry_.box / 2; }
+    // How far above its destination's box the feedback path turns.
+    int feedbackRise() const { return geometry_.verticalGap / 4 + 1; }
     int column() const { return geometry_.box + geometry_.horizontalGap; }
 
     AlgorithmGraph graph_;

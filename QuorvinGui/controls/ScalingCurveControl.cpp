@@ -200,8 +200,14 @@ void ScalingCurveControl::drawTexts(wxDC& dc, const wxColour& colour)
     dc.SetFont(style().fixedFont);
     const wxSize size = clientSize();
     const int border = style().borderWidth;
+    // Each text on a patch of the control's ground: the curve and its fill
+    // must not run through it.
     const auto drawText = [&](const RefString& text, int x, int y) {
-        drawColouredText(dc, toWxString(text), colour, x, y, size.x, size.y, false);
+        const wxString shown = toWxString(text);
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(style().backgroundBrush.GetColour()));
+        dc.DrawRectangle(wxRect(wxPoint(x, y), dc.GetTextExtent(shown)));
+        drawColouredText(dc, shown, colour, x, y, size.x, size.y, false);
     };
     if (const Parameter* pivot = getParameter(rolePivot)) {
         const wxRect label = pivotLabelRect();

@@ -1,5 +1,7 @@
 #include "fseq/FseqGraphControl.h"
 
+#include "fseq/FseqLabelSpread.h"
+
 #include "fseq/ParameterSequence.h"
 #include "gui/ControlStyle.h"
 #include "params/Parameter.h"
@@ -174,6 +176,10 @@ void FseqGraphControl::refreshGraphRect(wxRect rect)
 {
     if (rect.IsEmpty())
         return;
+    // A new first frame moves its label, and the labels it pushes apart.
+    constexpr int labelColumnWidth = 64;
+    if (rect.x <= 0)
+        rect.Union(wxRect(0, 0, labelColumnWidth, drawingArea().height));
     rect.Offset(style().borderWidth, style().borderWidth);
     refreshRect(&rect);
 }
@@ -258,6 +264,7 @@ void FseqGraphControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
         if (track->isDrawn())
             track->draw(dc, area.GetTopLeft());
     }
+    drawTrackLabels(dc, area);
     dc.DestroyClippingRegion();
     if (FseqMouseTool* tool = selectedTool()) {
         // The tools work in graph pixels, which start inside the border.
@@ -267,6 +274,23 @@ void FseqGraphControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
         tool->drawOverlay(dc);
         dc.SetDeviceOrigin(0, 0);
     }
+}
+
+void FseqGraphControl::drawTrackLabels(wxDC& dc, const wxRect& area) const
+{
+    const int labelHeight = dc.GetCharHeight();
+    std::vector<const FseqTrack*> labelled;
+    std::vector<int> wanted;
+    for (const auto& track : tracks_.tracks()) {
+        const std::optional<int> top = track->isDrawn() ? track->wantedLabelTop(labelHeight) : std::nullopt;
+        if (top) {
+            labelled.push_back(track.get());
+            wanted.push_back(*top);
+        }
+    }
+    const std::vector<int> tops = FseqLabelSpread(labelHeight, area.height).tops(wanted);
+    for (std::size_t k = 0; k < labelled.size(); ++k)
+        labelled[k]->drawLabel(dc, area.GetTopLeft(), tops[k], style().backgroundBrush.GetColour());
 }
 
 void FseqGraphControl::drawGrid(wxDC& dc, const wxRect& area) const

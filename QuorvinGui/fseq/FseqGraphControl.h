@@ -69,6 +69,8 @@ private:
     void applyFrameCount();
     void refreshGraphRect(wxRect rect);
     void endStroke(wxRect repaint);
+    // Each shown track's label near its curve's start, none over another.
+    void drawTrackLabels(wxDC& dc, const wxRect& area) const;
     void drawGrid(wxDC& dc, const wxRect& area) const;
 
     bool wholePixels_;

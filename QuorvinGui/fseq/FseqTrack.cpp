@@ -4,6 +4,7 @@
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
+#include <wx/brush.h>
 #include <wx/dc.h>
 
 #include <algorithm>
@@ -74,11 +75,22 @@ void FseqTrack::draw(wxDC& dc, wxPoint origin) const
         dc.DrawPoint(curve.front() + origin);
     else
         dc.DrawLines(int(curve.size()), curve.data(), origin.x, origin.y);
-    if (label_.isEmpty())
-        return;
-    dc.SetTextForeground(pen_.GetColour());
+}
+
+std::optional<int> FseqTrack::wantedLabelTop(int labelHeight) const
+{
+    if (label_.isEmpty() || geometry_.frameCount() == 0)
+        return std::nullopt;
+    return geometry_.pixelFromValue(sequence_->at(0).getValue()) - labelHeight;
+}
+
+void FseqTrack::drawLabel(wxDC& dc, wxPoint origin, int top, const wxColour& ground) const
+{
     const wxString text = toWxString(label_);
-    const int textHeight = dc.GetTextExtent(text).GetHeight();
-    const int y = std::clamp(curve.front().y - textHeight, 0, std::max(geometry_.height() - textHeight, 0));
-    dc.DrawText(text, origin.x + labelIndent, origin.y + y);
+    const wxPoint corner(origin.x + labelIndent, origin.y + top);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(ground));
+    dc.DrawRectangle(wxRect(corner, dc.GetTextExtent(text)));
+    dc.SetTextForeground(pen_.GetColour());
+    dc.DrawText(text, corner);
 }

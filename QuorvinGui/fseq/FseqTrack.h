@@ -8,6 +8,7 @@
 #include "text/RefString.h"
 
 #include <memory>
+#include <optional>
 
 #include <wx/pen.h>
 
@@ -47,9 +48,14 @@ public:
     void setSegment(int x0, int y0, int x1, int y1);
 
     bool isDrawn() const;
-    // The curve of the shown frames and the label, the drawing area's
-    // corner at origin.
+    // The curve of the shown frames, the drawing area's corner at origin.
     void draw(wxDC& dc, wxPoint origin) const;
+    // Where the label would stand: just above the curve's first frame (or
+    // none, without label or frames).
+    std::optional<int> wantedLabelTop(int labelHeight) const;
+    // The label in the track's colour at top on a patch of ground, so that
+    // neither grid nor curves run through it; the area's corner at origin.
+    void drawLabel(wxDC& dc, wxPoint origin, int top, const wxColour& ground) const;
 
 private:
     void apply(const FseqFrameEdit& edit);

@@ -18,14 +18,15 @@ PAGE_HEIGHT = 716
 DARK_GROUND = (64, 64, 64)          # tinted, light-grey and pale styles
 BLUE_GROUND = (82, 203, 243)        # blue style
 GREEN_GROUND = (207, 255, 132)      # green style
-PATTERN_GROUND = (150, 170, 166)    # the two pattern styles: dark labels, white titles
-HEADER_GROUND = (40, 44, 48)
+PATTERN_GROUND = (205, 218, 215)    # the two pattern styles' dark labels and grey letters
+TITLE_PLATE = (60, 72, 70)          # under the pattern styles' white titles
 HEADER_RULE = (96, 104, 110)
 CAPTION_BAND = (200, 200, 200)      # under the grey page captions
 
 # The performance header strip, the same on every page that shows it.
 HEADER_WIDTH = 640
 HEADER_HEIGHT = 118
+HEADER_PARTS_TOP = 32          # the header's part columns start at y 34
 
 GLYPH_WIDTH = 3
 GLYPH_HEIGHT = 5

@@ -7,15 +7,18 @@ Usage: page_background.py <output.png> system|performance|voice|fseq
 
 import sys
 
-from fs1r_art import (BLUE_GROUND, CAPTION_BAND, DARK_GROUND, GREEN_GROUND, HEADER_GROUND, HEADER_HEIGHT,
-                      HEADER_RULE, HEADER_WIDTH, PAGE_HEIGHT, PAGE_WIDTH, PATTERN_GROUND,
+from fs1r_art import (BLUE_GROUND, CAPTION_BAND, DARK_GROUND, GREEN_GROUND, HEADER_HEIGHT, HEADER_PARTS_TOP,
+                      HEADER_RULE, HEADER_WIDTH, PAGE_HEIGHT, PAGE_WIDTH, PATTERN_GROUND, TITLE_PLATE,
                       Image, fill)
 
 FRAME = (88, 88, 88)
 
 
 def header(image):
-    fill(image, 0, 0, HEADER_WIDTH, HEADER_HEIGHT, HEADER_GROUND)
+    """The header's row and note shift take the blue style, its part columns
+    the green one: each on the ground its colours were made for."""
+    fill(image, 0, 0, HEADER_WIDTH, HEADER_PARTS_TOP, BLUE_GROUND)
+    fill(image, 0, HEADER_PARTS_TOP, HEADER_WIDTH, HEADER_HEIGHT - HEADER_PARTS_TOP, GREEN_GROUND)
     fill(image, 0, HEADER_HEIGHT - 2, HEADER_WIDTH, 2, HEADER_RULE)
 
 
@@ -35,6 +38,9 @@ def performance(image):
     header(image)
     panel(image, 0, 124, 648, 592, GREEN_GROUND)
     panel(image, 652, 0, 620, 456, PATTERN_GROUND)
+    # The pattern styles' titles are white: each stands on a dark plate.
+    for x, y, width, height in ((651, 173, 56, 27), (1061, 167, 149, 25), (1061, 375, 52, 19)):
+        fill(image, x, y, width, height, TITLE_PLATE)
     panel(image, 652, 456, 620, 260, DARK_GROUND)
 
 
@@ -50,8 +56,9 @@ def voice(image):
 
 def fseq(image):
     header(image)
-    # Under the title "Formant sequence" at (680, 3).
-    fill(image, HEADER_WIDTH, 0, PAGE_WIDTH - HEADER_WIDTH, 36, CAPTION_BAND)
+    # Under the title "Formant sequence" at (680, 3) only: the light-grey
+    # captions and values beside and below it need the dark ground.
+    fill(image, HEADER_WIDTH, 0, 260, 32, CAPTION_BAND)
 
 
 PAGES = {"system": system, "performance": performance, "voice": voice, "fseq": fseq}

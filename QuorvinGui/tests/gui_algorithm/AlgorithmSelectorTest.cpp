@@ -124,9 +124,23 @@ TEST_F(AlgorithmSelectorTest, DrawsTheChosenDiagramAtTheBottomLeftTheCaptionAtTh
     EXPECT_LT(canvas->inkBounds(ground).GetBottom(), selectorHeight / 3) << "nothing but the caption";
 }
 
+TEST_F(AlgorithmSelectorTest, EveryPopupCellKeepsItsDiagramAndNumberClearOfItsEdges)
+{
+    const LayoutSize cell = selector.popupLayout().cellSize();
+    for (std::int32_t index = 0; index < selector.itemCount(); ++index) {
+        PixelCanvas canvas(cell.width, cell.height, ground);
+        selector.drawItem(canvas.dc, index, false, LayoutRect(0, 0, cell.width, cell.height), 0);
+        const wxRect ink = canvas.inkBounds(ground);
+        EXPECT_FALSE(ink.IsEmpty()) << "cell " << index;
+        EXPECT_TRUE(wxRect(1, 0, cell.width - 2, cell.height).Contains(ink))
+            << "cell " << index << ": ink at " << ink.x << ", " << ink.y << ", " << ink.width << " x " << ink.height;
+    }
+}
+
 TEST_F(AlgorithmSelectorTest, PickingACellOfThePopupSetsTheAlgorithmAsOneUndoStep)
 {
-    EXPECT_EQ(selector.popupLayout().cellSize(), (LayoutSize{18, 22})) << "two columns and rows of 9, 4 for the text";
+    EXPECT_EQ(selector.popupLayout().cellSize(), (LayoutSize{24, 24}))
+        << "two columns and rows of 9, 3 of margin each side, 2 for the feedback path, 4 for the text";
     clickAt(selector.window()->ClientToScreen(wxPoint(selectorWidth / 2, selectorHeight / 2)));
     ASSERT_TRUE(pumpUntil([this] { return popupShown(); }));
     EXPECT_EQ(algorithm.getValue(), 0) << "the opening click picks nothing";

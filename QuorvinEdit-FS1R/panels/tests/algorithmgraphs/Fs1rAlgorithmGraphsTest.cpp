@@ -26,8 +26,8 @@ TEST(Fs1rAlgorithmGraphs, RecordsCarryTheInstrumentsCarriersModulatorsAndFeedbac
     EXPECT_EQ(graphs.data(), fs1rAlgorithmGraphs().data()) << "built once";
 }
 
-// Each operator of the algorithm drawn once, inside the measured size, none
-// over another; only algorithms 4, 5 and 66 have no feedback path.
+// Each operator of the algorithm drawn once, it and every line inside the
+// measured size, no operator over another; only algorithms 4, 5 and 66 have no feedback path.
 void expectTidyDiagram(const AlgorithmGraph& graph, const DiagramGeometry& geometry, int number)
 {
     constexpr int left = 10, baseline = 200;
@@ -47,6 +47,12 @@ void expectTidyDiagram(const AlgorithmGraph& graph, const DiagramGeometry& geome
             EXPECT_TRUE(other.n == box.n || !rect.intersects(LayoutRect(other.x, other.y, other.side, other.side)))
                 << "algorithm " << number << ": operators " << box.n << " and " << other.n << " overlap";
     }
+    for (const RecordedLine& line : canvas.lines)
+        EXPECT_TRUE(std::min(line.x1, line.x2) >= bounds.x && std::max(line.x1, line.x2) <= bounds.right()
+                    && std::min(line.y1, line.y2) >= bounds.y && std::max(line.y1, line.y2) <= bounds.bottom())
+            << "algorithm " << number << ": a line from (" << line.x1 << ", " << line.y1 << ") to (" << line.x2
+            << ", " << line.y2 << ") leaves " << bounds.x << ".." << bounds.right() << " x " << bounds.y << ".."
+            << bounds.bottom();
     EXPECT_EQ(std::popcount(drawn), 8) << "algorithm " << number;
     const bool withoutLoop = number == 4 || number == 5 || number == 66;
     EXPECT_EQ(graph.feedbackSource == 0, withoutLoop) << "algorithm " << number;

@@ -61,9 +61,9 @@ TEST_F(FseqPanelTest, GroupsGraphAndTracksStandWhereThePictureHasRoomForThem)
     EXPECT_EQ(page->group(0)->position(), (LayoutPoint{660, 9}));
     EXPECT_EQ(page->group(4)->position(), (LayoutPoint{5, 196}));
     // The graph takes the loop bar's width beside the zoom bar, not the
-    // zoom column's 19 pixels.
+    // zoom column's 27 pixels.
     const wxRect graph = page->graph().window()->GetRect();
-    EXPECT_EQ(graph.GetSize(), wxSize(1237, 516));
+    EXPECT_EQ(graph.GetSize(), wxSize(1229, 516));
     const wxRect loop = control(*page, "Loop").window()->GetRect();
     EXPECT_EQ(graph.GetLeft(), loop.GetLeft());
     EXPECT_GT(graph.GetTop(), loop.GetBottom());

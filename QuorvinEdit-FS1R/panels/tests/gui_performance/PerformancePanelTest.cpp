@@ -283,7 +283,8 @@ TEST_F(PerformancePanelTest, PartColumnsStandSideBySideAfterTheFirstColumnsLabel
     EXPECT_EQ(channel1.window()->GetPosition(), wxPoint(5 + 80, 130));
     EXPECT_EQ(channel2.window()->GetPosition(), wxPoint(5 + 80 + 130 + 3, 130));
     EXPECT_EQ(channel4.window()->GetPosition(), wxPoint(5 + 80 + 3 * (130 + 3), 130));
-    EXPECT_EQ(channel1.window()->GetSize(), wxSize(130, 15));
+    EXPECT_EQ(channel1.window()->GetSize(), wxSize(48, 15)) << "ends before \"max:\" at 50";
+    EXPECT_EQ(channel4.window()->GetSize(), wxSize(130, 15)) << "no \"max:\" on parts 3 and 4";
     const Control& highest1 = controlOf(parameterAt(0x300003));
     EXPECT_EQ(highest1.window()->GetPosition(), wxPoint(5 + 80 + 90, 130)) << "on the MIDI CH row";
     EXPECT_EQ(highest1.window()->GetSize(), wxSize(36, 15));

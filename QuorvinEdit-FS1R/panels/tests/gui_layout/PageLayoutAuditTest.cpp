@@ -1,0 +1,139 @@
+// Every page as the user sees it: all of it inside the main window's page
+// area, nothing drawn over anything else unless it belongs there, and every
+// text legible against what is behind it.
+#include "PageAudit.h"
+#include "PagesFixture.h"
+
+#include "gui/EditorPanel.h"
+
+#include <wx/frame.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+constexpr int pageWidth = 1272;
+constexpr int pageHeight = 716;
+constexpr double legibleContrast = 4.5;
+
+const char* const pageNames[] = {"system", "performance", "voice 1", "voice 2", "voice 3", "voice 4", "fseq"};
+
+// Findings a page means, such as a control placed on another on purpose:
+// each names the page (empty: every page) and texts the finding must all
+// contain, with the reason. None at present.
+struct Allowed {
+    const char* page;
+    std::vector<std::string> parts;
+    const char* why;
+};
+
+const std::vector<Allowed> allowed = {};
+
+std::string boxText(const wxRect& box)
+{
+    std::ostringstream out;
+    out << "(" << box.x << ", " << box.y << ", " << box.width << " x " << box.height << ")";
+    return out.str();
+}
+
+} // namespace
+
+class PageLayoutAuditTest : public PagesFixture, public ::testing::WithParamInterface<int> {
+protected:
+    wxWindow& shownPage()
+    {
+        device->showPanel(GetParam());
+        for (wxWindow* child : panels->GetChildren())
+            if (child->IsShown() && dynamic_cast<EditorPanel*>(child))
+                return *child;
+        throw std::runtime_error("no page shown");
+    }
+
+    void report(const std::string& finding)
+    {
+        const std::string page = pageNames[GetParam()];
+        const bool isAllowed = std::any_of(allowed.begin(), allowed.end(), [&](const Allowed& entry) {
+            return (*entry.page == 0 || entry.page == page) && std::all_of(entry.parts.begin(), entry.parts.end(), [&](const std::string& part) {
+                return finding.find(part) != std::string::npos;
+            });
+        });
+        if (!isAllowed)
+            findings.push_back(finding);
+    }
+
+    std::vector<std::string> findings;
+};
+
+TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
+{
+    wxWindow& page = shownPage();
+    ASSERT_EQ(page.GetPosition(), wxPoint(0, 0));
+    ASSERT_EQ(page.GetSize(), wxSize(pageWidth, pageHeight));
+    ASSERT_GE(panels->GetMinSize().x, pageWidth);
+    ASSERT_GE(panels->GetMinSize().y, pageHeight);
+    const PageAudit audit(page);
+    const wxRect area(0, 0, pageWidth, pageHeight);
+    const auto& controls = audit.controls();
+    const auto& texts = audit.texts();
+
+    for (const AuditedControl& control : controls)
+        if (!area.Contains(control.box))
+            report("control " + control.name + " " + boxText(control.box) + " leaves the page");
+    for (std::size_t a = 0; a < controls.size(); ++a)
+        for (std::size_t b = a + 1; b < controls.size(); ++b)
+            if (controls[a].box.Intersects(controls[b].box))
+                report("controls " + controls[a].name + " " + boxText(controls[a].box) + " and " + controls[b].name + " "
+                       + boxText(controls[b].box) + " overlap");
+    for (const AuditedText& text : texts) {
+        const wxRect& box = text.drawn.box;
+        if (!area.Contains(box))
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " leaves the page");
+        if (audit.isCut(text))
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " is cut at its control's edge "
+                   + boxText(controls[std::size_t(text.control)].box));
+        if (text.control < 0)
+            for (const AuditedControl& control : controls)
+                if (control.box.Intersects(box))
+                    report("text " + audit.nameOf(text) + " " + boxText(box) + " lies on control " + control.name);
+        const double contrast = audit.lowestContrast(text);
+        if (contrast < legibleContrast)
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " in "
+                   + text.drawn.colour.GetAsString(wxC2S_HTML_SYNTAX).utf8_string() + " has a contrast of only "
+                   + std::to_string(contrast) + " on "
+                   + audit.faintestGround(text).GetAsString(wxC2S_HTML_SYNTAX).utf8_string());
+    }
+    // Glyphs on one line need a gap of three pixels to read as two texts,
+    // unless one control writes them as parts of one text.
+    std::vector<wxRect> inks;
+    for (const AuditedText& text : texts)
+        inks.push_back(audit.inkBox(text));
+    const auto meet = [&](std::size_t a, std::size_t b) {
+        const wxRect& first = inks[a];
+        const wxRect& second = inks[b];
+        const bool oneLine = first.y < second.GetBottom() + 1 && second.y < first.GetBottom() + 1;
+        if (first.IsEmpty() || second.IsEmpty() || !oneLine)
+            return false;
+        const int gap = std::max(second.x - (first.GetRight() + 1), first.x - (second.GetRight() + 1));
+        const bool oneText = texts[a].control >= 0 && texts[a].control == texts[b].control;
+        return gap < (oneText ? 0 : 3);
+    };
+    for (std::size_t a = 0; a < texts.size(); ++a)
+        for (std::size_t b = a + 1; b < texts.size(); ++b)
+            if (meet(a, b))
+                report("texts " + audit.nameOf(texts[a]) + " " + boxText(inks[a]) + " and " + audit.nameOf(texts[b])
+                       + " " + boxText(inks[b]) + " overlap");
+
+    std::string all;
+    for (const std::string& finding : findings)
+        all += finding + "\n";
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the " << pageNames[GetParam()] << " page:\n"
+                                  << all;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllPages, PageLayoutAuditTest, ::testing::Range(0, 7),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             std::string name = pageNames[info.param];
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
