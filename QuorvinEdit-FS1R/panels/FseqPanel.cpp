@@ -316,7 +316,6 @@ void FseqPanel::buildLoopBar(ControlGroup& group)
 {
     group.setGeometry(14, 14, 0, 3);
     HorizontalRangeControl& loop = addHorizontalRange(group, fromWxString(_("Loop")), loopBarLength);
-    loop.setFixedMargin(true);
     loop.bindParameter(linkedSettings_[loopStart], RangeControl::roleMin);
     loop.bindParameter(linkedSettings_[loopEnd], RangeControl::roleMax);
 }
@@ -363,7 +362,6 @@ void FseqPanel::buildZoomBar(ControlGroup& group)
     group.setGeometry(zoomBarWidth, 0, 0, 3);
     VerticalRangeControl& zoom = addVerticalRange(group, RefString(), graphLength);
     group.setControlPath(zoom, fromWxString(_("Zoom")));
-    zoom.setFixedMargin(true);
     zoom.bindParameter(&graph_->viewLow(), RangeControl::roleMin);
     zoom.bindParameter(&graph_->viewHigh(), RangeControl::roleMax);
     group.nextRow(ControlFlow::noExtra);
