@@ -90,7 +90,10 @@ std::string outsideText(const RefString& contentType, std::uint32_t bank, std::u
 
 std::string layoutText(const XmlElement& collection)
 {
-    return "\"" + collection.getAttribute(nameAttribute, RefString()).toUtf8() + "\", content type \""
+    // Started as a string, not a literal: GCC 12 warns (-Wrestrict) on a
+    // literal put before a temporary string.
+    std::string text(1, '"');
+    return text + collection.getAttribute(nameAttribute, RefString()).toUtf8() + "\", content type \""
         + collection.getAttribute(contentTypeAttribute, RefString()).toUtf8() + "\", "
         + collection.getAttribute(bankCountAttribute, RefString()).toUtf8() + " banks of "
         + collection.getAttribute(bankSizeAttribute, RefString()).toUtf8();
