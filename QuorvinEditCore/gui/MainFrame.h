@@ -48,7 +48,7 @@ private:
 
     const wxString productName_;
     // Declared before the device, which must not outlive it.
-    WxDeviceUserInterface userInterface_;
+    WxDeviceUserInterface userInterface_{this};
     std::unique_ptr<Device> device_;
     std::uint32_t pageCount_ = 0;
 };
