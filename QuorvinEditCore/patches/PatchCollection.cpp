@@ -108,6 +108,15 @@ const RefString& PatchCollection::get(std::int32_t index) const
     return records_[std::size_t(index)].label;
 }
 
+RefString PatchCollection::cellLabel(std::int32_t index) const
+{
+    const RefString& label = get(index);
+    if (!label.isEmpty() || index < 0 || std::size_t(index) >= records_.size())
+        return label;
+    const PatchRecord slot = emptyRecord(std::uint32_t(index));
+    return concat({bankLabel(slot.bank), paddedNumber(slot.program + 1, decimalDigits(bankSize_))});
+}
+
 bool PatchCollection::setName(std::uint32_t index, const RefString& name, std::string* error)
 {
     if (index >= records_.size())
@@ -220,8 +229,8 @@ std::uint32_t PatchCollection::locationPrefixLength() const { return bankLabelWi
 PatchCollection::TextExtent PatchCollection::maxLabelExtent(const TextMeasure& measure) const
 {
     TextExtent largest;
-    for (const PatchRecord& record : records_) {
-        const TextExtent extent = measure(record.label);
+    for (std::size_t index = 0; index < records_.size(); ++index) {
+        const TextExtent extent = measure(cellLabel(std::int32_t(index)));
         largest.width = std::max(largest.width, extent.width);
         largest.height = std::max(largest.height, extent.height);
     }
