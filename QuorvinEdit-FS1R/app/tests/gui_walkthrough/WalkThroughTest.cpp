@@ -10,9 +10,11 @@
 #include "controls/CaptionControl.h"
 #include "controls/Control.h"
 #include "controls/ControlWindow.h"
+#include "controls/GridSelectorControl.h"
 #include "controls/ValueLabelControl.h"
 #include "device/ActionParameter.h"
 #include "device/Device.h"
+#include "gui/MemoryGridView.h"
 #include "gui/WaitDialog.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
@@ -139,6 +141,16 @@ void clickClosingMenus(wxButton* button)
     button->Unbind(wxEVT_MENU_OPEN, closeMenu);
 }
 
+MemoryGridView* memoryGridIn(wxWindow* dialog)
+{
+    MemoryGridView* grid = nullptr;
+    forEachWindow(dialog, [&grid](wxWindow* window) {
+        if (auto* found = dynamic_cast<MemoryGridView*>(window))
+            grid = found;
+    });
+    return grid;
+}
+
 // Answers every modal dialog as a user who looks and cancels would: message
 // boxes are read and answered with their "no" (an error box fails the walk),
 // file choosers are cancelled, and the program's own dialogs are shown, their
@@ -149,6 +161,8 @@ public:
     ~CancellingUser() override { Unregister(); }
 
     std::vector<std::string> titles;
+    // The slot a store dialog's grid is answered with; by default it is cancelled.
+    std::int32_t storeSlot = -1;
 
 protected:
     int Enter(wxDialog* dialog) override
@@ -161,6 +175,10 @@ protected:
             return style & wxYES_NO ? wxID_NO : style & wxCANCEL ? wxID_CANCEL : wxID_OK;
         }
         titles.push_back(dialog->GetTitle().utf8_string());
+        if (MemoryGridView* grid = memoryGridIn(dialog); grid && storeSlot >= 0) {
+            grid->choose(storeSlot);
+            return wxID_OK;
+        }
         if (dynamic_cast<wxFileDialog*>(dialog) == nullptr) {
             dialog->Show();
             for (ControlWindow* choice : choicesUnder(dialog))
@@ -325,6 +343,33 @@ TEST_F(WalkThroughTest, EveryPageDialogAndListOpensAndClosesAndTheMenuKeysWorkWh
         }
         pressKeysEverywhere(page);
     }
+    EXPECT_THAT(log_.errors, testing::IsEmpty());
+}
+
+// The performance chooser of the header names every slot, and a store to a
+// slot names the stored performance there.
+TEST_F(WalkThroughTest, AStoredPerformanceIsNamedInThePerformanceChooser)
+{
+    constexpr std::int32_t performanceSlots = 4 * 128;
+    constexpr std::int32_t slot33 = 32;
+    showPage(1);
+    GridSelectorControl* chooser = nullptr;
+    forEachWindow(frame_.get(), [&chooser](wxWindow* window) {
+        auto* controlWindow = dynamic_cast<ControlWindow*>(window);
+        auto* grid = controlWindow ? dynamic_cast<GridSelectorControl*>(controlWindow->control()) : nullptr;
+        if (grid && grid->itemCount() == performanceSlots)
+            chooser = grid;
+    });
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->itemText(slot33).toUtf8(), "i033") << "an empty slot shows where it is";
+
+    const std::string current = chooser->itemText(0).toUtf8();
+    ASSERT_GT(current.size(), 4u) << "the performance loaded at the start is named";
+    user_.storeSlot = slot33;
+    choose(MainFrame::saveToDeviceId);
+    EXPECT_TRUE(pumpEventsUntil([&] { return chooser->itemText(slot33).toUtf8() == "i033" + current.substr(4); }, 5s))
+        << chooser->itemText(slot33).toUtf8();
+    pumpEventsUntil([this] { return !waitShown(); }, 10s);
     EXPECT_THAT(log_.errors, testing::IsEmpty());
 }
 
