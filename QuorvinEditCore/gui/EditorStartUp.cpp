@@ -87,11 +87,13 @@ bool startUpEditor(std::unique_ptr<SettingsFile>& settings, MainFrame& frame, co
     frame.buildViewMenu(std::move(device));
     splash.finish();
     if (loaded.firstRun) {
-        // The notice speaks of the window's pages: it shows over the window.
+        // The notice speaks of the window's pages: it shows over the window,
+        // and before the connection's messages, which would come on top.
         frame.Centre(wxBOTH);
         frame.Show();
         showFirstRunNotice(productName, frame);
     }
+    frame.connectDevice();
     return true;
 }
 

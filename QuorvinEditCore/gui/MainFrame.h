@@ -32,9 +32,11 @@ public:
     // The File and Edit menus and an empty View menu.
     void buildMenuBar();
     // Shows the device's page area, lists its pages in the View menu with
-    // the keys F1, F2, ..., titles and sizes the window, connects the device
-    // and keeps it.
+    // the keys F1, F2, ..., titles and sizes the window and keeps the device.
     void buildViewMenu(std::unique_ptr<Device> device);
+    // Connects the kept device. Its message boxes run an event loop, and
+    // what that delivers to the window finds the device.
+    void connectDevice();
 
     // None until buildViewMenu.
     Device* device() const { return device_.get(); }
