@@ -31,6 +31,7 @@
 #include <wx/uiaction.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -304,24 +305,35 @@ protected:
         clickAt(emptyPointOf(shownPage()));
         expectViewKeysWork("a click on the page" + where);
 
+        // Once for each kind of control that opens a list (the algorithm
+        // chooser among them).
+        std::set<std::string> kindsTried;
         for (ControlWindow* choice : choicesUnder(shownPage())) {
-            Parameter* parameter = choice->control()->getParameter(Control::roleMain);
-            PopupListDialog* list = popupOf(choice->control());
-            if (parameter == nullptr || parameter->maximum() <= parameter->minimum())
-                continue;
-            const std::int32_t before = parameter->getValue();
-            sendMouse(choice, wxEVT_LEFT_DOWN);
-            sendMouse(choice, wxEVT_LEFT_UP);
-            list->choose(list->currentIndex() == 0 ? 1 : 0);
-            pumpEventsFor(30ms);
-            if (parameter->getValue() == before)
-                continue;
-            const std::string after = "a choice from " + nameOf(choice) + where;
-            expectUndoKeysWork(*parameter, before, after);
-            type('I', wxMOD_CONTROL);
-            expectViewKeysWork(after);
-            return;
+            const std::string kind = typeid(*choice->control()).name();
+            if (!kindsTried.contains(kind) && pressKeysAfterAChoice(choice, where))
+                kindsTried.insert(kind);
         }
+    }
+
+    // False when the choice has no other value to choose.
+    bool pressKeysAfterAChoice(ControlWindow* choice, const std::string& where)
+    {
+        Parameter* parameter = choice->control()->getParameter(Control::roleMain);
+        PopupListDialog* list = popupOf(choice->control());
+        if (parameter == nullptr || parameter->maximum() <= parameter->minimum())
+            return false;
+        const std::int32_t before = parameter->getValue();
+        sendMouse(choice, wxEVT_LEFT_DOWN);
+        sendMouse(choice, wxEVT_LEFT_UP);
+        list->choose(list->currentIndex() == 0 ? 1 : 0);
+        pumpEventsFor(30ms);
+        if (parameter->getValue() == before)
+            return false;
+        const std::string after = "a choice from " + nameOf(choice) + where;
+        expectUndoKeysWork(*parameter, before, after);
+        type('I', wxMOD_CONTROL);
+        expectViewKeysWork(after);
+        return true;
     }
 
     CancellingUser user_;
