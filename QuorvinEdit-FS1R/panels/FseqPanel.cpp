@@ -238,7 +238,6 @@ void FseqPanel::buildProgramChoices(ControlGroup& group, ParameterFactory& facto
         addChoice(group, fromWxString(_("Prog")), preset, programChoiceExtent, ControlStyle::normalText);
     presetChoice.addRangeLimit(0, internalProgramCount - 1, whileValue(bank, 0));
     presetChoice.shownConditions().addRequired(whileValue(bank, 1));
-    presetChoice.setClipWhenNarrow(true);
 
     group.cursor() = programPlace;
     SysexParameter* internal = factory.addSysexParameter(performanceFseqNumber, 0, internalProgramCount - 1, 0);
@@ -246,10 +245,9 @@ void FseqPanel::buildProgramChoices(ControlGroup& group, ParameterFactory& facto
     internal->setValueLabels(&library);
     // The choice reads the names as it draws them. It does not observe the
     // library: the device frees the library before the page goes.
-    ChoiceControl& internalChoice =
-        addChoice(group, fromWxString(_("Prog")), internal, programChoiceExtent, ControlStyle::normalText);
-    internalChoice.shownConditions().addRequired(whileValue(bank, 0));
-    internalChoice.setClipWhenNarrow(true);
+    addChoice(group, fromWxString(_("Prog")), internal, programChoiceExtent, ControlStyle::normalText)
+        .shownConditions()
+        .addRequired(whileValue(bank, 0));
 
     // The length bounds the performance's own frame positions as well.
     for (std::size_t k = 0; k < performanceFramePositions.size(); ++k)
@@ -308,7 +306,6 @@ void FseqPanel::buildLoopBar(ControlGroup& group)
 {
     group.setGeometry(14, 14, 0, 3);
     HorizontalRangeControl& loop = addHorizontalRange(group, fromWxString(_("Loop")), loopBarLength);
-    loop.setFixedMargin(true);
     loop.bindParameter(linkedSettings_[loopStart], RangeControl::roleMin);
     loop.bindParameter(linkedSettings_[loopEnd], RangeControl::roleMax);
 }
@@ -355,7 +352,6 @@ void FseqPanel::buildZoomBar(ControlGroup& group)
     group.setGeometry(19, 0, 0, 3);
     VerticalRangeControl& zoom = addVerticalRange(group, RefString(), graphLength);
     group.setControlPath(zoom, fromWxString(_("Zoom")));
-    zoom.setFixedMargin(true);
     zoom.bindParameter(&graph_->viewLow(), RangeControl::roleMin);
     zoom.bindParameter(&graph_->viewHigh(), RangeControl::roleMax);
     group.nextRow(ControlFlow::noExtra);
