@@ -1,5 +1,6 @@
 // The FS1R editor's entry: prepares the process, then hands it to the toolkit.
 #include "app/EditorApp.h"
+#include "app/ReleaseAsserts.h"
 #include "simulator/SimulatorConnection.h"
 
 #include <cstdlib>
@@ -13,5 +14,8 @@ int main(int argc, char** argv)
     ::setenv("GDK_BACKEND", "x11", 0);
     // QUORVIN_MIDI=simulator tries the editor on a simulated FS1R.
     SimulatorConnection::registerBackend();
+#ifdef NDEBUG
+    reportAssertsOnStderr();
+#endif
     return wxEntry(argc, argv);
 }

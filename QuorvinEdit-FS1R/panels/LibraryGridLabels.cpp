@@ -28,7 +28,7 @@ void LibraryGridLabels::labelsChanged()
         if (row < firstRow)
             return RefString();
         const auto bank = static_cast<std::int32_t>(library->bankSize()) * (row - firstRow);
-        return library->get(bank + column);
+        return library->cellLabel(bank + column);
     });
 }
 

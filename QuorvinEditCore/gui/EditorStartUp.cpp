@@ -43,17 +43,17 @@ private:
     WaitDialog* dialog_;
 };
 
-void showMessageBox(const wxString& text, const wxString& caption)
+void showMessageBox(const wxString& text, const wxString& caption, wxWindow* parent = nullptr)
 {
-    wxMessageBox(text, caption, wxOK | wxCENTRE);
+    wxMessageBox(text, caption, wxOK | wxCENTRE, parent);
 }
 
-void showFirstRunNotice(const wxString& productName)
+void showFirstRunNotice(const wxString& productName, wxWindow& frame)
 {
     showMessageBox(wxString::Format(_("It seems like you are running %s for the first time.\nPlease read the quick "
                                       "help on the system panel (See the View menu or press F1).\n\nEnjoy!"),
                        productName),
-        wxString::Format(_("First time using %s"), productName));
+        wxString::Format(_("First time using %s"), productName), &frame);
 }
 
 } // namespace
@@ -92,8 +92,14 @@ bool startUpEditor(std::unique_ptr<SettingsFile>& settings, MainFrame& frame, co
     device->setup(&frame);
     frame.buildViewMenu(std::move(device));
     splash.finish();
-    if (loaded.firstRun)
-        showFirstRunNotice(productName);
+    if (loaded.firstRun) {
+        // The notice speaks of the window's pages: it shows over the window,
+        // and before the connection's messages, which would come on top.
+        frame.Centre(wxBOTH);
+        frame.Show();
+        showFirstRunNotice(productName, frame);
+    }
+    frame.connectDevice();
     return true;
 }
 

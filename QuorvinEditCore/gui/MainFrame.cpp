@@ -128,10 +128,13 @@ void MainFrame::buildViewMenu(std::unique_ptr<Device> device)
     // Where the window will show, so the connection's wait dialog, centred
     // on it, shows there too.
     Centre(wxBOTH);
-    // Kept before connecting: the connection's message boxes run an event
-    // loop, and what it delivers to the window must find the device.
     device_ = std::move(device);
-    device_->connect();
+}
+
+void MainFrame::connectDevice()
+{
+    if (device_)
+        device_->connect();
 }
 
 void MainFrame::onAbout(wxCommandEvent&)

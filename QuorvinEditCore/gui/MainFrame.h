@@ -32,9 +32,11 @@ public:
     // The File and Edit menus and an empty View menu.
     void buildMenuBar();
     // Shows the device's page area, lists its pages in the View menu with
-    // the keys F1, F2, ..., titles and sizes the window, connects the device
-    // and keeps it.
+    // the keys F1, F2, ..., titles and sizes the window and keeps the device.
     void buildViewMenu(std::unique_ptr<Device> device);
+    // Connects the kept device. Its message boxes run an event loop, and
+    // what that delivers to the window finds the device.
+    void connectDevice();
 
     // None until buildViewMenu.
     Device* device() const { return device_.get(); }
@@ -48,7 +50,7 @@ private:
 
     const wxString productName_;
     // Declared before the device, which must not outlive it.
-    WxDeviceUserInterface userInterface_;
+    WxDeviceUserInterface userInterface_{this};
     std::unique_ptr<Device> device_;
     std::uint32_t pageCount_ = 0;
 };

@@ -110,9 +110,9 @@ std::int32_t MemoryGridView::itemCount() const
     return shownBanks_.itemCount(library_.bankCount(), library_.bankSize());
 }
 
-const RefString& MemoryGridView::labelOf(std::int32_t index) const
+RefString MemoryGridView::labelOf(std::int32_t index) const
 {
-    return library_.get(shownBanks_.recordOf(index, library_.bankCount(), library_.bankSize()));
+    return library_.cellLabel(shownBanks_.recordOf(index, library_.bankCount(), library_.bankSize()));
 }
 
 bool MemoryGridView::itemMatches(std::int32_t index, const char16_t* text, std::size_t position) const

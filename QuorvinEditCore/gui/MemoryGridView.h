@@ -58,7 +58,7 @@ public:
     void labelsChanged() override { Refresh(); }
 
 private:
-    const RefString& labelOf(std::int32_t index) const;
+    RefString labelOf(std::int32_t index) const;
     void refreshCell(std::int32_t index);
     void onPaint(wxPaintEvent& event);
 

@@ -21,16 +21,26 @@ void ParameterChoiceWidget::showValue()
         button_->SetLabel(toWxString(shown->valueText(shown->getValue())));
 }
 
+wxString ParameterChoiceWidget::itemText(const wxString& valueText)
+{
+    // A menu item needs a text, and '&' would mark a key there.
+    if (valueText.empty())
+        return emptyValueText;
+    wxString text = valueText;
+    text.Replace("&", "&&");
+    return text;
+}
+
 void ParameterChoiceWidget::openList()
 {
     const Parameter* shown = parameter();
-    if (shown == nullptr)
+    if (shown == nullptr || shown->maximum() < shown->minimum())
         return;
     wxMenu list;
     // The texts are read now: some lists change (the MIDI ports do).
     for (std::int32_t value = shown->minimum(); value <= shown->maximum(); ++value) {
         const int id = firstItemId + (value - shown->minimum());
-        list.AppendCheckItem(id, toWxString(shown->valueText(value)))->Check(value == shown->getValue());
+        list.AppendCheckItem(id, itemText(toWxString(shown->valueText(value))))->Check(value == shown->getValue());
     }
     button_->PopupMenu(&list, 0, button_->GetSize().y);
 }

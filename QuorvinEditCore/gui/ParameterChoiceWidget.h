@@ -4,6 +4,8 @@
 // as a user edit. Owned by its group entry.
 #include "gui/ParameterWidget.h"
 
+#include <wx/string.h>
+
 class wxButton;
 class wxCommandEvent;
 
@@ -11,6 +13,11 @@ class ParameterChoiceWidget final : public ParameterWidget {
 public:
     // The menu's items carry this id plus their position.
     static constexpr int firstItemId = 1000;
+    // What the list shows for a value without a text (the "no port" entry).
+    static constexpr const wchar_t* emptyValueText = L"\u2014";
+
+    // A value's text as the list shows it.
+    static wxString itemText(const wxString& valueText);
 
     ParameterChoiceWidget(wxWindow* page, Parameter& parameter);
 

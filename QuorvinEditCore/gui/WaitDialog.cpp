@@ -93,7 +93,6 @@ void WaitDialog::layOut(wxWindow* picture)
     box->Add(detail_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, border);
     box->Add(gauge_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, border);
     SetSizerAndFit(box);
-    timer_.Start(WaitPhases::tickMs);
 }
 
 void WaitDialog::start(const wxString& message, std::int32_t totalMs)
@@ -112,6 +111,7 @@ void WaitDialog::start(const wxString& message, std::int32_t totalMs)
     Layout();
     Centre(wxBOTH);
     Show();
+    runTimer();
 }
 
 void WaitDialog::setProgress(std::int32_t value)
@@ -130,6 +130,13 @@ void WaitDialog::finish(std::int32_t ms)
     gauge_->SetValue(gauge_->GetRange());
     detail_->SetLabel(wxEmptyString);
     phases_.finish(ms);
+    runTimer();
+}
+
+void WaitDialog::runTimer()
+{
+    if (!timer_.IsRunning())
+        timer_.Start(WaitPhases::tickMs);
 }
 
 void WaitDialog::onTick(wxTimerEvent&)
@@ -145,6 +152,9 @@ void WaitDialog::onTick(wxTimerEvent&)
     if (pulsing_)
         gauge_->Pulse();
     keepAnimationRunning();
+    // An idle editor must not wake every tick.
+    if (!IsShown() && phases_.idle())
+        timer_.Stop();
 }
 
 void WaitDialog::keepAnimationRunning()

@@ -39,11 +39,15 @@ public:
     void setProgress(std::int32_t value) override;
     // Fills the gauge and hides the dialog about ms milliseconds later.
     void finish(std::int32_t ms) override;
+    // True while the dialog's tick runs: only while a wait shows or counts down.
+    bool isTicking() const { return timer_.IsRunning(); }
 
 private:
     WaitDialog();
     void build(wxWindow* parent, const wxColour& background);
     void layOut(wxWindow* picture);
+    // The tick runs only while a wait shows or counts down.
+    void runTimer();
     void onTick(wxTimerEvent& event);
     void keepAnimationRunning();
 

@@ -8,10 +8,12 @@
 #include "text/WxText.h"
 
 #include <wx/msgdlg.h>
+#include <wx/window.h>
 
 void WxDeviceUserInterface::showMessage(const RefString& caption, const RefString& text)
 {
-    wxMessageBox(toWxString(text), toWxString(caption), wxOK | wxCENTRE);
+    wxMessageBox(toWxString(text), toWxString(caption), wxOK | wxCENTRE,
+        window_ != nullptr && window_->IsShown() ? window_ : nullptr);
 }
 
 std::unique_ptr<DeviceWaitDialog> WxDeviceUserInterface::createWaitDialog(wxWindow* parent)

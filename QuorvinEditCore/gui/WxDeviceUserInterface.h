@@ -5,6 +5,9 @@
 
 class WxDeviceUserInterface : public DeviceUserInterface {
 public:
+    // The message boxes show over the window, once it is on the screen.
+    explicit WxDeviceUserInterface(wxWindow* window = nullptr) : window_(window) {}
+
     void showMessage(const RefString& caption, const RefString& text) override;
     // The busy form of the wait dialog, with the busy animation.
     std::unique_ptr<DeviceWaitDialog> createWaitDialog(wxWindow* parent) override;
@@ -12,4 +15,7 @@ public:
     // for the set from now on. Without a style it takes the default one.
     std::unique_ptr<ParameterAction> createControlSetDialog(MidiControlSet& controlSet, wxWindow* parent,
         const ControlStyle* style) override;
+
+private:
+    wxWindow* window_;
 };

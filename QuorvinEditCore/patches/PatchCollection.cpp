@@ -91,7 +91,10 @@ std::string outsideText(const RefString& contentType, std::uint32_t bank, std::u
 
 std::string layoutText(const XmlElement& collection)
 {
-    return "\"" + collection.getAttribute(nameAttribute, RefString()).toUtf8() + "\", content type \""
+    // Started as a string, not a literal: GCC 12 warns (-Wrestrict) on a
+    // literal put before a temporary string.
+    std::string text(1, '"');
+    return text + collection.getAttribute(nameAttribute, RefString()).toUtf8() + "\", content type \""
         + collection.getAttribute(contentTypeAttribute, RefString()).toUtf8() + "\", "
         + collection.getAttribute(bankCountAttribute, RefString()).toUtf8() + " banks of "
         + collection.getAttribute(bankSizeAttribute, RefString()).toUtf8();
@@ -104,6 +107,15 @@ const RefString& PatchCollection::get(std::int32_t index) const
     if (index < 0 || std::size_t(index) >= records_.size())
         return emptyLabel();
     return records_[std::size_t(index)].label;
+}
+
+RefString PatchCollection::cellLabel(std::int32_t index) const
+{
+    const RefString& label = get(index);
+    if (!label.isEmpty() || index < 0 || std::size_t(index) >= records_.size())
+        return label;
+    const PatchRecord slot = emptyRecord(std::uint32_t(index));
+    return concat({bankLabel(slot.bank), paddedNumber(slot.program + 1, decimalDigits(bankSize_))});
 }
 
 bool PatchCollection::setName(std::uint32_t index, const RefString& name, std::string* error)
@@ -242,8 +254,8 @@ std::uint32_t PatchCollection::locationPrefixLength() const { return bankLabelWi
 PatchCollection::TextExtent PatchCollection::maxLabelExtent(const TextMeasure& measure) const
 {
     TextExtent largest;
-    for (const PatchRecord& record : records_) {
-        const TextExtent extent = measure(record.label);
+    for (std::size_t index = 0; index < records_.size(); ++index) {
+        const TextExtent extent = measure(cellLabel(std::int32_t(index)));
         largest.width = std::max(largest.width, extent.width);
         largest.height = std::max(largest.height, extent.height);
     }

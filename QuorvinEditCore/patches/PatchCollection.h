@@ -31,6 +31,9 @@ public:
 
     // The record's label, the shared empty label outside the grid.
     const RefString& get(std::int32_t index) const override;
+    // What a view of the memory shows for a slot: the record's label or, for
+    // a slot that holds no patch, its bank and number, so every slot is named.
+    RefString cellLabel(std::int32_t index) const;
     std::uint32_t count() const override { return std::uint32_t(records_.size()); }
 
     // Gives a record a new name. False, with nothing changed, outside the
@@ -80,7 +83,7 @@ public:
     // Characters of bank and program at the front of every label, where the
     // category of a patch begins.
     std::uint32_t locationPrefixLength() const;
-    // The widest and, apart, the tallest of all labels.
+    // The widest and, apart, the tallest of all cell labels.
     TextExtent maxLabelExtent(const TextMeasure& measure) const;
 
 protected:

@@ -14,7 +14,11 @@ constexpr int maxNumberedCopies = 999;
 
 std::string candidateName(const std::string& path, int copy)
 {
-    return path + badSuffix + (copy == 0 ? std::string() : "." + std::to_string(copy));
+    std::string name = path + badSuffix;
+    // Appended, not "." + a temporary: GCC 12 warns (-Wrestrict) on that.
+    if (copy != 0)
+        name.append(".").append(std::to_string(copy));
+    return name;
 }
 
 // A rename that fails with EEXIST rather than replace the target.

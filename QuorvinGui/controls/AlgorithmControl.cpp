@@ -211,7 +211,6 @@ std::int32_t AlgorithmControl::currentIndex() const
 void AlgorithmControl::onMouseDown(wxMouseEvent&) {}
 void AlgorithmControl::onMouseUp(wxMouseEvent&) {}
 void AlgorithmControl::onCaptureLost() {}
-void AlgorithmControl::onChar(wxKeyEvent&) {}
 
 void AlgorithmControl::onKeyDown(wxKeyEvent& event)
 {

@@ -61,7 +61,6 @@ public:
     void onMouseDown(wxMouseEvent& event) override;
     void onMouseUp(wxMouseEvent& event) override;
     void onCaptureLost() override;
-    void onChar(wxKeyEvent& event) override;
     // While the list is open, keys move and pick in it.
     void onKeyDown(wxKeyEvent& event) override;
 

@@ -17,7 +17,6 @@ CaptionControl::CaptionControl(wxWindow* parent, const ControlStyle& style, cons
 void CaptionControl::onMouseDown(wxMouseEvent&) {}
 void CaptionControl::onMouseUp(wxMouseEvent&) {}
 void CaptionControl::onCaptureLost() {}
-void CaptionControl::onChar(wxKeyEvent&) {}
 
 // Centred even when wider than the control, so both ends are cut alike.
 void CaptionControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)

@@ -18,7 +18,6 @@ public:
     void onMouseDown(wxMouseEvent& event) override;
     void onMouseUp(wxMouseEvent& event) override;
     void onCaptureLost() override;
-    void onChar(wxKeyEvent& event) override;
     void draw(wxDC& dc, const wxRegion& update, bool enabled, bool selected, bool focused) override;
 
 private:

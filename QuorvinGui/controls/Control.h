@@ -153,6 +153,7 @@ public:
     virtual void onMouseMove(wxMouseEvent& event);
     virtual void onMouseWheel(wxMouseEvent& event);
     virtual void onCaptureLost();
+    // Characters a control does not type with pass on, to the menu keys.
     virtual void onChar(wxKeyEvent& event);
     virtual void onKeyDown(wxKeyEvent& event);
     virtual void onKeyUp(wxKeyEvent& event);

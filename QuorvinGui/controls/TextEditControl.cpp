@@ -53,9 +53,12 @@ void TextEditControl::onChar(wxKeyEvent& event)
     const std::optional<std::int32_t> code
         = CharacterRowEditing::typedCode(event.GetKeyCode(), static_cast<std::uint32_t>(event.GetUnicodeKey()));
     const std::optional<std::size_t> cursor = cursorIndex();
-    // Typing needs a character under the cursor, which the focus gives.
-    if (!code || !cursor)
+    // Typing needs a character under the cursor, which the focus gives;
+    // other keys are the menu's.
+    if (!code || !cursor) {
+        event.Skip();
         return;
+    }
     switch (CharacterRowEditing::typeKey(getParameters(), *cursor, *code)) {
     case CharacterRowEditing::CursorMove::back:
         moveRoleCursor(true);

@@ -41,7 +41,6 @@ void ValueLabelControl::onBind(RoleId, Parameter*) {}
 void ValueLabelControl::onMouseDown(wxMouseEvent&) { openPopup(); }
 void ValueLabelControl::onMouseUp(wxMouseEvent&) {}
 void ValueLabelControl::onCaptureLost() {}
-void ValueLabelControl::onChar(wxKeyEvent&) {}
 
 void ValueLabelControl::onKeyDown(wxKeyEvent& event)
 {

@@ -29,7 +29,9 @@
 #include <wx/button.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include <filesystem>
 #include <fstream>
@@ -239,6 +241,28 @@ TEST_F(ControlSetDialogTest, PortChoicesShowTheOpenPortAndOpenTheChosenOne)
     EXPECT_NE(set().input(), nullptr);
     EXPECT_EQ(set().output(), nullptr);
     EXPECT_EQ(input->GetLabel(), "Surface");
+}
+
+// The texts of the list a click on the choice opens; the list is closed
+// with Escape as soon as it shows.
+std::vector<wxString> openedListTexts(wxWindow* choice)
+{
+    std::vector<wxString> texts;
+    choice->Bind(wxEVT_MENU_OPEN, [&texts](wxMenuEvent& event) {
+        for (const wxMenuItem* item : event.GetMenu()->GetMenuItems())
+            texts.push_back(item->GetItemLabelText() + (item->IsChecked() ? " *" : ""));
+        wxTheApp->CallAfter([] { wxUIActionSimulator().Char(WXK_ESCAPE); });
+    });
+    click(choice);
+    return texts;
+}
+
+TEST_F(ControlSetDialogTest, PortListShowsEveryEntryWithATextAndTheOpenPortChecked)
+{
+    backend->addPortPair("Surface");
+    backend->addPortPair("R&D desk");
+    dialog->run();
+    EXPECT_EQ(openedListTexts(panelControl(1)), (std::vector<wxString>{L"\u2014 *", "Surface", "R&D desk"}));
 }
 
 TEST_F(ControlSetDialogTest, TypedNameReachesTheSet)

@@ -74,11 +74,24 @@ TEST(WaitDialogTest, BusyFormBlendsWithItsAnimationAndPlaysItOnlyWhileShown)
     ASSERT_NE(control, nullptr);
 
     EXPECT_FALSE(runEventsUntil([&] { return control->IsPlaying(); }, 100ms)) << "hidden, it must not play";
+    EXPECT_FALSE(dialog.isTicking()) << "an idle dialog does not wake the program";
     dialog.start("Waiting for SYSEX data from address 600000", WaitDialog::noTotal);
+    EXPECT_TRUE(dialog.isTicking());
     EXPECT_TRUE(runEventsUntil([&] { return control->IsPlaying(); }));
     dialog.finish(0);
     EXPECT_TRUE(runEventsUntil([&] { return !dialog.IsShown(); }));
     EXPECT_FALSE(control->IsPlaying());
+    EXPECT_FALSE(dialog.isTicking()) << "the tick stops with the wait";
+}
+
+TEST(WaitDialogTest, AFinishWithoutAStartStillCountsDownThenRests)
+{
+    wxFrame frame(nullptr, wxID_ANY, "editor");
+    WaitDialog dialog(&frame, loadBusyAnimation());
+    dialog.finish(100);
+    EXPECT_TRUE(dialog.isTicking());
+    EXPECT_TRUE(runEventsUntil([&] { return !dialog.isTicking(); }));
+    EXPECT_FALSE(dialog.IsShown());
 }
 
 TEST(WaitDialogTest, GaugeFollowsTheDumpThenTheDialogWaitsForTheHardwareAndCloses)

@@ -77,7 +77,7 @@ TEST_F(MemoryGridTest, CellsFitTheWidestLabelAndTheWindowStaysWithinTheMaximum)
     EXPECT_LE(view->GetSize().y, 60);
 }
 
-// Column 0: cell 0 chosen, cell 1 labelled; column 1: cell 2 hovered, cell 3.
+// Column 0: cell 0 chosen, cell 1 labelled; column 1: cell 2 hovered, cell 3 empty.
 TEST_F(MemoryGridTest, ChosenCellIsSunkenOthersRaisedWithASheenAndTheirLabels)
 {
     const int w = view->layout()->cellSize().width, h = view->layout()->cellSize().height;
@@ -92,13 +92,14 @@ TEST_F(MemoryGridTest, ChosenCellIsSunkenOthersRaisedWithASheenAndTheirLabels)
     EXPECT_EQ(canvas.pixel(w + 3, 2 * h - 4), background);
     EXPECT_EQ(canvas.pixel(w, h + h / 2), blendColours(white, background, 150)) << "raised: light left edge";
     EXPECT_EQ(canvas.pixel(w + 1, h + h / 2), blendColours(white, background, 75));
-    // Label ink: dark pixels inside the text inset of cell 1, none in empty cell 3.
+    // Label ink: dark pixels inside the text inset of cell 1, and of empty
+    // cell 3, which shows its location.
     int inkInColumn[2] = {0, 0};
     for (int y = h + 6; y < 2 * h - 6; ++y)
         for (int x = 6; x < 2 * w - 6; ++x)
             inkInColumn[x / w] += canvas.pixel(x, y).Red() < 50;
     EXPECT_GT(inkInColumn[0], 0);
-    EXPECT_EQ(inkInColumn[1], 0);
+    EXPECT_GT(inkInColumn[1], 0);
 }
 
 TEST_F(MemoryGridTest, ChoosingRepaintsOnlyTheTwoCellsConcerned)

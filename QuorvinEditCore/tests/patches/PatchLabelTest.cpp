@@ -82,4 +82,25 @@ TEST_F(PatchLabelTest, RenamingAndNewBankLabelsRebuildTheLabels)
     EXPECT_EQ(observer.calls, 2);
 }
 
+TEST_F(PatchLabelTest, ViewsNameEverySlotAnEmptyOneByItsLocation)
+{
+    PatchLibrary voices;
+    openVoices(voices);
+    voices.updatePatch(1, 4, u"Grand", u"[Pf]", "dump");
+    const struct {
+        std::int32_t index;
+        const char* shown;
+    } cells[] = {
+        {0, "i001"},
+        {programsPerBank + 4, "A005[Pf]Grand"},
+        {programsPerBank + 32, "A033"},
+        {std::int32_t(voices.count()) - 1, "K128"},
+        {std::int32_t(voices.count()), ""},
+        {-1, ""},
+    };
+    for (const auto& cell : cells)
+        EXPECT_EQ(utf8(voices.cellLabel(cell.index)), cell.shown) << "cell " << cell.index;
+    EXPECT_TRUE(voices.get(0).isNull()) << "the record itself stays without a label";
+}
+
 } // namespace

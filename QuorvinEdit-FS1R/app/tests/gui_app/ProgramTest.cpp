@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 #include <wx/filedlg.h>
+#include <wx/html/htmlwin.h>
 
 namespace {
 
@@ -31,6 +32,11 @@ TEST_F(ProgramTest, MainWindowFindsTheSimulatedFs1rAndKeepsItsPortsWhenClosed)
     EXPECT_EQ(boxes.boxes[0].caption, "First time using QuorvinEdit-FS1R");
     EXPECT_EQ(boxes.boxes[1].caption, "YAMAHA_FS1R");
     EXPECT_EQ(boxes.boxes[1].text, "The device was found - MIDI connection is done");
+    EXPECT_TRUE(boxes.boxes[0].overShownMainWindow && boxes.boxes[1].overShownMainWindow);
+    auto* help = dynamic_cast<wxHtmlWindow*>(frame_->FindWindow("htmlWindow"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_THAT(help->ToText().utf8_string(), testing::HasSubstr("FS1R"))
+        << "the quick help is found beside the program, as it is installed";
     EXPECT_TRUE(pumpEventsUntil([] { return !waitDialogShown(); }));
     EXPECT_EQ(frame_->GetTitle(), "QuorvinEdit-FS1R: FS1R: Performance");
     wxTEST_DIALOG(choose(wxID_OPEN), wxExpectModal<wxFileDialog>(wxString(), wxID_CANCEL).Describe("the file chooser"));

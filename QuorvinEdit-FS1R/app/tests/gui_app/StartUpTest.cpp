@@ -43,6 +43,7 @@ TEST_F(StartUpTest, FirstRunCreatesTheSettingsFileEndsWithTheNoticeAndSavesTheDe
                                       "Loading module TEST_DEVICE", "Adding panels of TEST_DEVICE"));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "First time using QuorvinEdit-FS1R");
+    EXPECT_TRUE(boxes.boxes[0].overShownMainWindow) << "the notice shows over the main window, not a screen corner";
     EXPECT_EQ(boxes.boxes[0].text, "It seems like you are running QuorvinEdit-FS1R for the first time.\nPlease read "
                                    "the quick help on the system panel (See the View menu or press F1).\n\nEnjoy!");
     ASSERT_EQ(deviceType_.userInterface.messages.size(), 1u) << "the device was connected";

@@ -98,6 +98,7 @@ public:
     struct Box {
         std::string caption;
         std::string text;
+        bool overShownMainWindow = false;
     };
 
     AnsweredMessageBoxes() { Register(); }
@@ -113,7 +114,9 @@ protected:
             ADD_FAILURE() << "an unexpected dialog: " << dialog->GetTitle();
             return wxID_CANCEL;
         }
-        boxes.push_back({box->GetCaption().utf8_string(), box->GetMessage().utf8_string()});
+        const wxWindow* parent = box->GetParent();
+        boxes.push_back({box->GetCaption().utf8_string(), box->GetMessage().utf8_string(),
+            parent != nullptr && parent->IsShown() && parent->GetName() == "frame"});
         return wxID_OK;
     }
     void Exit(wxDialog*) override {}

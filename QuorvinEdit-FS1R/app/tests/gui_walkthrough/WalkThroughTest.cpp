@@ -1,0 +1,410 @@
+// The whole editor walked through as a new user would, against the simulated
+// FS1R in a real window: every page, every menu command's dialog, every
+// choice's list on the pages and in the dialogs, and the menu keys wherever
+// the focus has gone. The controls are found by walking the window tree, so
+// pages added later are walked too. Any toolkit assert, error box or logged
+// error fails the walk.
+#include "app/Fs1rDeviceType.h"
+#include "app/tests/gui_app/EditorFixture.h"
+#include "controls/AlgorithmControl.h"
+#include "controls/CaptionControl.h"
+#include "controls/Control.h"
+#include "controls/ControlWindow.h"
+#include "controls/GridSelectorControl.h"
+#include "controls/ValueLabelControl.h"
+#include "device/ActionParameter.h"
+#include "device/Device.h"
+#include "gui/MemoryGridView.h"
+#include "gui/WaitDialog.h"
+#include "params/Parameter.h"
+#include "params/SetValueFlags.h"
+#include "tests/support/EventPump.h"
+
+#include <gmock/gmock.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/display.h>
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <wx/uiaction.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The errors the program logs while it lives.
+class ErrorLog : public wxLog {
+public:
+    ErrorLog() : previous_(wxLog::SetActiveTarget(this)) {}
+    ~ErrorLog() override { wxLog::SetActiveTarget(previous_); }
+
+    std::vector<std::string> errors;
+
+protected:
+    void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo&) override
+    {
+        if (level <= wxLOG_Error)
+            errors.push_back(message.utf8_string());
+    }
+
+private:
+    wxLog* const previous_;
+};
+
+// Every window under root, root first.
+void forEachWindow(wxWindow* root, const std::function<void(wxWindow*)>& visit)
+{
+    visit(root);
+    for (wxWindow* child : root->GetChildren())
+        if (!child->IsTopLevel())
+            forEachWindow(child, visit);
+}
+
+// The list a control opens, for the two kinds of controls that open one.
+PopupListDialog* popupOf(Control* control)
+{
+    if (auto* labels = dynamic_cast<ValueLabelControl*>(control))
+        return labels->popupList();
+    if (auto* algorithms = dynamic_cast<AlgorithmControl*>(control))
+        return algorithms->popupList();
+    return nullptr;
+}
+
+// The shown, enabled controls under root that open a list.
+std::vector<ControlWindow*> choicesUnder(wxWindow* root)
+{
+    std::vector<ControlWindow*> choices;
+    forEachWindow(root, [&](wxWindow* window) {
+        auto* controlWindow = dynamic_cast<ControlWindow*>(window);
+        if (controlWindow && controlWindow->IsShownOnScreen() && controlWindow->control()
+            && controlWindow->control()->isEnabled() && popupOf(controlWindow->control()))
+            choices.push_back(controlWindow);
+    });
+    return choices;
+}
+
+void sendMouse(wxWindow* window, wxEventType type)
+{
+    wxMouseEvent event(type);
+    event.SetPosition({window->GetClientSize().x / 2, window->GetClientSize().y / 2});
+    event.SetEventObject(window);
+    window->ProcessWindowEvent(event);
+}
+
+void sendKey(wxWindow* window, int key)
+{
+    wxKeyEvent event(wxEVT_KEY_DOWN);
+    event.m_keyCode = key;
+    event.SetEventObject(window);
+    window->ProcessWindowEvent(event);
+}
+
+std::string nameOf(ControlWindow* choice)
+{
+    const Parameter* parameter = choice->control()->getParameter(Control::roleMain);
+    return parameter ? parameter->key().text().toUtf8() : std::string("(unbound)");
+}
+
+// Opens the choice's list with a click, checks it lies on the screen, then
+// closes it with Escape.
+void openAndCloseList(ControlWindow* choice)
+{
+    PopupListDialog* list = popupOf(choice->control());
+    sendMouse(choice, wxEVT_LEFT_DOWN);
+    sendMouse(choice, wxEVT_LEFT_UP);
+    ASSERT_TRUE(list->IsShown()) << nameOf(choice) << ": no list opened";
+    const wxRect screen = wxDisplay(choice).GetGeometry();
+    EXPECT_TRUE(screen.Contains(list->GetScreenRect()))
+        << nameOf(choice) << ": its list " << list->GetScreenRect().width << "x" << list->GetScreenRect().height
+        << " at " << list->GetScreenRect().x << "," << list->GetScreenRect().y << " leaves the screen";
+    sendKey(choice, WXK_ESCAPE);
+    EXPECT_FALSE(list->IsShown()) << nameOf(choice) << ": Escape left the list open";
+}
+
+// Clicks a button; a menu it opens is closed with Escape at once.
+void clickClosingMenus(wxButton* button)
+{
+    const auto closeMenu = [](wxMenuEvent& event) {
+        event.Skip();
+        wxTheApp->CallAfter([] { wxUIActionSimulator().Char(WXK_ESCAPE); });
+    };
+    button->Bind(wxEVT_MENU_OPEN, closeMenu);
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
+    button->Unbind(wxEVT_MENU_OPEN, closeMenu);
+}
+
+MemoryGridView* memoryGridIn(wxWindow* dialog)
+{
+    MemoryGridView* grid = nullptr;
+    forEachWindow(dialog, [&grid](wxWindow* window) {
+        if (auto* found = dynamic_cast<MemoryGridView*>(window))
+            grid = found;
+    });
+    return grid;
+}
+
+// Answers every modal dialog as a user who looks and cancels would: message
+// boxes are read and answered with their "no" (an error box fails the walk),
+// file choosers are cancelled, and the program's own dialogs are shown, their
+// choices opened and closed, and cancelled.
+class CancellingUser : public wxModalDialogHook {
+public:
+    CancellingUser() { Register(); }
+    ~CancellingUser() override { Unregister(); }
+
+    std::vector<std::string> titles;
+    // The slot a store dialog's grid is answered with; by default it is cancelled.
+    std::int32_t storeSlot = -1;
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
+            titles.push_back(box->GetCaption().utf8_string());
+            EXPECT_FALSE(box->GetMessageDialogStyle() & wxICON_ERROR)
+                << "an error box: " << box->GetCaption() << ": " << box->GetMessage();
+            const long style = box->GetMessageDialogStyle();
+            return style & wxYES_NO ? wxID_NO : style & wxCANCEL ? wxID_CANCEL : wxID_OK;
+        }
+        titles.push_back(dialog->GetTitle().utf8_string());
+        if (MemoryGridView* grid = memoryGridIn(dialog); grid && storeSlot >= 0) {
+            grid->choose(storeSlot);
+            return wxID_OK;
+        }
+        if (dynamic_cast<wxFileDialog*>(dialog) == nullptr) {
+            dialog->Show();
+            for (ControlWindow* choice : choicesUnder(dialog))
+                openAndCloseList(choice);
+            dialog->Hide();
+        }
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+// The menu commands that open a dialog (Exit is left for the end).
+const int dialogCommands[] = {wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_SAVEAS, MainFrame::saveAllId,
+    MainFrame::saveToDeviceId, wxID_ABOUT};
+
+class WalkThroughTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(startUp(Fs1rDeviceType()));
+        ASSERT_TRUE(pumpEventsUntil([this] { return user_.titles.size() >= 2 && !waitShown(); }, 20s));
+        user_.titles.clear();
+        device_ = frame_->device();
+        ASSERT_NE(device_, nullptr);
+    }
+
+    bool waitShown() const
+    {
+        return std::ranges::any_of(wxTopLevelWindows,
+            [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
+    }
+
+    wxWindow* shownPage() const
+    {
+        for (wxWindow* page : device_->mainPanel()->GetChildren())
+            if (page->IsShown())
+                return page;
+        return device_->mainPanel();
+    }
+
+    void showPage(int page)
+    {
+        choose(MainFrame::firstPageId + page);
+        pumpEventsFor(20ms);
+        ASSERT_EQ(device_->currentPanel(), page);
+    }
+
+    // Real keys through the display, as the user types them.
+    void type(int key, int modifiers = wxMOD_NONE)
+    {
+        wxUIActionSimulator().Char(key, modifiers);
+        pumpEventsFor(30ms);
+    }
+
+    void clickAt(wxPoint screenPoint)
+    {
+        wxUIActionSimulator mouse;
+        mouse.MouseMove(screenPoint);
+        mouse.MouseClick();
+        pumpEventsFor(30ms);
+    }
+
+    // Every View key takes its page, then the shown page is taken back.
+    void expectViewKeysWork(const std::string& after)
+    {
+        const std::int32_t shown = device_->currentPanel();
+        for (int page = 0; page < 7; ++page) {
+            type(WXK_F1 + page);
+            EXPECT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == page; }, 1s))
+                << "F" << page + 1 << " after " << after << " on page " << shown;
+        }
+        type(WXK_F1 + shown);
+        pumpEventsUntil([&] { return device_->currentPanel() == shown; }, 1s);
+    }
+
+    // Ctrl+Z takes the value back, Ctrl+Y makes it again.
+    void expectUndoKeysWork(const Parameter& edited, std::int32_t before, const std::string& after)
+    {
+        const std::int32_t made = edited.getValue();
+        type('Z', wxMOD_CONTROL);
+        EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == before; }, 1s)) << "Ctrl+Z after " << after;
+        type('Y', wxMOD_CONTROL);
+        EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == made; }, 1s)) << "Ctrl+Y after " << after;
+    }
+
+    // A point of the page that no control covers, or a caption's middle.
+    wxPoint emptyPointOf(wxWindow* page) const
+    {
+        const wxSize size = page->GetClientSize();
+        for (int y = 4; y < size.y; y += 8)
+            for (int x = 4; x < size.x; x += 8) {
+                const bool covered = std::ranges::any_of(page->GetChildren(), [&](const wxWindow* child) {
+                    return child->IsShown() && child->GetRect().Contains(x, y);
+                });
+                if (!covered)
+                    return page->ClientToScreen({x, y});
+            }
+        return page->ClientToScreen({0, 0});
+    }
+
+    ControlWindow* captionOf(wxWindow* page) const
+    {
+        ControlWindow* caption = nullptr;
+        forEachWindow(page, [&](wxWindow* window) {
+            auto* controlWindow = dynamic_cast<ControlWindow*>(window);
+            if (!caption && controlWindow && controlWindow->IsShownOnScreen()
+                && dynamic_cast<CaptionControl*>(controlWindow->control()))
+                caption = controlWindow;
+        });
+        return caption;
+    }
+
+    // The menu keys after the focus went to a caption, the page's background
+    // and a choice from a list.
+    void pressKeysEverywhere(int page)
+    {
+        frame_->Raise();
+        const std::string where = " on page " + std::to_string(page);
+        if (ControlWindow* caption = captionOf(shownPage())) {
+            clickAt(caption->GetScreenRect().GetPosition() + wxPoint(2, 2));
+            expectViewKeysWork("a click on a caption" + where);
+        }
+        clickAt(emptyPointOf(shownPage()));
+        expectViewKeysWork("a click on the page" + where);
+
+        // Once for each kind of control that opens a list (the algorithm
+        // chooser among them).
+        std::set<std::string> kindsTried;
+        for (ControlWindow* choice : choicesUnder(shownPage())) {
+            const std::string kind = typeid(*choice->control()).name();
+            if (!kindsTried.contains(kind) && pressKeysAfterAChoice(choice, where))
+                kindsTried.insert(kind);
+        }
+    }
+
+    // False when the choice has no other value to choose.
+    bool pressKeysAfterAChoice(ControlWindow* choice, const std::string& where)
+    {
+        Parameter* parameter = choice->control()->getParameter(Control::roleMain);
+        PopupListDialog* list = popupOf(choice->control());
+        if (parameter == nullptr || parameter->maximum() <= parameter->minimum())
+            return false;
+        const std::int32_t before = parameter->getValue();
+        sendMouse(choice, wxEVT_LEFT_DOWN);
+        sendMouse(choice, wxEVT_LEFT_UP);
+        list->choose(list->currentIndex() == 0 ? 1 : 0);
+        pumpEventsFor(30ms);
+        if (parameter->getValue() == before)
+            return false;
+        const std::string after = "a choice from " + nameOf(choice) + where;
+        expectUndoKeysWork(*parameter, before, after);
+        type('I', wxMOD_CONTROL);
+        expectViewKeysWork(after);
+        return true;
+    }
+
+    CancellingUser user_;
+    ErrorLog log_;
+    Device* device_ = nullptr;
+};
+
+TEST_F(WalkThroughTest, EveryPageDialogAndListOpensAndClosesAndTheMenuKeysWorkWhereverTheFocusIs)
+{
+    for (int page = 0; page < 7; ++page) {
+        SCOPED_TRACE("page " + std::to_string(page));
+        showPage(page);
+        for (ControlWindow* choice : choicesUnder(shownPage()))
+            openAndCloseList(choice);
+        for (const int command : dialogCommands) {
+            choose(command);
+            pumpEventsFor(20ms);
+            showPage(page);
+        }
+        pressKeysEverywhere(page);
+    }
+    EXPECT_THAT(log_.errors, testing::IsEmpty());
+}
+
+// The performance chooser of the header names every slot, and a store to a
+// slot names the stored performance there.
+TEST_F(WalkThroughTest, AStoredPerformanceIsNamedInThePerformanceChooser)
+{
+    constexpr std::int32_t performanceSlots = 4 * 128;
+    constexpr std::int32_t slot33 = 32;
+    showPage(1);
+    GridSelectorControl* chooser = nullptr;
+    forEachWindow(frame_.get(), [&chooser](wxWindow* window) {
+        auto* controlWindow = dynamic_cast<ControlWindow*>(window);
+        auto* grid = controlWindow ? dynamic_cast<GridSelectorControl*>(controlWindow->control()) : nullptr;
+        if (grid && grid->itemCount() == performanceSlots)
+            chooser = grid;
+    });
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->itemText(slot33).toUtf8(), "i033") << "an empty slot shows where it is";
+
+    const std::string current = chooser->itemText(0).toUtf8();
+    ASSERT_GT(current.size(), 4u) << "the performance loaded at the start is named";
+    user_.storeSlot = slot33;
+    choose(MainFrame::saveToDeviceId);
+    EXPECT_TRUE(pumpEventsUntil([&] { return chooser->itemText(slot33).toUtf8() == "i033" + current.substr(4); }, 5s))
+        << chooser->itemText(slot33).toUtf8();
+    pumpEventsUntil([this] { return !waitShown(); }, 10s);
+    EXPECT_THAT(log_.errors, testing::IsEmpty());
+}
+
+// The MIDI control set dialogs open from the system page; each of their
+// buttons is pressed, its list or dialog closed at once.
+TEST_F(WalkThroughTest, EveryControlSetDialogsButtonsAndListsOpenAndClose)
+{
+    showPage(0);
+    for (std::size_t set = 0; set < Device::controlSetCount; ++set) {
+        device_->controlSetDialogParameter(set)->setValue(flagsUserEdit, 1);
+        pumpEventsFor(20ms);
+        for (wxWindow* window : wxTopLevelWindows) {
+            auto* dialog = dynamic_cast<wxDialog*>(window);
+            if (!dialog || !dialog->IsShown() || dynamic_cast<WaitDialog*>(dialog))
+                continue;
+            forEachWindow(dialog, [](wxWindow* child) {
+                if (auto* button = dynamic_cast<wxButton*>(child); button && button->IsShownOnScreen())
+                    clickClosingMenus(button);
+            });
+            dialog->Hide();
+        }
+    }
+    EXPECT_THAT(log_.errors, testing::IsEmpty());
+}
+
+} // namespace
