@@ -18,6 +18,9 @@ bool EditorApp::OnInit()
 {
     // Only the windows that ask for idle events get them.
     wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
+    // No window updates its state from idle time; asking each of the pages'
+    // thousands of windows at every idle slows every repaint.
+    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     addPngHandler();
     if (!wxApp::OnInit())
         return false;

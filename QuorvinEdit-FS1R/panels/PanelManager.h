@@ -23,7 +23,7 @@ class EditorPanel;
 // history, so every parameter the constructor makes records there; pages may
 // keep pointers to the styles, which outlive them. The classes and their
 // files in this folder: SystemPanel, PerformancePanel, VoicePanel,
-// PerformanceTopPanel (the header, moved between pages 1 to 6, recording into
+// PerformanceTopPanel (the header, shown over pages 1 to 6, recording into
 // the performance history) and FseqPanel.
 class PanelManager : public wxPanel, public Fs1rPanels {
 public:
@@ -76,6 +76,7 @@ private:
 
     static const std::vector<PageRecipe>& pageRecipes();
     void buildPage(const PageRecipe& recipe, Fs1rDevice& device, ParameterFactory& factory);
+    void putHeaderOverThePages();
     // The formant-sequence page passes its header settings on to their
     // twins on the performance page.
     void linkFseqGroups();
