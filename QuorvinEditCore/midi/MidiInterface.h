@@ -140,6 +140,9 @@ public:
     // A request or a dump in progress is waiting for the instrument.
     bool isWaitingForReply() const { return replyTimer_.IsRunning(); }
     std::size_t queuedDumpRequests() const { return pendingDumps_.size(); }
+    // A request for the dump at the address is queued, or sent and not yet
+    // answered.
+    bool isDumpRequested(PackedAddress address) const;
 
     // --- MidiInputListener (input thread) ----------------------------------
     void onShortMessage(MidiMessage message, MidiInPort& port) override;
@@ -212,6 +215,8 @@ private:
     Reply awaitedReply_ = Reply::none;
     // Requests made while another dump is awaited, sent one at a time.
     std::deque<PackedAddress> pendingDumps_;
+    // The address of the latest dump request sent.
+    PackedAddress requestedDump_ = 0;
     std::multimap<PackedAddress, DumpCallback*> dumpCallbacks_;
     // The size the header of the dump under way announced, for the gauge.
     std::int32_t announcedSize_ = 0;
