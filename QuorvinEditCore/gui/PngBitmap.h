@@ -11,6 +11,6 @@
 // calls it, so start-up may but need not.
 void addPngHandler();
 // Replaces bitmap by the decoded picture, at the screen's depth. Returns
-// bitmap.IsOk().
+// bitmap.IsOk(). Bytes decoded once before are not decoded again.
 bool bitmapFromPng(wxBitmap& bitmap, const unsigned char* bytes, std::size_t byteCount);
 std::unique_ptr<wxBitmap> newBitmapFromPng(const unsigned char* bytes, std::size_t byteCount);

@@ -47,4 +47,19 @@ TEST(PngBitmapTest, BytesThatDoNotDecodeGiveAnEmptyBitmapWithoutALogBox)
     EXPECT_EQ(log.GetBuffer(), "");
 }
 
+// Pictures are remembered by their bytes, not by where the bytes lie: a
+// buffer that now holds other bytes is decoded anew.
+TEST(PngBitmapTest, ABufferDecodedBeforeGivesWhatItHoldsNow)
+{
+    std::vector<unsigned char> bytes(embedded::testCardPng, embedded::testCardPng + embedded::testCardPngSize);
+    wxBitmap first;
+    ASSERT_TRUE(bitmapFromPng(first, bytes.data(), bytes.size()));
+    wxBitmap again;
+    ASSERT_TRUE(bitmapFromPng(again, bytes.data(), bytes.size()));
+    EXPECT_EQ(again.GetSize(), first.GetSize());
+    std::fill(bytes.begin() + bytes.size() / 2, bytes.end(), 0x5a);
+    wxLogNull quiet;
+    EXPECT_FALSE(bitmapFromPng(again, bytes.data(), bytes.size()));
+}
+
 } // namespace
