@@ -6,6 +6,7 @@
 #include "gui/EditorStartUp.h"
 #include "gui/MainFrame.h"
 #include "gui/PngBitmap.h"
+#include "panels/PageBitmaps.h"
 #include "text/WxText.h"
 
 #include <wx/icon.h>
@@ -24,6 +25,8 @@ bool EditorApp::OnInit()
     addPngHandler();
     if (!wxApp::OnInit())
         return false;
+    // Decoded while the splash, the settings and the device come up.
+    PageBitmaps::decodeAhead();
 
     const Fs1rDeviceType deviceType;
     auto* frame = new MainFrame(toWxString(deviceType.getProductName()));

@@ -62,4 +62,17 @@ TEST(PngBitmapTest, ABufferDecodedBeforeGivesWhatItHoldsNow)
     EXPECT_FALSE(bitmapFromPng(again, bytes.data(), bytes.size()));
 }
 
+TEST(PngBitmapTest, PicturesDecodedAheadOnAWorkerAreTheSameWhenAskedFor)
+{
+    const std::vector<unsigned char> garbage(100, 0x5a);
+    decodePngsAhead({{embedded::testCardPng, embedded::testCardPngSize}, {garbage.data(), garbage.size()}});
+    const auto card = newBitmapFromPng(embedded::testCardPng, embedded::testCardPngSize);
+    ASSERT_TRUE(card->IsOk());
+    const wxImage image = card->ConvertToImage();
+    EXPECT_EQ(card->GetSize(), wxSize(24, 16));
+    EXPECT_EQ(wxColour(image.GetRed(11, 7), image.GetGreen(11, 7), image.GetBlue(11, 7)), wxColour(255, 0, 0));
+    wxLogNull quiet;
+    EXPECT_FALSE(newBitmapFromPng(garbage.data(), garbage.size())->IsOk());
+}
+
 } // namespace
