@@ -76,13 +76,13 @@ private:
 
     static const std::vector<PageRecipe>& pageRecipes();
     void buildPage(const PageRecipe& recipe, Fs1rDevice& device, ParameterFactory& factory);
-    void putHeaderOverThePages();
     // The formant-sequence page passes its header settings on to their
     // twins on the performance page.
     void linkFseqGroups();
     // A voice page edits only while its part plays a voice.
     void enableVoicePagesByPart();
     void showPage(std::int32_t page, bool withHeader);
+    void putHeaderOverThePages();
     void resetPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 

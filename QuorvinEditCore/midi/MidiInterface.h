@@ -90,6 +90,9 @@ public:
     // and sends the request, or queues it while another dump is awaited.
     // False, with nothing registered, for an invalid address or no output.
     bool requestDump(PackedAddress address, DumpCallback* callback = nullptr);
+    // A request for the dump at the address is queued, or sent and not yet
+    // answered.
+    bool isDumpRequested(PackedAddress address) const;
     void sendDumpRequest(PackedAddress address);
     bool requestParameter(PackedAddress address);
     // Builds a dump of size bytes read from source at sourceAddress, whose
@@ -140,9 +143,6 @@ public:
     // A request or a dump in progress is waiting for the instrument.
     bool isWaitingForReply() const { return replyTimer_.IsRunning(); }
     std::size_t queuedDumpRequests() const { return pendingDumps_.size(); }
-    // A request for the dump at the address is queued, or sent and not yet
-    // answered.
-    bool isDumpRequested(PackedAddress address) const;
 
     // --- MidiInputListener (input thread) ----------------------------------
     void onShortMessage(MidiMessage message, MidiInPort& port) override;
