@@ -6,6 +6,7 @@
 #include "gui/EditorStartUp.h"
 #include "gui/MainFrame.h"
 #include "gui/PngBitmap.h"
+#include "panels/PageBitmaps.h"
 #include "text/WxText.h"
 
 #include <wx/icon.h>
@@ -18,9 +19,14 @@ bool EditorApp::OnInit()
 {
     // Only the windows that ask for idle events get them.
     wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
+    // No window updates its state from idle time; asking each of the pages'
+    // thousands of windows at every idle slows every repaint.
+    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
     addPngHandler();
     if (!wxApp::OnInit())
         return false;
+    // Decoded while the splash, the settings and the device come up.
+    PageBitmaps::decodeAhead();
 
     const Fs1rDeviceType deviceType;
     auto* frame = new MainFrame(toWxString(deviceType.getProductName()));

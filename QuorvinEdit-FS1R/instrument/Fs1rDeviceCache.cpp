@@ -221,8 +221,14 @@ bool Fs1rDevice::loadFromCache(Fs1rPart part, const Fs1rPatchLocation& location)
 void Fs1rDevice::requestEditBuffer(Fs1rPart part, const Fs1rPatchLocation& location)
 {
     wxLogVerbose("loadCurrentPatch: from device");
-    if (midiInterface()->requestDump(*Layout::editBufferDumpAddress(part)))
-        requestedLocations_[std::size_t(part)].push_back(location);
+    const PackedAddress address = *Layout::editBufferDumpAddress(part);
+    std::deque<Fs1rPatchLocation>& requested = requestedLocations_[std::size_t(part)];
+    // Chosen again while its dump is on the way (two parameters share the
+    // address that chooses a formant sequence): that dump brings it.
+    if (!requested.empty() && requested.back().sameSlot(location) && midiInterface()->isDumpRequested(address))
+        return;
+    if (midiInterface()->requestDump(address))
+        requested.push_back(location);
 }
 
 void Fs1rDevice::abortWait(const RefString& message, bool showFailure)

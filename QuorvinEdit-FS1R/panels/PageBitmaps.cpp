@@ -83,6 +83,20 @@ struct Store {
     }
 };
 
+} // namespace
+
+void PageBitmaps::decodeAhead()
+{
+    std::vector<std::span<const unsigned char>> pictures;
+    for (const EmbeddedPng& png : pagePngs)
+        pictures.emplace_back(png.bytes, png.size);
+    for (const StripLayout& strip : strips)
+        pictures.emplace_back(strip.png.bytes, strip.png.size);
+    decodePngsAhead(std::move(pictures));
+}
+
+namespace {
+
 std::unique_ptr<Store>& storeSlot()
 {
     static std::unique_ptr<Store> store;

@@ -35,6 +35,9 @@ public:
     static wxSize pictureSize(Set set);
     static int pictureCount(Set set);
 
+    // Starts decoding the pictures on a worker thread while the program
+    // starts up; their first use then waits only for what is not done yet.
+    static void decodeAhead();
     // Frees the pictures; the toolkit's shutdown calls it.
     static void release();
 };

@@ -80,10 +80,6 @@ PanelManager::PanelManager(wxWindow* parent)
 
 PanelManager::~PanelManager()
 {
-    // The header goes back home first, so that deleting the page hosting it
-    // does not delete it too.
-    if (header_)
-        header_->Reparent(this);
     for (std::size_t k = 0; k < fseqPage; ++k)
         delete pages_[k];
     delete header_;
@@ -112,6 +108,7 @@ void PanelManager::createPanels(Fs1rDevice& device, ParameterFactory& factory)
     for (const PageRecipe& recipe : pageRecipes())
         buildPage(recipe, device, factory);
     wxLogVerbose("\tpanels done");
+    putHeaderOverThePages();
     // The main window fits itself to the pages.
     SetMinSize(wxSize(PageBitmaps::pageWidth, PageBitmaps::pageHeight));
     linkFseqGroups();
@@ -122,6 +119,17 @@ void PanelManager::createPanels(Fs1rDevice& device, ParameterFactory& factory)
     SetBackgroundColour(background);
     SetForegroundColour(foreground);
     wxLogVerbose("\tFS1R GUI creation end");
+}
+
+// The toolkit draws a window's children in the order they joined it: the
+// header, made before the formant-sequence page, joins again last so that it
+// draws over every page. Nothing is on screen yet, so the moves cost little.
+void PanelManager::putHeaderOverThePages()
+{
+    if (!header_ || !pages_[fseqPage])
+        return;
+    header_->Reparent(pages_[fseqPage]);
+    header_->Reparent(this);
 }
 
 void PanelManager::linkFseqGroups()
@@ -189,9 +197,9 @@ void PanelManager::showPage(std::int32_t page, bool withHeader)
     hideAllPanels();
     if (EditorPanel* shown = pages_[std::size_t(page)]) {
         shown->Show();
+        // The header stays a child of this window, over the page's top: moved
+        // into the page it would make the toolkit paint the page twice.
         if (withHeader && header_) {
-            header_->Reparent(shown);
-            header_->Move(0, 0);
             header_->Show();
             header_->Raise();
         }

@@ -23,7 +23,7 @@ class EditorPanel;
 // history, so every parameter the constructor makes records there; pages may
 // keep pointers to the styles, which outlive them. The classes and their
 // files in this folder: SystemPanel, PerformancePanel, VoicePanel,
-// PerformanceTopPanel (the header, moved between pages 1 to 6, recording into
+// PerformanceTopPanel (the header, shown over pages 1 to 6, recording into
 // the performance history) and FseqPanel.
 class PanelManager : public wxPanel, public Fs1rPanels {
 public:
@@ -82,6 +82,7 @@ private:
     // A voice page edits only while its part plays a voice.
     void enableVoicePagesByPart();
     void showPage(std::int32_t page, bool withHeader);
+    void putHeaderOverThePages();
     void resetPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 

@@ -191,8 +191,15 @@ bool MidiInterface::requestDump(PackedAddress address, DumpCallback* callback)
     return true;
 }
 
+bool MidiInterface::isDumpRequested(PackedAddress address) const
+{
+    return (awaitedReply_ == Reply::dump && requestedDump_ == address)
+        || std::find(pendingDumps_.begin(), pendingDumps_.end(), address) != pendingDumps_.end();
+}
+
 void MidiInterface::sendDumpRequest(PackedAddress address)
 {
+    requestedDump_ = address;
     dumpRequest_.setAddressAndValue(address, 0);
     wxLogVerbose("MIDI OUT: Request dump at %X", address);
     if (hasOutput())
@@ -408,8 +415,11 @@ bool MidiInterface::receiveDump(std::span<const std::uint8_t> message)
 void MidiInterface::finishDump(PackedAddress address, std::span<const std::uint8_t> message)
 {
     wxLogVerbose("MIDI IN: Dump end: addr=%X", address);
-    if (WaitProgress* wait = device_.waitDialog())
-        wait->finish(device_.hardwareWaitMs());
+    // The instrument has nothing left to do once it has sent a dump, so the
+    // wait ends at once; unless a dump asked for meanwhile is still to come.
+    WaitProgress* wait = device_.waitDialog();
+    if (wait && awaitedReply_ != Reply::dump && pendingDumps_.empty())
+        wait->finish(0);
     device_.onDumpReceived(address, message);
     runDumpCallbacks(address);
 }

@@ -90,6 +90,9 @@ public:
     // and sends the request, or queues it while another dump is awaited.
     // False, with nothing registered, for an invalid address or no output.
     bool requestDump(PackedAddress address, DumpCallback* callback = nullptr);
+    // A request for the dump at the address is queued, or sent and not yet
+    // answered.
+    bool isDumpRequested(PackedAddress address) const;
     void sendDumpRequest(PackedAddress address);
     bool requestParameter(PackedAddress address);
     // Builds a dump of size bytes read from source at sourceAddress, whose
@@ -214,6 +217,8 @@ private:
     Reply awaitedReply_ = Reply::none;
     // Requests made while another dump is awaited, sent one at a time.
     std::deque<PackedAddress> pendingDumps_;
+    // The address of the latest dump request sent.
+    PackedAddress requestedDump_ = 0;
     std::multimap<PackedAddress, DumpCallback*> dumpCallbacks_;
     // The size the header of the dump under way announced, for the gauge.
     std::int32_t announcedSize_ = 0;

@@ -75,6 +75,12 @@ void ControlWindow::onPaint(wxPaintEvent&)
     wxPaintDC dc(this);
 }
 
+wxSize ControlWindow::GetDPI() const
+{
+    static const wxSize screenDpi = wxWindow::GetDPI();
+    return screenDpi;
+}
+
 void ControlWindow::onContextMenu(wxContextMenuEvent& event)
 {
     if (!control_)

@@ -14,6 +14,9 @@ public:
     Control* control() const { return control_; }
     // Called by a control that dies before its window.
     void forgetControl() { control_ = nullptr; }
+    // The screen's resolution, looked up once for every control: the
+    // toolkit asks the X server for it at each paint.
+    wxSize GetDPI() const override;
 
 private:
     void onPaint(wxPaintEvent& event);

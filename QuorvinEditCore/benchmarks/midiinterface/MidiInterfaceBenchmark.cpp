@@ -1,6 +1,7 @@
 // Prints, over unpaced loopback: the time from a user edit to its last byte
-// leaving the output, and the time to receive and apply a voice dump and the
-// longest formant-sequence dump, each against its time on a real MIDI cable.
+// leaving the output, with the editing thread asleep meanwhile, and the time
+// to receive and apply a voice dump and the longest formant-sequence dump,
+// each against its time on a real MIDI cable.
 #include "midi/LoopbackMidiBackend.h"
 #include "midi/MidiControlSetBase.h"
 #include "midi/MidiInterface.h"
@@ -81,7 +82,9 @@ void benchmarkEdits(MidiInterface& midi, TimedDevice& device, const std::atomic<
         const int before = messagesOut.load();
         const Clock::time_point start = Clock::now();
         level->setValue(flagsUserEdit, round % 128);
-        while (messagesOut.load() == before) {}
+        // Asleep until the output thread has sent it, as the GUI thread
+        // would be: a spinning caller measures where the scheduler puts it.
+        messagesOut.wait(before);
         latencies.push_back(Micros(Clock::time_point(Clock::duration(lastByteAt.load())) - start).count());
     }
     std::printf("User edit to last byte out: median %.1f us, 99th percentile %.1f us (%d edits)\n",
@@ -138,6 +141,7 @@ int main()
         if (size > 0 && bytes[size - 1] == 0xF7) {
             lastByteAt = Clock::now().time_since_epoch().count();
             ++messagesOut;
+            messagesOut.notify_all();
         }
     });
     SimulatorConnection simulator(backend);

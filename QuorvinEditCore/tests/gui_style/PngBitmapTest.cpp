@@ -47,4 +47,32 @@ TEST(PngBitmapTest, BytesThatDoNotDecodeGiveAnEmptyBitmapWithoutALogBox)
     EXPECT_EQ(log.GetBuffer(), "");
 }
 
+// Pictures are remembered by their bytes, not by where the bytes lie: a
+// buffer that now holds other bytes is decoded anew.
+TEST(PngBitmapTest, ABufferDecodedBeforeGivesWhatItHoldsNow)
+{
+    std::vector<unsigned char> bytes(embedded::testCardPng, embedded::testCardPng + embedded::testCardPngSize);
+    wxBitmap first;
+    ASSERT_TRUE(bitmapFromPng(first, bytes.data(), bytes.size()));
+    wxBitmap again;
+    ASSERT_TRUE(bitmapFromPng(again, bytes.data(), bytes.size()));
+    EXPECT_EQ(again.GetSize(), first.GetSize());
+    std::fill(bytes.begin() + bytes.size() / 2, bytes.end(), 0x5a);
+    wxLogNull quiet;
+    EXPECT_FALSE(bitmapFromPng(again, bytes.data(), bytes.size()));
+}
+
+TEST(PngBitmapTest, PicturesDecodedAheadOnAWorkerAreTheSameWhenAskedFor)
+{
+    const std::vector<unsigned char> garbage(100, 0x5a);
+    decodePngsAhead({{embedded::testCardPng, embedded::testCardPngSize}, {garbage.data(), garbage.size()}});
+    const auto card = newBitmapFromPng(embedded::testCardPng, embedded::testCardPngSize);
+    ASSERT_TRUE(card->IsOk());
+    const wxImage image = card->ConvertToImage();
+    EXPECT_EQ(card->GetSize(), wxSize(24, 16));
+    EXPECT_EQ(wxColour(image.GetRed(11, 7), image.GetGreen(11, 7), image.GetBlue(11, 7)), wxColour(255, 0, 0));
+    wxLogNull quiet;
+    EXPECT_FALSE(newBitmapFromPng(garbage.data(), garbage.size())->IsOk());
+}
+
 } // namespace

@@ -85,7 +85,8 @@ TEST_F(MidiInterfaceReceiveTest, RequestedDumpFillsMemoryAndTellsEachEntryOnce)
     EXPECT_EQ(device.waitingFor, std::vector<PackedAddress>{voice1});
     ASSERT_EQ(device.receiving.size(), 1u);
     EXPECT_EQ(device.receiving[0], std::make_pair(voice1, std::int32_t(voiceDumpSize)));
-    EXPECT_EQ(device.wait.finishes, std::vector<std::int32_t>{Fs1rTestProtocol::hardwareWaitMs});
+    // The instrument needs no time after sending: the wait ends at once.
+    EXPECT_EQ(device.wait.finishes, std::vector<std::int32_t>{0});
     EXPECT_TRUE(log.contains("MIDI IN: Dump start: addr=400000 size=619"));
     EXPECT_TRUE(log.contains("MIDI IN: Dump end: addr=400000"));
     EXPECT_FALSE(midi->isWaitingForReply());
@@ -110,6 +111,19 @@ TEST_F(MidiInterfaceReceiveTest, LargestDumpArrivesWholeAndMovesTheGaugeWithinIt
     ASSERT_FALSE(device.wait.progress.empty());
     for (std::int32_t value : device.wait.progress)
         EXPECT_LE(value, device.receiving[0].second);
+}
+
+TEST_F(MidiInterfaceReceiveTest, DumpsAskedOneAfterAnotherEndTheWaitOnceWithTheLast)
+{
+    connect();
+    ASSERT_TRUE(midi->requestDump(voice1));
+    ASSERT_TRUE(midi->requestDump(voice2));
+    EXPECT_TRUE(midi->isDumpRequested(voice1));
+    EXPECT_TRUE(midi->isDumpRequested(voice2));
+    ASSERT_TRUE(dumpsArrived(2));
+    EXPECT_EQ(device.wait.finishes, std::vector<std::int32_t>{0});
+    EXPECT_FALSE(midi->isDumpRequested(voice1));
+    EXPECT_FALSE(midi->isDumpRequested(voice2));
 }
 
 TEST_F(MidiInterfaceReceiveTest, CallbacksRunOnceInOrderAndMayRequestAgain)

@@ -185,3 +185,15 @@ TEST_F(Fs1rPatchCacheTest, AnAnswerToAnEarlierChoiceIsFiledWhereItWasAskedFor)
     EXPECT_EQ(requestsFor(Layout::performanceDumpAddress), 2);
     EXPECT_TRUE(fs::exists(cacheFile("performance/0_7.syx")));
 }
+
+// The two program parameters of the performance's formant sequence share one
+// address, so a received performance chooses its sequence twice.
+TEST_F(Fs1rPatchCacheTest, APatchChosenAgainWhileItsDumpIsOnTheWayIsAskedOnce)
+{
+    connect();
+    device->loadCurrentPatch(Fs1rParts::formantSequence);
+    device->loadCurrentPatch(Fs1rParts::formantSequence);
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(requestsFor(Layout::fseqDumpAddress), 1);
+    EXPECT_TRUE(fs::exists(cacheFile("fseq/0_0.syx")));
+}
