@@ -284,13 +284,17 @@ void Parameter::setAllowedRangeFromDisplay(std::uint32_t flags, int minimumMode,
 
 void Parameter::moveValueInto(std::uint32_t flags, std::int32_t low, std::int32_t high)
 {
-    if ((flags & SetValueFlag::notify) == 0)
+    // A value received or loaded stays as it came, even outside the new
+    // bounds: only a change that stores may move it, and one that must not
+    // clamp (an undo putting back what was) does not.
+    constexpr std::uint32_t movingFlags = SetValueFlag::notify | SetValueFlag::storeBoundData;
+    if ((flags & movingFlags) != movingFlags || (flags & SetValueFlag::noClamp) != 0)
         return;
     const std::int32_t value = getValue();
     if (value < low)
-        setValue(flags | SetValueFlag::storeBoundData, low);
+        setValue(flags, low);
     else if (value > high)
-        setValue(flags | SetValueFlag::storeBoundData, high);
+        setValue(flags, high);
 }
 
 std::int32_t Parameter::rawBoundFromDisplay(int roundingMode, Rational displayed) const

@@ -234,6 +234,8 @@ void Control::storeDefault(std::int32_t raw)
 
 void Control::init(std::uint32_t flags)
 {
+    if (keptOnInit_)
+        return;
     beginCommandGroup(RefString::concat(path_.text(), translated(" reset")), flags);
     resetToDefaults(flags);
     endCommandGroup(flags);

@@ -29,7 +29,7 @@ using namespace std::chrono_literals;
 
 constexpr PackedAddress framesStart = 0x700020;
 constexpr std::int32_t wordStart = 13056;
-constexpr std::int32_t levelStart = 16383;
+constexpr std::int32_t levelStart = 127;
 // With a border of 1 the drawing area is 512 x 256: one pixel per frame.
 constexpr int graphWidth = 514;
 constexpr int graphHeight = 258;
