@@ -161,7 +161,12 @@ void Parameter::setValue(std::uint32_t flags, std::int32_t value)
 
     const SettingScope scope(settingDepth_);
     runDependents(preDependents_, dependentFlags);
-    // "No value" stores nothing, so there is nothing to undo.
+    // "No value" stores nothing, so there is nothing to undo. A change that
+    // is its own step takes along the values it pulls into range.
+    CommandList* const standalone = commandList_ != nullptr && value != noValue
+            && (flags & SetValueFlag::doNotRecord) == 0 && commandList_->groupDepth() == 0
+        ? commandList_
+        : nullptr;
     if (commandList_ != nullptr && value != noValue)
         commandList_->record(this, getValue(), value, flags);
     apply(flags, value);
@@ -173,6 +178,8 @@ void Parameter::setValue(std::uint32_t flags, std::int32_t value)
             linked->setValue(flags | SetValueFlag::doNotRecord, value);
     }
     runDependents(postDependents_, dependentFlags);
+    if (standalone != nullptr && isCommandListAlive(standalone))
+        standalone->endStandaloneChange();
 }
 
 // Allowed bounds stay inside the full range even when a link asks for more,

@@ -98,13 +98,14 @@ void CommandList::closeGroup()
 
 void CommandList::record(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags)
 {
-    const bool pulledAlong = groupDepth_ > 0 && followsAnEdit(flags);
-    if ((noRecording(flags) && !pulledAlong) || oldValue == newValue || parameter == nullptr)
+    const bool pulledAlong = noRecording(flags) && followsAnEdit(flags);
+    const bool openStep = groupDepth_ > 0 || (standaloneOpen_ && !commands_.empty());
+    if ((noRecording(flags) && !(pulledAlong && openStep)) || oldValue == newValue || parameter == nullptr)
         return;
     flags &= ~SetValueFlag::doNotRecord;
     markModified();
-    if (groupDepth_ > 0) {
-        Command& open = commands_[position_];
+    if (openStep) {
+        Command& open = groupDepth_ > 0 ? commands_[position_] : commands_.back();
         if (Change* earlier = open.findChange(parameter)) {
             earlier->newValue = newValue;
             earlier->lastChange = ++changeCount_;
@@ -115,6 +116,7 @@ void CommandList::record(Parameter* parameter, std::int32_t oldValue, std::int32
         eraseRedoTail();
         commands_.push_back(Command{parameter->getName(), {{parameter, oldValue, newValue, flags, ++changeCount_}}});
         position_ = commands_.size();
+        standaloneOpen_ = true;
     }
     parameter->noteRecordedIn(this);
 }
@@ -157,6 +159,7 @@ bool CommandList::redo()
 
 void CommandList::clear()
 {
+    standaloneOpen_ = false;
     commands_.clear();
     position_ = 0;
     groupDepth_ = 0;

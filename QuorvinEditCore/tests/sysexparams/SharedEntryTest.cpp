@@ -63,6 +63,51 @@ TEST_F(SharedEntryTest, UndoOfAGroupGivesBackBitsThatTwoParametersShare)
     }
 }
 
+TEST_F(SharedEntryTest, RedoSetsTheBitsInTheOrderTheParametersLastChanged)
+{
+    SysexParameter* speed = factory.addSysexParameter(shared, 0, 127, 0);
+    SysexParameter* ratio = factory.addSysexParameter(shared, 0, 4, 0);
+    speed->setValue(flagsConstruct, 90);
+    beginCommandGroup(RefString(u"Panel init"), flagsUserReset);
+    speed->setValue(flagsUserReset, 100);
+    ratio->setValue(flagsUserReset, 2);
+    speed->setValue(flagsUserReset, 120);
+    endCommandGroup(flagsUserReset);
+    ASSERT_EQ(stored(), 120u);
+
+    ASSERT_TRUE(page.undo());
+    EXPECT_EQ(stored(), 90u);
+    ASSERT_TRUE(page.redo());
+    EXPECT_EQ(stored(), 120u) << "the speed changed last";
+}
+
+TEST_F(SharedEntryTest, AValueAnEditPullsIntoItsRangeIsPartOfTheStepButNotOfAReceivedValue)
+{
+    SysexParameter* length = factory.addSysexParameter(0x100011, 0, 127, 0);
+    SysexParameter* loopEnd = factory.addSysexParameter(shared, 0, 127, 0);
+    ParameterRangeLink::create(length, 0).addTarget(loopEnd);
+    length->setValue(flagsConstruct, 100);
+    loopEnd->setValue(flagsConstruct, 90);
+
+    beginCommandGroup(RefString(u"Length"), flagsUserEdit);
+    length->setValue(flagsUserEdit, 50);
+    endCommandGroup(flagsUserEdit);
+    EXPECT_EQ(loopEnd->getValue(), 50);
+    ASSERT_TRUE(page.undo());
+    EXPECT_EQ(length->getValue(), 100);
+    EXPECT_EQ(loopEnd->getValue(), 90) << "undo gives back the value the edit pulled in";
+
+    // A pick from a list is a step of its own, without a group.
+    length->setValue(flagsUserEdit, 40);
+    EXPECT_EQ(loopEnd->getValue(), 40);
+    ASSERT_TRUE(page.undo());
+    EXPECT_EQ(loopEnd->getValue(), 90);
+
+    map.setValue(0x100011, 20, flagsSysexReceived);
+    EXPECT_EQ(loopEnd->getValue(), 90);
+    EXPECT_EQ(page.commands().size(), 1u) << "the new step replaced the one undone";
+}
+
 TEST_F(SharedEntryTest, AnEditThroughOneParameterIsHeardAndReadByTheOthers)
 {
     SysexParameter* octave = factory.addSysexParameter(shared, 0, 3, 4);

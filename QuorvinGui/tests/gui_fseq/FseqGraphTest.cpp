@@ -135,7 +135,7 @@ TEST_F(FseqGraphTest, OneStrokeIsOneUndoStepAndSparesTracksNotEdited)
     editQuietly(level);
     stroke({{100, 64}});
     EXPECT_EQ(pitch.sequence().at(100).getValue(), 12271);
-    EXPECT_EQ(level.sequence().at(100).getValue(), 4112);
+    EXPECT_EQ(level.sequence().at(100).getValue(), 32);
     EXPECT_EQ(changedFrames(pitch, wordStart) + changedFrames(level, levelStart), 2);
     EXPECT_EQ(history.position(), 1u);
 }
@@ -207,13 +207,13 @@ TEST_F(FseqGraphTest, ShownTracksAreDrawnInTheirColoursAtTheirValues)
     for (Parameter& frame : pitch.sequence())
         frame.setValue(flagsConstruct, 0);
     for (Parameter& frame : level.sequence())
-        frame.setValue(flagsConstruct, 8192);
+        frame.setValue(flagsConstruct, 64);
     hidden.showFlag().setValue(flagsUserEdit, 0);
     PixelCanvas canvas(graphWidth, graphHeight, ground);
     graph.draw(canvas.dc, wxRegion(), true, false, false);
     // Frequencies rise from the bottom, levels fall from the top.
     EXPECT_EQ(canvas.pixel(301, 1 + 255), pitchColour);
-    EXPECT_EQ(canvas.pixel(301, 1 + 128), levelColour);
+    EXPECT_EQ(canvas.pixel(301, 1 + level.geometry().pixelFromValue(64)), levelColour);
     bool hiddenDrawn = false;
     canvas.inkBounds(ground, hiddenColour, &hiddenDrawn);
     EXPECT_FALSE(hiddenDrawn) << "a hidden track was drawn";
