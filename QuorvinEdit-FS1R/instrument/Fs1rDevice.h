@@ -91,6 +91,18 @@ public:
     void abortWait(const RefString& message, bool showFailure) override;
 
     // --- Set by the panels -------------------------------------------------------
+    // The performance page's formant-sequence choice and the frame positions
+    // the sequence's length bounds; the formant-sequence page works on these
+    // very parameters. Not owned; null until the performance page is built.
+    struct FseqParameters {
+        Parameter* bank = nullptr;
+        Parameter* presetNumber = nullptr;
+        Parameter* internalNumber = nullptr;
+        // Start step offset, loop start and loop end.
+        std::array<Parameter*, 3> framePositions{};
+    };
+    void setFseqParameters(const FseqParameters& parameters) { fseqParameters_ = parameters; }
+    const FseqParameters& fseqParameters() const { return fseqParameters_; }
     // The performance header's bank-select (display 0 to 3) and
     // program-change parameters; not owned.
     void setCurrentPerformanceParameters(Parameter* bank, Parameter* number);
@@ -130,6 +142,10 @@ public:
     bool updatePerformanceCache(std::int32_t program);
     bool updateVoiceCache(std::uint32_t p, std::int32_t program);
     bool updateFseqCache(std::int32_t program);
+    // The edit buffer has been written out (to a file, or into the cache
+    // when saved to the instrument): the page of a performance or a voice
+    // loses its modified mark; the formant-sequence page keeps its own.
+    void markPatchWritten(Fs1rPart part);
     PatchLibrary& library(Fs1rLibraries::Index index) const;
     // A category filter of one part's voice choice over the voice library;
     // the caller keeps it as long as the choice.
@@ -176,6 +192,7 @@ private:
     const RefString cachePath_;
     Fs1rPatchDialogs* patchDialogs_ = nullptr;
     Fs1rPatchFiles patchFiles_;
+    FseqParameters fseqParameters_;
     Parameter* currentBank_ = nullptr;
     Parameter* currentNumber_ = nullptr;
     std::unique_ptr<SystemSettingsCallback> systemSettingsCallback_;

@@ -333,7 +333,16 @@ bool Fs1rDevice::fileIntoCache(Fs1rPart part, const Fs1rPatchLocation& location)
     const MidiInterface* midi = midiInterface();
     const std::vector<std::uint8_t> dump =
         Fs1rSysexFile::build(part, bulkDumpTemplate(), *this, midi ? midi->deviceId() : 0);
-    return !dump.empty() && storeInCache(libraryOf(part), location, dump);
+    if (dump.empty() || !storeInCache(libraryOf(part), location, dump))
+        return false;
+    markPatchWritten(part);
+    return true;
+}
+
+void Fs1rDevice::markPatchWritten(Fs1rPart part)
+{
+    if (part != Fs1rParts::formantSequence && Fs1rParts::isValid(part))
+        panels_.pageHistory(pageOf(part)).clearModified();
 }
 
 bool Fs1rDevice::storeInCache(Fs1rLibraries::Index index, const Fs1rPatchLocation& location,

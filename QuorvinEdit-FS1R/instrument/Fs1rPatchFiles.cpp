@@ -214,7 +214,7 @@ bool Fs1rPatchFiles::writePatchFile(Fs1rPart part, const std::string& path)
             wxString::FromUTF8(error)));
         return false;
     }
-    device_.panels().pageHistory(pageOf(part)).clearModified();
+    device_.markPatchWritten(part);
     return true;
 }
 

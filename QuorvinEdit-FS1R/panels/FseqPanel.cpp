@@ -95,7 +95,7 @@ constexpr std::uint32_t unvoicedHigh = 25;
 constexpr std::uint32_t unvoicedLow = 33;
 constexpr std::uint32_t unvoicedLevel = 41;
 constexpr std::int32_t frequencyStart = 13056;
-constexpr std::int32_t levelStart = 16383;
+constexpr std::int32_t levelStart = 127;
 
 const ValueLabels& twoLabels(const char* first, const char* second)
 {
@@ -226,42 +226,53 @@ void FseqPanel::buildHeaderRow(ControlGroup& group, ParameterFactory& factory, F
 
 void FseqPanel::buildProgramChoices(ControlGroup& group, ParameterFactory& factory, Fs1rDevice& device)
 {
-    Parameter* bank = device.panels().fseqBankParameter();
-    if (!bank) {
-        bank = factory.addSysexParameter(Fs1rMemoryLayout::performanceFseqBankAddress, 0, 1, 0);
-        bank->setValueLabels(&bankLabels());
+    // The performance page's own choice, so that choosing here loads the
+    // sequence too; made here only when there is no performance page.
+    Fs1rDevice::FseqParameters shared = device.fseqParameters();
+    if (!shared.bank) {
+        shared.bank = factory.addSysexParameter(Fs1rMemoryLayout::performanceFseqBankAddress, 0, 1, 0);
+        shared.bank->setValueLabels(&bankLabels());
     }
+    if (!shared.presetNumber) {
+        shared.presetNumber = factory.addSysexParameter(performanceFseqNumber, 0, presetProgramCount - 1, 0);
+        shared.presetNumber->setValueLabels(getValueLabels(fseqPresetLabelTable));
+    }
+    if (!shared.internalNumber)
+        shared.internalNumber = factory.addSysexParameter(performanceFseqNumber, 0, internalProgramCount - 1, 0);
+    for (std::size_t k = 0; k < shared.framePositions.size(); ++k)
+        if (!shared.framePositions[k])
+            shared.framePositions[k] = factory.addSysexParameter(performanceFramePositions[k], 0, frameLast, 0);
+    performanceFramePositions_ = shared.framePositions;
+
+    Parameter* bank = shared.bank;
     group.spacing().controlSpacing = 2;
     group.spacing().rowSpacing = 6;
     group.spacing().sectionSpacing = 0;
-    addValueButton(group, fromWxString(_("Bank")), bank, 14, ControlStyle::normalText);
+    // Init of this page resets the sequence, not the performance's choice of it.
+    addValueButton(group, fromWxString(_("Bank")), bank, 14, ControlStyle::normalText).setKeptOnInit(true);
 
     const FlowCursor programPlace = group.cursor();
-    SysexParameter* preset = factory.addSysexParameter(performanceFseqNumber, 0, presetProgramCount - 1, 0);
-    preset->setValueLabels(getValueLabels(fseqPresetLabelTable));
-    ChoiceControl& presetChoice =
-        addChoice(group, fromWxString(_("Prog")), preset, programChoiceExtent, ControlStyle::normalText);
+    ChoiceControl& presetChoice = addChoice(group, fromWxString(_("Prog")), shared.presetNumber, programChoiceExtent,
+        ControlStyle::normalText);
+    presetChoice.setKeptOnInit(true);
     presetChoice.addRangeLimit(0, internalProgramCount - 1, whileValue(bank, 0));
     presetChoice.shownConditions().addRequired(whileValue(bank, 1));
     presetChoice.setClipWhenNarrow(true);
 
     group.cursor() = programPlace;
-    SysexParameter* internal = factory.addSysexParameter(performanceFseqNumber, 0, internalProgramCount - 1, 0);
     PatchLibrary& library = device.library(Fs1rLibraries::formantSequences);
-    internal->setValueLabels(&library);
-    // The choice reads the names as it draws them. It does not observe the
-    // library: the device frees the library before the page goes.
+    // The choice reads the names as it draws them, on both pages. It does
+    // not observe the library: the device frees the library before the page
+    // goes.
     ChoiceControl& internalChoice =
-        addChoice(group, fromWxString(_("Prog")), internal, programChoiceExtent, ControlStyle::normalText);
+        addChoice(group, fromWxString(_("Prog")), shared.internalNumber, programChoiceExtent, ControlStyle::normalText);
+    internalChoice.setKeptOnInit(true);
+    internalChoice.setValueLabels(&library);
     internalChoice.shownConditions().addRequired(whileValue(bank, 0));
     internalChoice.setClipWhenNarrow(true);
     // The two share a place: only the bank's stands there from the start.
     presetChoice.show(presetChoice.shownConditions().evaluate());
     internalChoice.show(internalChoice.shownConditions().evaluate());
-
-    // The length bounds the performance's own frame positions as well.
-    for (std::size_t k = 0; k < performanceFramePositions.size(); ++k)
-        performanceFramePositions_[k] = factory.addSysexParameter(performanceFramePositions[k], 0, frameLast, 0);
 }
 
 Parameter* FseqPanel::buildParameterGroup(ControlGroup& group)

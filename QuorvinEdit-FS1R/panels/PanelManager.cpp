@@ -1,5 +1,7 @@
 #include "panels/PanelManager.h"
 
+#include "commands/LoadPatchCommandParameter.h"
+#include "fseq/FseqGraphControl.h"
 #include "gui/EditorPanel.h"
 #include "instrument/Fs1rDevice.h"
 #include "layout/PanelInit.h"
@@ -145,6 +147,7 @@ void PanelManager::linkFseqGroups()
     for (std::size_t k = 0; k < settings.size(); ++k)
         if (settings[k] && twins[k])
             settings[k]->addLink(twins[k]);
+    fseq->graph().setLoadTrigger(performance->fseqLoadCommand());
 }
 
 void PanelManager::enableVoicePagesByPart()

@@ -77,7 +77,8 @@ private:
     static const std::vector<PageRecipe>& pageRecipes();
     void buildPage(const PageRecipe& recipe, Fs1rDevice& device, ParameterFactory& factory);
     // The formant-sequence page passes its header settings on to their
-    // twins on the performance page.
+    // twins on the performance page, and its graph listens to the
+    // performance's command that loads another sequence.
     void linkFseqGroups();
     // A voice page edits only while its part plays a voice.
     void enableVoicePagesByPart();

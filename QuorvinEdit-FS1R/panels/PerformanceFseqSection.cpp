@@ -155,8 +155,9 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
         addValueButton(group, PerformancePanel::text(wxTRANSLATE("Loop mode")), loopMode, 0, 0), {playing});
     group.nextRow(ControlFlow::noExtra);
 
+    Parameter* startOffset = factory.addSysexParameter(0x10001A, 0, lastStep, 0);
     addHorizontalRange(group, PerformancePanel::text(wxTRANSLATE("Start step offset")), rangeLength)
-        .bindParameter(factory.addSysexParameter(0x10001A, 0, lastStep, 0), RangeControl::roleMin);
+        .bindParameter(startOffset, RangeControl::roleMin);
     group.nextRow(ControlFlow::noExtra);
     Parameter* loopStart = factory.addSysexParameter(0x10001C, 0, lastStep, 0);
     Parameter* loopEnd = factory.addSysexParameter(0x10001E, 0, lastStep, 0);
@@ -175,6 +176,7 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
         addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), speedVelocity, 0, 0), { percentSpeed, playing });
 
     fseqLinked_ = {loopStart, loopEnd, loopMode, speedVelocity, pitchMode, startDelay};
+    device.setFseqParameters({fseqBank_, presetNumber, internalNumber, {startOffset, loopStart, loopEnd}});
     speed->setValue(flagsConstruct, Parameter::noValue);
     for (Control* control : conditioned)
         control->show(control->shownConditions().evaluate());

@@ -47,6 +47,8 @@ public:
 
     Parameter* fseqBankParameter() const { return fseqBank_; }
     const std::array<Parameter*, fseqLinkCount>& fseqLinkParameters() const { return fseqLinked_; }
+    // Runs when the performance calls up another formant sequence.
+    LoadPatchCommandParameter* fseqLoadCommand() const { return loadFseq_.get(); }
 
 private:
     void buildPartGroup();

@@ -63,12 +63,13 @@ public:
     // --- Memory ---------------------------------------------------------------
     // The value at a parameter address; 0 where no page or entry holds it.
     virtual std::int32_t readValue(PackedAddress address) const;
-    // DumpDataSource: bulk-dump bytes from the address map, a zero byte for
-    // every address without an entry.
+    // DumpDataSource: bulk-dump bytes from the address map, as received
+    // where no entry holds them, a zero byte outside every page.
     std::size_t readBytesWithSum(PackedAddress dumpAddress, std::span<std::uint8_t> output,
         std::uint32_t& sum) override;
-    // DeviceDataSink: received values and dump data go into the address map;
-    // addresses that no page or entry holds change nothing.
+    // DeviceDataSink: received values and dump data go into the address map
+    // (dump bytes no entry holds are kept beside the entries); addresses that
+    // no page holds change nothing.
     void parameterReceived(PackedAddress address, std::uint32_t value, std::uint32_t flags) override;
     std::size_t bytesReceived(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes,
         std::uint32_t flags) override;

@@ -162,7 +162,12 @@ void Parameter::setValue(std::uint32_t flags, std::int32_t value)
 
     const SettingScope scope(settingDepth_);
     runDependents(preDependents_, dependentFlags);
-    // "No value" stores nothing, so there is nothing to undo.
+    // "No value" stores nothing, so there is nothing to undo. A change that
+    // is its own step takes along the values it pulls into range.
+    CommandList* const standalone = commandList_ != nullptr && value != noValue
+            && (flags & SetValueFlag::doNotRecord) == 0 && commandList_->groupDepth() == 0
+        ? commandList_
+        : nullptr;
     if (commandList_ != nullptr && value != noValue)
         commandList_->record(this, getValue(), value, flags);
     apply(flags, value);
@@ -174,6 +179,8 @@ void Parameter::setValue(std::uint32_t flags, std::int32_t value)
             linked->setValue(flags | SetValueFlag::doNotRecord, value);
     }
     runDependents(postDependents_, dependentFlags);
+    if (standalone != nullptr && isCommandListAlive(standalone))
+        standalone->endStandaloneChange();
 }
 
 // Allowed bounds stay inside the full range even when a link asks for more,
@@ -285,13 +292,17 @@ void Parameter::setAllowedRangeFromDisplay(std::uint32_t flags, int minimumMode,
 
 void Parameter::moveValueInto(std::uint32_t flags, std::int32_t low, std::int32_t high)
 {
-    if ((flags & SetValueFlag::notify) == 0)
+    // A value received or loaded stays as it came, even outside the new
+    // bounds: only a change that stores may move it, and one that must not
+    // clamp (an undo putting back what was) does not.
+    constexpr std::uint32_t movingFlags = SetValueFlag::notify | SetValueFlag::storeBoundData;
+    if ((flags & movingFlags) != movingFlags || (flags & SetValueFlag::noClamp) != 0)
         return;
     const std::int32_t value = getValue();
     if (value < low)
-        setValue(flags | SetValueFlag::storeBoundData, low);
+        setValue(flags, low);
     else if (value > high)
-        setValue(flags | SetValueFlag::storeBoundData, high);
+        setValue(flags, high);
 }
 
 std::int32_t Parameter::rawBoundFromDisplay(int roundingMode, Rational displayed) const

@@ -72,9 +72,10 @@ public:
     // noValue means no value is excluded.
     void setExcludedValue(std::int32_t value) { excludedValue_ = value; }
 
-    // Each range setter stores its bounds; only with the notify flag does it
-    // move a current value that lies outside to the nearest bound, through
-    // setValue with storeBoundData added.
+    // Each range setter stores its bounds; only with the notify and
+    // storeBoundData flags, and without noClamp, does it move a current value
+    // that lies outside to the nearest bound, through setValue. A received or
+    // loaded value stays, and so does one an undo puts back.
     void setRange(std::int32_t minimum, std::int32_t maximum, std::uint32_t flags);
     void setAllowedMin(std::int32_t value, std::uint32_t flags);
     void setAllowedMax(std::int32_t value, std::uint32_t flags);

@@ -48,7 +48,7 @@ void AddressEntry::removeListener(const AddressEntryListener* listener)
 void AddressEntry::setValue(std::uint32_t value, std::uint32_t flags)
 {
     value_ = value;
-    notify(flags);
+    notify(flags & ~SetValueFlag::storeBoundData);
 }
 
 std::size_t AddressEntry::writeBytes(std::span<const std::uint8_t> bytes, std::uint32_t flags)
@@ -82,7 +82,9 @@ std::size_t AddressEntry::readBytes(std::span<std::uint8_t> output) const
     return size_;
 }
 
-void AddressEntry::notify(std::uint32_t flags)
+void AddressEntry::notifyOthers(const AddressEntryListener* teller, std::uint32_t flags) { notify(flags, teller); }
+
+void AddressEntry::notify(std::uint32_t flags, const AddressEntryListener* skipped)
 {
     // By index and up to the count at the start: a listener may add listeners,
     // or make others leave (the copy keeps a leaving one alive until its call
@@ -90,7 +92,8 @@ void AddressEntry::notify(std::uint32_t flags)
     ++notifyDepth_;
     const std::size_t count = listeners_.size();
     for (std::size_t i = 0; i < count; ++i) {
-        if (const std::shared_ptr<AddressEntryListener> listener = listeners_[i])
+        const std::shared_ptr<AddressEntryListener> listener = listeners_[i];
+        if (listener && listener.get() != skipped)
             listener->entryChanged(*this, flags);
     }
     if (--notifyDepth_ == 0)

@@ -39,8 +39,8 @@ public:
     void removeListener(const AddressEntryListener* listener);
     const std::vector<std::shared_ptr<AddressEntryListener>>& listeners() const { return listeners_; }
 
-    // Stores the value (a buffer is left as it is) and tells the listeners
-    // with the flags unchanged.
+    // Stores the value (a buffer is left as it is) and tells the listeners,
+    // without asking them to store again.
     void setValue(std::uint32_t value, std::uint32_t flags);
     // Takes size() bytes from the front of bytes and tells the listeners,
     // without asking them to store again. Returns the bytes taken: 0, and
@@ -50,8 +50,11 @@ public:
     // written when they do not fit.
     std::size_t readBytes(std::span<std::uint8_t> output) const;
 
+    // Tells every listener but the teller, which has just stored its bits here.
+    void notifyOthers(const AddressEntryListener* teller, std::uint32_t flags);
+
 private:
-    void notify(std::uint32_t flags);
+    void notify(std::uint32_t flags, const AddressEntryListener* skipped = nullptr);
 
     PackedAddress address_;
     std::uint32_t size_ = 0;

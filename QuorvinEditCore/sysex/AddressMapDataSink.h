@@ -13,8 +13,9 @@ public:
     void parameterReceived(PackedAddress address, std::uint32_t value, std::uint32_t flags) override;
     std::size_t bytesReceived(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes,
         std::uint32_t flags) override;
-    // Addresses without an entry, and entries that do not fit the rest of
-    // output, give one zero byte each.
+    // Empty slots give the byte their page keeps; addresses outside every
+    // page, and entries that do not fit the rest of output, give one zero
+    // byte each.
     std::size_t readBytesWithSum(PackedAddress dumpAddress, std::span<std::uint8_t> output,
         std::uint32_t& sum) override;
 

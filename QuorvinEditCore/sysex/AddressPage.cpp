@@ -7,11 +7,12 @@
 namespace {
 
 constexpr unsigned bitsPerByte = 7;
+constexpr std::uint8_t sevenBits = 0x7F;
 
 } // namespace
 
 AddressPage::AddressPage(PackedAddress start, std::uint32_t size)
-    : start_(start), linearStart_(linearAddress(start)), slots_(size)
+    : start_(start), linearStart_(linearAddress(start)), slots_(size), looseBytes_(size, 0)
 {
 }
 
@@ -60,14 +61,24 @@ AddressEntry* AddressPage::entryAt(PackedAddress address) const
 
 std::size_t AddressPage::writeBytes(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes, std::uint32_t flags)
 {
-    AddressEntry* entry = entryInSlot(dumpAddress, true);
-    return entry ? entry->writeBytes(bytes, flags) : 0;
+    const auto index = slotIndex(dumpAddress, true);
+    if (!index || bytes.empty())
+        return 0;
+    if (AddressEntry* entry = slots_[*index].get())
+        return entry->writeBytes(bytes, flags);
+    looseBytes_[*index] = bytes.front() & sevenBits;
+    return 1;
 }
 
 std::size_t AddressPage::readBytes(PackedAddress dumpAddress, std::span<std::uint8_t> output) const
 {
-    const AddressEntry* entry = entryInSlot(dumpAddress, true);
-    return entry ? entry->readBytes(output) : 0;
+    const auto index = slotIndex(dumpAddress, true);
+    if (!index || output.empty())
+        return 0;
+    if (const AddressEntry* entry = slots_[*index].get())
+        return entry->readBytes(output);
+    output.front() = looseBytes_[*index];
+    return 1;
 }
 
 std::uint32_t AddressPage::readValue(PackedAddress address) const

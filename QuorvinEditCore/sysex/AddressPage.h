@@ -1,8 +1,9 @@
 #pragma once
 // A run of consecutive addresses of the instrument's memory with one entry
 // slot per address. Entries are found by parameter address or, moved by the
-// page's dump offset, by bulk-dump address. Owned by the AddressMap; owns the
-// entries in its slots.
+// page's dump offset, by bulk-dump address. A byte that no entry holds is
+// kept beside the slots as it was received, so a dump goes back whole. Owned
+// by the AddressMap; owns the entries in its slots.
 #include "sysex/AddressEntry.h"
 #include "sysex/PackedAddress.h"
 
@@ -41,8 +42,9 @@ public:
     // The entry at a parameter address, or none.
     AddressEntry* entryAt(PackedAddress address) const;
 
-    // Bytes at a bulk-dump address; 0 when the address is outside the page,
-    // its slot is empty or the entry's bytes do not fit.
+    // Bytes at a bulk-dump address: the entry's, or the one byte kept there
+    // when the slot is empty; 0 when the address is outside the page or the
+    // entry's bytes do not fit.
     std::size_t writeBytes(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes, std::uint32_t flags);
     std::size_t readBytes(PackedAddress dumpAddress, std::span<std::uint8_t> output) const;
     // The value at a parameter address; 0 when there is no entry or it holds
@@ -59,4 +61,5 @@ private:
     std::uint32_t dumpOffset_ = 0;
     bool neverSend_ = false;
     std::vector<std::unique_ptr<AddressEntry>> slots_;
+    std::vector<std::uint8_t> looseBytes_;
 };

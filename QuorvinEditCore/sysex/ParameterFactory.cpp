@@ -4,12 +4,6 @@
 #include "sysex/MidiMessageParameter.h"
 #include "sysex/SysexParameter.h"
 
-namespace {
-
-constexpr std::int32_t fourteenBitMaximum = 0x3fff;
-
-} // namespace
-
 ParameterFactory::ParameterFactory(AddressMap& map, MidiInterface* midiInterface)
     : map_(map), midiInterface_(midiInterface)
 {
@@ -34,10 +28,11 @@ SysexParameter* ParameterFactory::addSysexParameter(PackedAddress address, std::
     return adopt(std::move(parameter));
 }
 
-std::unique_ptr<SysexParameter> ParameterFactory::add14BitParameter(PackedAddress address)
+std::unique_ptr<SysexParameter> ParameterFactory::addOwnedSysexParameter(PackedAddress address,
+    std::int32_t minimum, std::int32_t maximum)
 {
     auto parameter =
-        std::make_unique<SysexParameter>(midiInterface_, getOrCreateAddressEntry(address), 0, fourteenBitMaximum, 0);
+        std::make_unique<SysexParameter>(midiInterface_, getOrCreateAddressEntry(address), minimum, maximum, 0);
     parameter->setCommandList(commandList_);
     return parameter;
 }

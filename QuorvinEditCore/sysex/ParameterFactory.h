@@ -34,9 +34,9 @@ public:
     // A one-entry parameter, owned by the factory.
     SysexParameter* addSysexParameter(PackedAddress address, std::int32_t minimum, std::int32_t maximum,
         std::uint32_t bitOffset);
-    // A 0..0x3fff parameter in the two bytes of one entry, most significant
-    // byte first; owned by the caller.
-    std::unique_ptr<SysexParameter> add14BitParameter(PackedAddress address);
+    // A one-entry parameter owned by the caller.
+    std::unique_ptr<SysexParameter> addOwnedSysexParameter(PackedAddress address, std::int32_t minimum,
+        std::int32_t maximum);
     // A 0..0x3fff parameter over a high and a low entry; owned by the caller.
     std::unique_ptr<SysexParameter> addSplitSysexParameter(PackedAddress high, PackedAddress low);
 

@@ -1,5 +1,6 @@
 #include "sysex/SysexField.h"
 
+#include "params/SetValueFlags.h"
 #include "sysex/AddressEntry.h"
 #include "sysex/SysexParameter.h"
 
@@ -130,6 +131,17 @@ void SysexField::writeBits(std::int32_t value, std::uint32_t offset, std::uint32
         remaining -= taken;
         rest >>= bitsPerEntryByte;
     }
+}
+
+void SysexField::tellNeighbours(std::uint32_t flags)
+{
+    // Only the news: storing, sending, loading and saving were the writer's.
+    constexpr std::uint32_t news = SetValueFlag::notify | SetValueFlag::showAction | SetValueFlag::userAction;
+    const std::uint32_t heard = (flags & news) | SetValueFlag::doNotRecord;
+    // A copy: a neighbour's listener may make this field leave.
+    const std::vector<AddressEntry*> entries = entries_;
+    for (AddressEntry* entry : entries)
+        entry->notifyOthers(this, heard);
 }
 
 void SysexField::entryChanged(AddressEntry&, std::uint32_t flags)

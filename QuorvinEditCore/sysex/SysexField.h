@@ -48,6 +48,11 @@ public:
     // every bit the entries do not hold, stays as it was.
     void writeBits(std::int32_t value, std::uint32_t offset, std::uint32_t width);
 
+    // The bits have just been written with these flags: every other
+    // parameter on the entries reads them again and tells its listeners,
+    // without storing, recording, sending or loading.
+    void tellNeighbours(std::uint32_t flags);
+
     void entryChanged(AddressEntry& entry, std::uint32_t flags) override;
 
 private:

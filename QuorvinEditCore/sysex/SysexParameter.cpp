@@ -65,8 +65,10 @@ std::int32_t SysexParameter::getValue() const { return field_->readBits(bitOffse
 
 void SysexParameter::apply(std::uint32_t flags, std::int32_t value)
 {
-    if ((flags & SetValueFlag::storeBoundData) != 0 && value != noValue)
+    if ((flags & SetValueFlag::storeBoundData) != 0 && value != noValue) {
         field_->writeBits(value, bitOffset_, bitWidth_);
+        field_->tellNeighbours(flags);
+    }
     // The interface sends only when the flags ask for it.
     if (midiInterface_ != nullptr)
         midiInterface_->sendParameterValue(*this, flags);

@@ -24,8 +24,9 @@ public:
     ~SysexParameter() override;
 
     std::int32_t getValue() const override;
-    // Writes the bits on storeBoundData (never for noValue), then sends the
-    // entries on sendToInstrument.
+    // Writes the bits on storeBoundData (never for noValue) and tells the
+    // other parameters on its entries, then sends the entries on
+    // sendToInstrument.
     void apply(std::uint32_t flags, std::int32_t value) override;
 
     // A new field width: the entries grow to hold it, and a signed value is

@@ -14,6 +14,10 @@ struct Change {
     std::int32_t newValue;
     // The set-value flags the change was made with; undo and redo replay them.
     std::uint32_t flags;
+    // When the parameter last changed within the command: redo sets the
+    // new values in this order, so that bits two parameters share end as
+    // the last change left them.
+    std::uint64_t lastChange;
 };
 
 struct Command {

@@ -20,6 +20,16 @@ std::vector<CommandList*>& liveLists()
 
 bool noRecording(std::uint32_t flags) { return (flags & SetValueFlag::doNotRecord) != 0; }
 
+// A value another change of the step pulls along (a range narrowed by a link
+// or a limit): it comes unrecorded but storing, with the flags of a user's
+// edit. Loads (no dependentsKeepStoring) and quiet inits and replays
+// (noClamp) are not part of the step.
+bool followsAnEdit(std::uint32_t flags)
+{
+    using namespace SetValueFlag;
+    return (flags & (storeBoundData | dependentsKeepStoring | noClamp)) == (storeBoundData | dependentsKeepStoring);
+}
+
 std::string utf8(const wxString& text) { return text.utf8_string(); }
 
 std::string nameUtf8(const RefString& name)
@@ -27,12 +37,24 @@ std::string nameUtf8(const RefString& name)
     return name.isEmpty() ? utf8(_("(no name)")) : name.toUtf8();
 }
 
-// Replays one command; a copy, since the replay may change the list.
-void replay(const std::vector<Change>& changes, bool backwards)
+// Replays one command; a copy, since the replay may change the list. Undo
+// goes from the parameter changed last back to the one changed first, so
+// parameters that share bits leave them as the first one found them; redo
+// sets each new value in the order the parameters last changed. Each value is
+// put back exactly as it was recorded, unclamped.
+void replay(std::vector<Change> changes, bool backwards)
 {
+    const auto set = [](const Change& change, std::int32_t value) {
+        change.parameter->setValue(change.flags | SetValueFlag::doNotRecord | SetValueFlag::noClamp, value);
+    };
+    if (backwards) {
+        for (auto change = changes.rbegin(); change != changes.rend(); ++change)
+            set(*change, change->oldValue);
+        return;
+    }
+    std::ranges::stable_sort(changes, {}, &Change::lastChange);
     for (const Change& change : changes)
-        change.parameter->setValue(change.flags | SetValueFlag::doNotRecord,
-            backwards ? change.oldValue : change.newValue);
+        set(change, change.newValue);
 }
 
 } // namespace
@@ -76,19 +98,25 @@ void CommandList::closeGroup()
 
 void CommandList::record(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags)
 {
-    if (noRecording(flags) || oldValue == newValue || parameter == nullptr)
+    const bool pulledAlong = noRecording(flags) && followsAnEdit(flags);
+    const bool openStep = groupDepth_ > 0 || (standaloneOpen_ && !commands_.empty());
+    if ((noRecording(flags) && !(pulledAlong && openStep)) || oldValue == newValue || parameter == nullptr)
         return;
+    flags &= ~SetValueFlag::doNotRecord;
     markModified();
-    if (groupDepth_ > 0) {
-        Command& open = commands_[position_];
-        if (Change* earlier = open.findChange(parameter))
+    if (openStep) {
+        Command& open = groupDepth_ > 0 ? commands_[position_] : commands_.back();
+        if (Change* earlier = open.findChange(parameter)) {
             earlier->newValue = newValue;
-        else
-            open.changes.push_back({parameter, oldValue, newValue, flags});
+            earlier->lastChange = ++changeCount_;
+        } else {
+            open.changes.push_back({parameter, oldValue, newValue, flags, ++changeCount_});
+        }
     } else {
         eraseRedoTail();
-        commands_.push_back(Command{parameter->getName(), {{parameter, oldValue, newValue, flags}}});
+        commands_.push_back(Command{parameter->getName(), {{parameter, oldValue, newValue, flags, ++changeCount_}}});
         position_ = commands_.size();
+        standaloneOpen_ = true;
     }
     parameter->noteRecordedIn(this);
 }
@@ -131,6 +159,7 @@ bool CommandList::redo()
 
 void CommandList::clear()
 {
+    standaloneOpen_ = false;
     commands_.clear();
     position_ = 0;
     groupDepth_ = 0;

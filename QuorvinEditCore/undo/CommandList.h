@@ -31,11 +31,18 @@ public:
 
     // Called by Parameter::setValue before the value is applied. Inside a
     // group, changes of one parameter merge into one (first old value, last
-    // new value, first flags); outside, the change is its own command.
+    // new value, first flags); outside, the change is its own command. A
+    // change that an edit of the open group pulls along (storing, keeping
+    // dependents storing, clamped, but not recorded itself) joins the group,
+    // so undo gives it back too; so does one that a change recorded on its
+    // own pulls along, until endStandaloneChange.
     void record(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags);
+    // The change recorded on its own has run all its steps.
+    void endStandaloneChange() { standaloneOpen_ = false; }
 
-    // Replay the recorded flags plus doNotRecord; false when there was
-    // nothing to undo or redo. Both close an open group of this list first.
+    // Replay the recorded flags plus doNotRecord and noClamp, undo from the
+    // last change of the command back, redo from the first; false when there
+    // was nothing to undo or redo. Both close an open group of this list first.
     bool undo();
     bool redo();
 
@@ -62,6 +69,9 @@ private:
     std::vector<Command> commands_;
     std::size_t position_ = 0;
     std::uint32_t groupDepth_ = 0;
+    // Orders the changes within a command.
+    std::uint64_t changeCount_ = 0;
+    bool standaloneOpen_ = false;
     CommandHistory* owner_;
 };
 

@@ -234,6 +234,8 @@ void Control::storeDefault(std::int32_t raw)
 
 void Control::init(std::uint32_t flags)
 {
+    if (keptOnInit_)
+        return;
     beginCommandGroup(RefString::concat(path_.text(), translated(" reset")), flags);
     resetToDefaults(flags);
     endCommandGroup(flags);
@@ -293,7 +295,10 @@ void Control::onParameterChanged(Parameter*, std::uint32_t flags)
 {
     show(shownConditions_.evaluate());
     enable(enabledConditions_.evaluate());
-    if (flags & SetValueFlag::dependentsKeepStoring)
+    // Only a change that stores can pull the value in; one that cannot would
+    // be told again and again.
+    constexpr std::uint32_t storing = SetValueFlag::dependentsKeepStoring | SetValueFlag::storeBoundData;
+    if ((flags & storing) == storing)
         applyRangeLimits(flags);
     if (flags & SetValueFlag::notify)
         refreshRect(nullptr);

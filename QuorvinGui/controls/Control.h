@@ -118,6 +118,13 @@ public:
     // button would run its command again).
     void setSelectable(bool selectable) { selectable_ = selectable; }
     bool isSelectable() const { return selectable_; }
+    // Init leaves it alone: it chooses what the page shows (another page's
+    // parameter) rather than holding part of it.
+    Control& setKeptOnInit(bool kept)
+    {
+        keptOnInit_ = kept;
+        return *this;
+    }
     void setFocusFrame(bool drawn) { focusFrame_ = drawn; }
     bool hasFocusFrame() const { return focusFrame_; }
 
@@ -236,6 +243,7 @@ private:
     bool selectable_ = true;
     bool focusFrame_ = true;
     bool keyGroupOpen_ = false;
+    bool keptOnInit_ = false;
     Parameter* mainParameter_ = nullptr;
     std::map<RoleId, Parameter*> roles_;
     std::optional<RoleId> roleCursor_;

@@ -6,11 +6,17 @@
 #include <algorithm>
 #include <functional>
 
+namespace {
+
+constexpr std::int32_t byteMaximum = 127;
+
+} // namespace
+
 FseqFrameParameters::FseqFrameParameters(ParameterFactory& factory, PackedAddress first, std::int32_t initialValue)
 {
     parameters_.reserve(frameCount);
     for (std::size_t frame = 0; frame < frameCount; ++frame)
-        adopt(factory.add14BitParameter(frameAddress(first, frame)), initialValue);
+        adopt(factory.addOwnedSysexParameter(frameAddress(first, frame), 0, byteMaximum), initialValue);
     indexForLookup();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The 512 frame values of one formant-sequence track, one SysEx parameter
-// per frame at addresses 50 apart. Owns its parameters (the factory hands
+// per frame at addresses 50 apart: a level is the one byte of its frame
+// (0..127), a frequency 14 bits over two bytes. Owns its parameters (the factory hands
 // them over); shared by the graph track that shows them.
 #include "fseq/ParameterSequence.h"
 #include "sysex/PackedAddress.h"
@@ -18,7 +19,7 @@ public:
     // Bytes of one frame in the instrument's memory.
     static constexpr std::uint32_t frameStride = 50;
 
-    // One 14-bit value in one address per frame.
+    // One byte per frame, and never its neighbour's.
     FseqFrameParameters(ParameterFactory& factory, PackedAddress first, std::int32_t initialValue);
     // One 14-bit value over two addresses per frame, the higher part first.
     FseqFrameParameters(ParameterFactory& factory, PackedAddress firstHigh, PackedAddress firstLow,

@@ -95,6 +95,12 @@ void FseqGraphControl::setDumpParameter(Parameter* dump, Control* button)
         dump_->addListener(this);
 }
 
+void FseqGraphControl::setLoadTrigger(Parameter* load)
+{
+    if (load)
+        load->addListener(this);
+}
+
 // --- Reset ------------------------------------------------------------------
 
 void FseqGraphControl::init(std::uint32_t flags)

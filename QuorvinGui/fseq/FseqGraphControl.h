@@ -41,6 +41,9 @@ public:
     // A frame change shows the button (the sequence differs from the last
     // dump); a change of the dump parameter hides it.
     void setDumpParameter(Parameter* dump, Control* button);
+    // The command that loads another sequence into the frames: the graph
+    // listens, so it draws the new sequence as it comes in.
+    void setLoadTrigger(Parameter* load);
     bool isStrokeOpen() const { return strokeTool_ != nullptr; }
 
     // Every frame of every track back to its default, as one undo step. The

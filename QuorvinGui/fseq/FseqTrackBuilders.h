@@ -1,7 +1,7 @@
 #pragma once
 // Adds a formant-sequence track to the graph together with the 512 frame
-// parameters it edits: one address per frame (levels) or two (pitch and
-// frequencies). The graph's track shares the parameters with nobody else.
+// parameters it edits: one byte per frame (levels) or two addresses (pitch
+// and frequencies). The graph's track shares the parameters with nobody else.
 #include "sysex/PackedAddress.h"
 #include "text/RefString.h"
 

@@ -47,7 +47,7 @@ TEST_F(MidiInterfaceEditTest, SevenBitEditReachesTheInstrument)
 TEST_F(MidiInterfaceEditTest, EditsCarryTheirExactBytes)
 {
     sendToWire();
-    std::unique_ptr<SysexParameter> wide = factory.add14BitParameter(0x400020);
+    std::unique_ptr<SysexParameter> wide = factory.addOwnedSysexParameter(0x400020, 0, 0x3fff);
     SysexParameter* detune = factory.addSysexParameter(0x400030, -64, 63, 0);
     std::unique_ptr<SysexParameter> split = factory.addSplitSysexParameter(0x400040, 0x400041);
 

@@ -252,17 +252,19 @@ TEST(SetValueStep, StepUpWrapsFromTheAllowedMaximumAndSkipsTheExcludedValue)
 
 // --- Range setters ------------------------------------------------------------
 
-TEST(RangeSetters, MoveTheValueBackIntoRangeOnlyWithNotify)
+TEST(RangeSetters, MoveTheValueBackIntoRangeOnlyWithNotifyAndStore)
 {
     FakeParameter p(0, 127);
     p.force(100);
     p.setAllowedMax(50, SetValueFlag::dependentsKeepStoring);
     EXPECT_EQ(p.getValue(), 100);
     p.setAllowedMax(50, SetValueFlag::notify);
+    EXPECT_EQ(p.getValue(), 100) << "a received value stays as it came";
+    p.setAllowedMax(50, notifyAndStore);
     EXPECT_EQ(p.getValue(), 50);
     EXPECT_EQ(p.lastApplied().flags, notifyAndStore);
     p.setAllowedMax(127, 0);
-    p.setAllowedMin(60, SetValueFlag::notify);
+    p.setAllowedMin(60, notifyAndStore);
     EXPECT_EQ(p.getValue(), 60);
 }
 
@@ -271,7 +273,7 @@ TEST(RangeSetters, DisplayedBoundsConvertWithEachTargetsOwnScale)
     FakeParameter p(0, 1000);
     p.setDisplayScale(Rational(1, 10), Rational(0, 1), false);
     p.force(500);
-    p.setMaxFromDisplay(SetValueFlag::notify, Rational::TowardZero, Rational(255, 10));
+    p.setMaxFromDisplay(notifyAndStore, Rational::TowardZero, Rational(255, 10));
     EXPECT_EQ(p.maximum(), 255);
     EXPECT_EQ(p.allowedMaximum(), 255);
     EXPECT_EQ(p.getValue(), 255);

@@ -1,10 +1,12 @@
 #include "sysex/AddressMap.h"
 
 #include "params/SetValueFlags.h"
+#include "sysex/AddressMapDataSink.h"
 #include "tests/support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -161,8 +163,26 @@ TEST_F(AddressMapTest, PageReadsAndWritesOutsideThePageTouchNoSlot)
     EXPECT_EQ(page->writeBytes(0x100004, bytes, 0), 0u);
     EXPECT_EQ(page->writeBytes(0x10008F, bytes, 0), 0u);
     EXPECT_EQ(page->readBytes(0x0FFFFF, out), 0u);
-    EXPECT_EQ(page->writeBytes(0x100002, bytes, 0), 0u) << "an empty slot takes nothing";
     EXPECT_EQ(page->writeBytes(0x100003, bytes, 0), 1u);
+}
+
+TEST_F(AddressMapTest, BytesNoEntryHoldsAreKeptAsReceivedAndReadBack)
+{
+    map.addPage(0x100000, 6);
+    map.createEntry(0x100001).growTo(2);
+    AddressMapDataSink sink(map);
+    const std::array<std::uint8_t, 6> received{0x11, 0x22, 0x33, 0x44, 0x55, 0x66};
+    std::size_t done = 0;
+    while (done < received.size())
+        done += std::max<std::size_t>(1, sink.bytesReceived(addToPackedAddress(0x100000, std::uint32_t(done)),
+            std::span(received).subspan(done), flagsSysexReceived));
+
+    std::array<std::uint8_t, 7> sent{};
+    std::uint32_t sum = 0;
+    EXPECT_EQ(sink.readBytesWithSum(0x100000, sent, sum), sent.size());
+    EXPECT_EQ(sent, (std::array<std::uint8_t, 7>{0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0}))
+        << "the entry's bytes and those beside it, and nothing past the page";
+    EXPECT_EQ(map.findEntry(0x100001)->value(), 0x22u << 7 | 0x33u);
 }
 
 TEST_F(AddressMapTest, GrowingPastFourBytesGivesAZeroBufferAndNeverShrinks)
@@ -200,10 +220,10 @@ TEST_F(AddressMapTest, AnEntrySharedByTwoParametersTellsBothInOrder)
     ASSERT_FALSE(stillThere.expired());
     for (const auto* listener : {low.get(), stillThere.lock().get()}) {
         ASSERT_EQ(listener->heard.size(), 2u);
-        // Written dump bytes are in the entry already: no second store.
+        // Written bytes and values are in the entry already: no second store.
         EXPECT_EQ(listener->heard[0].flags, flagsSysexReceived & ~SetValueFlag::storeBoundData);
         EXPECT_EQ(listener->heard[0].value, 0x5Au);
-        EXPECT_EQ(listener->heard[1].flags, flagsSysexReceived);
+        EXPECT_EQ(listener->heard[1].flags, flagsSysexReceived & ~SetValueFlag::storeBoundData);
         EXPECT_EQ(listener->heard[1].value, 0x21u);
     }
 }

@@ -225,7 +225,7 @@ TEST_F(SysexFieldTest, TheFactoryGivesThePageCommandListAndOwnsOnlyWhatItsListHo
     CommandList page;
     factory.setCommandList(&page);
     SysexParameter* owned = factory.addSysexParameter(0x100160, 0, 127, 0);
-    const std::unique_ptr<SysexParameter> wide = factory.add14BitParameter(0x100161);
+    const std::unique_ptr<SysexParameter> wide = factory.addOwnedSysexParameter(0x100161, 0, 0x3fff);
     const std::unique_ptr<SysexParameter> split = factory.addSplitSysexParameter(0x100162, 0x100163);
     EXPECT_EQ(owned->commandList(), &page);
     EXPECT_EQ(wide->commandList(), &page);
@@ -239,7 +239,7 @@ TEST_F(SysexFieldTest, AParameterThatOutlivesTheMapLetsGoQuietly)
     auto map = std::make_unique<AddressMap>(1);
     map->addPage(pageStart, pageSize);
     ParameterFactory local(*map, nullptr);
-    std::unique_ptr<SysexParameter> pageOwned = local.add14BitParameter(pageStart);
+    std::unique_ptr<SysexParameter> pageOwned = local.addOwnedSysexParameter(pageStart, 0, 0x3fff);
     local.destroyParameters();
     map.reset();
     pageOwned.reset();

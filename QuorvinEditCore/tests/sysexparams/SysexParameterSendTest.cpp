@@ -141,7 +141,7 @@ protected:
 TEST_F(InstrumentLinkTest, EachKindOfFieldSendsItsEntriesAsTheInstrumentExpects)
 {
     SysexParameter* plain = factory->addSysexParameter(0x300001, 0, 127, 0);
-    const std::unique_ptr<SysexParameter> wide = factory->add14BitParameter(0x300002);
+    const std::unique_ptr<SysexParameter> wide = factory->addOwnedSysexParameter(0x300002, 0, 0x3fff);
     SysexParameter* bipolar = factory->addSysexParameter(0x300003, -64, 63, 0);
     const std::unique_ptr<SysexParameter> split = factory->addSplitSysexParameter(0x300004, 0x300005);
     EXPECT_TRUE(sentMessages().empty()) << "making parameters sends nothing";
@@ -226,7 +226,7 @@ TEST_F(InstrumentLinkTest, AReceivedDumpTellsEachParameterOfItsRangeOnceAndSends
 {
     SysexParameter* low = factory->addSysexParameter(0x300030, 0, 15, 0);
     SysexParameter* high = factory->addSysexParameter(0x300030, 0, 7, 4);
-    const std::unique_ptr<SysexParameter> wide = factory->add14BitParameter(0x300031);
+    const std::unique_ptr<SysexParameter> wide = factory->addOwnedSysexParameter(0x300031, 0, 0x3fff);
     ListenerCounter lowHeard, highHeard, wideHeard;
     low->addListener(&lowHeard);
     high->addListener(&highHeard);

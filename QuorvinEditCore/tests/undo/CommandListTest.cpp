@@ -119,9 +119,11 @@ TEST_F(TwoPages, UndoAndRedoReplayTheRecordedFlagsWithoutRecording)
 
     ASSERT_TRUE(voice.list().undo());
     EXPECT_EQ(level.getValue(), 0);
-    EXPECT_EQ(level.lastApplied().flags, flagsUserEdit | SetValueFlag::doNotRecord);
+    // Unclamped: the value goes back exactly as it was recorded.
+    constexpr std::uint32_t replayed = flagsUserEdit | SetValueFlag::doNotRecord | SetValueFlag::noClamp;
+    EXPECT_EQ(level.lastApplied().flags, replayed);
     EXPECT_EQ(level.sends, sendsBefore + 1);
-    EXPECT_EQ(listener.heard.back().flags, flagsUserEdit | SetValueFlag::doNotRecord);
+    EXPECT_EQ(listener.heard.back().flags, replayed);
     EXPECT_EQ(voice.list().commands().size(), 1u);
 
     ASSERT_TRUE(voice.list().redo());

@@ -38,7 +38,7 @@ TEST_F(FseqFrameParametersTest, FrameAddressesCarryAcrossSevenBitGroups)
 
 TEST_F(FseqFrameParametersTest, EveryFrameGetsItsEntriesAndTheInitialValueUnrecorded)
 {
-    const FseqFrameParameters levels(factory, addToPackedAddress(framesStart, 49), 16383);
+    const FseqFrameParameters levels(factory, addToPackedAddress(framesStart, 49), 127);
     const FseqFrameParameters pitch(factory, framesStart, addToPackedAddress(framesStart, 1), 13056);
     EXPECT_EQ(levels.count(), 512u);
     EXPECT_EQ(pitch.count(), 512u);
@@ -50,8 +50,23 @@ TEST_F(FseqFrameParametersTest, EveryFrameGetsItsEntriesAndTheInitialValueUnreco
         EXPECT_EQ(frame.defaultValue(), 13056);
         EXPECT_EQ(frame.commandList(), &history);
     }
-    EXPECT_EQ(levels.at(300).getValue(), 16383);
+    EXPECT_EQ(levels.at(300).getValue(), 127);
+    EXPECT_EQ(levels.at(300).maximum(), 127);
     EXPECT_TRUE(history.commands().empty());
     EXPECT_TRUE(levels.contains(&levels.at(511)));
     EXPECT_FALSE(levels.contains(&pitch.at(0)));
+}
+
+TEST_F(FseqFrameParametersTest, NeighbouringLevelsEachKeepToTheirOwnByte)
+{
+    const PackedAddress firstLevel = addToPackedAddress(framesStart, 18);
+    const FseqFrameParameters level1(factory, firstLevel, 0);
+    const FseqFrameParameters level2(factory, addToPackedAddress(firstLevel, 1), 0);
+    level1.at(0).setValue(flagsUserEdit, 5);
+    level2.at(0).setValue(flagsUserEdit, 9);
+    EXPECT_EQ(map.findEntry(firstLevel)->size(), 1u);
+    EXPECT_EQ(map.findEntry(firstLevel)->value(), 5u);
+    EXPECT_EQ(map.findEntry(addToPackedAddress(firstLevel, 1))->value(), 9u);
+    EXPECT_EQ(level1.at(0).getValue(), 5);
+    EXPECT_EQ(level2.at(0).getValue(), 9);
 }

@@ -29,7 +29,7 @@ using namespace std::chrono_literals;
 
 constexpr PackedAddress framesStart = 0x700020;
 constexpr std::int32_t wordStart = 13056;
-constexpr std::int32_t levelStart = 16383;
+constexpr std::int32_t levelStart = 127;
 // With a border of 1 the drawing area is 512 x 256: one pixel per frame.
 constexpr int graphWidth = 514;
 constexpr int graphHeight = 258;
@@ -135,7 +135,7 @@ TEST_F(FseqGraphTest, OneStrokeIsOneUndoStepAndSparesTracksNotEdited)
     editQuietly(level);
     stroke({{100, 64}});
     EXPECT_EQ(pitch.sequence().at(100).getValue(), 12271);
-    EXPECT_EQ(level.sequence().at(100).getValue(), 4112);
+    EXPECT_EQ(level.sequence().at(100).getValue(), 32);
     EXPECT_EQ(changedFrames(pitch, wordStart) + changedFrames(level, levelStart), 2);
     EXPECT_EQ(history.position(), 1u);
 }
@@ -207,13 +207,13 @@ TEST_F(FseqGraphTest, ShownTracksAreDrawnInTheirColoursAtTheirValues)
     for (Parameter& frame : pitch.sequence())
         frame.setValue(flagsConstruct, 0);
     for (Parameter& frame : level.sequence())
-        frame.setValue(flagsConstruct, 8192);
+        frame.setValue(flagsConstruct, 64);
     hidden.showFlag().setValue(flagsUserEdit, 0);
     PixelCanvas canvas(graphWidth, graphHeight, ground);
     graph.draw(canvas.dc, wxRegion(), true, false, false);
     // Frequencies rise from the bottom, levels fall from the top.
     EXPECT_EQ(canvas.pixel(301, 1 + 255), pitchColour);
-    EXPECT_EQ(canvas.pixel(301, 1 + 128), levelColour);
+    EXPECT_EQ(canvas.pixel(301, 1 + level.geometry().pixelFromValue(64)), levelColour);
     bool hiddenDrawn = false;
     canvas.inkBounds(ground, hiddenColour, &hiddenDrawn);
     EXPECT_FALSE(hiddenDrawn) << "a hidden track was drawn";
