@@ -2,8 +2,11 @@
 
 #include "commands/LoadPatchCommandParameter.h"
 #include "commands/ThresholdSwitchParameter.h"
+#include "effects/EffectBlock.h"
+#include "effects/EffectBlockDescriptions.h"
 #include "gui/HorizontalControlGroup.h"
 #include "gui/VerticalControlGroup.h"
+#include "layout/PanelInit.h"
 #include "panels/ControlStyleSet.h"
 #include "panels/PageBitmaps.h"
 #include "text/WxText.h"
@@ -14,6 +17,7 @@
 #include <wx/intl.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -95,13 +99,48 @@ PerformancePanel::PerformancePanel(wxWindow* parent, const ControlStyleSet& styl
     buildControllerGroup();
     buildMixerGroup();
     buildFseqGroup(device);
-    // The insertion, variation and reverb blocks belong here once they exist.
+    buildEffectBlocks(factory, styles);
     buildEqGroup();
     layout();
 }
 
 // The switch listens to the speed parameter, which the factory keeps longer.
-PerformancePanel::~PerformancePanel() = default;
+// The effect blocks go last made first.
+PerformancePanel::~PerformancePanel()
+{
+    while (!effectBlocks_.empty())
+        effectBlocks_.pop_back();
+}
+
+void PerformancePanel::buildEffectBlocks(ParameterFactory& factory, const ControlStyleSet& styles)
+{
+    constexpr int effectStyle = 14;
+    for (const EffectBlockDescription* description : performanceEffects()) {
+        // A block that names control destinations has the destination
+        // choices redrawn after each type change.
+        std::function<void()> typeShown;
+        if (description->typeShown)
+            typeShown = [this] { group(controllerGroup)->refreshChildren(); };
+        effectBlocks_.push_back(
+            std::make_unique<EffectBlock>(*description, this, factory, styles.style(effectStyle), typeShown));
+    }
+}
+
+void PerformancePanel::initPanel(std::uint32_t flags)
+{
+    runPanelInit(flags, [this, flags] {
+        for (std::size_t slot = 0; slot < groupCount(); ++slot)
+            group(slot)->initChildren(flags);
+        for (const auto& block : effectBlocks_)
+            block->init(flags);
+    });
+}
+
+void PerformancePanel::paintDecorations(wxDC& dc, const wxRect& rect)
+{
+    for (auto block = effectBlocks_.rbegin(); block != effectBlocks_.rend(); ++block)
+        (*block)->paint(dc, rect);
+}
 
 RefString PerformancePanel::text(const char* english)
 {
@@ -112,4 +151,6 @@ void PerformancePanel::layout()
 {
     for (const GroupSpec& spec : groupSpecs)
         group(spec.slot)->setPosition(spec.x, spec.y, backgroundBitmap());
+    for (const auto& block : effectBlocks_)
+        block->layout(backgroundBitmap());
 }

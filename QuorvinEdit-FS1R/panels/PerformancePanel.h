@@ -2,7 +2,8 @@
 // The performance page: part settings, controllers, mixer, formant-sequence
 // settings and the master EQ on one fixed page, built once by the page
 // manager and owned by it. The page owns its groups and the few parameters
-// that no SysEx entry backs; the factory owns the SysEx parameters.
+// that no SysEx entry backs; the factory owns the SysEx parameters. The
+// insertion, variation and reverb effect blocks stand below the mixer.
 #include "gui/EditorPanel.h"
 
 #include <wx/brush.h>
@@ -11,8 +12,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class ControlStyleSet;
+class EffectBlock;
 class Fs1rDevice;
 class LoadPatchCommandParameter;
 class Parameter;
@@ -30,8 +33,14 @@ public:
     PerformancePanel(wxWindow* parent, const ControlStyleSet& styles, ParameterFactory& factory, Fs1rDevice& device);
     ~PerformancePanel() override;
 
-    // Places the groups on the page.
+    // Places the groups and the effect blocks on the page.
     void layout();
+    // The page's own groups first, then the effect blocks.
+    void initPanel(std::uint32_t flags) override;
+    void paintDecorations(wxDC& dc, const wxRect& rect) override;
+
+    // Insertion, variation and reverb, in this order.
+    const std::vector<std::unique_ptr<EffectBlock>>& effectBlocks() const { return effectBlocks_; }
 
     // A text of the page through the toolkit's catalogue.
     static RefString text(const char* english);
@@ -45,6 +54,7 @@ private:
     void buildMixerGroup();
     void buildFseqGroup(Fs1rDevice& device);
     void buildEqGroup();
+    void buildEffectBlocks(ParameterFactory& factory, const ControlStyleSet& styles);
 
     // Tiles behind the parts' key/velocity zones and velocity curves.
     wxBrush zoneBrush_;
@@ -53,4 +63,5 @@ private:
     std::unique_ptr<LoadPatchCommandParameter> loadFseq_;
     Parameter* fseqBank_ = nullptr;
     std::array<Parameter*, fseqLinkCount> fseqLinked_{};
+    std::vector<std::unique_ptr<EffectBlock>> effectBlocks_;
 };

@@ -1,0 +1,107 @@
+#include "effects/EffectBlock.h"
+
+#include "controls/ControlFactories.h"
+#include "effects/EffectPageBuilder.h"
+#include "effects/EffectParameters.h"
+#include "gui/ControlStyle.h"
+#include "gui/VerticalControlGroup.h"
+#include "sysex/ParameterFactory.h"
+#include "sysex/SysexParameter.h"
+#include "text/WxText.h"
+
+#include <wx/gdicmn.h>
+#include <wx/translation.h>
+
+#include <utility>
+
+namespace {
+
+constexpr int headerChoiceHeight = 16;
+
+RefString translated(const char* text) { return fromWxString(wxGetTranslation(wxString::FromUTF8(text))); }
+
+} // namespace
+
+EffectBlock::EffectBlock(const EffectBlockDescription& description, wxWindow* page, ParameterFactory& factory,
+    const ControlStyle& style, std::function<void()> typeShown)
+    : description_(description), typeShown_(std::move(typeShown)), switch_(description.typeCount)
+{
+    header_ = std::make_unique<VerticalControlGroup>(translated(description.headerName), page, &factory, style);
+    const RefString pageName = translated(description.pageName);
+    for (std::size_t t = 0; t < description.pages.size(); ++t)
+        pages_.push_back(std::make_unique<VerticalControlGroup>(pageName, page, &factory, style));
+    typeParameter_ = factory.addSysexParameter(description.typeAddress, 0, description.typeCount, 0);
+    typeParameter_->addListener(this);
+    EffectPageBuilder::layOutHeader(*header_);
+    addChoice(*header_, translated(description.caption), typeParameter_, headerChoiceHeight, ControlStyle::largeText)
+        .setValueLabels(EffectParameters::labelTable(description.typeLabelTable));
+    definitions_ = EffectParameters::makeDefinitions(factory, description.definitions);
+    for (std::size_t t = 0; t < pages_.size(); ++t)
+        EffectPageBuilder::build(*pages_[t], description.pages[t], definitions_);
+}
+
+// The parameters belong to the factory, which may be gone already.
+EffectBlock::~EffectBlock() = default;
+
+ControlGroup* EffectBlock::page(std::int32_t type) const
+{
+    if (type < 1 || static_cast<std::size_t>(type) > pages_.size())
+        return nullptr;
+    return pages_[static_cast<std::size_t>(type) - 1].get();
+}
+
+std::vector<ControlGroup*> EffectBlock::allGroups() const
+{
+    std::vector<ControlGroup*> groups{header_.get()};
+    for (const auto& page : pages_)
+        groups.push_back(page.get());
+    return groups;
+}
+
+void EffectBlock::paint(wxDC& dc, const wxRect& area) const
+{
+    const LayoutRect rect(area.x, area.y, area.width, area.height);
+    for (ControlGroup* group : allGroups())
+        group->paintChildren(dc, rect);
+}
+
+void EffectBlock::layout(const wxBitmap* background)
+{
+    header_->setPosition(description_.x, headerY, background);
+    for (const auto& page : pages_)
+        page->setPosition(description_.x, pageY, background);
+}
+
+void EffectBlock::init(std::uint32_t flags)
+{
+    header_->initChildren(flags);
+    for (const auto& page : pages_)
+        if (page->isShown())
+            page->initChildren(flags);
+}
+
+void EffectBlock::show(std::int32_t type, bool shown)
+{
+    if (ControlGroup* group = page(type))
+        group->setShown(shown);
+}
+
+void EffectBlock::onParameterChanged(Parameter* parameter, std::uint32_t flags)
+{
+    if (parameter != typeParameter_)
+        return;
+    const auto step = switch_.change(parameter->getValue(), flags);
+    if (!step)
+        return;
+    show(step->hide, false);
+    show(step->show, true);
+    ControlGroup* shown = page(step->show);
+    if (step->applyDefaults && shown)
+        shown->initChildren(flagsQuietInit);
+    if (description_.typeShown) {
+        const bool described = shown != nullptr;
+        description_.typeShown(shown, described ? &description_.pages[std::size_t(step->show) - 1] : nullptr);
+    }
+    if (typeShown_)
+        typeShown_();
+}

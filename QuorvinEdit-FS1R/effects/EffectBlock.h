@@ -1,0 +1,66 @@
+#pragma once
+// One effect unit of the performance page (insertion, variation or reverb),
+// made from its description: a header with the effect-type choice and one
+// page of controls per type, of which only the current type's is shown. A
+// user's change of type applies the new page's defaults. Owned by the
+// performance page; owns its groups, the factory owns its parameters.
+#include "effects/EffectTables.h"
+#include "effects/EffectTypeSwitch.h"
+#include "params/ParameterListener.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class ControlGroup;
+class ParameterFactory;
+class SysexParameter;
+class wxBitmap;
+class wxDC;
+class wxRect;
+class wxWindow;
+struct ControlStyle;
+
+class EffectBlock : public ParameterListener {
+public:
+    static constexpr int headerY = 462;
+    static constexpr int pageY = 480;
+
+    // typeShown runs after every accepted type change, once the description's
+    // own hook ran (the page redraws what depends on the block).
+    EffectBlock(const EffectBlockDescription& description, wxWindow* page, ParameterFactory& factory,
+        const ControlStyle& style, std::function<void()> typeShown = {});
+    ~EffectBlock() override;
+
+    // Draws the captions of the header and of the shown page.
+    void paint(wxDC& dc, const wxRect& area) const;
+    // Places the header and every page at the block's column.
+    void layout(const wxBitmap* background);
+    // Resets the header, then the page still shown after that.
+    void init(std::uint32_t flags);
+
+    void onParameterChanged(Parameter* parameter, std::uint32_t flags) override;
+
+    const EffectBlockDescription& description() const { return description_; }
+    ControlGroup& header() const { return *header_; }
+    // Null for "No effect" and for a type without a page.
+    ControlGroup* page(std::int32_t type) const;
+    std::int32_t currentType() const { return switch_.currentType(); }
+    SysexParameter* typeParameter() const { return typeParameter_; }
+    // Null for a number not used.
+    SysexParameter* definition(std::size_t number) const { return definitions_.at(number); }
+
+private:
+    std::vector<ControlGroup*> allGroups() const;
+    void show(std::int32_t type, bool shown);
+
+    const EffectBlockDescription& description_;
+    std::function<void()> typeShown_;
+    std::unique_ptr<ControlGroup> header_;
+    // Entry t - 1 is the page of type t.
+    std::vector<std::unique_ptr<ControlGroup>> pages_;
+    EffectTypeSwitch switch_;
+    SysexParameter* typeParameter_ = nullptr;
+    std::vector<SysexParameter*> definitions_;
+};
