@@ -11,6 +11,7 @@
 #include "params/SetValueFlags.h"
 #include "sysex/AddressEntry.h"
 #include "sysex/AddressMap.h"
+#include "sysex/AddressMapDataSink.h"
 #include "sysex/ParameterFactory.h"
 #include "sysex/SysexField.h"
 #include "sysex/SysexParameter.h"
@@ -202,6 +203,24 @@ TEST_F(VariationReverbTablesTest, AValueReceivedAtOneAddressReachesEveryParamete
         }
         EXPECT_EQ(map.findEntry(c.address)->size(), c.bytes.size()) << "one data byte at a one-byte slot";
     }
+}
+
+// A parameter change from the instrument carries one value for the whole
+// slot: a definition whose range it lies outside must not clamp it and write
+// that back over what the others read.
+TEST_F(VariationReverbTablesTest, AReceivedParameterChangeReachesEveryDefinitionUnclamped)
+{
+    const std::vector<SysexParameter*> reverb = make(reverbDefinitions());
+    AddressMapDataSink received(map);
+    received.parameterReceived(0x100065, 70, flagsSysexReceived);
+    EXPECT_EQ(map.findEntry(0x100065)->value(), 70u);
+    EXPECT_EQ(reverb[23]->getValue(), 70);
+    EXPECT_EQ(reverb[12]->getValue(), 70);
+
+    const std::vector<SysexParameter*> variation = make(variationDefinitions());
+    received.parameterReceived(0x100068, 9000, flagsSysexReceived);
+    for (std::size_t number : {0, 22, 25, 32, 40, 52, 62})
+        EXPECT_EQ(variation[number]->getValue(), 9000) << number;
 }
 
 // With "EQ low" at 64 in its byte, "High damp" over the same byte must read
