@@ -8,6 +8,7 @@
 
 #include <wx/translation.h>
 
+#include <algorithm>
 #include <vector>
 
 void nameInsertionDestinations(const ControlGroup* page, const EffectPage* table)
@@ -15,8 +16,8 @@ void nameInsertionDestinations(const ControlGroup* page, const EffectPage* table
     std::vector<RefString> names;
     if (page && table) {
         // Only the page's own items: a flag past its last item names nothing.
-        const std::size_t itemCount = page->controls().size();
-        for (std::size_t j = 0; j < itemCount && j < 32; ++j)
+        const std::size_t flagged = std::min(page->controls().size(), std::size_t(insertionDestinationCount));
+        for (std::size_t j = 0; j < flagged; ++j)
             if (table->destinationItems & (1u << j))
                 names.push_back(page->itemText(j));
     }

@@ -1,7 +1,9 @@
 #pragma once
 // A push button showing its parameter's value: each click steps the value
 // up, wrapping at the top, so switches toggle, short lists cycle and action
-// buttons run their command. Owned by its control group's entry.
+// buttons run their command. Keeps a default of its own, so buttons that
+// share a parameter each reset it to theirs. Owned by its control group's
+// entry.
 #include "controls/Control.h"
 #include "controls/ValueDrawing.h"
 
@@ -17,4 +19,10 @@ public:
     void onMouseMove(wxMouseEvent& event) override;
     void onCaptureLost() override;
     void draw(wxDC& dc, const wxRegion& update, bool enabled, bool selected, bool focused) override;
+
+protected:
+    std::int32_t* defaultValueSlot() override { return &defaultValue_; }
+
+private:
+    std::int32_t defaultValue_ = noDefault;
 };

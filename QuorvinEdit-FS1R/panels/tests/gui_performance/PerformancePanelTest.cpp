@@ -2,6 +2,7 @@
 // memory layout: where its parameters land, what they show, which controls
 // hide or grey out with their conditions, and that a reset is one undo step.
 #include "controls/Control.h"
+#include "effects/EffectBlock.h"
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "panels/ControlStyleSet.h"
@@ -313,6 +314,41 @@ TEST_F(PerformancePanelTest, TheHighestChannelStaysWithinTwelveAboveTheReceiveCh
     channel.setValue(flagsUserEdit, 0);
     highest.setValue(flagsUserEdit, 14);
     EXPECT_EQ(highest.getValue(), 12);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PerformancePanelTest, EffectBlocksStandBelowTheMixerAndTheInsertionTypeNamesTheDestinations)
+{
+    const auto& blocks = page->effectBlocks();
+    ASSERT_EQ(blocks.size(), 3u);
+    const int columns[] = {664, 810, 956};
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        EXPECT_EQ(blocks[k]->header().position().x, columns[k]);
+        EXPECT_EQ(blocks[k]->header().position().y, EffectBlock::headerY);
+    }
+    EXPECT_EQ(blocks[0]->page(1)->position(), (LayoutPoint{664, EffectBlock::pageY}));
+
+    SysexParameter& destination = parameterAt(0x100040);
+    destination.setValue(flagsUserEdit, 1);
+    EXPECT_EQ(shown(destination), "---");
+    parameterAt(0x10012f).setValue(flagsUserEdit, 1);
+    EXPECT_EQ(shown(destination), "I: LFO freq") << "the controller's choice reads the renamed list";
+    EXPECT_TRUE(blocks[0]->page(1)->isShown());
+}
+
+TEST_F(PerformancePanelTest, AResetSetsEveryEffectTypeToNoEffectAndKeepsTheEffectValues)
+{
+    SysexParameter& insertionType = parameterAt(0x10012f);
+    insertionType.setValue(flagsUserEdit, 11);
+    SysexParameter& lfoFrequency = *page->effectBlocks()[0]->definition(1);
+    lfoFrequency.setValue(flagsUserEdit, 99);
+    page->initPanel(flagsUserReset);
+    EXPECT_EQ(insertionType.getValue(), 0);
+    EXPECT_FALSE(page->effectBlocks()[0]->page(11)->isShown());
+    EXPECT_EQ(lfoFrequency.getValue(), 99);
 }
 
 } // namespace

@@ -1,0 +1,311 @@
+// The insertion block on a real window over the instrument's memory layout:
+// which page shows and paints, what each page holds, the defaults a user's
+// type change brings (and an undo or redo brings again), and the control
+// destinations named after the shown page.
+#include "InsertionDefaults.h"
+
+#include "controls/ChoiceControl.h"
+#include "controls/HorizontalSlider.h"
+#include "controls/ValueButton.h"
+#include "effects/EffectBlock.h"
+#include "effects/EffectBlockDescriptions.h"
+#include "effects/InsertionTables.h"
+#include "gui/ControlGroup.h"
+#include "gui/ControlStyle.h"
+#include "instrument/Fs1rDestinationLabels.h"
+#include "instrument/Fs1rMemoryLayout.h"
+#include "params/SetValueFlags.h"
+#include "sysex/AddressEntry.h"
+#include "sysex/AddressMap.h"
+#include "sysex/ParameterFactory.h"
+#include "sysex/SysexField.h"
+#include "sysex/SysexParameter.h"
+#include "undo/CommandList.h"
+
+#include <gtest/gtest.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+#include <wx/utils.h>
+
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::int32_t chorus = 1;
+constexpr std::int32_t celeste = 2;
+constexpr std::int32_t tremolo = 11;
+constexpr std::int32_t compDist = 25;
+constexpr std::int32_t revrsGate = 40;
+constexpr std::size_t modeItem = 11;
+constexpr PackedAddress lfoFrequency = 0x100108;
+constexpr PackedAddress typeAddress = 0x10012f;
+
+std::string text(const RefString& value) { return value.toUtf8(); }
+
+bool pumpEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 3s)
+{
+    for (const auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+        wxYield();
+        if (done())
+            return true;
+        wxMilliSleep(5);
+    }
+    return false;
+}
+
+void pumpEventsFor(std::chrono::milliseconds time) { pumpEventsUntil([] { return false; }, time); }
+
+class InsertionBlockTest : public testing::Test {
+protected:
+    InsertionBlockTest()
+    {
+        factory.setCommandList(&history);
+        block = std::make_unique<EffectBlock>(insertionEffect(), page, factory, style, [this] { ++redraws; });
+        block->layout(nullptr);
+        frame->Show();
+        pumpEventsFor(50ms);
+    }
+    ~InsertionBlockTest() override
+    {
+        block.reset();
+        factory.destroyParameters();
+        frame->Destroy();
+    }
+
+    // What a dump or parameter change from the instrument does to one slot.
+    void receive(PackedAddress address, std::int32_t value)
+    {
+        AddressEntry& entry = *map.findEntry(address);
+        if (entry.size() == 1) {
+            const std::array<std::uint8_t, 1> bytes{std::uint8_t(value)};
+            entry.writeBytes(bytes, flagsSysexReceived);
+            return;
+        }
+        const std::array<std::uint8_t, 2> bytes{std::uint8_t(value >> 7 & 0x7F), std::uint8_t(value & 0x7F)};
+        entry.writeBytes(bytes, flagsSysexReceived);
+    }
+    void userPicks(std::int32_t type) { block->typeParameter()->setValue(flagsUserEdit, type); }
+
+    static Control& controlAt(const ControlGroup& group, std::size_t item)
+    {
+        return dynamic_cast<Control&>(*group.controls().at(item)->control());
+    }
+    static std::int32_t valueAt(const ControlGroup& group, std::size_t item)
+    {
+        return controlAt(group, item).mainParameter()->getValue();
+    }
+    // The values of the page's items, top to bottom.
+    std::vector<std::int32_t> pageValues(std::int32_t type) const
+    {
+        std::vector<std::int32_t> values;
+        const ControlGroup& group = *block->page(type);
+        for (std::size_t item = 0; item < group.controls().size(); ++item)
+            values.push_back(valueAt(group, item));
+        return values;
+    }
+    static std::vector<std::string> insertionDestinations()
+    {
+        std::vector<std::string> names;
+        for (std::int32_t k = 1; k <= insertionDestinationCount; ++k)
+            names.push_back(text(getDestinationLabels()->get(k)));
+        return names;
+    }
+    // The captions the block draws over a plain background.
+    wxImage paintedCaptions(const std::function<void(wxDC&, const wxRect&)>& paint) const
+    {
+        const wxRect area(insertionEffect().x, EffectBlock::pageY, 140, 240);
+        wxBitmap bitmap(area.GetRight() + 1, area.GetBottom() + 1);
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxBLACK_BRUSH);
+        dc.Clear();
+        paint(dc, area);
+        dc.SelectObject(wxNullBitmap);
+        return bitmap.ConvertToImage().GetSubImage(area);
+    }
+
+    AddressMap map{static_cast<std::uint32_t>(Fs1rMemoryLayout::pages().size())};
+    bool mapBuilt = Fs1rMemoryLayout::buildAddressMap(map);
+    ParameterFactory factory{map, nullptr};
+    CommandList history;
+    ControlStyle style;
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "effects", wxDefaultPosition, wxSize(900, 760));
+    wxPanel* page = new wxPanel(frame);
+    std::unique_ptr<EffectBlock> block;
+    int redraws = 0;
+};
+
+TEST_F(InsertionBlockTest, EveryPageHoldsItsItemsInTableOrderBoundAsTheTableSays)
+{
+    const auto pages = insertionPages();
+    for (std::int32_t t = 1; t <= insertionEffect().typeCount; ++t) {
+        const ControlGroup& group = *block->page(t);
+        const auto items = pages[std::size_t(t) - 1].items;
+        ASSERT_EQ(group.controls().size(), items.size()) << "type " << t;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const EffectItem& item = items[i];
+            const Control& control = controlAt(group, i);
+            EXPECT_EQ(text(group.itemText(i)), item.label);
+            const bool kindMatches = item.kind == EffectControlKind::slider
+                ? dynamic_cast<const HorizontalSlider*>(&control) != nullptr
+                : item.kind == EffectControlKind::valueButton ? dynamic_cast<const ValueButton*>(&control) != nullptr
+                                                              : dynamic_cast<const ChoiceControl*>(&control) != nullptr;
+            EXPECT_TRUE(kindMatches) << "type " << t << " item " << i + 1;
+            const auto* bound = dynamic_cast<const SysexParameter*>(control.mainParameter());
+            ASSERT_NE(bound, nullptr);
+            if (item.definition == pageParameter) {
+                EXPECT_EQ(bound->field().entries().front()->address(), item.own.address);
+                EXPECT_EQ(bound->minimum(), item.own.minimum);
+                EXPECT_EQ(bound->maximum(), item.own.maximum);
+            } else {
+                EXPECT_EQ(bound, block->definition(std::size_t(item.definition))) << "type " << t << " item " << i + 1;
+            }
+        }
+    }
+}
+
+TEST_F(InsertionBlockTest, OnlyTheCurrentTypesPageShowsAndReceivedTypesKeepTheValues)
+{
+    EXPECT_EQ(block->currentType(), 0);
+    for (std::int32_t t = 1; t <= insertionEffect().typeCount; ++t)
+        EXPECT_FALSE(block->page(t)->isShown()) << "no page before the first type arrives";
+    receive(lfoFrequency, 99);
+
+    for (std::int32_t t = 1; t <= insertionEffect().typeCount; ++t) {
+        receive(typeAddress, t);
+        ASSERT_EQ(block->currentType(), t);
+        for (std::int32_t other = 1; other <= insertionEffect().typeCount; ++other) {
+            const ControlGroup& group = *block->page(other);
+            EXPECT_EQ(group.isShown(), other == t);
+            EXPECT_EQ(controlAt(group, 0).window()->IsShown(), other == t) << "the controls follow their page";
+        }
+    }
+    EXPECT_EQ(block->definition(1)->getValue(), 99) << "a received type applies no defaults";
+    EXPECT_TRUE(history.commands().empty());
+
+    receive(typeAddress, 0);
+    EXPECT_FALSE(block->page(insertionEffect().typeCount)->isShown());
+}
+
+TEST_F(InsertionBlockTest, OnlyTheShownPagesCaptionsArePainted)
+{
+    const ControlGroup& chorusPage = *block->page(chorus);
+    const wxImage none = paintedCaptions([this](wxDC& dc, const wxRect& area) { block->paint(dc, area); });
+    receive(typeAddress, chorus);
+    const wxImage shown = paintedCaptions([this](wxDC& dc, const wxRect& area) { block->paint(dc, area); });
+    const wxImage alone = paintedCaptions([&](wxDC& dc, const wxRect& area) {
+        chorusPage.paintChildren(dc, LayoutRect(area.x, area.y, area.width, area.height));
+    });
+
+    const auto differ = [](const wxImage& a, const wxImage& b) {
+        return std::memcmp(a.GetData(), b.GetData(), std::size_t(a.GetWidth() * a.GetHeight() * 3)) != 0;
+    };
+    EXPECT_TRUE(differ(none, shown)) << "the Chorus captions appear";
+    EXPECT_FALSE(differ(shown, alone)) << "and nothing of the other 39 pages";
+}
+
+TEST_F(InsertionBlockTest, AStepOnTheTypeChoiceShowsChorusWithItsDefaultsInOneUndoStep)
+{
+    Control& choice = controlAt(block->header(), 0);
+    receive(lfoFrequency, 99);
+    choice.window()->SetFocus();
+    ASSERT_TRUE(pumpEventsUntil([&] { return Control::focusedControl() == &choice; }));
+    wxKeyEvent down(wxEVT_KEY_DOWN);
+    down.m_keyCode = WXK_PAGEUP;
+    down.SetEventObject(choice.window());
+    choice.window()->GetEventHandler()->ProcessEvent(down);
+    wxKeyEvent up(wxEVT_KEY_UP);
+    up.m_keyCode = WXK_PAGEUP;
+    up.SetEventObject(choice.window());
+    choice.window()->GetEventHandler()->ProcessEvent(up);
+
+    ASSERT_EQ(block->currentType(), chorus);
+    EXPECT_TRUE(block->page(chorus)->isShown());
+    EXPECT_EQ(pageValues(chorus), insertionPageDefaults()[0].raws);
+    EXPECT_EQ(history.commands().size(), 1u) << "the defaults are not recorded";
+    ASSERT_TRUE(history.undo());
+    EXPECT_EQ(block->currentType(), 0);
+    EXPECT_FALSE(block->page(chorus)->isShown());
+}
+
+TEST_F(InsertionBlockTest, EachUsersTypeChangeAppliesThatPagesOwnDefaults)
+{
+    for (const InsertionPageDefaults& expected : insertionPageDefaults()) {
+        userPicks(expected.type);
+        EXPECT_EQ(pageValues(expected.type), expected.raws) << "type " << expected.type;
+    }
+    EXPECT_EQ(history.commands().size(), insertionPageDefaults().size()) << "only the type changes are recorded";
+}
+
+TEST_F(InsertionBlockTest, ValueButtonsSharingADefinitionKeepTheirOwnPagesDefault)
+{
+    userPicks(tremolo);
+    EXPECT_EQ(valueAt(*block->page(tremolo), modeItem), 1) << "stereo";
+    userPicks(chorus);
+    EXPECT_EQ(valueAt(*block->page(chorus), modeItem), 0) << "mono, though Tremolo's page was built later";
+    userPicks(tremolo);
+    EXPECT_EQ(valueAt(*block->page(tremolo), modeItem), 1);
+    userPicks(celeste);
+    EXPECT_EQ(valueAt(*block->page(celeste), modeItem), 0);
+}
+
+TEST_F(InsertionBlockTest, UndoAndRedoOfATypeChangeApplyTheDefaultsAgain)
+{
+    userPicks(tremolo);
+    userPicks(chorus);
+    receive(lfoFrequency, 99);
+    ASSERT_TRUE(history.undo());
+    EXPECT_EQ(block->currentType(), tremolo);
+    EXPECT_EQ(pageValues(tremolo), insertionPageDefaults()[tremolo - 1].raws);
+
+    receive(lfoFrequency, 99);
+    ASSERT_TRUE(history.redo());
+    EXPECT_EQ(block->currentType(), chorus);
+    EXPECT_EQ(pageValues(chorus), insertionPageDefaults()[chorus - 1].raws);
+}
+
+TEST_F(InsertionBlockTest, ControlDestinationsNameTheShownPagesDestinationItems)
+{
+    const std::string none = "---";
+    userPicks(chorus);
+    EXPECT_EQ(insertionDestinations(),
+        (std::vector<std::string>{"I: LFO freq", "I: LFO depth", "I: FB level", "I: EQ low frq", "I: EQ low",
+            "I: EQ mid frq", "I: EQ mid", "I: EQ mid Q", "I: EQ hi frq", "I: EQ hi", "I: Mode", "I: Wet mix", none,
+            none}));
+    EXPECT_EQ(redraws, 1) << "the destination choices are redrawn";
+
+    // Its destination row flags a fourteenth item that the page does not have.
+    receive(typeAddress, compDist);
+    const auto names = insertionDestinations();
+    EXPECT_EQ(names[12], "I: OutputLevel");
+    EXPECT_EQ(names[13], none);
+
+    userPicks(revrsGate);
+    EXPECT_EQ(insertionDestinations(),
+        (std::vector<std::string>{"I: FB level", "I: HPF cutoff", "I: LPF cutoff", "I: Wet mix", none, none, none,
+            none, none, none, none, none, none, none}));
+
+    userPicks(0);
+    EXPECT_EQ(insertionDestinations(), std::vector<std::string>(14, none));
+    EXPECT_EQ(redraws, 4);
+}
+
+TEST_F(InsertionBlockTest, AHeaderResetHidesThePageAndResetsNoEffectParameter)
+{
+    userPicks(tremolo);
+    receive(lfoFrequency, 99);
+    block->init(flagsUserReset);
+    EXPECT_EQ(block->typeParameter()->getValue(), 0);
+    EXPECT_EQ(block->currentType(), 0);
+    EXPECT_FALSE(block->page(tremolo)->isShown());
+    EXPECT_EQ(block->definition(1)->getValue(), 99);
+}
+
+} // namespace
