@@ -1,10 +1,15 @@
 #include "sysex/AddressMapDataSink.h"
 
+#include "params/SetValueFlags.h"
+
 #include <numeric>
 
 void AddressMapDataSink::parameterReceived(PackedAddress address, std::uint32_t value, std::uint32_t flags)
 {
-    map_.setValue(address, value, flags);
+    // As for a dump, the value is in the entry already: a parameter sharing
+    // the entry whose range the value lies outside must not write its clamped
+    // reading back over what the others read.
+    map_.setValue(address, value, flags & ~SetValueFlag::storeBoundData);
 }
 
 std::size_t AddressMapDataSink::bytesReceived(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes,
