@@ -1,4 +1,5 @@
 #include "files/AtomicFile.h"
+#include "files/PosixFileIo.h"
 
 #include <cerrno>
 #include <climits>
@@ -17,26 +18,6 @@ constexpr mode_t permissionBits = 07777;
 constexpr mode_t newFileMode = 0666;
 constexpr mode_t usualUmask = 022;
 constexpr mode_t anyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-
-bool fail(std::string* error, const std::string& what, const std::string& path, int code)
-{
-    if (error)
-        *error = what + " " + path + ": " + std::strerror(code);
-    return false;
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
 
 std::string folderOf(const std::string& path)
 {
@@ -91,14 +72,14 @@ bool writeTemporary(const std::string& path, const std::string& target, const st
     temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return fail(error, "Cannot create a temporary file for", path, errno);
+        return reportFileError(error, "Cannot create a temporary file for", path, errno);
     takeOverAttributes(fd, old);
     const bool written =
-        writeAll(fd, bytes) && (durability == AtomicFile::Durability::unsynced || ::fsync(fd) == 0);
+        writeAllBytes(fd, bytes) && (durability == AtomicFile::Durability::unsynced || ::fsync(fd) == 0);
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         ::unlink(temporary.c_str());
-        return fail(error, "Cannot write", path, written ? errno : writeError);
+        return reportFileError(error, "Cannot write", path, written ? errno : writeError);
     }
     return true;
 }
@@ -123,7 +104,7 @@ bool AtomicFile::write(const std::string& path, std::string_view bytes, std::str
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temporary.c_str());
-        return fail(error, "Cannot replace", path, renameError);
+        return reportFileError(error, "Cannot replace", path, renameError);
     }
     if (durability == Durability::synced)
         syncFolder(folderOf(target));
@@ -140,11 +121,11 @@ bool AtomicFile::resolveLinks(const std::string& path, std::string& target, std:
         char text[PATH_MAX];
         const ssize_t length = ::readlink(target.c_str(), text, sizeof text - 1);
         if (length < 0)
-            return fail(error, "Cannot follow the link", path, errno);
+            return reportFileError(error, "Cannot follow the link", path, errno);
         const std::string next(text, std::size_t(length));
         target = !next.empty() && next.front() == '/' ? next : folderOf(target) + "/" + next;
     }
-    return fail(error, "Cannot follow the link", path, ELOOP);
+    return reportFileError(error, "Cannot follow the link", path, ELOOP);
 }
 
 void AtomicFile::syncFolder(const std::string& folder)

@@ -1,6 +1,10 @@
 #include "gui/Drawing.h"
 
+#include "gui/WxLayout.h"
+
+#include <wx/brush.h>
 #include <wx/image.h>
+#include <wx/pen.h>
 
 #include <algorithm>
 
@@ -39,4 +43,14 @@ void drawBitmapInRect(const wxBitmap& bitmap, const wxColour& colour, wxDC& dc, 
         y = centredStart(y, height, bitmap.GetHeight());
     }
     dc.DrawBitmap(wxBitmap(image), x, y, true);
+}
+
+void fillRects(wxDC& dc, const std::vector<LayoutRect>& rects, const wxColour& colour)
+{
+    if (rects.empty())
+        return;
+    dc.SetBrush(wxBrush(colour));
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    for (const LayoutRect& rect : rects)
+        dc.DrawRectangle(toWxRect(rect));
 }

@@ -5,6 +5,10 @@
 #include <wx/dc.h>
 #include <wx/string.h>
 
+#include "layout/LayoutGeometry.h"
+
+#include <vector>
+
 // Draws text in the context's current font centred in the box; halves round
 // toward zero. Text wider than a box at the left edge starts at x = 0, so its
 // beginning stays readable; y is not limited.
@@ -17,3 +21,5 @@ void drawColouredText(wxDC& dc, const wxString& text, const wxColour& colour, in
 // position below 0 becomes 0.
 void drawBitmapInRect(const wxBitmap& bitmap, const wxColour& colour, wxDC& dc, int x, int y, bool centred,
                       int width, int height);
+// Fills every rectangle in one colour, without outlines (grid gaps).
+void fillRects(wxDC& dc, const std::vector<LayoutRect>& rects, const wxColour& colour);

@@ -1,6 +1,6 @@
 #include "gui/GridCellLayout.h"
 
-#include "gui/WxLayout.h"
+#include "gui/Drawing.h"
 
 #include <wx/dc.h>
 
@@ -12,13 +12,7 @@ void GridCellLayout::draw(wxDC& dc, int width, int height, int scrollX, int scro
 
 void GridCellLayout::paintGridLines(wxDC& dc, int width, int height, int scrollX, int scrollY)
 {
-    const std::vector<LayoutRect> strips = gapStripsInView(width, height, scrollX, scrollY);
-    if (strips.empty())
-        return;
-    dc.SetBrush(wxBrush(gapColour_));
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    for (const LayoutRect& strip : strips)
-        dc.DrawRectangle(toWxRect(strip));
+    fillRects(dc, gapStripsInView(width, height, scrollX, scrollY), gapColour_);
 }
 
 void GridCellLayout::drawCellsInView(wxDC& dc, int width, int height, int scrollX, int scrollY,

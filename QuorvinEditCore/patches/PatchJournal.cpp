@@ -1,6 +1,7 @@
 #include "patches/PatchJournal.h"
 
 #include "files/FileReader.h"
+#include "files/PosixFileIo.h"
 
 #include <array>
 #include <cerrno>
@@ -141,26 +142,6 @@ std::optional<PatchJournalEntry> nextEntry(std::string_view& bytes)
     return decodePayload(payload);
 }
 
-bool fail(std::string* error, const std::string& what, const std::string& path, int code)
-{
-    if (error)
-        *error = what + " " + path + ": " + std::strerror(code);
-    return false;
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
 } // namespace
 
 PatchJournal::PatchJournal(std::string path) : path_(std::move(path)) {}
@@ -199,8 +180,8 @@ bool PatchJournal::append(const PatchJournalEntry& entry, std::string* error)
         return false;
     struct stat status {};
     if (::fstat(fd_, &status) != 0)
-        return fail(error, "Cannot write", path_, errno);
-    const bool written = writeAll(fd_, encodeEntry(entry)) && ::fdatasync(fd_) == 0;
+        return reportFileError(error, "Cannot write", path_, errno);
+    const bool written = writeAllBytes(fd_, encodeEntry(entry)) && ::fdatasync(fd_) == 0;
     if (!written) {
         const int code = errno;
         // A part of the entry may have gone in; it must not stay as the
@@ -208,7 +189,7 @@ bool PatchJournal::append(const PatchJournalEntry& entry, std::string* error)
         if (::ftruncate(fd_, status.st_size) != 0)
             errno = 0;
         lastEntryStart_ = -1;
-        return fail(error, "Cannot write", path_, code);
+        return reportFileError(error, "Cannot write", path_, code);
     }
     lastEntryStart_ = status.st_size;
     return true;
@@ -226,7 +207,7 @@ bool PatchJournal::clear(std::string* error)
     lastEntryStart_ = -1;
     const int result = fd_ >= 0 ? ::ftruncate(fd_, 0) : ::truncate(path_.c_str(), 0);
     if (result != 0 && errno != ENOENT)
-        return fail(error, "Cannot empty", path_, errno);
+        return reportFileError(error, "Cannot empty", path_, errno);
     return true;
 }
 
@@ -236,6 +217,6 @@ bool PatchJournal::openForAppending(std::string* error)
         return true;
     fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd_ < 0)
-        return fail(error, "Cannot open", path_, errno);
+        return reportFileError(error, "Cannot open", path_, errno);
     return true;
 }

@@ -1,12 +1,10 @@
 #include "controls/GridSelectorLayout.h"
 
-#include "gui/WxLayout.h"
+#include "gui/Drawing.h"
 #include "layout/CellGrid.h"
 #include "layout/PopupItemSource.h"
 
-#include <wx/brush.h>
 #include <wx/dc.h>
-#include <wx/pen.h>
 
 LayoutSize GridSelectorLayout::cellPitch() const
 {
@@ -27,14 +25,9 @@ bool GridSelectorLayout::lights(std::int32_t item, std::int32_t highlighted) con
 
 void GridSelectorLayout::paintGaps(wxDC& dc, int width, int height, int scrollX, int scrollY) const
 {
-    const std::vector<LayoutRect> strips = CellGrid::gapStrips(geometry_.margin(), geometry_.cellSize(),
-        geometry_.gap(), {scrollX, scrollY, width, height});
-    if (strips.empty())
-        return;
-    dc.SetBrush(wxBrush(gapColour_));
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    for (const LayoutRect& strip : strips)
-        dc.DrawRectangle(toWxRect(strip));
+    fillRects(dc,
+        CellGrid::gapStrips(geometry_.margin(), geometry_.cellSize(), geometry_.gap(), {scrollX, scrollY, width, height}),
+        gapColour_);
 }
 
 void GridSelectorLayout::draw(wxDC& dc, int width, int height, int scrollX, int scrollY, std::int32_t highlighted)
