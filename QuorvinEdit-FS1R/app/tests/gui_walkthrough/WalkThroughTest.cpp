@@ -18,6 +18,7 @@
 #include "gui/WaitDialog.h"
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rPanels.h"
+#include "midi/MidiInterface.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "tests/support/EventPump.h"
@@ -214,6 +215,17 @@ protected:
             [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
     }
 
+    // Until what was asked of the instrument has come and the wait box has
+    // gone: a choice may load a patch, and the user waits for it.
+    void waitForTheInstrument()
+    {
+        const MidiInterface& midi = *device_->midiInterface();
+        EXPECT_TRUE(pumpEventsUntil([&] {
+            return midi.queuedDumpRequests() == 0 && !midi.isReceivingDump() && !midi.isWaitingForReply()
+                && !waitShown();
+        }, 30s)) << "the instrument is still busy";
+    }
+
     wxWindow* shownPage() const
     {
         for (wxWindow* page : device_->mainPanel()->GetChildren())
@@ -229,9 +241,11 @@ protected:
         ASSERT_EQ(device_->currentPanel(), page);
     }
 
-    // Real keys through the display, as the user types them.
+    // Real keys through the display, as the user types them, each once the
+    // instrument has answered what the key before asked of it.
     void type(int key, int modifiers = wxMOD_NONE)
     {
+        waitForTheInstrument();
         wxUIActionSimulator().Char(key, modifiers);
         pumpEventsFor(30ms);
     }
