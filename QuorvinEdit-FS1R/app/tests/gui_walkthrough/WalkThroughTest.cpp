@@ -16,6 +16,9 @@
 #include "device/Device.h"
 #include "gui/MemoryGridView.h"
 #include "gui/WaitDialog.h"
+#include "instrument/Fs1rDevice.h"
+#include "instrument/Fs1rPanels.h"
+#include "midi/MidiInterface.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "tests/support/EventPump.h"
@@ -212,6 +215,17 @@ protected:
             [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
     }
 
+    // Until what was asked of the instrument has come and the wait box has
+    // gone: a choice may load a patch, and the user waits for it.
+    void waitForTheInstrument()
+    {
+        const MidiInterface& midi = *device_->midiInterface();
+        EXPECT_TRUE(pumpEventsUntil([&] {
+            return midi.queuedDumpRequests() == 0 && !midi.isReceivingDump() && !midi.isWaitingForReply()
+                && !waitShown();
+        }, 30s)) << "the instrument is still busy";
+    }
+
     wxWindow* shownPage() const
     {
         for (wxWindow* page : device_->mainPanel()->GetChildren())
@@ -227,9 +241,11 @@ protected:
         ASSERT_EQ(device_->currentPanel(), page);
     }
 
-    // Real keys through the display, as the user types them.
+    // Real keys through the display, as the user types them, each once the
+    // instrument has answered what the key before asked of it.
     void type(int key, int modifiers = wxMOD_NONE)
     {
+        waitForTheInstrument();
         wxUIActionSimulator().Char(key, modifiers);
         pumpEventsFor(30ms);
     }
@@ -255,14 +271,41 @@ protected:
         pumpEventsUntil([&] { return device_->currentPanel() == shown; }, 1s);
     }
 
-    // Ctrl+Z takes the value back, Ctrl+Y makes it again.
+    // The page whose history the parameter records into; noPage for none.
+    std::int32_t historyPageOf(const Parameter& parameter) const
+    {
+        Fs1rPanels& panels = dynamic_cast<Fs1rDevice&>(*device_).panels();
+        for (std::int32_t page = Fs1rPanels::systemPage; page < Fs1rPanels::pageCount; ++page)
+            if (&panels.history(page) == parameter.commandList())
+                return page;
+        return Fs1rPanels::noPage;
+    }
+
+    // Ctrl+Z takes the value back, Ctrl+Y makes it again, on the page whose
+    // history holds the change. A choice that belongs to another page (the
+    // formant-sequence page offers the performance's choice of its sequence)
+    // is undone there: the view key takes that page first, and the shown
+    // page is taken back afterwards.
     void expectUndoKeysWork(const Parameter& edited, std::int32_t before, const std::string& after)
     {
         const std::int32_t made = edited.getValue();
+        const std::int32_t shown = device_->currentPanel();
+        const std::int32_t owner = historyPageOf(edited);
+        ASSERT_NE(owner, Fs1rPanels::noPage) << "no page's history records " << after;
+        if (owner != shown) {
+            type(WXK_F1 + owner);
+            ASSERT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == owner; }, 1s)) << after;
+        }
         type('Z', wxMOD_CONTROL);
-        EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == before; }, 1s)) << "Ctrl+Z after " << after;
+        EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == before; }, 1s))
+            << "Ctrl+Z on page " << owner << " after " << after;
         type('Y', wxMOD_CONTROL);
-        EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == made; }, 1s)) << "Ctrl+Y after " << after;
+        EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == made; }, 1s))
+            << "Ctrl+Y on page " << owner << " after " << after;
+        if (owner != shown) {
+            type(WXK_F1 + shown);
+            ASSERT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == shown; }, 1s)) << after;
+        }
     }
 
     // A point of the page that no control covers, or a caption's middle.

@@ -244,6 +244,21 @@ TEST_F(PanelManagerTest, TheFormantSequencePagePassesItsLoopOnToThePerformance)
     EXPECT_EQ(panels->fseqBankParameter(), performance.fseqBankParameter());
 }
 
+// The sequence is the performance's choice: chosen on the formant-sequence
+// page it is undone with the performance page's history, since loading the
+// chosen sequence forgets the formant-sequence page's own.
+TEST_F(PanelManagerTest, TheFormantSequencePageChoosesTheSequenceIntoThePerformancesHistory)
+{
+    const EditorPanel& fseq = *panels->page(Fs1rPanels::fseqPage);
+    const Fs1rDevice::FseqParameters& shared = device->fseqParameters();
+    const CommandList* performanceHistory = &panels->history(Fs1rPanels::performancePage);
+    EXPECT_EQ(control(fseq, "Bank").mainParameter(), shared.bank);
+    const Parameter* program = control(fseq, "Prog").mainParameter();
+    EXPECT_TRUE(program == shared.presetNumber || program == shared.internalNumber);
+    for (const Parameter* choice : {shared.bank, shared.presetNumber, shared.internalNumber})
+        EXPECT_EQ(choice->commandList(), performanceHistory) << choice->getName().toUtf8();
+}
+
 TEST_F(PanelManagerTest, DestroyingThePagesWhileAVoicePageHostsTheHeaderDeletesItOnce)
 {
     panels->showVoicePanel(1);
