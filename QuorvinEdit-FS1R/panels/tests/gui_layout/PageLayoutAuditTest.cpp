@@ -137,7 +137,6 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
             if (meet(a, b))
                 report("texts " + audit.nameOf(texts[a]) + " " + boxText(inks[a]) + " and " + audit.nameOf(texts[b])
                        + " " + boxText(inks[b]) + " overlap");
-
 }
 
 TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
