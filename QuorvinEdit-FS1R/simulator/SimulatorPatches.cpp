@@ -31,6 +31,17 @@ constexpr ByteRun performanceCommonDefaults[] = {
     {0x13D, 1, 10},
 };
 
+// Reverb "Hall1", variation "Chorus" and insertion "Chorus" at their pages'
+// defaults, so the effect pages show something. Every two-byte parameter here
+// has a high byte of 0.
+constexpr ByteRun performanceEffects[] = {
+    {0x51, 1, 17},  {0x53, 1, 10},  {0x55, 1, 9},   {0x57, 1, 24},  {0x59, 1, 49},  {0x62, 1, 34},  {0x63, 1, 4},
+    {0x64, 1, 69},  {0x65, 1, 10},  {0x66, 1, 64},  {0x69, 1, 5},   {0x6B, 1, 46},  {0x6D, 1, 92},  {0x6F, 1, 10},
+    {0x73, 1, 20},  {0x75, 1, 64},  {0x77, 1, 50},  {0x79, 1, 64},  {0x105, 1, 1},  {0x109, 1, 6},  {0x10B, 1, 62},
+    {0x10D, 1, 79}, {0x10F, 1, 80}, {0x113, 1, 22}, {0x115, 1, 64}, {0x117, 1, 51}, {0x119, 1, 64}, {0x11B, 1, 64},
+    {0x11D, 1, 39}, {0x11F, 1, 64}, {0x121, 1, 10}, {0x128, 1, 1},  {0x12B, 1, 1},  {0x12F, 1, 1},
+};
+
 constexpr ByteRun partDefaults[] = {
     {0x01, 1, 1},  {0x08, 1, 24}, {0x09, 2, 64}, {0x0C, 2, 64}, {0x10, 1, 127}, {0x15, 15, 64},
     {0x25, 1, 64}, {0x26, 1, 66}, {0x27, 1, 62}, {0x28, 1, 50}, {0x2A, 1, 1},   {0x2B, 1, 127},
@@ -127,6 +138,7 @@ std::vector<std::uint8_t> SimulatorPatches::performance(unsigned bank, unsigned 
 {
     std::vector<std::uint8_t> bytes(SimulatorLayout::performanceSize);
     apply(bytes, performanceCommonDefaults);
+    apply(bytes, performanceEffects);
     writeName(bytes, performanceNameSize, placeName(bankName(performanceBankNames, bank), " Perf ", program));
     bytes[categoryOffset] = program % categoryCount;
     bytes[SimulatorLayout::fseqNumberOffset] = program % SimulatorLayout::internalFseqs;

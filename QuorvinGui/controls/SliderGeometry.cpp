@@ -70,7 +70,9 @@ std::int32_t SliderGeometry::textRegionStart() const
     case TextRegion::Bar:
         return std::min(zero, barEnd());
     case TextRegion::High:
-        return std::max(zero, barEnd());
+        // Past the zero line of a bar below zero: a minus sign on the line
+        // would not read.
+        return std::max(zero + 1, barEnd());
     }
     return start;
 }

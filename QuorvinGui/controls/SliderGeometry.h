@@ -27,7 +27,7 @@ struct SliderGeometry {
 
     // The largest of the three parts (ties: low, then high, then bar).
     TextRegion textRegion() const;
-    // The lower edge of that part, in track pixels.
+    // The lower edge of that part, in track pixels, clear of the zero line.
     std::int32_t textRegionStart() const;
 
 private:

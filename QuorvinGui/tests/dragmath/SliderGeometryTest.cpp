@@ -68,6 +68,9 @@ TEST(SliderGeometry, TextGoesIntoTheLargestRegionWithTiesToLowThenHigh)
     EXPECT_EQ(plain(120, 0, 129).textRegion(), SliderGeometry::TextRegion::Bar);
     EXPECT_EQ(plain(120, 0, 129).textRegionStart(), 1);
     EXPECT_EQ(plain(100, 127, 129).textRegion(), SliderGeometry::TextRegion::Low);
+    // Below the zero point the high region starts just past the zero line.
+    EXPECT_EQ(plain(60, 64, 129).textRegion(), SliderGeometry::TextRegion::High);
+    EXPECT_EQ(plain(60, 64, 129).textRegionStart(), 66);
     // Low 10, bar 10, high 10: low wins; bar 10, high 10: high wins.
     const SliderGeometry threeTies{0, 30, 10, 10};
     EXPECT_EQ(threeTies.textRegion(), SliderGeometry::TextRegion::Low);

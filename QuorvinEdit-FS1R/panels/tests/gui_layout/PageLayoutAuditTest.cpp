@@ -4,7 +4,12 @@
 #include "PageAudit.h"
 #include "PagesFixture.h"
 
+#include "effects/EffectBlock.h"
 #include "gui/EditorPanel.h"
+#include "panels/PerformancePanel.h"
+#include "params/Parameter.h"
+#include "params/SetValueFlags.h"
+#include "sysex/SysexParameter.h"
 
 #include <wx/frame.h>
 
@@ -17,6 +22,7 @@ constexpr int pageWidth = 1272;
 constexpr int pageHeight = 716;
 constexpr double legibleContrast = 4.5;
 
+constexpr int performancePage = 1;
 const char* const pageNames[] = {"system", "performance", "voice 1", "voice 2", "voice 3", "voice 4", "fseq"};
 
 // Findings a page means, such as a control placed on another on purpose:
@@ -41,9 +47,10 @@ std::string boxText(const wxRect& box)
 
 class PageLayoutAuditTest : public PagesFixture, public ::testing::WithParamInterface<int> {
 protected:
-    wxWindow& shownPage()
+    wxWindow& shownPage(int index)
     {
-        device->showPanel(GetParam());
+        device->showPanel(index);
+        pageName = pageNames[index];
         for (wxWindow* child : panels->GetChildren())
             if (child->IsShown() && dynamic_cast<EditorPanel*>(child))
                 return *child;
@@ -52,26 +59,33 @@ protected:
 
     void report(const std::string& finding)
     {
-        const std::string page = pageNames[GetParam()];
         const bool isAllowed = std::any_of(allowed.begin(), allowed.end(), [&](const Allowed& entry) {
-            return (*entry.page == 0 || entry.page == page) && std::all_of(entry.parts.begin(), entry.parts.end(), [&](const std::string& part) {
+            return (*entry.page == 0 || entry.page == pageName) && std::all_of(entry.parts.begin(), entry.parts.end(), [&](const std::string& part) {
                 return finding.find(part) != std::string::npos;
             });
         });
         if (!isAllowed)
-            findings.push_back(finding);
+            findings.push_back(findingPrefix + finding);
     }
 
+    void auditPage(wxWindow& page);
+
+    std::string allFindings() const
+    {
+        std::string all;
+        for (const std::string& finding : findings)
+            all += finding + "\n";
+        return all;
+    }
+
+    std::string pageName;
+    // Says what the page showed when a finding was made.
+    std::string findingPrefix;
     std::vector<std::string> findings;
 };
 
-TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
+void PageLayoutAuditTest::auditPage(wxWindow& page)
 {
-    wxWindow& page = shownPage();
-    ASSERT_EQ(page.GetPosition(), wxPoint(0, 0));
-    ASSERT_EQ(page.GetSize(), wxSize(pageWidth, pageHeight));
-    ASSERT_GE(panels->GetMinSize().x, pageWidth);
-    ASSERT_GE(panels->GetMinSize().y, pageHeight);
     const PageAudit audit(page);
     const wxRect area(0, 0, pageWidth, pageHeight);
     const auto& controls = audit.controls();
@@ -123,12 +137,35 @@ TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
             if (meet(a, b))
                 report("texts " + audit.nameOf(texts[a]) + " " + boxText(inks[a]) + " and " + audit.nameOf(texts[b])
                        + " " + boxText(inks[b]) + " overlap");
+}
 
-    std::string all;
-    for (const std::string& finding : findings)
-        all += finding + "\n";
-    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the " << pageNames[GetParam()] << " page:\n"
-                                  << all;
+TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
+{
+    wxWindow& page = shownPage(GetParam());
+    ASSERT_EQ(page.GetPosition(), wxPoint(0, 0));
+    ASSERT_EQ(page.GetSize(), wxSize(pageWidth, pageHeight));
+    ASSERT_GE(panels->GetMinSize().x, pageWidth);
+    ASSERT_GE(panels->GetMinSize().y, pageHeight);
+    auditPage(page);
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the " << pageName << " page:\n" << allFindings();
+}
+
+// Every block shows type n (or its last type) together, so each page of each
+// effect is audited beside its neighbours.
+TEST_F(PageLayoutAuditTest, EveryEffectTypesPageInsideVisibleApartAndLegible)
+{
+    wxWindow& page = shownPage(performancePage);
+    const auto& blocks = dynamic_cast<PerformancePanel&>(page).effectBlocks();
+    std::int32_t mostTypes = 0;
+    for (const auto& block : blocks)
+        mostTypes = std::max(mostTypes, block->description().typeCount);
+    for (std::int32_t type = 1; type <= mostTypes; ++type) {
+        findingPrefix = "types " + std::to_string(type) + ": ";
+        for (const auto& block : blocks)
+            block->typeParameter()->setValue(flagsUserEdit, std::min(type, block->description().typeCount));
+        auditPage(page);
+    }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the effect pages:\n" << allFindings();
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPages, PageLayoutAuditTest, ::testing::Range(0, 7),

@@ -4,10 +4,14 @@
 // filter picture.
 #include "PagesFixture.h"
 
+#include "controls/AlgorithmDiagram.h"
+#include "controls/AlgorithmSelector.h"
 #include "controls/Control.h"
+#include "controls/DiagramCanvas.h"
 #include "gui/FontFaces.h"
 #include "panels/ControlStyleSet.h"
 #include "panels/FilterTypePictures.h"
+#include "panels/Fs1rAlgorithmGraphs.h"
 #include "panels/VoicePanel.h"
 #include "params/SetValueFlags.h"
 #include "sysex/AddressEntry.h"
@@ -18,6 +22,7 @@
 
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/image.h>
 
 #include <set>
 
@@ -291,4 +296,62 @@ TEST_F(VoicePanelTest, TheCaptionTakesTheSansFacesStandIn)
     EXPECT_EQ(font.GetFaceName(), FontFaces::installedFace("Microsoft Sans Serif"));
     EXPECT_EQ(font.GetPointSize(), 18);
     EXPECT_EQ(font.GetWeight(), wxFONTWEIGHT_BOLD);
+}
+
+namespace {
+
+// The smallest rectangle holding everything a diagram draws.
+class BoundsCanvas : public DiagramCanvas {
+public:
+    void drawLine(int x1, int y1, int x2, int y2) override
+    {
+        add(wxRect(wxPoint(std::min(x1, x2), std::min(y1, y2)), wxPoint(std::max(x1, x2), std::max(y1, y2))));
+    }
+    void drawOperatorBox(std::int32_t, int x, int y, int side) override { add(wxRect(x, y, side, side)); }
+
+    wxRect bounds;
+
+private:
+    void add(const wxRect& rect) { bounds = bounds.IsEmpty() ? rect : bounds.Union(rect); }
+};
+
+} // namespace
+
+TEST_F(VoicePanelTest, TheAlgorithmSelectorPaintsEveryDiagramInsideItselfClearOfItsCaption)
+{
+    frame->Show();
+    AlgorithmSelector& selector = *page->algorithmSelector();
+    const wxRect placed(selector.window()->GetPosition(), selector.window()->GetSize());
+    EXPECT_TRUE(selector.isShown());
+    EXPECT_TRUE(wxRect(page->GetSize()).Contains(placed));
+
+    // Algorithm 1 puts eight carriers in a row: each box is painted in its operator's colour.
+    wxBitmap canvas(placed.GetSize());
+    wxSize captionExtent;
+    {
+        wxMemoryDC dc(canvas);
+        selector.draw(dc, wxRegion(), true, false, false);
+        dc.SetFont(selector.style().fixedFont);
+        captionExtent = dc.GetTextExtent("Preset: 88");
+    }
+    const wxImage image = canvas.ConvertToImage();
+    std::set<std::uint32_t> colours;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            colours.insert(image.GetRed(x, y) << 16 | image.GetGreen(x, y) << 8 | image.GetBlue(x, y));
+    for (const std::uint32_t operatorColour :
+        {0xFF9595u, 0xFFC072u, 0xFFFF5Au, 0xA2FF88u, 0x63FFDEu, 0xB2BDFFu, 0xF8B6FFu, 0xFF7CE2u})
+        EXPECT_TRUE(colours.contains(operatorColour)) << std::hex << operatorColour;
+
+    // Every algorithm's diagram, drawn where the selector draws it, stays inside it and clear of the caption
+    // at its top right.
+    const int border = selector.style().borderWidth;
+    const wxRect room(placed.GetSize());
+    const wxRect caption(wxPoint(placed.width - captionExtent.x - 12, 0), captionExtent);
+    for (const AlgorithmGraph& graph : fs1rAlgorithmGraphs()) {
+        BoundsCanvas drawn;
+        AlgorithmDiagram(graph, selectorDiagramGeometry).draw(drawn, border, placed.height - border);
+        EXPECT_TRUE(room.Contains(drawn.bounds) && !caption.Intersects(drawn.bounds))
+            << "algorithm " << (&graph - fs1rAlgorithmGraphs().data()) + 1;
+    }
 }

@@ -77,4 +77,16 @@ TEST(EffectAreaTest, ADumpedEffectAreaIsReadBackByParameterRequests)
     EXPECT_EQ(rig.fs1r.dumpData(performanceCommon), performance);
 }
 
+TEST(EffectAreaTest, TheInitialPerformanceHasAHallReverbAndTwoChorusesAtTheirDefaults)
+{
+    SimulatorRig rig;
+    const std::pair<std::uint32_t, unsigned> expected[] = {
+        {0x100128, 1}, {0x10012b, 1}, {0x10012f, 1},   // the three types
+        {0x100050, 17}, {0x100066, 64}, {0x100104, 1}, // reverb time, feedback, variation mode
+        {0x100108, 6}, {0x100120, 10}, {0x100124, 0},  // insertion frequency, mid Q, mode
+    };
+    for (const auto& [address, value] : expected)
+        EXPECT_EQ(rig.fs1r.parameterValue(address), value) << std::hex << address;
+}
+
 } // namespace
