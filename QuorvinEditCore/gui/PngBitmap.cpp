@@ -64,7 +64,10 @@ public:
                 std::optional<wxImage> image = load(bytes);
                 std::lock_guard lock(mutex_);
                 if (image)
-                    pictures_.emplace(keyOf(bytes), std::move(*image));
+                    pictures_.emplace(keyOf(bytes), *image);
+                // The toolkit's reference counts are not atomic: the
+                // worker's own copy goes while the GUI thread cannot copy.
+                image.reset();
                 ahead_.erase(keyOf(bytes));
                 decoded_.notify_all();
             }
