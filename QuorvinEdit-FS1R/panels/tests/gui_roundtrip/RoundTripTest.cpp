@@ -95,9 +95,9 @@ Bytes outside(Bytes bytes, const std::set<std::size_t>& places)
 
 class RoundTripTest : public RoundTripFixture {
 protected:
-    // A new effect type fills its block's parameters with the new page's
-    // defaults, as a fresh page, without recording them; undo fills them with
-    // the old type's defaults in turn. The bytes of those parameters, when
+    // A user's new effect type fills its block's parameters with the new
+    // page's defaults, without recording or sending them; undo fills them
+    // with the old type's defaults in turn. The bytes of those parameters, when
     // the parameter is the type of an effect block; none otherwise.
     std::optional<std::set<std::size_t>> effectBytesOfType(const DumpKind& kind, const SysexParameter& parameter) const
     {
@@ -344,6 +344,14 @@ TEST_F(RoundTripTest, TheFormantSequencePageWorksOnThePerformancePagesSettings)
     fseqPage.lengthParameter().setValue(flagsUserEdit, 100);
     for (const PackedAddress loop : {0x10001A, 0x10001C, 0x10001E, 0x700010, 0x700012})
         EXPECT_EQ(parametersAt(loop).front()->maximum(), 100) << std::hex << loop;
+
+    // The instrument has internal sequences when it keeps 64 internal voices.
+    Bytes system = instrument().dumpData(L::systemDumpAddress);
+    system[L::voiceLimitAddress & 0x7F] = std::uint8_t(Fs1rDevice::limitedVoicesSetting);
+    putIntoInstrument(kindOf(Fs1rParts::shownPage), system);
+    ASSERT_TRUE(device->midiInterface()->requestDump(L::systemDumpAddress));
+    settle();
+    device->onSystemSettingsReceived();
 
     // Choosing an internal sequence on the page loads it.
     const std::uint32_t slot = 4;
