@@ -282,6 +282,14 @@ void Fs1rDevice::fileReceivedDump(Fs1rPart part, const Fs1rPatchLocation& slot, 
         {}};
     if (part != Fs1rParts::formantSequence)
         location.category = categoryTag(byteAt(message, dumpHeaderLength + categoryOffset));
+    // A location only a damaged patch names (a bank the instrument does not
+    // have): the dump stays in the edit buffer, but no slot can keep it.
+    PatchLibrary& cache = library(libraryOf(part));
+    if (!cache.isInGrid(location.bank, location.program)) {
+        wxLogVerbose("The dump is not cached: bank %u, program %u has no place in the %s cache", location.bank,
+            location.program, toWxString(cache.contentType()));
+        return;
+    }
     // Only the edit buffer of a formant sequence is ever filed.
     if (part == Fs1rParts::formantSequence)
         wxLogVerbose("   Dump received : current FSEQ (bank=%d prog=%d)", location.bank, location.program);

@@ -73,6 +73,9 @@ public:
     // again. True when nothing is left pointing at the file.
     bool setPatchAside(std::uint32_t bank, std::uint32_t program, std::string* error = nullptr);
 
+    // A slot of the grid, where the cache can keep a patch.
+    bool isInGrid(std::uint32_t bank, std::uint32_t program) const;
+
     const RefString& id() const { return id_; }
     const RefString& name() const { return name_; }
     const RefString& contentType() const { return contentType_; }
@@ -117,7 +120,6 @@ protected:
     void notifyObservers();
 
 private:
-    bool isInGrid(std::uint32_t bank, std::uint32_t program) const;
     std::size_t slotIndex(std::uint32_t bank, std::uint32_t program) const;
     RefString cacheFile(std::uint32_t bank, std::uint32_t program) const;
     PatchRecord emptyRecord(std::uint32_t slot) const;

@@ -197,3 +197,28 @@ TEST_F(Fs1rPatchCacheTest, APatchChosenAgainWhileItsDumpIsOnTheWayIsAskedOnce)
     EXPECT_EQ(requestsFor(Layout::fseqDumpAddress), 1);
     EXPECT_TRUE(fs::exists(cacheFile("fseq/0_0.syx")));
 }
+
+// A performance from a damaged file may name a bank no cache has: its patch
+// still comes from the instrument, and is simply not filed.
+TEST_F(Fs1rPatchCacheTest, APatchOutsideTheCachesIsLoadedQuietlyAndNotFiled)
+{
+    struct Case {
+        Fs1rPart part;
+        PackedAddress bankAddress;
+        PackedAddress dumpAddress;
+    };
+    const Case cases[] = {
+        {Fs1rParts::ofVoice(2), Layout::partVoiceBankAddress(2), Layout::voiceDumpAddress(2)},
+        {Fs1rParts::formantSequence, Layout::performanceFseqBankAddress, Layout::fseqDumpAddress},
+    };
+    connect();
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.part);
+        device->addressMap().setValue(test.bankAddress, 100, flagsConstruct);
+        device->loadCurrentPatch(test.part);
+        ASSERT_TRUE(settle());
+        EXPECT_EQ(requestsFor(test.dumpAddress), 1);
+    }
+    EXPECT_EQ(log.countStartingWith("The patch cache could not be updated"), 0);
+    EXPECT_EQ(log.countStartingWith("The dump is not cached: bank "), 2);
+}

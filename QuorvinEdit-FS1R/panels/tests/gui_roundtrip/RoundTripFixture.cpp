@@ -21,6 +21,8 @@ using L = Fs1rMemoryLayout;
 constexpr std::uint8_t sevenBits = 0x7F;
 // The sequence's length: raw frames - 1 over two bytes, 7 bits each.
 constexpr std::uint32_t fseqLengthIndex = 0x1E;
+// The wait the request for the system settings shows.
+constexpr std::string_view systemSettingsWait = "start Waiting for SYSEX data from address 0 -1";
 
 std::uint32_t byteOffset(PackedAddress address, PackedAddress start)
 {
@@ -102,6 +104,9 @@ RoundTripFixture::RoundTripFixture()
     device->setPatchDialogs(&dialogs);
     device->setup(frame);
     device->connect();
+    // Once connected, the editor asks for the instrument's settings and sends
+    // its program change; a test's own requests must not cross them.
+    EXPECT_TRUE(pumpEventsUntil([this] { return std::ranges::count(ui.waitCalls, systemSettingsWait) > 0; }));
     settle();
 }
 
@@ -116,8 +121,10 @@ RoundTripFixture::~RoundTripFixture()
 void RoundTripFixture::settle()
 {
     const MidiInterface& midi = *device->midiInterface();
+    // The start of a dump stops the reply timer: the dump is under way
+    // until its end has been read.
     ASSERT_TRUE(pumpEventsUntil([this, &midi] {
-        return !midi.isWaitingForReply() && midi.queuedDumpRequests() == 0
+        return !midi.isWaitingForReply() && !midi.isReceivingDump() && midi.queuedDumpRequests() == 0
             && backend->waitUntilIdle(std::chrono::milliseconds(0));
     }));
 }
