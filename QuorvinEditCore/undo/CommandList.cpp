@@ -41,17 +41,11 @@ std::string nameUtf8(const RefString& name)
 // goes from the parameter changed last back to the one changed first, so
 // parameters that share bits leave them as the first one found them; redo
 // sets each new value in the order the parameters last changed. Each value is
-// put back exactly as it was recorded: one its parameter's bounds would move
-// goes unclamped. Others keep the recorded flags, so a replayed user's change
-// still reads as one (an effect type applies its page's defaults again).
+// put back exactly as it was recorded, unclamped.
 void replay(std::vector<Change> changes, bool backwards)
 {
     const auto set = [](const Change& change, std::int32_t value) {
-        const Parameter& parameter = *change.parameter;
-        const bool wouldMove = value < parameter.allowedMinimum() || value > parameter.allowedMaximum()
-            || value == parameter.excludedValue();
-        change.parameter->setValue(
-            change.flags | SetValueFlag::doNotRecord | (wouldMove ? SetValueFlag::noClamp : 0u), value);
+        change.parameter->setValue(change.flags | SetValueFlag::doNotRecord | SetValueFlag::noClamp, value);
     };
     if (backwards) {
         for (auto change = changes.rbegin(); change != changes.rend(); ++change)

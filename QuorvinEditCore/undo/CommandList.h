@@ -40,9 +40,9 @@ public:
     // The change recorded on its own has run all its steps.
     void endStandaloneChange() { standaloneOpen_ = false; }
 
-    // Replay the recorded flags plus doNotRecord (and noClamp for a value the
-    // bounds would move), undo from the last change of the command back, redo
-    // from the first; false when there was nothing to undo or redo. Both close an open group of this list first.
+    // Replay the recorded flags plus doNotRecord and noClamp, undo from the
+    // last change of the command back, redo from the first; false when there
+    // was nothing to undo or redo. Both close an open group of this list first.
     bool undo();
     bool redo();
 

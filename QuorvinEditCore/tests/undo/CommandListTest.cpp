@@ -119,9 +119,8 @@ TEST_F(TwoPages, UndoAndRedoReplayTheRecordedFlagsWithoutRecording)
 
     ASSERT_TRUE(voice.list().undo());
     EXPECT_EQ(level.getValue(), 0);
-    // A value inside the bounds keeps the recorded flags, so listeners still
-    // hear a user's change (an effect type applies its defaults again).
-    constexpr std::uint32_t replayed = flagsUserEdit | SetValueFlag::doNotRecord;
+    // Unclamped: the value goes back exactly as it was recorded.
+    constexpr std::uint32_t replayed = flagsUserEdit | SetValueFlag::doNotRecord | SetValueFlag::noClamp;
     EXPECT_EQ(level.lastApplied().flags, replayed);
     EXPECT_EQ(level.sends, sendsBefore + 1);
     EXPECT_EQ(listener.heard.back().flags, replayed);
