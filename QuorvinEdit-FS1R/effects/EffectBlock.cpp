@@ -96,8 +96,11 @@ void EffectBlock::onParameterChanged(Parameter* parameter, std::uint32_t flags)
     show(step->hide, false);
     show(step->show, true);
     ControlGroup* shown = page(step->show);
+    // The defaults go neither to the instrument (it sets its own) nor into a
+    // step of their own; they join the user's step, so its undo gives back
+    // the values they replaced and its redo the defaults.
     if (step->applyDefaults && shown)
-        shown->initChildren(flagsQuietInit);
+        shown->initChildren(flagsQuietInit & ~SetValueFlag::noClamp);
     if (description_.typeShown) {
         const bool described = shown != nullptr;
         description_.typeShown(shown, described ? &description_.pages[std::size_t(step->show) - 1] : nullptr);

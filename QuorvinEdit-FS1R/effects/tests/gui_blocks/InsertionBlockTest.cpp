@@ -256,14 +256,20 @@ TEST_F(InsertionBlockTest, ValueButtonsSharingADefinitionKeepTheirOwnPagesDefaul
     EXPECT_EQ(valueAt(*block->page(celeste), modeItem), 0);
 }
 
-TEST_F(InsertionBlockTest, UndoAndRedoOfATypeChangeApplyTheDefaultsAgain)
+// The defaults a type change applies belong to its step: undo gives back what
+// they replaced (here a value the user set), redo the defaults.
+TEST_F(InsertionBlockTest, UndoAndRedoOfATypeChangeGiveBackTheValuesBeforeAndAfterIt)
 {
     userPicks(tremolo);
+    std::vector<std::int32_t> edited = pageValues(tremolo);
+    Parameter* lfo = controlAt(*block->page(tremolo), 0).mainParameter();
+    lfo->setValue(flagsUserEdit, lfo->getValue() == 5 ? 6 : 5);
+    edited.front() = lfo->getValue();
     userPicks(chorus);
     receive(lfoFrequency, 99);
     ASSERT_TRUE(history.undo());
     EXPECT_EQ(block->currentType(), tremolo);
-    EXPECT_EQ(pageValues(tremolo), insertionPageDefaults()[tremolo - 1].raws);
+    EXPECT_EQ(pageValues(tremolo), edited);
 
     receive(lfoFrequency, 99);
     ASSERT_TRUE(history.redo());
