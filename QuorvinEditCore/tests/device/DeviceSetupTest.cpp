@@ -42,7 +42,8 @@ TEST_F(DeviceSetupTest, ADumpShowsTheWaitingAndReceivingTextsThenEndsTheWait)
     ASSERT_TRUE(waitForOutcome());
     MidiInterface& midi = *device->midiInterface();
     ASSERT_TRUE(midi.requestDump(Fs1rMemoryLayout::systemDumpAddress));
-    ASSERT_TRUE(pumpEventsUntil([&] { return !midi.isWaitingForReply(); }));
+    // The dump's start already stops the reply timer: wait for its end too.
+    ASSERT_TRUE(pumpEventsUntil([&] { return !midi.isWaitingForReply() && !midi.isReceivingDump(); }));
     const std::int32_t size = Fs1rMemoryLayout::systemDumpSize + Fs1rSysexProtocol::dumpOverhead;
     EXPECT_THAT(ui.waitCalls,
         ElementsAre("start Waiting for SYSEX data from address 0 -1",
