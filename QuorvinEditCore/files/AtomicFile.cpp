@@ -1,6 +1,9 @@
 #include "files/AtomicFile.h"
 #include "files/PosixFileIo.h"
+#include "files/SaveFolderList.h"
+#include "files/StaleTemporaries.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -18,6 +21,8 @@ constexpr mode_t permissionBits = 07777;
 constexpr mode_t newFileMode = 0666;
 constexpr mode_t usualUmask = 022;
 constexpr mode_t anyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+
+std::atomic<SaveFolderList*> saveFolders{nullptr};
 
 std::string folderOf(const std::string& path)
 {
@@ -69,7 +74,9 @@ void takeOverAttributes(int fd, const struct stat* old)
 bool writeTemporary(const std::string& path, const std::string& target, const struct stat* old,
     std::string_view bytes, AtomicFile::Durability durability, std::string& temporary, std::string* error)
 {
-    temporary = target + ".XXXXXX";
+    if (SaveFolderList* list = saveFolders.load())
+        list->add(folderOf(target));
+    temporary = StaleTemporaries::pattern(target);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return reportFileError(error, "Cannot create a temporary file for", path, errno);
@@ -136,3 +143,5 @@ void AtomicFile::syncFolder(const std::string& folder)
     ::fsync(fd);
     ::close(fd);
 }
+
+void AtomicFile::setSaveFolderList(SaveFolderList* list) { saveFolders.store(list); }

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+class SaveFolderList;
+
 namespace AtomicFile {
 
 enum class Durability {
@@ -29,5 +31,9 @@ bool resolveLinks(const std::string& path, std::string& target, std::string* err
 
 // Flushes a folder's entries (a rename into it) to disk.
 void syncFolder(const std::string& folder);
+
+// Every folder is given to the list (not owned) before a temporary file is
+// made in it, so the next start can find what a crash left; null for none.
+void setSaveFolderList(SaveFolderList* list);
 
 } // namespace AtomicFile
