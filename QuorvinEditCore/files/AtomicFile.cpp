@@ -91,6 +91,24 @@ bool writeTemporary(const std::string& path, const std::string& target, const st
     return true;
 }
 
+void startWriting(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(fd);
+}
+
+void syncPath(const std::string& path, int openFlags)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | openFlags);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
 bool AtomicFile::write(const std::string& path, std::string_view bytes, std::string* error, Durability durability)
@@ -135,13 +153,14 @@ bool AtomicFile::resolveLinks(const std::string& path, std::string& target, std:
     return reportFileError(error, "Cannot follow the link", path, ELOOP);
 }
 
-void AtomicFile::syncFolder(const std::string& folder)
+void AtomicFile::syncFolder(const std::string& folder) { syncPath(folder, O_DIRECTORY); }
+
+void AtomicFile::syncFiles(const std::vector<std::string>& paths)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    for (const std::string& path : paths)
+        startWriting(path);
+    for (const std::string& path : paths)
+        syncPath(path, 0);
 }
 
 void AtomicFile::setSaveFolderList(SaveFolderList* list) { saveFolders.store(list); }
