@@ -63,20 +63,4 @@ TEST_F(SaveFolderListTest, FoldersSavedIntoAreSweptAtTheNextStartAndThenForgotte
     EXPECT_TRUE(fs::exists(later)) << "a folder no run saved into since is not swept again";
 }
 
-TEST_F(SaveFolderListTest, AListTornByACrashKeepsItsWholeEntries)
-{
-    fs::create_directories(patches);
-    {
-        SaveFolderList list(listFile, cache);
-        list.add(patches.string());
-        list.add((patches / "").string());
-    }
-    std::string bytes = readFile(listFile);
-    EXPECT_EQ(bytes, patches.string() + '\0') << "listed once";
-    writeFile(listFile, bytes + sets.string().substr(0, 5));
-    const fs::path temporary = leftTemporary(patches / "a.voice.syx");
-    EXPECT_EQ(nextStart(), 1u);
-    EXPECT_FALSE(fs::exists(temporary));
-}
-
 } // namespace
