@@ -17,6 +17,7 @@
 #include <wx/msgdlg.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace {
