@@ -1,6 +1,9 @@
 #include "files/AtomicFile.h"
 #include "files/PosixFileIo.h"
+#include "files/SaveFolderList.h"
+#include "files/StaleTemporaries.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -18,6 +21,8 @@ constexpr mode_t permissionBits = 07777;
 constexpr mode_t newFileMode = 0666;
 constexpr mode_t usualUmask = 022;
 constexpr mode_t anyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+
+std::atomic<SaveFolderList*> saveFolders{nullptr};
 
 std::string folderOf(const std::string& path)
 {
@@ -69,7 +74,9 @@ void takeOverAttributes(int fd, const struct stat* old)
 bool writeTemporary(const std::string& path, const std::string& target, const struct stat* old,
     std::string_view bytes, AtomicFile::Durability durability, std::string& temporary, std::string* error)
 {
-    temporary = target + ".XXXXXX";
+    if (SaveFolderList* list = saveFolders.load())
+        list->add(folderOf(target));
+    temporary = StaleTemporaries::pattern(target);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return reportFileError(error, "Cannot create a temporary file for", path, errno);
@@ -82,6 +89,24 @@ bool writeTemporary(const std::string& path, const std::string& target, const st
         return reportFileError(error, "Cannot write", path, written ? errno : writeError);
     }
     return true;
+}
+
+void startWriting(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(fd);
+}
+
+void syncPath(const std::string& path, int openFlags)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | openFlags);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -128,11 +153,14 @@ bool AtomicFile::resolveLinks(const std::string& path, std::string& target, std:
     return reportFileError(error, "Cannot follow the link", path, ELOOP);
 }
 
-void AtomicFile::syncFolder(const std::string& folder)
+void AtomicFile::syncFolder(const std::string& folder) { syncPath(folder, O_DIRECTORY); }
+
+void AtomicFile::syncFiles(const std::vector<std::string>& paths)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    for (const std::string& path : paths)
+        startWriting(path);
+    for (const std::string& path : paths)
+        syncPath(path, 0);
 }
+
+void AtomicFile::setSaveFolderList(SaveFolderList* list) { saveFolders.store(list); }

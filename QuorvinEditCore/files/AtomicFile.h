@@ -7,6 +7,9 @@
 // file the user may not write is refused and left as it is.
 #include <string>
 #include <string_view>
+#include <vector>
+
+class SaveFolderList;
 
 namespace AtomicFile {
 
@@ -29,5 +32,14 @@ bool resolveLinks(const std::string& path, std::string& target, std::string* err
 
 // Flushes a folder's entries (a rename into it) to disk.
 void syncFolder(const std::string& folder);
+// Flushes the files to disk, each with its own call, so only what they hold
+// is waited for, not the writes of other programs. The writing of all of
+// them starts before the first is waited for: the disk takes them together,
+// not one journal commit after another.
+void syncFiles(const std::vector<std::string>& paths);
+
+// Every folder is given to the list (not owned) before a temporary file is
+// made in it, so the next start can find what a crash left; null for none.
+void setSaveFolderList(SaveFolderList* list);
 
 } // namespace AtomicFile

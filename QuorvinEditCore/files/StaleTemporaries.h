@@ -1,21 +1,33 @@
 #pragma once
-// The temporary files our saves leave behind when the program is killed
-// before it could rename them into place: "<name>.xml.XXXXXX" or
-// "<name>.syx.XXXXXX" beside the file they were to replace. Nothing in them
-// is still needed: the old file is whole, and the patch cache's journal
-// holds what its files were about to get.
+// The temporary files our saves write before renaming them into place, and
+// the removal of those a crash left behind. Their names carry a mark no
+// user's file has, so nothing else is ever taken for one: a backup such as
+// "settings.xml.backup" stays. Nothing in them is still needed: the old file
+// is whole, and the patch cache's journal holds what its files were about to
+// get.
 #include <cstddef>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace StaleTemporaries {
 
-// True for a name our writer gives its temporary files.
+// The template (for mkstemp) of a temporary file that is to replace the
+// target: beside it, hidden, marked and naming it.
+std::string pattern(const std::string& target);
+
+// True for a name made from such a template.
 bool isTemporaryName(std::string_view name);
 
+enum class Reach {
+    folderOnly,
+    withSubfolders,
+};
+
 // Removes such files, last changed before the given time, from the folder
-// and the folders below it (symbolic links are neither followed nor
-// removed). Gives how many were removed.
-std::size_t remove(const std::filesystem::path& folder, std::filesystem::file_time_type before);
+// (and the folders below it, when asked); symbolic links are neither
+// followed nor removed. Gives how many were removed.
+std::size_t remove(const std::filesystem::path& folder, std::filesystem::file_time_type before,
+    Reach reach = Reach::withSubfolders);
 
 } // namespace StaleTemporaries

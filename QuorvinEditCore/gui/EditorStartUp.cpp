@@ -2,8 +2,9 @@
 
 #include "device/Device.h"
 #include "device/DeviceType.h"
+#include "files/AtomicFile.h"
+#include "files/SaveFolderList.h"
 #include "files/SettingsFile.h"
-#include "files/StaleTemporaries.h"
 #include "files/UserPaths.h"
 #include "gui/MainFrame.h"
 #include "gui/Translations.h"
@@ -16,9 +17,16 @@
 #include <wx/msgdlg.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace {
+
+// Beside the settings file.
+constexpr char saveFolderListName[] = "save-folders";
+
+// The folders this run saves into, from its start to its end.
+std::unique_ptr<SaveFolderList> saveFolders;
 
 // The start-up's progress over the splash picture. Each step's text is
 // traced too, for the rare start that hangs before the window shows.
@@ -74,7 +82,10 @@ bool startUpEditor(std::unique_ptr<SettingsFile>& settings, MainFrame& frame, co
     // A folder that cannot be made shows as a settings file that cannot be
     // written, just below.
     paths.createCacheFolder();
-    StaleTemporaries::remove(paths.cachePath().toUtf8(), runStart);
+    const std::filesystem::path cache = paths.cachePath().toUtf8();
+    saveFolders = std::make_unique<SaveFolderList>(cache / saveFolderListName, cache);
+    saveFolders->sweep(runStart);
+    AtomicFile::setSaveFolderList(saveFolders.get());
     splash.show(_("Loading the settings file"));
     settings = std::make_unique<SettingsFile>(paths.settingsFile());
     const SettingsLoadResult loaded = settings->load();
@@ -111,6 +122,8 @@ void shutDownEditor(std::unique_ptr<SettingsFile>& settings)
             wxLogError(_("The settings could not be saved: %s"), wxString::FromUTF8(error));
     }
     settings.reset();
+    AtomicFile::setSaveFolderList(nullptr);
+    saveFolders.reset();
     deleteUserPaths();
     freeTranslations();
 }

@@ -25,6 +25,7 @@ constexpr int scrollBarRoom = 18;
 constexpr int columnGap = 2;
 constexpr int switchOff = 0;
 constexpr char fileSuffix[] = ".ctrl.xml";
+constexpr char xmlExtension[] = ".xml";
 
 wxString fileWildcard() { return _("MIDI control set files (*.ctrl.xml)|*.ctrl.xml"); }
 
@@ -48,10 +49,11 @@ void tellBox(wxWindow* parent, const wxString& caption, const wxString& text)
     wxMessageBox(text, caption, wxOK | wxCENTRE, parent);
 }
 
-// The save dialog of GTK does not add the filter's suffix.
+// The save dialog of GTK does not add the filter's suffix. A control-set
+// file is an XML file: a name the user gave that extension is kept.
 wxString withControlSetSuffix(const wxString& path)
 {
-    return path.EndsWith(fileSuffix) ? path : path + fileSuffix;
+    return path.Lower().EndsWith(xmlExtension) ? path : path + fileSuffix;
 }
 
 } // namespace

@@ -124,8 +124,8 @@ std::optional<PatchJournalEntry> decodePayload(std::string_view payload)
     return entry;
 }
 
-// The entry at the front of the bytes, which it then drops; none when the
-// entry is torn or damaged.
+// The entry at the front of the bytes, which it then drops; none, with the
+// bytes left as they are, when the entry is torn or damaged.
 std::optional<PatchJournalEntry> nextEntry(std::string_view& bytes)
 {
     if (bytes.size() < frameBytes || std::memcmp(bytes.data(), entryMark, sizeof entryMark) != 0)
@@ -138,8 +138,20 @@ std::optional<PatchJournalEntry> nextEntry(std::string_view& bytes)
     const std::string_view payload = bytes.substr(frameBytes, length);
     if (crc32(payload) != checksum)
         return std::nullopt;
-    bytes.remove_prefix(frameBytes + length);
-    return decodePayload(payload);
+    std::optional<PatchJournalEntry> entry = decodePayload(payload);
+    if (entry)
+        bytes.remove_prefix(frameBytes + length);
+    return entry;
+}
+
+// The whole entries from the start, up to the first bad one; gives how many
+// bytes they take.
+std::size_t wholeEntries(std::string_view bytes, std::vector<PatchJournalEntry>& entries)
+{
+    std::string_view rest = bytes;
+    while (std::optional<PatchJournalEntry> entry = nextEntry(rest))
+        entries.push_back(std::move(*entry));
+    return bytes.size() - rest.size();
 }
 
 } // namespace
@@ -168,9 +180,7 @@ bool PatchJournal::read(std::vector<PatchJournalEntry>& entries, std::string* er
     std::string bytes;
     if (!FileReader::readAll(path_, maxJournalBytes, bytes, error))
         return false;
-    std::string_view rest = bytes;
-    while (std::optional<PatchJournalEntry> entry = nextEntry(rest))
-        entries.push_back(std::move(*entry));
+    wholeEntries(bytes, entries);
     return true;
 }
 
@@ -218,5 +228,24 @@ bool PatchJournal::openForAppending(std::string* error)
     fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd_ < 0)
         return reportFileError(error, "Cannot open", path_, errno);
+    if (cutTornEnd(error))
+        return true;
+    ::close(fd_);
+    fd_ = -1;
+    return false;
+}
+
+// Reading stops at the first bad entry, so an entry appended behind the one
+// a crash tore would be lost: the file is cut back to its last whole entry
+// before anything is appended.
+bool PatchJournal::cutTornEnd(std::string* error)
+{
+    std::string bytes;
+    if (!FileReader::readAll(path_, maxJournalBytes, bytes, error))
+        return false;
+    std::vector<PatchJournalEntry> entries;
+    const std::size_t whole = wholeEntries(bytes, entries);
+    if (whole < bytes.size() && (::ftruncate(fd_, off_t(whole)) != 0 || ::fdatasync(fd_) != 0))
+        return reportFileError(error, "Cannot cut the torn end of", path_, errno);
     return true;
 }

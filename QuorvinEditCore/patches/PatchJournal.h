@@ -5,7 +5,7 @@
 // patch's bytes too, so replaying the entries after a crash brings every
 // cache file and its record back into agreement. Each entry is framed with
 // its length and a checksum: one torn by a crash, and everything after it,
-// is left out when the file is read.
+// is left out when the file is read, and cut off before the next append.
 #include "text/RefString.h"
 
 #include <cstdint>
@@ -39,8 +39,9 @@ public:
     // made; none when there is no file. False only when an existing file
     // cannot be read.
     bool read(std::vector<PatchJournalEntry>& entries, std::string* error = nullptr) const;
-    // Adds an entry and waits until the disk has it. On failure the file is
-    // cut back to what it was and error says why.
+    // Adds an entry and waits until the disk has it. The first one cuts off
+    // an entry a crash tore at the end, so entries always follow whole ones.
+    // On failure the file is cut back to what it was and error says why.
     bool append(const PatchJournalEntry& entry, std::string* error = nullptr);
     // Takes the last appended entry back when the change it announced could
     // not be made.
@@ -50,6 +51,7 @@ public:
 
 private:
     bool openForAppending(std::string* error);
+    bool cutTornEnd(std::string* error);
 
     const std::string path_;
     int fd_ = -1;

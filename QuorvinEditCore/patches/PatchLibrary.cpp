@@ -5,10 +5,8 @@
 #include "patches/SetAsideFile.h"
 #include "xml/XmlFile.h"
 
-#include <fcntl.h>
 #include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
@@ -16,9 +14,6 @@ constexpr char journalSuffix[] = ".journal";
 // The journal is folded in when it passes the larger of these.
 constexpr std::uint64_t smallestJournalLimit = 64 << 20;
 constexpr std::uint64_t journalToIndexRatio = 4;
-// Up to this many cache files are flushed one by one before the index is
-// saved; beyond it the whole file system is, in one call.
-constexpr std::size_t filesFlushedOneByOne = 256;
 
 bool pathExists(const RefString& path)
 {
@@ -35,19 +30,6 @@ void addNote(std::string& notes, const std::string& note)
 {
     if (!note.empty())
         notes += (notes.empty() ? "" : "; ") + note;
-}
-
-// Flushes a file, or with the whole file system one lies on.
-void flush(const std::string& path, bool wholeFileSystem)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    if (wholeFileSystem)
-        ::syncfs(fd);
-    else
-        ::fsync(fd);
-    ::close(fd);
 }
 
 bool holdsBytes(const std::string& path, std::string_view bytes)
@@ -204,15 +186,15 @@ bool PatchLibrary::replayJournal(std::string& notes)
 // the journal that holds their bytes is emptied.
 void PatchLibrary::flushCacheFiles() const
 {
-    if (unsyncedSlots_.size() > filesFlushedOneByOne) {
-        flush(folder().toUtf8(), true);
+    if (unsyncedSlots_.empty())
         return;
-    }
+    std::vector<std::string> paths;
+    paths.reserve(unsyncedSlots_.size());
     for (const std::size_t slot : unsyncedSlots_)
-        flush(cacheFilePath(slot).toUtf8(), false);
+        paths.push_back(cacheFilePath(slot).toUtf8());
+    AtomicFile::syncFiles(paths);
     // Their names too, for files that are new.
-    if (!unsyncedSlots_.empty())
-        AtomicFile::syncFolder(folder().toUtf8() + contentType().toUtf8());
+    AtomicFile::syncFolder(folder().toUtf8() + contentType().toUtf8());
 }
 
 std::uint64_t PatchLibrary::journalLimit() const

@@ -303,6 +303,28 @@ TEST_F(ControlSetDialogTest, ExportThenImportRestoresBindingsAndName)
     EXPECT_TRUE(told.empty()) << told;
 }
 
+TEST_F(ControlSetDialogTest, ExportAddsTheExtensionOnlyToANameWithoutOne)
+{
+    const TempFolder folder("controlsetdialog");
+    set().bind(volumeKnob, cutoff);
+    const struct {
+        const char* typed;
+        const char* written;
+    } cases[] = {
+        {"desk", "desk.ctrl.xml"},
+        {"faders.ctrl.xml", "faders.ctrl.xml"},
+        {"cs1.xml", "cs1.xml"},
+        {"CS2.XML", "CS2.XML"},
+        {"live.set", "live.set.ctrl.xml"},
+    };
+    for (const auto& c : cases) {
+        chosenPath = wxString::FromUTF8((folder / c.typed).string());
+        click(button(MidiControlSetDialog::exportButton));
+        EXPECT_TRUE(std::filesystem::exists(folder / c.written)) << c.typed << ": " << told;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), std::ssize(cases));
+}
+
 TEST_F(ControlSetDialogTest, FilesThatAreNoControlSetAreReportedAndLeftAlone)
 {
     const TempFolder folder("controlsetdialog");

@@ -2,6 +2,8 @@
 // at each rename it makes; after every kill the cache must open, and every
 // slot's label must name the very patch its file holds, whole.
 #include "PatchTestSupport.h"
+#include "files/AtomicFile.h"
+#include "files/SaveFolderList.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <dlfcn.h>
+#include <functional>
 #include <random>
 #include <sys/wait.h>
 #include <thread>
@@ -78,9 +81,10 @@ protected:
         }
     }
 
-    // Starts the child and kills it when the rename count runs out, or after
-    // the given pause once it has begun filing.
-    void runChild(unsigned long firstVersion, int renames, bool after, std::chrono::microseconds pause) const
+    // Starts a child that runs the work and kills it when the rename count
+    // runs out, or after the given pause once the work has begun.
+    void runChild(const std::function<void(int startedPipe)>& work, int renames, bool after,
+        std::chrono::microseconds pause) const
     {
         int started[2];
         ASSERT_EQ(::pipe(started), 0);
@@ -91,7 +95,8 @@ protected:
             ::close(started[0]);
             renamesLeft = renames;
             killAfterRename = after;
-            fileUntilKilled(started[1], firstVersion);
+            work(started[1]);
+            ::_exit(0);
         }
         ::close(started[1]);
         char byte = 0;
@@ -104,6 +109,10 @@ protected:
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended by itself: " << status;
+    }
+    void runFilingChild(unsigned long firstVersion, int renames, bool after, std::chrono::microseconds pause) const
+    {
+        runChild([&](int startedPipe) { fileUntilKilled(startedPipe, firstVersion); }, renames, after, pause);
     }
 
     // What the next start finds.
@@ -135,18 +144,46 @@ TEST_F(PatchCacheCrashTest, EveryLabelMatchesItsFileAfterAKillAtAnyRenameOrMomen
     for (int renames = 1; renames <= renamesToKillAt; ++renames)
         for (const bool after : {false, true}) {
             SCOPED_TRACE("killed " + std::string(after ? "after" : "before") + " rename " + std::to_string(renames));
-            runChild(version, renames, after, {});
+            runFilingChild(version, renames, after, {});
             version += 1000;
             expectEveryLabelMatchesItsFile(filledSlots);
         }
     for (int kill = 0; kill < randomKills; ++kill) {
         const std::chrono::microseconds pause(random() % 20000);
         SCOPED_TRACE("killed after " + std::to_string(pause.count()) + " us");
-        runChild(version, 0, false, pause);
+        runFilingChild(version, 0, false, pause);
         version += 1000000;
         expectEveryLabelMatchesItsFile(filledSlots);
     }
     EXPECT_GT(filledSlots, 0) << "the children filed nothing";
+}
+
+// A save outside the cache folder, a .syx file or a control-set export,
+// killed before its temporary file is renamed into place: the next start's
+// clean-up finds it there too, and leaves the user's own files alone.
+TEST_F(PatchCacheCrashTest, ATemporaryLeftBesideAUsersFileIsRemovedAtTheNextStart)
+{
+    const fs::path cache = folder / "cache";
+    const fs::path outside = folder / "my patches";
+    fs::create_directories(cache);
+    fs::create_directories(outside);
+    const char* const usersFiles[] = {"Grand.voice.syx", "Grand.voice.syx.backup", "Grand.voice.syx.orig01"};
+    for (const char* name : usersFiles)
+        writeFile(outside / name, "the user's");
+    const fs::path listFile = cache / "save-folders";
+    runChild(
+        [&](int) {
+            SaveFolderList list(listFile, cache);
+            AtomicFile::setSaveFolderList(&list);
+            AtomicFile::write((outside / "Grand.voice.syx").string(), "F0 new F7");
+        },
+        1, false, {});
+    ASSERT_EQ(filesIn(outside), std::size(usersFiles) + 1) << "the kill left a temporary file";
+
+    SaveFolderList(listFile, cache).sweep(fs::file_time_type::clock::now());
+    EXPECT_EQ(filesIn(outside), std::size(usersFiles));
+    for (const char* name : usersFiles)
+        EXPECT_EQ(readFile(outside / name), "the user's") << name;
 }
 
 } // namespace

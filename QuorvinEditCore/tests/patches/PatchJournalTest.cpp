@@ -1,5 +1,6 @@
-// The journal's file: entries read back as written, and an entry torn at
-// any byte is left out with everything after it.
+// The journal's file: entries read back as written, an entry torn at any
+// byte is left out with everything after it, and the next entry follows the
+// last whole one.
 #include "PatchTestSupport.h"
 #include "patches/PatchJournal.h"
 
@@ -81,6 +82,12 @@ TEST_F(PatchJournalTest, AnEntryTornAtAnyByteIsLeftOutWithWhatFollows)
     damaged[ends[1] + 20] ^= 0x40;
     writeFile(journalPath(), damaged);
     EXPECT_EQ(readBack().size(), 2u);
+
+    // Behind the damaged entry it would never be read.
+    ASSERT_TRUE(PatchJournal(journalPath()).append(sampleEntries()[0]));
+    const std::vector<PatchJournalEntry> entries = readBack();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(describe(entries[2]), describe(sampleEntries()[0]));
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -201,6 +203,57 @@ TEST_F(PatchRecordUpdateTest, AnIndexThatCannotBeSavedKeepsTheJournalForTheNextS
     EXPECT_EQ(utf8(nameOnDisk(1, 2)), "Journaled");
     EXPECT_TRUE(fs::exists(indexFile())) << "the next start folds the journal in";
     EXPECT_EQ(fs::file_size(journalFile()), 0u);
+}
+
+// A crash tears the entry being appended and the next start cannot fold the
+// journal in: reading stops at the torn bytes, so filings appended behind
+// them would be lost, and the replay would put older bytes back in their files.
+TEST_F(PatchRecordUpdateTest, FilingsAfterATornEntryAndAFailedFoldAreAllKept)
+{
+    const struct {
+        const char* cause;
+        bool protectTheIndex;
+    } cases[] = {{"nearly full disk", false}, {"write-protected index", true}};
+    std::uint32_t program = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cause);
+        {
+            PatchLibrary crashed;
+            openPerformances(crashed);
+            ASSERT_TRUE(crashed.saveIndex());
+            crashed.updatePatch(0, program, u"Before", RefString(), "before bytes");
+            const std::uintmax_t whole = fs::file_size(journalFile());
+            crashed.updatePatch(0, program + 1, u"Torn", RefString(), "torn bytes");
+            fs::resize_file(journalFile(), whole + (fs::file_size(journalFile()) - whole) / 2);
+        }
+        PatchLibrary restarted;
+        {
+            std::optional<FileSizeLimit> fullDisk;
+            if (c.protectTheIndex)
+                fs::permissions(indexFile(), fs::perms(0444));
+            else
+                fullDisk.emplace(10);
+            std::string error;
+            openPerformances(restarted, &error);
+            EXPECT_NE(error, "") << "the journal could not be folded in";
+        }
+        EXPECT_FALSE(restarted.updatePatch(0, program, u"After", RefString(), "after bytes").isNull());
+        EXPECT_FALSE(restarted.updatePatch(0, program + 2, u"New", RefString(), "new bytes").isNull());
+        fs::permissions(indexFile(), fs::perms(0644));
+
+        PatchLibrary roomy;
+        std::string error;
+        openPerformances(roomy, &error);
+        EXPECT_EQ(error, "");
+        for (const auto& [slot, name, bytes] : {std::tuple(program, "After", "after bytes"),
+                 std::tuple(program + 2, "New", "new bytes")}) {
+            RefString path, found, category;
+            roomy.getPatch(0, slot, path, found, category);
+            EXPECT_EQ(utf8(found), name);
+            EXPECT_EQ(readFile(utf8(path)), bytes) << name;
+        }
+        program += 3;
+    }
 }
 
 TEST_F(PatchRecordUpdateTest, ANameTheIndexCannotHoldIsKeptAsItReadsBack)

@@ -1,6 +1,8 @@
 #include "app/tests/gui_app/EditorFixture.h"
 #include "gui/EditorStartUp.h"
+#include "files/AtomicFile.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/LeftTemporary.h"
 #include "tests/support/LogCapture.h"
 
 #include <gmock/gmock.h>
@@ -75,6 +77,30 @@ TEST_F(StartUpTest, BrokenSettingsFileStopsTheStartWithItsMessageAndIsLeftAsItWa
     EXPECT_TRUE(deviceType_.calls.empty()) << "no device is made";
     shutDownEditor(settings_);
     EXPECT_EQ(readFile(settingsPath()), broken) << "the user's file is not overwritten at exit";
+}
+
+// Saves that a crash interrupted, in the cache folder and in a folder a
+// patch was saved into, leave temporary files that the next start removes;
+// the user's own backups beside them stay.
+TEST_F(StartUpTest, TheStartRemovesWhatInterruptedSavesLeftAndNothingOfTheUsers)
+{
+    const std::filesystem::path patches = userFolder_.path() / "patches";
+    std::filesystem::create_directories(patches);
+    AnsweredMessageBoxes boxes;
+    ASSERT_TRUE(startUp(deviceType_));
+    ASSERT_TRUE(AtomicFile::write((patches / "Grand.voice.syx").string(), "F0 F7"));
+    ASSERT_TRUE(exitProgram());
+    const std::filesystem::path cache = settingsPath().parent_path();
+    const std::filesystem::path left[] = {leftTemporary(settingsPath()), leftTemporary(patches / "Grand.voice.syx")};
+    const std::filesystem::path usersFiles[] = {cache / "settings.xml.backup", patches / "Grand.voice.syx.orig01"};
+    for (const std::filesystem::path& file : usersFiles)
+        writeFile(file, "the user's");
+
+    ASSERT_TRUE(startUp(deviceType_));
+    for (const std::filesystem::path& file : left)
+        EXPECT_FALSE(std::filesystem::exists(file)) << file;
+    for (const std::filesystem::path& file : usersFiles)
+        EXPECT_EQ(readFile(file), "the user's") << file;
 }
 
 } // namespace
