@@ -44,6 +44,13 @@ wxString choosePathBox(wxWindow* parent, bool forSaving)
     return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
 }
 
+bool confirmReplaceBox(wxWindow* parent, const wxString& path)
+{
+    return wxMessageBox(wxString::Format(_("The file %s already exists. Do you want to replace it?"), path),
+               _("Warning"), wxYES_NO | wxNO_DEFAULT | wxCENTRE, parent)
+        == wxYES;
+}
+
 void tellBox(wxWindow* parent, const wxString& caption, const wxString& text)
 {
     wxMessageBox(text, caption, wxOK | wxCENTRE, parent);
@@ -62,7 +69,7 @@ MidiControlSetDialog::MidiControlSetDialog(MidiControlSet& set, wxWindow* parent
     : wxDialog(parent, wxID_ANY, _("MIDI control set"), wxDefaultPosition, wxDefaultSize, wxCAPTION | wxRESIZE_BORDER,
           "dialog"),
       panel_(new MidiControlSetPanel(this, set, style)), set_(&set), list_(new MidiBindingList(this, set)),
-      questions_{confirmImportBox, choosePathBox, tellBox}
+      questions_{confirmImportBox, choosePathBox, confirmReplaceBox, tellBox}
 {
     layOut();
     Bind(wxEVT_CLOSE_WINDOW, &MidiControlSetDialog::onCloseWindow, this);
@@ -172,11 +179,16 @@ void MidiControlSetDialog::onExport()
 {
     if (!set_)
         return;
-    const wxString path = questions_.choosePath(this, true);
-    if (path.empty())
+    const wxString typed = questions_.choosePath(this, true);
+    if (typed.empty())
+        return;
+    // The file dialog asked about the name as typed; a suffixed name that
+    // already exists has not been asked about yet.
+    const wxString path = withControlSetSuffix(typed);
+    if (path != typed && wxFileExists(path) && !questions_.confirmReplace(this, path))
         return;
     std::string error;
-    if (!exportControlSetFile(*set_, fromWxString(withControlSetSuffix(path)), &error))
+    if (!exportControlSetFile(*set_, fromWxString(path), &error))
         questions_.tell(this, _("MIDI control set"), wxString::FromUTF8(error));
 }
 

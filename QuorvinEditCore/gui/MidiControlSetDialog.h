@@ -30,6 +30,9 @@ public:
         std::function<bool(wxWindow* parent)> confirmImport;
         // A file to read (forSaving false) or to write; empty when cancelled.
         std::function<wxString(wxWindow* parent, bool forSaving)> choosePath;
+        // Whether an existing file may be replaced; asked when the name the
+        // file dialog checked is not the one written.
+        std::function<bool(wxWindow* parent, const wxString& path)> confirmReplace;
         std::function<void(wxWindow* parent, const wxString& caption, const wxString& text)> tell;
     };
 

@@ -93,6 +93,10 @@ protected:
         dialog = new MidiControlSetDialog(set(), frame, style_);
         dialog->setQuestions({[this](wxWindow*) { return answerImport; },
             [this](wxWindow*, bool) { return chosenPath; },
+            [this](wxWindow*, const wxString& path) {
+                askedToReplace += path.ToStdString() + "\n";
+                return answerReplace;
+            },
             [this](wxWindow*, const wxString&, const wxString& text) { told += text.ToStdString() + "\n"; }});
         setFocusedParametersSource([this] { return focused; });
     }
@@ -126,6 +130,8 @@ protected:
     MidiControlSetDialog* dialog = nullptr;
     bool answerImport = true;
     wxString chosenPath;
+    bool answerReplace = false;
+    std::string askedToReplace;
     std::string told;
 
 private:
@@ -323,6 +329,30 @@ TEST_F(ControlSetDialogTest, ExportAddsTheExtensionOnlyToANameWithoutOne)
         EXPECT_TRUE(std::filesystem::exists(folder / c.written)) << c.typed << ": " << told;
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), std::ssize(cases));
+    EXPECT_EQ(askedToReplace, "");
+}
+
+TEST_F(ControlSetDialogTest, ExportAsksBeforeReplacingAFileItsSuffixLandsOn)
+{
+    const TempFolder folder("controlsetdialog");
+    const std::filesystem::path existing = folder / "desk.ctrl.xml";
+    set().bind(volumeKnob, cutoff);
+    chosenPath = wxString::FromUTF8(existing.string());
+    click(button(MidiControlSetDialog::exportButton));
+    const std::string before = readFile(existing);
+    ASSERT_FALSE(before.empty()) << told;
+    EXPECT_EQ(askedToReplace, "") << "the file dialog asked about the name as typed";
+
+    set().bind(volumeKnob, resonance);
+    chosenPath = wxString::FromUTF8((folder / "desk").string());
+    click(button(MidiControlSetDialog::exportButton));
+    EXPECT_EQ(askedToReplace, existing.string() + "\n");
+    EXPECT_EQ(readFile(existing), before);
+
+    answerReplace = true;
+    click(button(MidiControlSetDialog::exportButton));
+    EXPECT_NE(readFile(existing), before);
+    EXPECT_TRUE(told.empty()) << told;
 }
 
 TEST_F(ControlSetDialogTest, FilesThatAreNoControlSetAreReportedAndLeftAlone)
