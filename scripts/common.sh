@@ -23,3 +23,15 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libwxgtk3.2-dev libasound2-dev 
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth clang libclang-rt-14-dev)
 
 jobs() { nproc 2>/dev/null || echo 2; }
+
+# The Release build in build/release, configured once: the build itself runs
+# CMake again when a CMake file changed. A compiler cache is used when there
+# is one.
+configure_release() {
+  [ -f build/release/build.ninja ] && return
+  local launcher=()
+  if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIN_TESTS=OFF "${launcher[@]}"
+}
