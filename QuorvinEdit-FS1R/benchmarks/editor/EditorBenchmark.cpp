@@ -120,7 +120,9 @@ int runApp(int argc, char** argv, BenchmarkApp::Run run)
 
 // --- Start-up -------------------------------------------------------------------------
 
-void printStartUpFrames(std::optional<BenchmarkClock::time_point> first, std::optional<BenchmarkClock::time_point> complete)
+using OptionalTime = std::optional<BenchmarkClock::time_point>;
+
+void printStartUpFrames(OptionalTime first, OptionalTime complete)
 {
     std::printf("first %lld complete %lld\n", first ? ns(*first) : 0LL, complete ? ns(*complete) : 0LL);
     std::fflush(stdout);
