@@ -92,12 +92,13 @@ void BenchmarkApp::frameReachedServer(BenchmarkClock::time_point at)
         completeFrame_ = at;
 }
 
-// Hidden pages and their controls do not count; controls that are drawn by
-// GTK itself send no paint event to wait for.
+// Hidden pages and their controls do not count, nor dialogs, which draw on
+// frames of their own; controls that are drawn by GTK itself send no paint
+// event to wait for.
 bool BenchmarkApp::everyWindowPainted(const wxWindow& parent) const
 {
     for (const wxWindow* child : parent.GetChildren()) {
-        if (!child->IsShown())
+        if (!child->IsShown() || child->IsTopLevel())
             continue;
         if (child->GetBackgroundStyle() == wxBG_STYLE_PAINT && !painted_.contains(child))
             return false;
