@@ -23,3 +23,17 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libwxgtk3.2-dev libasound2-dev 
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth clang libclang-rt-14-dev)
 
 jobs() { nproc 2>/dev/null || echo 2; }
+
+# Configure arguments that put ccache before the compilers when it is
+# installed: builds after the first one then mostly hit its cache.
+COMPILER_CACHE=()
+if command -v ccache >/dev/null; then
+  COMPILER_CACHE=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+
+# The Release build in build/release, configured once: the build itself runs
+# CMake again when a CMake file changed.
+configure_release() {
+  [ -f build/release/build.ninja ] && return
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIN_TESTS=OFF "${COMPILER_CACHE[@]}"
+}

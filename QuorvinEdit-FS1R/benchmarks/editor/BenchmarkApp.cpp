@@ -6,6 +6,8 @@
 #include <wx/evtloop.h>
 #include <wx/log.h>
 
+#include <cstdio>
+
 namespace {
 
 // Keeps every line with its time; nothing is shown.
@@ -32,14 +34,26 @@ const WaitDialog* deviceWaitDialog(const wxObject* object)
 
 } // namespace
 
+BenchmarkApp::BenchmarkApp(Run run) : run_(std::move(run)) {}
+
+BenchmarkApp::~BenchmarkApp() = default;
+
 bool BenchmarkApp::OnInit()
 {
     delete wxLog::SetActiveTarget(new TimedLog(*this));
     wxLog::SetVerbose(true);
     if (!EditorApp::OnInit())
         return false;
+    frames_ = std::make_unique<ScreenFrames>(*mainFrame(), [this](BenchmarkClock::time_point at) {
+        frameReachedServer(at);
+    });
+    if (!frames_->following()) {
+        std::fprintf(stderr, "The main window's frames cannot be followed.\n");
+        return false;
+    }
     CallAfter([this] {
         run_(*this);
+        frames_.reset();
         if (MainFrame* frame = mainFrame())
             frame->Close(true);
     });
@@ -50,10 +64,9 @@ int BenchmarkApp::FilterEvent(wxEvent& event)
 {
     if (event.GetEventType() == wxEVT_PAINT) {
         const auto* window = dynamic_cast<wxWindow*>(event.GetEventObject());
-        if (window && dynamic_cast<MainFrame*>(wxGetTopLevelParent(const_cast<wxWindow*>(window)))) {
-            lastPaint_ = BenchmarkClock::now();
-            if (!firstPaint_)
-                firstPaint_ = lastPaint_;
+        if (frames_ && window && dynamic_cast<MainFrame*>(wxGetTopLevelParent(const_cast<wxWindow*>(window)))) {
+            frames_->notePaint();
+            painted_.insert(window);
         }
     } else if (event.GetEventType() == wxEVT_SHOW && deviceWaitDialog(event.GetEventObject())
                && !static_cast<wxShowEvent&>(event).IsShown()) {
@@ -68,6 +81,31 @@ MainFrame* BenchmarkApp::mainFrame() const
         if (auto* frame = dynamic_cast<MainFrame*>(window))
             return frame;
     return nullptr;
+}
+
+void BenchmarkApp::frameReachedServer(BenchmarkClock::time_point at)
+{
+    lastFrame_ = at;
+    if (!firstFrame_)
+        firstFrame_ = at;
+    if (!completeFrame_ && everyWindowPainted(*mainFrame()))
+        completeFrame_ = at;
+}
+
+// Hidden pages and their controls do not count, nor dialogs, which draw on
+// frames of their own; controls that are drawn by GTK itself send no paint
+// event to wait for.
+bool BenchmarkApp::everyWindowPainted(const wxWindow& parent) const
+{
+    for (const wxWindow* child : parent.GetChildren()) {
+        if (!child->IsShown() || child->IsTopLevel())
+            continue;
+        if (child->GetBackgroundStyle() == wxBG_STYLE_PAINT && !painted_.contains(child))
+            return false;
+        if (!everyWindowPainted(*child))
+            return false;
+    }
+    return true;
 }
 
 bool BenchmarkApp::waitShown() const
@@ -97,6 +135,6 @@ void BenchmarkApp::pumpUntilPaintsStop(std::chrono::milliseconds quiet, std::chr
     const auto start = BenchmarkClock::now();
     pumpUntil([&] {
         const auto now = BenchmarkClock::now();
-        return now - start >= quiet && now - std::max(start, lastPaint_) >= quiet;
+        return now - start >= quiet && now - std::max(start, lastFrame_) >= quiet;
     }, limit);
 }

@@ -44,8 +44,8 @@ double percentile(std::vector<double> values, double fraction)
     return values[std::size_t(fraction * double(values.size() - 1) + 0.5)];
 }
 
-ConnectionFigures connectionFigures(
-    const std::vector<TimedLine>& log, BenchmarkClock::time_point waitEnd, std::size_t dumpBytes)
+ConnectionFigures connectionFigures(const std::vector<TimedLine>& log, BenchmarkClock::time_point waitEnd,
+    std::size_t dumpBytes, BenchmarkClock::time_point lastFrame)
 {
     ConnectionFigures figures;
     figures.dumpBytes = dumpBytes;
@@ -60,6 +60,7 @@ ConnectionFigures connectionFigures(
             figures.lastDumpMs = milliseconds(line->at - start->at);
         }
     }
+    figures.lastRepaintMs = std::max(figures.lastDumpMs, milliseconds(lastFrame - start->at));
     figures.wireMs = double(figures.dumpBytes) * wireMsPerByte;
     if (waitEnd > start->at)
         figures.waitEndMs = milliseconds(waitEnd - start->at);

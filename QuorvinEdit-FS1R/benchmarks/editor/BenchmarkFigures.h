@@ -22,14 +22,18 @@ struct ConnectionFigures {
     double wireMs = 0;
     // To the last dump applied to the pages.
     double lastDumpMs = 0;
+    // To the last frame that reached the screen after it (the last dump's
+    // time when nothing was drawn after it).
+    double lastRepaintMs = 0;
     // To the wait dialog gone; negative when it never went.
     double waitEndMs = -1;
     bool complete() const { return dumps > 0 && lastDumpMs > 0; }
 };
 
-// dumpBytes: what the instrument sent as bulk dumps.
-ConnectionFigures connectionFigures(
-    const std::vector<TimedLine>& log, BenchmarkClock::time_point waitEnd, std::size_t dumpBytes);
+// dumpBytes: what the instrument sent as bulk dumps; lastFrame: when the
+// last frame reached the screen.
+ConnectionFigures connectionFigures(const std::vector<TimedLine>& log, BenchmarkClock::time_point waitEnd,
+    std::size_t dumpBytes, BenchmarkClock::time_point lastFrame);
 
 // One line a step of the log from "Connect device" on, in milliseconds
 // since it, keeping only the lines about the connection.

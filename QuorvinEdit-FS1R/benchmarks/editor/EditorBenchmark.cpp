@@ -1,20 +1,27 @@
 // Prints, for the whole editor under an X display, against the simulated
-// FS1R paced at the wire rate:
-//   startup [rounds]  start-up to the first paint of the main window, against
-//                     a bare toolkit frame, each in a fresh process;
-//   session [rounds]  the first connection with an empty patch cache against
-//                     the wire time of the dumps it brings, then page switches
-//                     through the View menu to their last repaint;
+// FS1R paced at the wire rate, each time taken when a frame has reached the
+// X server:
+//   startup [rounds]  start-up, from the start of a new process to the
+//                     complete first frame of the main window (the page and
+//                     the performance header), against a bare toolkit frame
+//                     of the page's size, alternating in one run;
+//   session [rounds]  the first connection with an empty patch cache, to the
+//                     last repaint after the last dump, against the wire time
+//                     of the dumps it brings; then page switches through the
+//                     View menu, each to its last frame, page by page;
 //   session-trace     one session with the connection's timeline.
 // Each editor run gets a fresh user folder whose settings name the
-// simulator's ports, so the editor probes them at once.
+// simulator's ports, so the editor probes them at once; it is removed when
+// the run ends.
 #include "benchmarks/editor/BenchmarkApp.h"
 #include "benchmarks/editor/BenchmarkFigures.h"
+#include "benchmarks/editor/ScreenFrames.h"
 
 #include "device/Device.h"
 #include "files/UserPaths.h"
 #include "gui/MainFrame.h"
 #include "midi/LoopbackMidiBackend.h"
+#include "panels/PageBitmaps.h"
 #include "simulator/SimulatorConnection.h"
 
 #include <wx/frame.h>
@@ -27,6 +34,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -39,6 +47,16 @@ constexpr auto connectionLimit = 60s;
 // No dump, request or repaint for this long: the connection is over.
 constexpr auto connectionQuiet = 2500ms;
 constexpr auto paintQuiet = 150ms;
+constexpr auto startUpLimit = 10s;
+
+struct PageName {
+    const char* key;
+    const char* title;
+};
+
+// In the View menu's order.
+constexpr PageName pages[pageCount] = {{"system", "system"}, {"performance", "performance"}, {"voice1", "voice 1"},
+    {"voice2", "voice 2"}, {"voice3", "voice 3"}, {"voice4", "voice 4"}, {"fseq", "formant sequence"}};
 
 const char* settingsWithSimulatorPorts =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -67,8 +85,9 @@ long long ns(BenchmarkClock::time_point at)
     return std::chrono::duration_cast<std::chrono::nanoseconds>(at.time_since_epoch()).count();
 }
 
-// A fresh user folder with the simulator's ports saved, for this process.
-void prepareEditorRun()
+// A fresh user folder with the simulator's ports saved, for this process;
+// returns it, for the caller to remove.
+std::filesystem::path prepareEditorRun()
 {
     char pattern[] = "/tmp/quorvin-bench-XXXXXX";
     const std::filesystem::path folder = ::mkdtemp(pattern);
@@ -88,6 +107,7 @@ void prepareEditorRun()
         });
         return backend;
     });
+    return folder;
 }
 
 int runApp(int argc, char** argv, BenchmarkApp::Run run)
@@ -100,71 +120,104 @@ int runApp(int argc, char** argv, BenchmarkApp::Run run)
 
 // --- Start-up -------------------------------------------------------------------------
 
-void reportFirstPaint(BenchmarkApp& app)
+using OptionalTime = std::optional<BenchmarkClock::time_point>;
+
+void printStartUpFrames(OptionalTime first, OptionalTime complete)
 {
-    app.pumpUntil([&] { return app.firstPaint().has_value(); }, 10s);
-    std::printf("painted %lld\n", app.firstPaint() ? ns(*app.firstPaint()) : 0LL);
+    std::printf("first %lld complete %lld\n", first ? ns(*first) : 0LL, complete ? ns(*complete) : 0LL);
     std::fflush(stdout);
 }
 
-// A frame the size of the editor's, with nothing in it.
+void reportStartUp(BenchmarkApp& app)
+{
+    app.pumpUntil([&] { return app.completeFrame().has_value(); }, startUpLimit);
+    printStartUpFrames(app.firstFrame(), app.completeFrame());
+}
+
+// A frame with the editor's page size and nothing in it: its first frame is
+// its complete frame.
 class BareApp : public wxApp {
 public:
     bool OnInit() override
     {
-        frame_ = new wxFrame(nullptr, wxID_ANY, "bare", wxDefaultPosition, wxSize(1272, 760));
-        frame_->Bind(wxEVT_PAINT, [this](wxPaintEvent& event) {
+        auto* frame = new wxFrame(nullptr, wxID_ANY, "bare");
+        frame->SetClientSize(PageBitmaps::pageWidth, PageBitmaps::pageHeight);
+        frame->Bind(wxEVT_PAINT, [this](wxPaintEvent& event) {
             event.Skip();
-            if (!painted_) {
-                painted_ = true;
-                std::printf("painted %lld\n", nowNs());
-                std::fflush(stdout);
-                CallAfter([this] { frame_->Close(true); });
-            }
+            if (frames_)
+                frames_->notePaint();
         });
-        frame_->Show();
-        return true;
+        frame->Show();
+        frames_ = std::make_unique<ScreenFrames>(*frame, [this, frame](BenchmarkClock::time_point at) {
+            if (std::exchange(reported_, true))
+                return;
+            printStartUpFrames(at, at);
+            CallAfter([this, frame] {
+                frames_.reset();
+                frame->Close(true);
+            });
+        });
+        return frames_->following();
     }
 
 private:
-    wxFrame* frame_ = nullptr;
-    bool painted_ = false;
+    std::unique_ptr<ScreenFrames> frames_;
+    bool reported_ = false;
 };
 
-// Milliseconds from the start of the child process to its first paint.
-double timeToFirstPaint(const std::string& childMode)
+struct StartUpTimes {
+    double first = -1;
+    double complete = -1;
+};
+
+// Milliseconds from the start of the child process to its frames on the
+// X server.
+StartUpTimes startUpTimes(const std::string& childMode)
 {
     const long long started = nowNs();
     FILE* child = ::popen(("'" + programPath + "' " + childMode).c_str(), "r");
     if (!child)
-        return -1;
-    long long painted = 0;
+        return {};
+    long long first = 0;
+    long long complete = 0;
     char line[256];
     while (std::fgets(line, sizeof line, child))
-        std::sscanf(line, "painted %lld", &painted);
+        std::sscanf(line, "first %lld complete %lld", &first, &complete);
     ::pclose(child);
-    return painted > 0 ? double(painted - started) / 1e6 : -1;
+    const auto since = [&](long long at) { return at > 0 ? double(at - started) / 1e6 : -1; };
+    return {since(first), since(complete)};
+}
+
+void printRuns(const char* what, const std::vector<double>& runs)
+{
+    std::printf("  %s:", what);
+    for (double ms : runs)
+        std::printf(" %.0f", ms);
+    std::printf("\n");
 }
 
 int benchmarkStartUp(int rounds)
 {
     std::vector<double> bare;
     std::vector<double> editor;
+    std::vector<double> editorFirst;
     for (int round = 0; round < rounds; ++round) {
-        bare.push_back(timeToFirstPaint("startup-bare"));
-        editor.push_back(timeToFirstPaint("startup-editor"));
+        bare.push_back(startUpTimes("startup-bare").complete);
+        const StartUpTimes times = startUpTimes("startup-editor");
+        editor.push_back(times.complete);
+        editorFirst.push_back(times.first);
     }
     const double bareMedian = percentile(bare, 0.5);
     const double editorMedian = percentile(editor, 0.5);
-    std::printf("Start-up to first paint (median of %d): editor %.0f ms, bare frame %.0f ms, ratio %.2f\n", rounds,
-        editorMedian, bareMedian, editorMedian / bareMedian);
-    std::printf("  editor runs:");
-    for (double ms : editor)
-        std::printf(" %.0f", ms);
-    std::printf("\n  bare runs:  ");
-    for (double ms : bare)
-        std::printf(" %.0f", ms);
-    std::printf("\n");
+    const double firstMedian = percentile(editorFirst, 0.5);
+    std::printf("Start-up to the complete first frame on the X server (median of %d): editor %.0f ms, bare frame "
+                "%.0f ms, ratio %.2f; the editor's first frame %.0f ms\n",
+        rounds, editorMedian, bareMedian, editorMedian / bareMedian, firstMedian);
+    printRuns("editor runs", editor);
+    printRuns("editor's first frames", editorFirst);
+    printRuns("bare frame runs", bare);
+    std::printf("startup| %.0f ms | %.0f ms | %.2f | %.0f ms |\n", editorMedian, bareMedian, editorMedian / bareMedian,
+        firstMedian);
     return 0;
 }
 
@@ -175,15 +228,18 @@ bool connectionOver(BenchmarkApp& app)
     const auto& log = app.log();
     const auto now = BenchmarkClock::now();
     return !app.waitShown() && !log.empty() && now - log.back().at >= connectionQuiet
-        && now - app.lastPaint() >= paintQuiet;
+        && now - app.lastFrame() >= paintQuiet;
 }
 
-void switchPages(BenchmarkApp& app, std::vector<double>& times, std::vector<double>& handlerTimes)
+// Each switch is timed from the View menu's command to the last frame of
+// the switch that reached the X server; printed a line a switch.
+void switchPages(BenchmarkApp& app)
 {
     MainFrame& frame = *app.mainFrame();
     frame.Raise();
     frame.SetFocus();
     app.pumpUntilPaintsStop(paintQuiet, 2s);
+    std::vector<double> handlers;
     for (int k = 0; k < warmUpSwitches + measuredSwitches; ++k) {
         // Performance to formant sequence, then system: each switch shows another page.
         const int page = (k + 1) % pageCount;
@@ -194,35 +250,36 @@ void switchPages(BenchmarkApp& app, std::vector<double>& times, std::vector<doub
         const auto handled = BenchmarkClock::now();
         app.pumpUntilPaintsStop(paintQuiet, 3s);
         if (k >= warmUpSwitches) {
-            times.push_back(milliseconds(app.lastPaint() - start));
-            handlerTimes.push_back(milliseconds(handled - start));
+            std::printf("switch-%s %.1f\n", pages[page].key, milliseconds(std::max(app.lastFrame(), handled) - start));
+            handlers.push_back(milliseconds(handled - start));
         }
     }
+    std::printf("switch-handler %.1f\n", percentile(handlers, 0.5));
 }
 
 void runSession(BenchmarkApp& app, bool trace)
 {
     app.pumpUntil([&] { return connectionOver(app); }, connectionLimit);
-    const ConnectionFigures connection = connectionFigures(app.log(), app.waitHidden(), dumpBytesSent.load());
+    const ConnectionFigures connection =
+        connectionFigures(app.log(), app.waitHidden(), dumpBytesSent.load(), app.lastFrame());
     if (trace)
         std::printf("%s", connectionTimeline(app.log()).c_str());
-    std::vector<double> switches;
-    std::vector<double> handlers;
-    switchPages(app, switches, handlers);
-    std::printf("dumps %zu requests %zu bytes %zu wire %.1f last-dump %.1f wait-end %.1f switch-median %.1f "
-                "switch-p90 %.1f switch-handler %.1f\n",
+    std::printf("dumps %zu requests %zu bytes %zu wire %.1f last-dump %.1f last-repaint %.1f wait-end %.1f\n",
         connection.dumps, connection.requests, connection.dumpBytes, connection.wireMs, connection.lastDumpMs,
-        connection.waitEndMs, percentile(switches, 0.5), percentile(switches, 0.9), percentile(handlers, 0.5));
+        connection.lastRepaintMs, connection.waitEndMs);
+    switchPages(app);
     std::fflush(stdout);
 }
 
-int benchmarkSessions(int rounds)
+using Figures = std::map<std::string, std::vector<double>>;
+
+// Every figure of every run, by name: the children print name-value pairs.
+bool readSessions(int rounds, Figures& figures)
 {
-    std::map<std::string, std::vector<double>> figures;
     for (int round = 0; round < rounds; ++round) {
         FILE* child = ::popen(("'" + programPath + "' session-child").c_str(), "r");
         if (!child)
-            return 1;
+            return false;
         char line[512];
         while (std::fgets(line, sizeof line, child)) {
             std::istringstream fields(line);
@@ -233,20 +290,56 @@ int benchmarkSessions(int rounds)
         }
         ::pclose(child);
     }
+    return true;
+}
+
+void printConnection(int rounds, Figures& figures)
+{
     const auto median = [&](const char* name) { return percentile(figures[name], 0.5); };
-    if (figures["dumps"].empty() || median("dumps") == 0) {
+    const double wire = median("wire");
+    std::printf("First connection, empty patch cache (median of %d): %.0f dumps (%.0f bytes) in %.0f requests; wire "
+                "time %.0f ms\n",
+        rounds, median("dumps"), median("bytes"), median("requests"), wire);
+    std::printf("  to the last dump applied %.0f ms (ratio %.2f); to the last repaint after it %.0f ms (ratio %.2f); "
+                "to the wait dialog gone %.0f ms (ratio %.2f)\n",
+        median("last-dump"), median("last-dump") / wire, median("last-repaint"), median("last-repaint") / wire,
+        median("wait-end"), median("wait-end") / wire);
+    std::printf("connection| %.0f | %.0f | %.0f ms | %.0f ms (%.2f) | %.0f ms (%.2f) | %.0f ms (%.2f) |\n",
+        median("dumps"), median("bytes"), wire, median("last-dump"), median("last-dump") / wire,
+        median("last-repaint"), median("last-repaint") / wire, median("wait-end"), median("wait-end") / wire);
+}
+
+void printSwitches(int rounds, Figures& figures)
+{
+    std::printf("Page switch to the last frame on the X server (%d switches a page, over %d runs):\n",
+        measuredSwitches / pageCount * rounds, rounds);
+    std::vector<double> all;
+    std::string row = "switches|";
+    for (const PageName& page : pages) {
+        const std::vector<double>& times = figures[std::string("switch-") + page.key];
+        all.insert(all.end(), times.begin(), times.end());
+        std::printf("  %-17s median %5.1f ms, slowest %5.1f ms\n", page.title, percentile(times, 0.5),
+            percentile(times, 1));
+        char cell[32];
+        std::snprintf(cell, sizeof cell, " %.1f ms |", percentile(times, 0.5));
+        row += cell;
+    }
+    std::printf("  all pages: 90th percentile %.1f ms; the switch command itself %.1f ms\n", percentile(all, 0.9),
+        percentile(figures["switch-handler"], 0.5));
+    std::printf("%s %.1f ms |\n", row.c_str(), percentile(all, 0.9));
+}
+
+int benchmarkSessions(int rounds)
+{
+    Figures figures;
+    if (!readSessions(rounds, figures))
+        return 1;
+    if (figures["dumps"].empty() || percentile(figures["dumps"], 0.5) == 0) {
         std::printf("The connection brought no dump.\n");
         return 1;
     }
-    std::printf("First connection, empty patch cache (median of %d): %.0f dumps (%.0f bytes) in %.0f requests; wire "
-                "time %.0f ms\n",
-        rounds, median("dumps"), median("bytes"), median("requests"), median("wire"));
-    std::printf("  to the last dump applied %.0f ms (ratio %.2f); to the wait dialog gone %.0f ms (ratio %.2f)\n",
-        median("last-dump"), median("last-dump") / median("wire"), median("wait-end"),
-        median("wait-end") / median("wire"));
-    std::printf("Page switch to the last repaint (%d switches a run, medians of %d runs): median %.1f ms, 90th "
-                "percentile %.1f ms; the switch command itself %.1f ms\n",
-        measuredSwitches, rounds, median("switch-median"), median("switch-p90"), median("switch-handler"));
+    printConnection(rounds, figures);
+    printSwitches(rounds, figures);
     return 0;
 }
 
@@ -274,10 +367,15 @@ int main(int argc, char** argv)
         wxApp::SetInitializerFunction([]() -> wxAppConsole* { return new BareApp; });
         return wxEntry(toolkitArgc, argv);
     }
-    prepareEditorRun();
+    BenchmarkApp::Run run;
     if (mode == "startup-editor")
-        return runApp(toolkitArgc, argv, reportFirstPaint);
-    if (mode == "session-child" || mode == "session-trace")
-        return runApp(toolkitArgc, argv, [trace = mode == "session-trace"](BenchmarkApp& app) { runSession(app, trace); });
-    return usage();
+        run = reportStartUp;
+    else if (mode == "session-child" || mode == "session-trace")
+        run = [trace = mode == "session-trace"](BenchmarkApp& app) { runSession(app, trace); };
+    else
+        return usage();
+    const std::filesystem::path userFolder = prepareEditorRun();
+    const int result = runApp(toolkitArgc, argv, std::move(run));
+    std::filesystem::remove_all(userFolder);
+    return result;
 }

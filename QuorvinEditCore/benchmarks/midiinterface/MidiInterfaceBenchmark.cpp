@@ -1,7 +1,13 @@
-// Prints, over unpaced loopback: the time from a user edit to its last byte
-// leaving the output, with the editing thread asleep meanwhile, and the time
-// to receive and apply a voice dump and the longest formant-sequence dump,
-// each against its time on a real MIDI cable.
+// Prints, over loopback against the simulated FS1R:
+// - the time from a user edit to its last byte leaving the output, each edit
+//   made while the output thread sleeps, as after a user's pause, so that the
+//   figure includes waking it;
+// - the time to receive and apply a voice dump and the longest
+//   formant-sequence dump, from the request to the dump applied, with the
+//   instrument's answer arriving no faster than a MIDI cable carries it,
+//   against the dump's wire time (the loopback output hands the request to
+//   the instrument at once); and the time from the dump's last byte arriving
+//   to the dump applied, which is what the program adds to the wire.
 #include "midi/LoopbackMidiBackend.h"
 #include "midi/MidiControlSetBase.h"
 #include "midi/MidiInterface.h"
@@ -23,16 +29,22 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using Micros = std::chrono::duration<double, std::micro>;
+using Millis = std::chrono::duration<double, std::milli>;
 
-constexpr int editRounds = 2000;
-constexpr int dumpRounds = 5;
-constexpr double wireBytesPerSecond = 3125.0;
+constexpr int editRounds = 1000;
+// Long enough for the output thread to have gone back to sleep.
+constexpr auto pauseBetweenEdits = std::chrono::milliseconds(2);
+constexpr double wireMsPerByte = 0.32;
+constexpr int voiceDumpRounds = 9;
+// Over 8 s of wire each.
+constexpr int sequenceDumpRounds = 3;
 constexpr const char* wirePort = "Wire";
 
 class NoControlSet : public MidiControlSetBase {
@@ -79,6 +91,7 @@ void benchmarkEdits(MidiInterface& midi, TimedDevice& device, const std::atomic<
     SysexParameter* level = factory.addSysexParameter(0x400010, 0, 127, 0);
     std::vector<double> latencies;
     for (int round = 0; round < editRounds; ++round) {
+        std::this_thread::sleep_for(pauseBetweenEdits);
         const int before = messagesOut.load();
         const Clock::time_point start = Clock::now();
         level->setValue(flagsUserEdit, round % 128);
@@ -87,26 +100,34 @@ void benchmarkEdits(MidiInterface& midi, TimedDevice& device, const std::atomic<
         messagesOut.wait(before);
         latencies.push_back(Micros(Clock::time_point(Clock::duration(lastByteAt.load())) - start).count());
     }
-    std::printf("User edit to last byte out: median %.1f us, 99th percentile %.1f us (%d edits)\n",
+    std::printf("User edit to last byte out, the output thread woken: median %.1f us, 99th percentile %.1f us (%d "
+                "edits)\n",
         percentile(latencies, 0.5), percentile(latencies, 0.99), editRounds);
+    std::printf("edit| %.1f us | %.1f us |\n", percentile(latencies, 0.5), percentile(latencies, 0.99));
 }
 
-void benchmarkDump(MidiInterface& midi, TimedDevice& device, PackedAddress address, const char* what)
+void benchmarkDump(MidiInterface& midi, TimedDevice& device, const std::atomic<std::int64_t>& lastByteIn,
+    PackedAddress address, const char* what, int rounds)
 {
     std::vector<double> times;
+    std::vector<double> tails;
     std::size_t size = 0;
-    for (int round = 0; round < dumpRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         const std::size_t before = device.dumpsReceived.size();
         const Clock::time_point start = Clock::now();
         midi.requestDump(address);
         pumpUntil([&] { return device.dumpsReceived.size() > before; });
-        times.push_back(Micros(device.appliedAt - start).count());
+        times.push_back(Millis(device.appliedAt - start).count());
+        tails.push_back(Millis(device.appliedAt - Clock::time_point(Clock::duration(lastByteIn.load()))).count());
         size = device.dumpsReceived.back().second;
     }
     const double median = percentile(times, 0.5);
-    const double wire = double(size) / wireBytesPerSecond * 1e6;
-    std::printf("%s (%zu bytes): received and applied in %.2f ms, wire time %.1f ms, ratio %.4f\n", what, size,
-        median / 1000.0, wire / 1000.0, median / wire);
+    const double wire = double(size) * wireMsPerByte;
+    std::printf("%s (%zu bytes), paced: received and applied %.1f ms after the request, wire time of the dump %.1f "
+                "ms, ratio %.3f; last byte in to applied %.2f ms (medians of %d)\n",
+        what, size, median, wire, median / wire, percentile(tails, 0.5), rounds);
+    std::printf("dump| %s | %.1f ms | %.1f ms | %.3f | %.2f ms |\n", what, median, wire, median / wire,
+        percentile(tails, 0.5));
 }
 
 // Every byte of the voice and formant-sequence pages belongs to a parameter,
@@ -144,7 +165,15 @@ int main()
             messagesOut.notify_all();
         }
     });
-    SimulatorConnection simulator(backend);
+    SimulatorConnection simulator(backend, SimulatorConnection::defaultPortName, true);
+    std::atomic<std::int64_t> lastByteIn = 0;
+    LoopbackMidiBackend::Faults stampLastByte;
+    stampLastByte.blockFilter = [&](std::uint8_t* block, std::size_t& size) {
+        if (size > 0 && block[size - 1] == 0xF7)
+            lastByteIn = Clock::now().time_since_epoch().count();
+        return true;
+    };
+    backend->setFaults(SimulatorConnection::defaultPortName, stampLastByte);
     MidiBackend::install(backend);
     simulator.instrument().editParameter(0x70001B, 3); // the longest sequence: 512 frames
 
@@ -160,8 +189,8 @@ int main()
         ParameterFactory factory(device.map, &midi);
         bindEveryByte(factory);
 
-        benchmarkDump(midi, device, 0x400000, "Voice dump");
-        benchmarkDump(midi, device, 0x600000, "Formant-sequence dump");
+        benchmarkDump(midi, device, lastByteIn, 0x400000, "Voice dump", voiceDumpRounds);
+        benchmarkDump(midi, device, lastByteIn, 0x600000, "Formant-sequence dump", sequenceDumpRounds);
         benchmarkEdits(midi, device, lastByteAt, messagesOut);
     }
     wxEventLoopBase::SetActive(nullptr);

@@ -101,6 +101,17 @@ std::vector<std::uint32_t> recordCounts(int argc, char** argv)
     return counts;
 }
 
+// The times of the fills, then the ratios of each to the one before.
+void printTableRow(const std::vector<Fill>& fills)
+{
+    std::printf("patches|");
+    for (const Fill& fill : fills)
+        std::printf(" %.3f s |", fill.seconds);
+    for (std::size_t k = 1; k < fills.size(); ++k)
+        std::printf(" %.1f |", fills[k].seconds / fills[k - 1].seconds);
+    std::printf("\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -128,6 +139,7 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         fills.push_back(fill);
     }
+    printTableRow(fills);
     fs::remove_all(folder);
     wxUninitialize();
     return result;

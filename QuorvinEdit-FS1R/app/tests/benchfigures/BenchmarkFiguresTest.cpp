@@ -31,22 +31,30 @@ std::vector<TimedLine> connectionLog()
 
 TEST(BenchmarkFiguresTest, TheConnectionCountsFromConnectDeviceOn)
 {
-    const ConnectionFigures figures = connectionFigures(connectionLog(), start + 300ms, 498);
+    const ConnectionFigures figures = connectionFigures(connectionLog(), start + 300ms, 498, start + 280ms);
     EXPECT_EQ(figures.requests, 2u);
     EXPECT_EQ(figures.dumps, 2u);
     EXPECT_EQ(figures.dumpBytes, 498u);
     EXPECT_DOUBLE_EQ(figures.wireMs, 498 * 0.32);
     EXPECT_DOUBLE_EQ(figures.lastDumpMs, 250);
+    EXPECT_DOUBLE_EQ(figures.lastRepaintMs, 280);
     EXPECT_DOUBLE_EQ(figures.waitEndMs, 300);
     EXPECT_TRUE(figures.complete());
+}
+
+// The user sees the connection done when the last dump is on screen; a
+// frame drawn before it shows an older state.
+TEST(BenchmarkFiguresTest, WithNoFrameAfterTheLastDumpItsRepaintIsTheDumpItself)
+{
+    EXPECT_DOUBLE_EQ(connectionFigures(connectionLog(), start + 300ms, 498, start + 100ms).lastRepaintMs, 250);
 }
 
 TEST(BenchmarkFiguresTest, WithoutAConnectionOrAHiddenWaitThereIsNoFigure)
 {
     std::vector<TimedLine> log = connectionLog();
-    EXPECT_DOUBLE_EQ(connectionFigures(log, start - 1ms, 0).waitEndMs, -1);
+    EXPECT_DOUBLE_EQ(connectionFigures(log, start - 1ms, 0, start).waitEndMs, -1);
     log.erase(log.begin() + 1);
-    EXPECT_FALSE(connectionFigures(log, start + 300ms, 498).complete());
+    EXPECT_FALSE(connectionFigures(log, start + 300ms, 498, start + 300ms).complete());
     EXPECT_EQ(connectionTimeline(log), "");
 }
 
