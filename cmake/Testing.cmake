@@ -1,5 +1,5 @@
-# One ctest entry per test program. GUI programs run one at a time because
-# simulated input breaks when several processes share one X display.
+# One ctest entry per test program. Each GUI program runs on an X display of
+# its own, because simulated input breaks when several processes share one.
 if(QUORVIN_TESTS AND NOT QUORVIN_FUZZ)
   enable_testing()
   find_package(GTest CONFIG REQUIRED)
@@ -17,8 +17,8 @@ function(quorvin_add_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} quorvin_test_support quorvin_warnings GTest::gtest GTest::gmock)
   if(T_GUI)
     target_link_libraries(${name} PRIVATE quorvin_gui_test_main)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x_display LABELS "gui;${T_LABELS}")
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES LABELS "gui;${T_LABELS}")
   else()
     if(T_TOOLKIT)
       target_link_libraries(${name} PRIVATE quorvin_toolkit_test_main)
