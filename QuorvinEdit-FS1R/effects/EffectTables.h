@@ -43,6 +43,10 @@ struct DisplayMapping {
     constexpr bool isIdentity() const { return scale == Rational(1) && offset == Rational(0); }
 };
 
+// A scale of 1/10 written over 10, not over 1000: the shown decimals follow
+// the denominator, and these values read with one ("1.7", "333.3").
+inline constexpr Rational tenth{1, 10};
+
 // display = raw + offset.
 constexpr DisplayMapping shifted(std::int64_t offset) { return {Rational(1), Rational(offset)}; }
 constexpr DisplayMapping scaled(Rational scale, Rational offset = Rational(0)) { return {scale, offset}; }

@@ -397,6 +397,9 @@ void Control::runModalPopOut()
     window_->Reparent(dialog);
     window_->SetSize(0, 0, fitted.width, fitted.height);
     dialog->SetSize(fitted);
+    // The toolkit centres a dialog on its parent when it first maps it; once
+    // shown, it goes where it was placed.
+    dialog->CallAfter([dialog, fitted] { dialog->Move(fitted.GetPosition()); });
     dialog->ShowModal();
 
     if (window_) {

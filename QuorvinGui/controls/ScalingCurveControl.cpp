@@ -80,7 +80,7 @@ Rational ScalingCurveControl::rightShapeFactor() const
 ScalingCurveGeometry ScalingCurveControl::geometry() const
 {
     const wxSize size = clientSize();
-    return ScalingCurveGeometry(size.x, size.y, sideMode_, baselineMode_);
+    return ScalingCurveGeometry(size.x - curveRight_, size.y, sideMode_, baselineMode_);
 }
 
 int ScalingCurveControl::centreY() const
@@ -184,6 +184,7 @@ void ScalingCurveControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
+    makeRoomForSlopeText(dc);
     const ScalingCurveGeometry curve = geometry();
     if (curve.showsLeft())
         drawSide(dc, leftSlopeRole(), true);
@@ -202,32 +203,50 @@ void ScalingCurveControl::drawTexts(wxDC& dc, const wxColour& colour)
     const int border = style().borderWidth;
     // Each text on a patch of the control's ground: the curve and its fill
     // must not run through it.
-    const auto drawText = [&](const RefString& text, int x, int y) {
+    const auto drawText = [&](const RefString& text, wxPoint at) {
         const wxString shown = toWxString(text);
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(style().backgroundBrush.GetColour()));
-        dc.DrawRectangle(wxRect(wxPoint(x, y), dc.GetTextExtent(shown)));
-        drawColouredText(dc, shown, colour, x, y, size.x, size.y, false);
+        dc.DrawRectangle(wxRect(at, dc.GetTextExtent(shown)));
+        drawColouredText(dc, shown, colour, at.x, at.y, size.x, size.y, false);
     };
-    if (const Parameter* pivot = getParameter(rolePivot)) {
-        const wxRect label = pivotLabelRect();
-        drawText(currentValueText(pivot), label.x, label.y);
-    }
-    const int lineHeight = dc.GetCharHeight();
+    if (const Parameter* pivot = getParameter(rolePivot))
+        drawText(currentValueText(pivot), pivotLabelRect().GetTopLeft());
     if (const Parameter* offset = getParameter(roleOffset))
-        drawText(RefString::concat(translated(wxTRANSLATE("Offset:")), currentValueText(offset)), border, border);
+        drawText(RefString::concat(translated(wxTRANSLATE("Offset:")), currentValueText(offset)),
+            wxPoint(border, border));
     // The slopes under the offset, each at its own side.
-    const int slopeY = border + lineHeight;
-    const auto drawRightAligned = [&](const Parameter* slope) {
-        const RefString text = currentValueText(slope);
-        drawText(text, size.x - border - dc.GetTextExtent(toWxString(text)).x, slopeY);
-    };
     if (const Parameter* single = getParameter(roleSlope)) {
-        drawRightAligned(single);
+        drawText(currentValueText(single), slopeTextRect(dc, *single, true).GetTopLeft());
         return;
     }
     if (const Parameter* left = getParameter(roleLeftSlope); left && geometry().showsLeft())
-        drawText(currentValueText(left), border, slopeY);
+        drawText(currentValueText(left), slopeTextRect(dc, *left, false).GetTopLeft());
     if (const Parameter* right = getParameter(roleRightSlope); right && geometry().showsRight())
-        drawRightAligned(right);
+        drawText(currentValueText(right), slopeTextRect(dc, *right, true).GetTopLeft());
+}
+
+wxRect ScalingCurveControl::slopeTextRect(wxDC& dc, const Parameter& slope, bool right) const
+{
+    const int border = style().borderWidth;
+    const wxSize text = dc.GetTextExtent(toWxString(currentValueText(&slope)));
+    const int x = right ? clientSize().x - border - text.x : border;
+    return {wxPoint(x, border + dc.GetCharHeight()), text};
+}
+
+void ScalingCurveControl::makeRoomForSlopeText(wxDC& dc)
+{
+    curveRight_ = 0;
+    const Parameter* single = getParameter(roleSlope);
+    if (single == nullptr)
+        return;
+    dc.SetFont(style().fixedFont);
+    const wxRect text = slopeTextRect(dc, *single, true);
+    const int rest = geometry().baselineY();
+    if (rest < text.y || rest > text.GetBottom())
+        return;
+    // As wide as the widest value, so the curve keeps one width while dragged.
+    const int widest = std::max(dc.GetTextExtent(toWxString(single->valueText(single->minimum()))).x,
+        dc.GetTextExtent(toWxString(single->valueText(single->maximum()))).x);
+    curveRight_ = std::max(widest, text.width) + style().borderWidth + 1;
 }

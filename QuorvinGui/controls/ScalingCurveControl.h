@@ -67,6 +67,13 @@ protected:
 private:
     void drawSide(wxDC& dc, RoleId slopeRole, bool left);
     void drawTexts(wxDC& dc, const wxColour& colour);
+    // Where a side's slope text stands: under the offset, at the left edge
+    // or right-aligned at the right one. In the value font, already set.
+    wxRect slopeTextRect(wxDC& dc, const Parameter& slope, bool right) const;
+    // A one-slope curve whose slope text lies across its resting line (a
+    // control too low for a row of its own) leaves the text its columns:
+    // the curve is drawn beside it, not under it.
+    void makeRoomForSlopeText(wxDC& dc);
     const wxBrush& fillBrush() const;
 
     RoleId xRole_ = kRoleNone;
@@ -75,4 +82,6 @@ private:
     int baselineMode_ = 0;
     wxBrush fillBrush_;
     wxPoint lastPointer_{-1, -1};
+    // Columns at the right edge that the curve leaves to its slope text.
+    int curveRight_ = 0;
 };

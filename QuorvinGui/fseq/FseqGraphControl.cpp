@@ -183,9 +183,8 @@ void FseqGraphControl::refreshGraphRect(wxRect rect)
     if (rect.IsEmpty())
         return;
     // A new first frame moves its label, and the labels it pushes apart.
-    constexpr int labelColumnWidth = 64;
     if (rect.x <= 0)
-        rect.Union(wxRect(0, 0, labelColumnWidth, drawingArea().height));
+        rect.Union(wxRect(0, 0, labelBandWidth_, drawingArea().height));
     rect.Offset(style().borderWidth, style().borderWidth);
     refreshRect(&rect);
 }
@@ -287,16 +286,24 @@ void FseqGraphControl::drawTrackLabels(wxDC& dc, const wxRect& area) const
     const int labelHeight = dc.GetCharHeight();
     std::vector<const FseqTrack*> labelled;
     std::vector<int> wanted;
+    int widest = 0;
     for (const auto& track : tracks_.tracks()) {
         const std::optional<int> top = track->isDrawn() ? track->wantedLabelTop(labelHeight) : std::nullopt;
         if (top) {
             labelled.push_back(track.get());
             wanted.push_back(*top);
+            widest = std::max(widest, dc.GetTextExtent(toWxString(track->label())).x);
         }
     }
-    const std::vector<int> tops = FseqLabelSpread(labelHeight, area.height).tops(wanted);
-    for (std::size_t k = 0; k < labelled.size(); ++k)
-        labelled[k]->drawLabel(dc, area.GetTopLeft(), tops[k], style().backgroundBrush.GetColour());
+    const int columnWidth = widest + labelColumnGap;
+    const std::vector<FseqLabelSpread::Place> places = FseqLabelSpread(labelHeight, area.height).places(wanted);
+    int columns = 1;
+    for (std::size_t k = 0; k < labelled.size(); ++k) {
+        const wxPoint origin = area.GetTopLeft() + wxPoint(places[k].column * columnWidth, 0);
+        labelled[k]->drawLabel(dc, origin, places[k].top, style().backgroundBrush.GetColour());
+        columns = std::max(columns, places[k].column + 1);
+    }
+    labelBandWidth_ = std::max(columns * columnWidth, minimumLabelBand);
 }
 
 void FseqGraphControl::drawGrid(wxDC& dc, const wxRect& area) const

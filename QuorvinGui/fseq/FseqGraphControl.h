@@ -21,6 +21,10 @@ public:
     static constexpr RoleId firstFrameRole = 284;
     // The zoom bounds run 0..viewSteps, shown as 0..1 of the value range.
     static constexpr std::int32_t viewSteps = 1023;
+    // Labels that need more than one column stand this far apart beyond the
+    // widest; one column of the usual labels is repainted at least.
+    static constexpr int labelColumnGap = 6;
+    static constexpr int minimumLabelBand = 64;
 
     // With wholePixels, the tracks' frames step by whole pixels.
     FseqGraphControl(wxWindow* parent, const ControlStyle& style, bool wholePixels = false);
@@ -86,6 +90,8 @@ private:
     LocalParameter viewHigh_{0, viewSteps, viewSteps};
     std::vector<std::unique_ptr<FseqMouseTool>> tools_;
     FseqEditFlagLink editFlagLink_;
+    // How far the labels reached when last drawn, for repainting them.
+    mutable int labelBandWidth_ = minimumLabelBand;
     // The tool of the stroke in progress; none between strokes. Our own
     // record: the toolkit does not always report a lost capture.
     FseqMouseTool* strokeTool_ = nullptr;

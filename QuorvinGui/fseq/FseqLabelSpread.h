@@ -6,6 +6,13 @@
 
 class FseqLabelSpread {
 public:
+    struct Place {
+        int column;
+        int top;
+
+        friend bool operator==(const Place&, const Place&) = default;
+    };
+
     // labelHeight is the height of one label, areaHeight the graph's.
     FseqLabelSpread(int labelHeight, int areaHeight);
 
@@ -14,6 +21,10 @@ public:
     // pushed apart, and a run that would leave the graph is pushed back in.
     // When the graph cannot hold them all apart, they fill it from the top.
     std::vector<int> tops(const std::vector<int>& wanted) const;
+    // The column and top of each label: as many columns as it takes to hold
+    // every label inside the graph, labels dealt out to them in turn down
+    // the graph, each column spread as tops() spreads one.
+    std::vector<Place> places(const std::vector<int>& wanted) const;
 
 private:
     int labelHeight_;

@@ -1,6 +1,6 @@
 """Shared pieces of the FS1R page pictures: the colours the page styles are
 made for, fast rectangle fills for page-sized canvases, and a 3 x 5 pixel
-font for the captions of the small value pictures."""
+font for the captions of the small value pictures, with larger digits."""
 
 import os
 import sys
@@ -52,6 +52,31 @@ GLYPHS = {
     "-": ("...", "...", "###", "...", "..."), "/": ("..#", "..#", ".#.", "#..", "#.."),
     " ": ("...", "...", "...", "...", "..."),
 }
+
+
+# Digits 5 x 7, for numbers that must read at a glance.
+LARGE_DIGITS = {
+    "0": (".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."),
+    "1": ("..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."),
+    "2": (".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"),
+    "3": ("####.", "....#", "....#", ".###.", "....#", "....#", "####."),
+    "4": ("...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."),
+    "5": ("#####", "#....", "####.", "....#", "....#", "#...#", ".###."),
+    "6": ("..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."),
+    "7": ("#####", "....#", "...#.", "..#..", ".#...", ".#...", ".#..."),
+    "8": (".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."),
+    "9": (".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."),
+}
+LARGE_DIGIT_WIDTH = 5
+
+
+def draw_large_digits(image, x, y, digits, colour):
+    for index, char in enumerate(digits):
+        left = x + index * (LARGE_DIGIT_WIDTH + 1)
+        for row, pattern in enumerate(LARGE_DIGITS[char]):
+            for column, cell in enumerate(pattern):
+                if cell == "#":
+                    image.set(left + column, y + row, colour)
 
 
 def text_width(text):

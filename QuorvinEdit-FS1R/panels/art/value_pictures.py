@@ -7,7 +7,7 @@ Usage: value_pictures.py <output.png> <set name>
 import math
 import sys
 
-from fs1r_art import TRANSPARENT, Image, draw_centred_text, draw_polyline, draw_text, fill, plot, text_width
+from fs1r_art import TRANSPARENT, Image, draw_centred_text, draw_large_digits, fill, plot
 
 WHITE = (255, 255, 255)
 BUTTON_GROUND = (48, 48, 48)
@@ -132,9 +132,9 @@ def skirt(width_step):
 def lfo_phase(phase_index):
     degrees = 90 * phase_index
     image = Image(38, 21, TRANSPARENT)
-    label = str(degrees)
-    draw_text(image, 0, 8, label, WHITE)
-    left = 13
+    # "270" in 5 x 7 digits takes 17 columns; the sine the rest.
+    draw_large_digits(image, 0, 7, str(degrees), WHITE)
+    left = 19
     plot(image, left, 2, 38 - left, 17,
          lambda u: 0.5 + 0.5 * math.sin(2 * math.pi * u + math.radians(degrees)), WHITE)
     return image

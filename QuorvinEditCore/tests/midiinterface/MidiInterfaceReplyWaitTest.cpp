@@ -1,5 +1,6 @@
 // A parameter answer ends the wait for a dump as well: the requests queued
-// behind that dump go on at once instead of waiting for it forever.
+// behind that dump go on at once instead of waiting for it forever. A
+// parameter request alone does not end it.
 #include "tests/midiinterface/MidiInterfaceFixture.h"
 
 namespace {
@@ -8,6 +9,7 @@ using namespace std::chrono_literals;
 
 constexpr PackedAddress voice1 = 0x400000;
 constexpr PackedAddress voice2 = 0x410000;
+constexpr PackedAddress voice3 = 0x420000;
 
 class MidiInterfaceReplyWaitTest : public MidiInterfaceFixture {};
 
@@ -28,6 +30,22 @@ TEST_F(MidiInterfaceReplyWaitTest, ParameterAnswerSendsTheRequestQueuedBehindALo
 
     ASSERT_TRUE(pumpEventsUntil([&] { return device.aborts.size() == 1; }, 3s));
     EXPECT_TRUE(log.contains("MIDI IN: TIMEOUT - Dump abort"));
+}
+
+// Were the request to take the dump's place, the next dump request would go
+// out at once, overlapping a dump still to come.
+TEST_F(MidiInterfaceReplyWaitTest, AParameterRequestKeepsTheAwaitedDumpAwaited)
+{
+    connect();
+    sendToWire();
+    ASSERT_TRUE(midi->requestDump(voice1));
+    ASSERT_TRUE(midi->requestParameter(0x400005));
+    settle();
+    EXPECT_TRUE(midi->isDumpRequested(voice1));
+    ASSERT_TRUE(midi->requestDump(voice2));
+    ASSERT_TRUE(midi->requestDump(voice3));
+    EXPECT_EQ(midi->queuedDumpRequests(), 2u) << "sent one at a time, after the first";
+    EXPECT_EQ(device.waitingFor, (std::vector<PackedAddress>{voice1}));
 }
 
 } // namespace

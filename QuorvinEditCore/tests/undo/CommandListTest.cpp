@@ -300,6 +300,29 @@ TEST_F(TwoPages, ADestroyedParameterLeavesNoCommandThatCanStillBeUndone)
     EXPECT_FALSE(voice.list().undo());
 }
 
+// The forgotten command is the next one to redo: the commands before it stay
+// undoable, so the position must not move back over one of them.
+TEST_F(TwoPages, ADestroyedParametersCommandAtThePositionKeepsTheUndoableOnes)
+{
+    auto gone = std::make_unique<FakeParameter>(0, 127);
+    gone->setCommandList(&voice.list());
+    level.setValue(flagsUserEdit, 1);
+    gone->setValue(flagsUserEdit, 2);
+    level.setValue(flagsUserEdit, 3);
+    ASSERT_TRUE(voice.list().undo());
+    ASSERT_TRUE(voice.list().undo());
+    ASSERT_EQ(voice.list().position(), 1u);
+
+    gone.reset();
+    ASSERT_EQ(voice.list().commands().size(), 2u);
+    EXPECT_EQ(voice.list().position(), 1u);
+    ASSERT_TRUE(voice.list().redo());
+    EXPECT_EQ(level.getValue(), 3);
+    ASSERT_TRUE(voice.list().undo());
+    ASSERT_TRUE(voice.list().undo());
+    EXPECT_EQ(level.getValue(), 0);
+}
+
 TEST_F(TwoPages, ADestroyedParameterKeepsAnOpenGroupOpen)
 {
     auto gone = std::make_unique<FakeParameter>(0, 127);

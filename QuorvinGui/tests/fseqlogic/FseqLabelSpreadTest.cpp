@@ -34,3 +34,34 @@ TEST(FseqLabelSpreadTest, LabelsStandApartInsideTheGraph)
         EXPECT_EQ(FseqLabelSpread(c.labelHeight, c.areaHeight).tops(c.wanted), c.tops);
     }
 }
+
+namespace {
+
+struct PlaceCase {
+    const char* name;
+    int labelHeight;
+    int areaHeight;
+    std::vector<int> wanted;
+    std::vector<FseqLabelSpread::Place> places;
+};
+
+// More labels than one column holds go into further columns, dealt out in
+// turn down the graph: none is pushed off the bottom edge or hidden under
+// another.
+const PlaceCase placeCases[] = {
+    {"labels that fit keep one column", 10, 100, {0, 40, 80}, {{0, 0}, {0, 40}, {0, 80}}},
+    {"five in a graph of two rows take three columns", 10, 25, {0, 0, 0, 0, 0},
+        {{0, 0}, {1, 0}, {2, 0}, {0, 10}, {1, 10}}},
+    {"turns follow the order down the graph", 10, 25, {15, 0, 5}, {{0, 15}, {0, 0}, {1, 5}}},
+    {"a graph lower than one label keeps one per column", 10, 5, {0, 0}, {{0, 0}, {1, 0}}},
+};
+
+} // namespace
+
+TEST(FseqLabelSpreadTest, LabelsThatDoNotFitOneColumnGoIntoMoreInsideTheGraph)
+{
+    for (const PlaceCase& c : placeCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FseqLabelSpread(c.labelHeight, c.areaHeight).places(c.wanted), c.places);
+    }
+}

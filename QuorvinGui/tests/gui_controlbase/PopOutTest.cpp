@@ -76,3 +76,28 @@ TEST_F(ControlFixture, ControlWithoutPopOutOrTooLargeForTheDisplayStaysInPlace)
     EXPECT_FALSE(control.isPoppedOut());
     EXPECT_EQ(control.window()->GetParent(), page);
 }
+
+// The enlarged control opens over the place it came from, not wherever the
+// toolkit would centre a dialog of the main window.
+TEST_F(ControlFixture, PopOutOpensCentredOnTheControl)
+{
+    addBoundControl(0, 10, 0);
+    addBoundControl(0, 10, 0);
+    TestControl& control = addBoundControl(0, 10, 0);
+    control.setPopOutAllowed(true);
+    const wxRect home = control.window()->GetScreenRect();
+
+    wxRect shown;
+    wxTheApp->CallAfter([&] {
+        pumpEventsFor(std::chrono::milliseconds(300));
+        shown = control.window()->GetScreenRect();
+        Control::popIn(control, true);
+    });
+    Control::popOut(control);
+
+    EXPECT_EQ(shown.GetSize(), home.GetSize() * 2);
+    const wxPoint homeCentre(home.x + home.width / 2, home.y + home.height / 2);
+    const wxPoint shownCentre(shown.x + shown.width / 2, shown.y + shown.height / 2);
+    EXPECT_LE(std::abs(shownCentre.x - homeCentre.x), 1) << shown.x << "," << shown.y;
+    EXPECT_LE(std::abs(shownCentre.y - homeCentre.y), 1) << shown.x << "," << shown.y;
+}

@@ -218,3 +218,37 @@ TEST_F(FseqGraphTest, ShownTracksAreDrawnInTheirColoursAtTheirValues)
     canvas.inkBounds(ground, hiddenColour, &hiddenDrawn);
     EXPECT_FALSE(hiddenDrawn) << "a hidden track was drawn";
 }
+
+// More labels than the graph holds one above another: each stays whole
+// inside the graph and none lies under another, so every colour shows.
+TEST_F(FseqGraphTest, EveryShownTracksLabelStaysWholeInsideTheGraph)
+{
+    // Room for three labels: six tracks need two columns.
+    constexpr int trackCount = 6;
+    constexpr int lowGraph = 50;
+    graph.setSize(graphWidth, lowGraph);
+    std::vector<wxColour> colours;
+    for (int k = 0; k < trackCount; ++k) {
+        colours.emplace_back(40 + 30 * k, 255 - 30 * k, 128);
+        FseqTrack& track = addLevel(k, colours.back());
+        for (Parameter& frame : track.sequence())
+            frame.setValue(flagsConstruct, 0);
+    }
+    PixelCanvas canvas(graphWidth, lowGraph, ground);
+    graph.draw(canvas.dc, wxRegion(), true, false, false);
+    const wxImage& image = canvas.image();
+    // The curves run along the top row; below it only labels are drawn.
+    std::vector<int> lowest(colours.size(), -1);
+    const unsigned char* rgb = image.GetData();
+    for (int y = 2; y < lowGraph; ++y)
+        for (int x = 1; x < graphWidth - 1; ++x) {
+            const unsigned char* at = rgb + 3 * (y * graphWidth + x);
+            for (std::size_t k = 0; k < colours.size(); ++k)
+                if (at[0] == colours[k].Red() && at[1] == colours[k].Green() && at[2] == colours[k].Blue())
+                    lowest[k] = y;
+        }
+    for (std::size_t k = 0; k < colours.size(); ++k) {
+        EXPECT_GE(lowest[k], 0) << "the label of track " << k << " is hidden";
+        EXPECT_LT(lowest[k], lowGraph - 2) << "the label of track " << k << " is cut at the bottom edge";
+    }
+}

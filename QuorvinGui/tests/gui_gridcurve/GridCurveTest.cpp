@@ -313,3 +313,30 @@ TEST_F(GridCurveFixture, LevelCurveSidesFollowTheirTypesAndTheCornersShowThePict
     EXPECT_TRUE(lineCrosses(*rising, 60, 24, 25)) << "type 2 bends: flat by the break, steep at the end";
     EXPECT_EQ(rising->pixel(place.GetRight(), place.y), valueColour) << "type 2 ends at the top right";
 }
+
+// A curve as low as the part page's "KB track" has no row clear of its line
+// for the slope text: the line stops short of the text instead of running
+// under it.
+TEST_F(GridCurveFixture, ASlopeTextStandsBesideTheCurveNotOverIt)
+{
+    auto& curve = add<ScalingCurveControl>(wxRect(10, 80, 72, 32), u"KB track");
+    LocalParameter& slope = bind(curve, ScalingCurveControl::roleSlope, 0, 100, 50);
+    slope.setDisplayScale(Rational(2, 100), Rational(-1), false);
+    PixelCanvas canvas(72, 32, ground);
+    curve.draw(canvas.dc, wxRegion(), true, false, false);
+    const wxImage& image = canvas.image();
+    int lineEnd = -1;
+    int textStart = image.GetWidth();
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            const wxColour colour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+            if (isLine(colour))
+                lineEnd = std::max(lineEnd, x);
+            else if (colour == valueColour)
+                textStart = std::min(textStart, x);
+        }
+    EXPECT_EQ(slope.valueText(slope.getValue()).toUtf8(), "0.00");
+    ASSERT_LT(textStart, image.GetWidth()) << "the slope text is drawn";
+    EXPECT_LT(lineEnd, textStart);
+    EXPECT_GT(lineEnd, 20) << "the curve keeps the width the text leaves";
+}

@@ -3,6 +3,7 @@
 // type change brings (and an undo or redo brings again), and the control
 // destinations named after the shown page.
 #include "InsertionDefaults.h"
+#include "InsertionExpectations.h"
 
 #include "controls/ChoiceControl.h"
 #include "controls/HorizontalSlider.h"
@@ -10,7 +11,9 @@
 #include "effects/EffectBlock.h"
 #include "effects/EffectBlockDescriptions.h"
 #include "effects/InsertionTables.h"
+#include "gui/ControlElement.h"
 #include "gui/ControlGroup.h"
+#include "gui/LabelElement.h"
 #include "gui/ControlStyle.h"
 #include "instrument/Fs1rDestinationLabels.h"
 #include "instrument/Fs1rMemoryLayout.h"
@@ -142,33 +145,108 @@ protected:
     int redraws = 0;
 };
 
-TEST_F(InsertionBlockTest, EveryPageHoldsItsItemsInTableOrderBoundAsTheTableSays)
+bool isKind(const Control& control, EffectControlKind kind)
 {
-    const auto pages = insertionPages();
-    for (std::int32_t t = 1; t <= insertionEffect().typeCount; ++t) {
-        const ControlGroup& group = *block->page(t);
-        const auto items = pages[std::size_t(t) - 1].items;
-        ASSERT_EQ(group.controls().size(), items.size()) << "type " << t;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const EffectItem& item = items[i];
+    switch (kind) {
+    case EffectControlKind::slider:
+        return dynamic_cast<const HorizontalSlider*>(&control) != nullptr;
+    case EffectControlKind::valueButton:
+        return dynamic_cast<const ValueButton*>(&control) != nullptr;
+    case EffectControlKind::choice:
+        return dynamic_cast<const ChoiceControl*>(&control) != nullptr;
+    }
+    return false;
+}
+
+// Held against lists typed apart from the block's tables: a fault in a table
+// cannot agree with itself here.
+TEST_F(InsertionBlockTest, EveryPageHoldsItsItemsWithTheirLabelsKindsDefinitionsAndRanges)
+{
+    const auto ranges = expectedDefinitionRanges();
+    ASSERT_EQ(expectedInsertionPages().size(), std::size_t(insertionEffect().typeCount));
+    for (const ExpectedInsertionPage& expected : expectedInsertionPages()) {
+        const ControlGroup& group = *block->page(expected.type);
+        ASSERT_EQ(group.controls().size(), expected.items.size()) << "type " << expected.type;
+        for (std::size_t i = 0; i < expected.items.size(); ++i) {
+            SCOPED_TRACE("type " + std::to_string(expected.type) + " item " + std::to_string(i + 1));
+            const ExpectedItem& item = expected.items[i];
             const Control& control = controlAt(group, i);
             EXPECT_EQ(text(group.itemText(i)), item.label);
-            const bool kindMatches = item.kind == EffectControlKind::slider
-                ? dynamic_cast<const HorizontalSlider*>(&control) != nullptr
-                : item.kind == EffectControlKind::valueButton ? dynamic_cast<const ValueButton*>(&control) != nullptr
-                                                              : dynamic_cast<const ChoiceControl*>(&control) != nullptr;
-            EXPECT_TRUE(kindMatches) << "type " << t << " item " << i + 1;
+            EXPECT_TRUE(isKind(control, item.kind));
             const auto* bound = dynamic_cast<const SysexParameter*>(control.mainParameter());
             ASSERT_NE(bound, nullptr);
-            if (item.definition == pageParameter) {
-                EXPECT_EQ(bound->field().entries().front()->address(), item.own.address);
-                EXPECT_EQ(bound->minimum(), item.own.minimum);
-                EXPECT_EQ(bound->maximum(), item.own.maximum);
-            } else {
-                EXPECT_EQ(bound, block->definition(std::size_t(item.definition))) << "type " << t << " item " << i + 1;
+            const bool own = item.definition == pageParameter;
+            if (!own) {
+                EXPECT_EQ(bound, block->definition(std::size_t(item.definition)));
             }
+            const ExpectedRange range = own ? item.own : ranges[std::size_t(item.definition)];
+            EXPECT_EQ(bound->minimum(), range.minimum);
+            EXPECT_EQ(bound->maximum(), range.maximum);
         }
     }
+}
+
+// Every definition, bound by a page or not.
+TEST_F(InsertionBlockTest, EveryDefinitionHasItsRange)
+{
+    const auto ranges = expectedDefinitionRanges();
+    ASSERT_EQ(ranges.size(), 103u);
+    for (std::size_t n = 0; n < ranges.size(); ++n) {
+        const SysexParameter* definition = block->definition(n);
+        if (n == 87) {
+            EXPECT_EQ(definition, nullptr);
+            continue;
+        }
+        ASSERT_NE(definition, nullptr) << n;
+        EXPECT_EQ(definition->minimum(), ranges[n].minimum) << n;
+        EXPECT_EQ(definition->maximum(), ranges[n].maximum) << n;
+    }
+}
+
+// The header's choice stands at the block's place with a 60 px label column
+// whose last 6 px part label from choice; every page below it, 16 px a row,
+// with a 57 px label box and a 3 px gap.
+TEST_F(InsertionBlockTest, TheHeaderAndEveryPageStandAtTheBlocksPlace)
+{
+    constexpr int blockX = 664;
+    constexpr int controlX = blockX + 60;
+    const ControlElement& header = *block->header().controls().at(0);
+    EXPECT_EQ(controlAt(block->header(), 0).window()->GetRect(), wxRect(controlX, 462, 80, 16));
+    EXPECT_EQ(text(header.labelText()), "Insertion");
+    EXPECT_EQ(header.caption()->pageBox().right(), controlX - 6);
+    for (std::int32_t t = 1; t <= insertionEffect().typeCount; ++t) {
+        const ControlGroup& group = *block->page(t);
+        for (std::size_t i = 0; i < group.controls().size(); ++i) {
+            SCOPED_TRACE("type " + std::to_string(t) + " item " + std::to_string(i + 1));
+            const int y = EffectBlock::pageY + 16 * int(i);
+            EXPECT_EQ(controlAt(group, i).window()->GetRect(), wxRect(controlX, y, 80, 16));
+            const LayoutRect box = group.controls()[i]->caption()->pageBox();
+            EXPECT_EQ(box.x, blockX);
+            EXPECT_EQ(box.width, 57);
+        }
+    }
+}
+
+TEST_F(InsertionBlockTest, TheTypeChoiceNamesEveryType)
+{
+    const Parameter& type = *controlAt(block->header(), 0).mainParameter();
+    const auto names = expectedInsertionTypeNames();
+    ASSERT_EQ(names.size(), 41u);
+    EXPECT_EQ(type.minimum(), 0);
+    EXPECT_EQ(type.maximum(), 40);
+    for (std::int32_t t = 0; t <= 40; ++t)
+        EXPECT_EQ(text(type.valueText(t)), names[std::size_t(t)]) << t;
+}
+
+TEST_F(InsertionBlockTest, TheLoFiEmphasisReadsOffAndOn)
+{
+    constexpr std::int32_t loFi = 20;
+    constexpr std::size_t emphasisItem = 7;
+    const ControlGroup& group = *block->page(loFi);
+    ASSERT_EQ(text(group.itemText(emphasisItem)), "Emphasis");
+    const Parameter& emphasis = *controlAt(group, emphasisItem).mainParameter();
+    EXPECT_EQ(text(emphasis.valueText(0)), "off");
+    EXPECT_EQ(text(emphasis.valueText(1)), "on");
 }
 
 TEST_F(InsertionBlockTest, OnlyTheCurrentTypesPageShowsAndReceivedTypesKeepTheValues)
@@ -301,6 +379,21 @@ TEST_F(InsertionBlockTest, ControlDestinationsNameTheShownPagesDestinationItems)
     userPicks(0);
     EXPECT_EQ(insertionDestinations(), std::vector<std::string>(14, none));
     EXPECT_EQ(redraws, 4);
+}
+
+// Each type's flagged items name the destinations in page order, the rest
+// read "---"; flags past the page's last item name nothing.
+TEST_F(InsertionBlockTest, EveryTypeNamesTheDestinationsOfItsFlaggedItems)
+{
+    for (const ExpectedInsertionPage& expected : expectedInsertionPages()) {
+        std::vector<std::string> names;
+        for (int item : expected.destinationItems)
+            if (std::size_t(item) <= expected.items.size())
+                names.push_back(std::string("I: ") + expected.items[std::size_t(item) - 1].label);
+        names.resize(std::size_t(insertionDestinationCount), "---");
+        receive(typeAddress, expected.type);
+        EXPECT_EQ(insertionDestinations(), names) << "type " << expected.type;
+    }
 }
 
 TEST_F(InsertionBlockTest, AHeaderResetHidesThePageAndResetsNoEffectParameter)

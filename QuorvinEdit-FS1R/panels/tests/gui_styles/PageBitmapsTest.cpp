@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <wx/image.h>
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -97,6 +98,25 @@ TEST(PageBitmapsTest, WaveFormsAreWhiteOnTransparentSoThePageShowsThrough)
     for (int x = 0; x < sine.GetWidth(); ++x)
         white = white || (sine.GetAlpha(x, captionTop) == wxALPHA_OPAQUE && pixel(sine, x, captionTop) == *wxWHITE);
     EXPECT_TRUE(white);
+}
+
+// Digits of 3 x 5 pixels could not be told apart at a glance: each phase's
+// number stands 7 pixels high in the columns left of its sine.
+TEST(PageBitmapsTest, ThePhaseNumbersAreSevenPixelsHigh)
+{
+    constexpr int captionColumns = 17;
+    for (const wxBitmap& picture : PageBitmaps::pictures(Set::lfoPhaseBitmaps)) {
+        const wxImage image = picture.ConvertToImage();
+        int first = image.GetHeight();
+        int last = -1;
+        for (int y = 0; y < image.GetHeight(); ++y)
+            for (int x = 0; x < captionColumns; ++x)
+                if (image.GetAlpha(x, y) == wxALPHA_OPAQUE) {
+                    first = std::min(first, y);
+                    last = std::max(last, y);
+                }
+        EXPECT_EQ(last - first + 1, 7);
+    }
 }
 
 TEST(PageBitmapsTest, PagesDecodeAtPageSizeOnTheGroundsOfTheirStyles)

@@ -8,6 +8,7 @@
 #include "controls/AlgorithmSelector.h"
 #include "controls/Control.h"
 #include "controls/DiagramCanvas.h"
+#include "controls/EnvelopeControl.h"
 #include "gui/FontFaces.h"
 #include "panels/ControlStyleSet.h"
 #include "panels/FilterTypePictures.h"
@@ -24,6 +25,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -155,6 +157,20 @@ TEST_F(VoicePanelTest, DisplaysAndDefaultsFollowTheirScales)
     EXPECT_EQ(shownText(*coarse[0]->mainParameter(), 31), "+16");
     EXPECT_EQ(controlAt(VoicePanel::fmGroup, 0x42004A).mainParameter()->getValue(), 0);
     EXPECT_EQ(controlAt(VoicePanel::fmGroup, 0x42004A, 4).mainParameter()->getValue(), 1);
+}
+
+// Each point of the pitch envelope drags the parameter at its own offset: a
+// swapped pair would move the decay when the attack is dragged.
+TEST_F(VoicePanelTest, ThePitchEnvelopesRolesSitAtTheirOffsets)
+{
+    const std::map<RoleId, PackedAddress> expected{{256, 0x42001F}, {263, 0x420023}, {257, 0x420020},
+        {264, 0x420024}, {258, 0x420021}, {265, 0x420025}, {260, 0x42003E}, {267, 0x420026}, {261, 0x420022}};
+    std::map<RoleId, PackedAddress> bound;
+    for (const auto& entry : page->group(VoicePanel::pitchEgGroup)->controls())
+        if (auto* envelope = dynamic_cast<EnvelopeControl*>(entry->control()))
+            for (const auto& [role, parameter] : envelope->roles())
+                bound.emplace(role, addressOf(dynamic_cast<SysexParameter&>(*parameter)));
+    EXPECT_EQ(bound, expected);
 }
 
 TEST_F(VoicePanelTest, EnvelopesStartCentredWithMiddleTimesAndTheCurvesOnTheirDefaults)

@@ -1,0 +1,77 @@
+// What the user's change of the insertion type sends, read back from the
+// simulated FS1R's memory: the type alone. The page's defaults are shown
+// and kept in the editor, never sent.
+#include "Fs1rDeviceFixture.h"
+
+#include "effects/EffectBlock.h"
+#include "effects/EffectBlockDescriptions.h"
+#include "gui/ControlStyle.h"
+#include "params/SetValueFlags.h"
+#include "sysex/ParameterFactory.h"
+#include "sysex/SysexParameter.h"
+#include "tests/support/EventPump.h"
+
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+
+#include <memory>
+
+namespace {
+
+constexpr PackedAddress typeAddress = 0x10012f;
+constexpr PackedAddress lfoFrequency = 0x100108;
+constexpr PackedAddress amDepth = 0x10010a;
+constexpr std::int32_t tremolo = 11;
+// Tremolo's "AM depth" (definition 21) defaults to 112.
+constexpr std::int32_t tremoloAmDepth = 112;
+
+class TypeChangeSentTest : public Fs1rDeviceFixture {
+protected:
+    void SetUp() override
+    {
+        // The connection and every parameter change sent are verbose traces.
+        wxLog::SetVerbose(true);
+        connect();
+        block = std::make_unique<EffectBlock>(insertionEffect(), page, *device->parameterFactory(), style);
+        block->layout(nullptr);
+    }
+    void TearDown() override
+    {
+        block.reset();
+        frame->Destroy();
+        wxLog::SetVerbose(false);
+    }
+    unsigned held(PackedAddress address) { return instrument().parameterValue(address).value_or(0xFFFF); }
+
+    wxGUIEventLoop loop;
+    wxEventLoopActivator activeLoop{&loop};
+    ControlStyle style;
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "effects");
+    wxPanel* page = new wxPanel(frame);
+    std::unique_ptr<EffectBlock> block;
+};
+
+TEST_F(TypeChangeSentTest, AUsersTypeChangeSendsTheTypeAndNoneOfThePagesDefaults)
+{
+    ASSERT_TRUE(instrument().editParameter(lfoFrequency, 99));
+    ASSERT_TRUE(instrument().editParameter(amDepth, 99));
+    ASSERT_NE(held(typeAddress), unsigned(tremolo));
+    // The instrument tells the editor of its edits too.
+    ASSERT_TRUE(pumpEventsUntil(
+        [this] { return block->definition(1)->getValue() == 99 && block->definition(21)->getValue() == 99; }));
+
+    log.clear();
+    block->typeParameter()->setValue(flagsUserEdit, tremolo);
+    ASSERT_TRUE(settle());
+
+    EXPECT_EQ(log.countStartingWith("MIDI OUT: ("), 1) << "one parameter change";
+    EXPECT_EQ(log.countStartingWith("MIDI OUT: (10012F)"), 1);
+    EXPECT_EQ(held(typeAddress), unsigned(tremolo));
+    EXPECT_EQ(block->definition(21)->getValue(), tremoloAmDepth) << "the editor shows the default";
+    EXPECT_NE(block->definition(1)->getValue(), 99);
+    EXPECT_EQ(held(amDepth), 99u) << "the instrument keeps its own";
+    EXPECT_EQ(held(lfoFrequency), 99u);
+}
+
+} // namespace
