@@ -1,5 +1,6 @@
 #include "gui/Drawing.h"
 
+#include "gui/TextExtents.h"
 #include "gui/WxLayout.h"
 
 #include <wx/brush.h>
@@ -17,7 +18,7 @@ int centredStart(int start, int span, int extent) { return start + (span - exten
 
 void drawTextCentred(wxDC& dc, const wxString& text, int x, int y, int width, int height)
 {
-    const wxSize extent = dc.GetTextExtent(text);
+    const wxSize extent = TextExtents::onContext(dc, text);
     dc.DrawText(text, std::max(0, centredStart(x, width, extent.x)), centredStart(y, height, extent.y));
 }
 

@@ -1,5 +1,6 @@
 #include "gui/LabelElement.h"
 
+#include "gui/TextExtents.h"
 #include "gui/WxLayout.h"
 #include "text/WxText.h"
 
@@ -11,10 +12,8 @@ namespace {
 TextBlock::Measure measureOn(wxWindow* window, const wxFont& font)
 {
     return [window, &font](std::u16string_view line) {
-        int width = 0;
-        int height = 0;
-        window->GetTextExtent(toWxString(RefString(line)), &width, &height, nullptr, nullptr, &font);
-        return LayoutSize{width, height};
+        const wxSize size = TextExtents::onWindow(*window, toWxString(RefString(line)), font);
+        return LayoutSize{size.x, size.y};
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
@@ -28,7 +29,7 @@ wxSize widestValueExtent(wxDC& dc, const Parameter& parameter)
 {
     wxSize widest;
     for (std::int32_t raw = parameter.minimum(); raw <= parameter.maximum(); ++raw) {
-        const wxSize extent = dc.GetTextExtent(toWxString(valueFaceText(parameter, raw)));
+        const wxSize extent = TextExtents::onContext(dc, toWxString(valueFaceText(parameter, raw)));
         widest.x = std::max(widest.x, extent.x);
         widest.y = std::max(widest.y, extent.y);
     }

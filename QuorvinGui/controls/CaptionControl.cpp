@@ -1,6 +1,7 @@
 #include "controls/CaptionControl.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/TextExtents.h"
 #include "text/WxText.h"
 
 #include <wx/dc.h>
@@ -26,6 +27,6 @@ void CaptionControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
     dc.SetFont(style().fontOfKind(textStyle_));
     dc.SetTextForeground(style().colour4);
     const wxString text = toWxString(text_);
-    const wxSize extent = dc.GetTextExtent(text);
+    const wxSize extent = TextExtents::onContext(dc, text);
     dc.DrawText(text, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
 }

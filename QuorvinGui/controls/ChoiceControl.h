@@ -30,7 +30,7 @@ public:
     std::int32_t currentIndex() const override;
     std::int32_t currentCell() const override;
 
-    void onDisplayTablesChanged() override { fitCells(); }
+    void onDisplayTablesChanged() override { itemsChanged(); }
 
 protected:
     void onBind(RoleId role, Parameter* parameter) override;
@@ -39,7 +39,6 @@ protected:
     void drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box, bool centred) override;
 
 private:
-    void showLayout(CellLayout& layout);
 
     GridCellLayout layout_;
     std::unique_ptr<MappedCellLayout> filter_;

@@ -2,6 +2,7 @@
 
 #include "conditions/Condition.h"
 #include "controls/ControlWindow.h"
+#include "controls/PictureSlice.h"
 #include "controls/RoleAliasTable.h"
 #include "gui/ControlElement.h"
 #include "gui/ControlStyle.h"
@@ -334,14 +335,17 @@ void Control::paint()
     }
 }
 
-void Control::paintBackground(wxDC& dc, int width, int height) const
+void Control::paintBackground(wxDC& dc, int width, int height)
 {
     const bool transparent = isTransparent(style_->backgroundBrush);
     if (transparent && backgroundBitmap_ && backgroundBitmap_->IsOk() && !isPoppedOut() && window_) {
         const wxRect bitmapArea(0, 0, backgroundBitmap_->GetWidth(), backgroundBitmap_->GetHeight());
         const wxRect under = window_->GetRect().Intersect(bitmapArea);
-        if (!under.IsEmpty())
-            dc.DrawBitmap(backgroundBitmap_->GetSubBitmap(under), 0, 0);
+        if (under.IsEmpty())
+            return;
+        if (!backgroundSlice_)
+            backgroundSlice_ = std::make_unique<PictureSlice>();
+        backgroundSlice_->draw(dc, *backgroundBitmap_, under);
         return;
     }
     dc.SetPen(*wxTRANSPARENT_PEN);

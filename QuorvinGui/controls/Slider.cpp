@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
@@ -17,7 +18,7 @@ constexpr std::int64_t maxMeasuredValues = 4096;
 
 wxSize textExtent(wxDC& dc, const Parameter& parameter, std::int32_t raw)
 {
-    return dc.GetTextExtent(toWxString(valueFaceText(parameter, raw)));
+    return TextExtents::onContext(dc, toWxString(valueFaceText(parameter, raw)));
 }
 
 } // namespace

@@ -10,18 +10,8 @@
 #include <wx/toplevel.h>
 
 ValueLabelControl::ValueLabelControl(wxWindow* parent, const ControlStyle& style)
-    : Control(parent, style), popup_(new PopupListDialog(*this, *this, style))
+    : Control(parent, style), popup_(*this, *this, style)
 {
-    popup_->Hide();
-}
-
-ValueLabelControl::~ValueLabelControl()
-{
-    // Cancelling gives the mouse back and stops the list's timer first.
-    if (popup_) {
-        popup_->choose(-1);
-        popup_->Destroy();
-    }
 }
 
 wxWindow* ValueLabelControl::parentWindow() const { return wxGetTopLevelParent(window()); }
@@ -32,8 +22,17 @@ wxPoint ValueLabelControl::bottomRight() const { return position() + clientSize(
 
 void ValueLabelControl::openPopup()
 {
-    if (popup_ && !popup_->IsShown())
-        popup_->popup();
+    fittedLayout();
+    popup_.open();
+}
+
+CellLayout& ValueLabelControl::fittedLayout()
+{
+    if (!cellsFitted_) {
+        cellsFitted_ = true;
+        fitCells();
+    }
+    return popupLayout();
 }
 
 void ValueLabelControl::onBind(RoleId, Parameter*) {}
@@ -44,7 +43,7 @@ void ValueLabelControl::onCaptureLost() {}
 
 void ValueLabelControl::onKeyDown(wxKeyEvent& event)
 {
-    if (PopupListDialog::passKeyWhileOpen(popup_.get(), event))
+    if (PopupListDialog::passKeyWhileOpen(popupList(), event))
         return;
     const int key = event.GetKeyCode();
     if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER)
@@ -67,7 +66,7 @@ void ValueLabelControl::draw(wxDC& dc, const wxRegion&, bool enabled, bool, bool
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
-    const bool fits = popupLayout().cellSize().width + arrowSpace <= size.x;
+    const bool fits = fittedLayout().cellSize().width + arrowSpace <= size.x;
     const int shift = fits || clipWhenNarrow_ ? arrowSpace : 0;
     if (shift != 0)
         drawArrow(dc, size.x, size.y);
