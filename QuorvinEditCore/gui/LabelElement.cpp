@@ -1,5 +1,6 @@
 #include "gui/LabelElement.h"
 
+#include "gui/Drawing.h"
 #include "gui/TextExtents.h"
 #include "gui/WxLayout.h"
 #include "text/WxText.h"
@@ -31,11 +32,11 @@ void LabelElement::draw(wxDC& dc) const
 {
     if (!shown_)
         return;
-    dc.SetFont(font_);
-    dc.SetTextForeground(colour_);
-    for (int line = 0; line < block_.lineCount(); ++line)
-        dc.DrawText(toWxString(RefString(block_.lines()[line])),
-                    toWxPoint(block_.lineStart(pagePosition_, boxWidth_, line)));
+    setTextStyle(dc, font_, colour_);
+    for (int line = 0; line < block_.lineCount(); ++line) {
+        const wxPoint start = toWxPoint(block_.lineStart(pagePosition_, boxWidth_, line));
+        drawText(dc, toWxString(RefString(block_.lines()[line])), start.x, start.y);
+    }
 }
 
 void LabelElement::setShown(bool shown)

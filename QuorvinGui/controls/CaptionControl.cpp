@@ -1,6 +1,7 @@
 #include "controls/CaptionControl.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "gui/TextExtents.h"
 #include "text/WxText.h"
 
@@ -28,5 +29,5 @@ void CaptionControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
     dc.SetTextForeground(style().colour4);
     const wxString text = toWxString(text_);
     const wxSize extent = TextExtents::onContext(dc, text);
-    dc.DrawText(text, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
+    drawText(dc, text, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
 }

@@ -42,13 +42,11 @@ void ChoiceControl::onBind(RoleId role, Parameter* parameter)
     itemsChanged();
 }
 
-void ChoiceControl::fitCells()
+void ChoiceControl::fitCells(wxDC& dc)
 {
     const Parameter* parameter = mainParameter();
-    if (parameter == nullptr || window() == nullptr)
+    if (parameter == nullptr)
         return;
-    wxClientDC dc(window());
-    dc.SetFont(style().fixedFont);
     wxSize largest(0, 0);
     for (std::int64_t raw = parameter->minimum(); raw <= parameter->maximum(); ++raw)
         largest.IncTo(faceExtent(dc, *parameter, static_cast<std::int32_t>(raw)));

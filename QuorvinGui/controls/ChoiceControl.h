@@ -34,7 +34,7 @@ public:
 
 protected:
     void onBind(RoleId role, Parameter* parameter) override;
-    void fitCells() override;
+    void fitCells(wxDC& dc) override;
     CellLayout& popupLayout() override { return layout_; }
     void drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box, bool centred) override;
 

@@ -2,11 +2,11 @@
 
 #include "conditions/Condition.h"
 #include "controls/ControlWindow.h"
-#include "controls/PictureSlice.h"
 #include "controls/RoleAliasTable.h"
 #include "gui/ControlElement.h"
 #include "gui/ControlStyle.h"
 #include "gui/EditorPanel.h"
+#include "gui/PictureSlice.h"
 #include "midi/FocusedParameters.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"

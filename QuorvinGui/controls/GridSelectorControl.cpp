@@ -198,13 +198,8 @@ void GridSelectorControl::drawValueAt(
     drawColouredText(dc, toWxString(text), colour, box.x, box.y, box.width, box.height, centred);
 }
 
-void GridSelectorControl::fitCells()
+void GridSelectorControl::fitCells(wxDC& dc)
 {
-    wxWindow* own = window();
-    if (own == nullptr)
-        return;
-    wxClientDC dc(own);
-    dc.SetFont(style().fixedFont);
     labelExtent_ = TextExtents::onContext(dc, toWxString(firstLabel_));
     labelExtent_.IncTo(TextExtents::onContext(dc, toWxString(secondLabel_)));
     itemExtents_.assign(std::size_t(std::max(gridItems(), 0)), wxSize(0, 0));

@@ -73,7 +73,7 @@ public:
 protected:
     void onBind(RoleId role, Parameter* parameter) override;
     // Sizes the popup's cells to the widest and tallest item and label.
-    void fitCells() override;
+    void fitCells(wxDC& dc) override;
     CellLayout& popupLayout() override { return layout_; }
     // The item's face in the context's font: an extra label, a picture or a text.
     void drawValueAt(wxDC& dc, std::int32_t item, const wxColour& colour, const wxRect& box, bool centred) override;

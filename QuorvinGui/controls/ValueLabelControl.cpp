@@ -28,9 +28,18 @@ void ValueLabelControl::openPopup()
 
 CellLayout& ValueLabelControl::fittedLayout()
 {
+    if (cellsFitted_ || window() == nullptr)
+        return popupLayout();
+    wxClientDC dc(window());
+    return fittedLayout(dc);
+}
+
+CellLayout& ValueLabelControl::fittedLayout(wxDC& dc)
+{
     if (!cellsFitted_) {
         cellsFitted_ = true;
-        fitCells();
+        dc.SetFont(style().fixedFont);
+        fitCells(dc);
     }
     return popupLayout();
 }
@@ -66,7 +75,7 @@ void ValueLabelControl::draw(wxDC& dc, const wxRegion&, bool enabled, bool, bool
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
-    const bool fits = fittedLayout().cellSize().width + arrowSpace <= size.x;
+    const bool fits = fittedLayout(dc).cellSize().width + arrowSpace <= size.x;
     const int shift = fits || clipWhenNarrow_ ? arrowSpace : 0;
     if (shift != 0)
         drawArrow(dc, size.x, size.y);

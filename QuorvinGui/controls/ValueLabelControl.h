@@ -43,16 +43,20 @@ protected:
     std::int32_t* defaultValueSlot() override { return &defaultValue_; }
     void onBind(RoleId role, Parameter* parameter) override;
 
-    // Sizes the popup's cells to the items.
-    virtual void fitCells() = 0;
+    // Sizes the popup's cells to the items as measured on dc, which holds
+    // the fixed font.
+    virtual void fitCells(wxDC& dc) = 0;
     // The items changed: their cells are sized again before they are next
     // drawn or listed, once however many changes came before.
     void itemsChanged() { cellsFitted_ = false; }
     bool cellsFitted() const { return cellsFitted_; }
     // The layout the popup shows when no filter is set.
     virtual CellLayout& popupLayout() = 0;
-    // popupLayout with its cells sized to the items.
+    // popupLayout with its cells sized to the items, measured on a context
+    // of the window, or on dc: a context made on the window while it paints
+    // changes what the paint shows.
     CellLayout& fittedLayout();
+    CellLayout& fittedLayout(wxDC& dc);
     virtual void drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box,
         bool centred) = 0;
 

@@ -2,7 +2,7 @@
 // transparent control (its slice kept between paints), and the focus frame
 // over the selection frame.
 #include "ControlFixture.h"
-#include "controls/PictureSlice.h"
+#include "gui/PictureSlice.h"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
