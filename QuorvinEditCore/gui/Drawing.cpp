@@ -31,12 +31,17 @@ void drawText(wxDC& dc, const wxString& text, int x, int y)
         context->DrawText(text, x, y, context->CreateBrush(dc.GetTextBackground()));
 }
 
+void useFont(wxDC& dc, const wxFont& font)
+{
+    if (!dc.GetFont().IsSameAs(font))
+        dc.SetFont(font);
+}
+
 void setTextStyle(wxDC& dc, const wxFont& font, const wxColour& colour)
 {
     if (dc.GetTextForeground() != colour)
         dc.SetTextForeground(colour);
-    if (!dc.GetFont().IsSameAs(font))
-        dc.SetFont(font);
+    useFont(dc, font);
 }
 
 void drawTextCentred(wxDC& dc, const wxString& text, int x, int y, int width, int height)

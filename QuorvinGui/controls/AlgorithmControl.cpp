@@ -3,6 +3,7 @@
 #include "controls/AlgorithmDiagram.h"
 #include "controls/DiagramCanvas.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "text/WxText.h"
@@ -164,7 +165,7 @@ void AlgorithmControl::drawItem(wxDC& dc, std::int32_t index, bool highlighted, 
     const std::int32_t raw = parameter->minimum() + index;
     drawDiagram(dc, algorithmOfValue(raw), popupDiagramGeometry, cell.x + popupCellMargin,
         cell.y + size.height - popupBaseline);
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     const wxString text = toWxString(parameter->valueText(raw));
     dc.SetTextForeground(index == currentIndex() ? style().colour10 : style().colour8);
     dc.DrawText(text, cell.x + size.width - popupCellMargin - dc.GetTextExtent(text).x, cell.y);

@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
@@ -63,7 +64,7 @@ void AlgorithmSelector::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
 // Placed for the widest value, so the caption does not move as values change.
 void AlgorithmSelector::drawCaption(wxDC& dc, int width) const
 {
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     dc.SetTextForeground(style().colour4);
     const wxSize captionExtent = dc.GetTextExtent(presetCaption());
     const Parameter* parameter = mainParameter();

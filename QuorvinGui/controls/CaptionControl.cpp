@@ -25,7 +25,7 @@ void CaptionControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
-    dc.SetFont(style().fontOfKind(textStyle_));
+    useFont(dc, style().fontOfKind(textStyle_));
     dc.SetTextForeground(style().colour4);
     const wxString text = toWxString(text_);
     const wxSize extent = TextExtents::onContext(dc, text);

@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
@@ -84,7 +85,7 @@ wxSize Slider::currentValueExtent(wxDC& dc) const
     const Parameter* parameter = mainParameter();
     if (parameter == nullptr)
         return {0, 0};
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     return textExtent(dc, *parameter, parameter->getValue());
 }
 

@@ -1,6 +1,7 @@
 #include "controls/ValueLabelControl.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "gui/WxLayout.h"
 #include "layout/CellLayout.h"
 #include "popup/PopupListDialog.h"
@@ -38,7 +39,7 @@ CellLayout& ValueLabelControl::fittedLayout(wxDC& dc)
 {
     if (!cellsFitted_) {
         cellsFitted_ = true;
-        dc.SetFont(style().fixedFont);
+        useFont(dc, style().fixedFont);
         fitCells(dc);
     }
     return popupLayout();
@@ -81,7 +82,7 @@ void ValueLabelControl::draw(wxDC& dc, const wxRegion&, bool enabled, bool, bool
         drawArrow(dc, size.x, size.y);
     if (!fits && clipWhenNarrow_)
         dc.SetClippingRegion(0, 0, size.x - arrowSpace, size.y);
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     drawValueAt(dc, currentIndex(), enabled ? style().colour4 : style().colour5,
         wxRect(-(shift / 2), 0, size.x, size.y), true);
     dc.DestroyClippingRegion();
