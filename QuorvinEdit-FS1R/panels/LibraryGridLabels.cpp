@@ -32,6 +32,13 @@ void LibraryGridLabels::labelsChanged()
     });
 }
 
+void LibraryGridLabels::labelChanged(std::int32_t index)
+{
+    const auto bankSize = library_ ? static_cast<std::int32_t>(library_->bankSize()) : 0;
+    if (bankSize > 0)
+        grid_.rowLabelChanged(firstRow_ + index / bankSize, index % bankSize);
+}
+
 void LibraryGridLabels::onParameterDestroyed(Parameter* parameter)
 {
     if (parameter == rowParameter_) {

@@ -20,6 +20,7 @@ public:
     LibraryGridLabels& operator=(const LibraryGridLabels&) = delete;
 
     void labelsChanged() override;
+    void labelChanged(std::int32_t index) override;
 
 private:
     void onParameterChanged(Parameter* /*parameter*/, std::uint32_t /*flags*/) override {}

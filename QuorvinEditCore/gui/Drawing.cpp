@@ -1,8 +1,10 @@
 #include "gui/Drawing.h"
 
+#include "gui/TextExtents.h"
 #include "gui/WxLayout.h"
 
 #include <wx/brush.h>
+#include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/pen.h>
 
@@ -15,20 +17,47 @@ int centredStart(int start, int span, int extent) { return start + (span - exten
 
 } // namespace
 
+void drawText(wxDC& dc, const wxString& text, int x, int y)
+{
+    wxGraphicsContext* context = dc.GetGraphicsContext();
+    if (context == nullptr || text.empty() || text.find('\n') != wxString::npos) {
+        dc.DrawText(text, x, y);
+        return;
+    }
+    // The context works in the logical coordinates of the drawing context.
+    if (dc.GetBackgroundMode() == wxBRUSHSTYLE_TRANSPARENT)
+        context->DrawText(text, x, y);
+    else
+        context->DrawText(text, x, y, context->CreateBrush(dc.GetTextBackground()));
+}
+
+void useFont(wxDC& dc, const wxFont& font)
+{
+    if (!dc.GetFont().IsSameAs(font))
+        dc.SetFont(font);
+}
+
+void setTextStyle(wxDC& dc, const wxFont& font, const wxColour& colour)
+{
+    if (dc.GetTextForeground() != colour)
+        dc.SetTextForeground(colour);
+    useFont(dc, font);
+}
+
 void drawTextCentred(wxDC& dc, const wxString& text, int x, int y, int width, int height)
 {
-    const wxSize extent = dc.GetTextExtent(text);
-    dc.DrawText(text, std::max(0, centredStart(x, width, extent.x)), centredStart(y, height, extent.y));
+    const wxSize extent = TextExtents::onContext(dc, text);
+    drawText(dc, text, std::max(0, centredStart(x, width, extent.x)), centredStart(y, height, extent.y));
 }
 
 void drawColouredText(wxDC& dc, const wxString& text, const wxColour& colour, int x, int y, int width, int height,
                       bool centred)
 {
-    dc.SetTextForeground(colour);
+    setTextStyle(dc, dc.GetFont(), colour);
     if (centred)
         drawTextCentred(dc, text, x, y, width, height);
     else
-        dc.DrawText(text, x, y);
+        drawText(dc, text, x, y);
 }
 
 void drawBitmapInRect(const wxBitmap& bitmap, const wxColour& colour, wxDC& dc, int x, int y, bool centred,

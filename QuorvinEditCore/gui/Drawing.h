@@ -9,6 +9,14 @@
 
 #include <vector>
 
+// Draws text as the context's DrawText does, without measuring it for the
+// context's bounding box, which the pages never read (the toolkit's
+// graphics context measures every text it draws: a sixth of a page's paint).
+void drawText(wxDC& dc, const wxString& text, int x, int y);
+// Set the context's font (and text colour) only where they differ: the
+// toolkit's graphics context makes its font anew at each setting.
+void useFont(wxDC& dc, const wxFont& font);
+void setTextStyle(wxDC& dc, const wxFont& font, const wxColour& colour);
 // Draws text in the context's current font centred in the box; halves round
 // toward zero. Text wider than a box at the left edge starts at x = 0, so its
 // beginning stays readable; y is not limited.

@@ -122,7 +122,7 @@ void EditorPanel::paintBackground(wxDC& dc, const wxRect& rect)
         dc.DrawRectangle(rect);
     }
     if (!pictured.IsEmpty())
-        dc.DrawBitmap(background_.GetSubBitmap(pictured), pictured.GetPosition());
+        backgroundSlice_.drawWhole(dc, background_, pictured);
 }
 
 void EditorPanel::paint(wxPaintEvent& /*event*/)

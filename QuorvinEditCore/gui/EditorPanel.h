@@ -3,6 +3,7 @@
 // lay out their controls and draw their captions. Owns its groups (and with
 // them their controls); its parent window owns the page.
 #include "gui/ControlGroup.h"
+#include "gui/PictureSlice.h"
 #include "text/RefString.h"
 
 #include <wx/bitmap.h>
@@ -64,4 +65,5 @@ private:
 
     std::vector<std::unique_ptr<ControlGroup>> groups_;
     wxBitmap background_;
+    PictureSlice backgroundSlice_;
 };

@@ -1,5 +1,7 @@
 #include "gui/LabelElement.h"
 
+#include "gui/Drawing.h"
+#include "gui/TextExtents.h"
 #include "gui/WxLayout.h"
 #include "text/WxText.h"
 
@@ -11,10 +13,8 @@ namespace {
 TextBlock::Measure measureOn(wxWindow* window, const wxFont& font)
 {
     return [window, &font](std::u16string_view line) {
-        int width = 0;
-        int height = 0;
-        window->GetTextExtent(toWxString(RefString(line)), &width, &height, nullptr, nullptr, &font);
-        return LayoutSize{width, height};
+        const wxSize size = TextExtents::onWindow(*window, toWxString(RefString(line)), font);
+        return LayoutSize{size.x, size.y};
     };
 }
 
@@ -32,11 +32,11 @@ void LabelElement::draw(wxDC& dc) const
 {
     if (!shown_)
         return;
-    dc.SetFont(font_);
-    dc.SetTextForeground(colour_);
-    for (int line = 0; line < block_.lineCount(); ++line)
-        dc.DrawText(toWxString(RefString(block_.lines()[line])),
-                    toWxPoint(block_.lineStart(pagePosition_, boxWidth_, line)));
+    setTextStyle(dc, font_, colour_);
+    for (int line = 0; line < block_.lineCount(); ++line) {
+        const wxPoint start = toWxPoint(block_.lineStart(pagePosition_, boxWidth_, line));
+        drawText(dc, toWxString(RefString(block_.lines()[line])), start.x, start.y);
+    }
 }
 
 void LabelElement::setShown(bool shown)

@@ -207,7 +207,7 @@ RefString PatchCollection::updatePatch(std::uint32_t bank, std::uint32_t program
         return RefString();
     }
     records_[slot] = std::move(record);
-    notifyObservers();
+    notifyObservers(slot);
     return path;
 }
 
@@ -243,7 +243,7 @@ bool PatchCollection::setPatchAside(std::uint32_t bank, std::uint32_t program, s
         return false;
     }
     records_[slot] = emptyRecord(slot);
-    notifyObservers();
+    notifyObservers(slot);
     return true;
 }
 
@@ -430,15 +430,25 @@ bool PatchCollection::commitRecord(std::size_t slot, PatchRecord record, std::st
     if (!recordChange(slot, record, nullptr, error))
         return false;
     records_[slot] = std::move(record);
-    notifyObservers();
+    notifyObservers(slot);
     return true;
 }
 
 void PatchCollection::notifyObservers()
 {
+    tellObservers([](LabelsObserver& observer) { observer.labelsChanged(); });
+}
+
+void PatchCollection::notifyObservers(std::size_t slot)
+{
+    tellObservers([slot](LabelsObserver& observer) { observer.labelChanged(std::int32_t(slot)); });
+}
+
+void PatchCollection::tellObservers(const std::function<void(LabelsObserver&)>& tell)
+{
     // An observer may add or remove observers while it is told.
     const std::vector<LabelsObserver*> observers = observers_;
     for (LabelsObserver* observer : observers)
         if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
-            observer->labelsChanged();
+            tell(*observer);
 }

@@ -118,8 +118,11 @@ protected:
     // The full path of the slot's cache file.
     RefString cacheFilePath(std::size_t slot) const;
     void notifyObservers();
+    // Only the slot's label changed.
+    void notifyObservers(std::size_t slot);
 
 private:
+    void tellObservers(const std::function<void(LabelsObserver&)>& tell);
     std::size_t slotIndex(std::uint32_t bank, std::uint32_t program) const;
     RefString cacheFile(std::uint32_t bank, std::uint32_t program) const;
     PatchRecord emptyRecord(std::uint32_t slot) const;

@@ -3,6 +3,7 @@
 #include "controls/AlgorithmDiagram.h"
 #include "controls/DiagramCanvas.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "text/WxText.h"
@@ -63,23 +64,13 @@ private:
 } // namespace
 
 AlgorithmControl::AlgorithmControl(wxWindow* parent, const ControlStyle& style)
-    : Control(parent, style), popup_(new PopupListDialog(*this, *this, style))
+    : Control(parent, style), popup_(*this, *this, style)
 {
     operatorColours_.fill(style.pen1.GetColour());
     popupLayout_.setGap(popupCellGap);
     popupLayout_.setGapColour(*wxBLACK);
     popupLayout_.setMargin(style.borderWidth);
-    popup_->setLayout(&popupLayout_);
-    popup_->setScrollExtents({0, 0});
-    popup_->Hide();
-}
-
-AlgorithmControl::~AlgorithmControl()
-{
-    if (popup_) {
-        popup_->Hide();
-        popup_->Destroy();
-    }
+    popup_.setLayout(&popupLayout_);
 }
 
 void AlgorithmControl::setAlgorithmTable(AlgorithmGraphTable table)
@@ -159,12 +150,6 @@ wxPoint AlgorithmControl::position() const { return window()->GetScreenPosition(
 
 wxPoint AlgorithmControl::bottomRight() const { return position() + clientSize(); }
 
-void AlgorithmControl::openPopup()
-{
-    if (popup_ && !popup_->IsShown())
-        popup_->popup();
-}
-
 void AlgorithmControl::drawItem(wxDC& dc, std::int32_t index, bool highlighted, const LayoutRect& cell, int)
 {
     const Parameter* parameter = algorithmParameter();
@@ -180,7 +165,7 @@ void AlgorithmControl::drawItem(wxDC& dc, std::int32_t index, bool highlighted, 
     const std::int32_t raw = parameter->minimum() + index;
     drawDiagram(dc, algorithmOfValue(raw), popupDiagramGeometry, cell.x + popupCellMargin,
         cell.y + size.height - popupBaseline);
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     const wxString text = toWxString(parameter->valueText(raw));
     dc.SetTextForeground(index == currentIndex() ? style().colour10 : style().colour8);
     dc.DrawText(text, cell.x + size.width - popupCellMargin - dc.GetTextExtent(text).x, cell.y);
@@ -214,6 +199,6 @@ void AlgorithmControl::onCaptureLost() {}
 
 void AlgorithmControl::onKeyDown(wxKeyEvent& event)
 {
-    if (!PopupListDialog::passKeyWhileOpen(popup_.get(), event))
+    if (!PopupListDialog::passKeyWhileOpen(popupList(), event))
         Control::onKeyDown(event);
 }

@@ -9,15 +9,14 @@
 #include "controls/DiagramGeometry.h"
 #include "gui/GridCellLayout.h"
 #include "layout/PopupItemSource.h"
+#include "popup/LazyPopupList.h"
 #include "popup/PopupAnchor.h"
-#include "popup/PopupListDialog.h"
 #include "popup/PopupSelectionTarget.h"
 
 #include <array>
 #include <cstdint>
 
 #include <wx/colour.h>
-#include <wx/weakref.h>
 
 class AlgorithmControl : public Control, public PopupAnchor, public PopupItemSource, public PopupSelectionTarget {
 public:
@@ -25,7 +24,6 @@ public:
     using OperatorColours = std::array<wxColour, AlgorithmGraph::operatorCount>;
 
     AlgorithmControl(wxWindow* parent, const ControlStyle& style);
-    ~AlgorithmControl() override;
 
     // The voice page sets it after making the control; empty is no table.
     void setAlgorithmTable(AlgorithmGraphTable table);
@@ -43,7 +41,8 @@ public:
     virtual Parameter* algorithmParameter() const = 0;
 
     // --- Popup: one cell per value of the algorithm parameter ------------------
-    // Null once the top-level window took the popup down with it.
+    // Null until the popup first opens, and once the top-level window took
+    // it down with it.
     PopupListDialog* popupList() const { return popup_.get(); }
     const GridCellLayout& popupLayout() const { return popupLayout_; }
 
@@ -66,7 +65,7 @@ public:
 
 protected:
     void onBind(RoleId role, Parameter* parameter) override;
-    void openPopup();
+    void openPopup() { popup_.open(); }
     // The record of a raw value of the algorithm parameter.
     const AlgorithmGraph& algorithmOfValue(std::int32_t raw) const;
     void drawDiagram(wxDC& dc, const AlgorithmGraph& graph, const DiagramGeometry& geometry, int x, int y) const;
@@ -78,6 +77,5 @@ private:
     AlgorithmGraphTable table_;
     OperatorColours operatorColours_;
     GridCellLayout popupLayout_{*this};
-    // The top-level window destroys its dialogs before the page's controls go.
-    wxWeakRef<PopupListDialog> popup_;
+    LazyPopupList popup_;
 };

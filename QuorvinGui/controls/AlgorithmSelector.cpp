@@ -2,6 +2,8 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
+#include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
@@ -28,7 +30,7 @@ wxSize widestValueExtent(wxDC& dc, const Parameter& parameter)
 {
     wxSize widest;
     for (std::int32_t raw = parameter.minimum(); raw <= parameter.maximum(); ++raw) {
-        const wxSize extent = dc.GetTextExtent(toWxString(valueFaceText(parameter, raw)));
+        const wxSize extent = TextExtents::onContext(dc, toWxString(valueFaceText(parameter, raw)));
         widest.x = std::max(widest.x, extent.x);
         widest.y = std::max(widest.y, extent.y);
     }
@@ -62,7 +64,7 @@ void AlgorithmSelector::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
 // Placed for the widest value, so the caption does not move as values change.
 void AlgorithmSelector::drawCaption(wxDC& dc, int width) const
 {
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     dc.SetTextForeground(style().colour4);
     const wxSize captionExtent = dc.GetTextExtent(presetCaption());
     const Parameter* parameter = mainParameter();

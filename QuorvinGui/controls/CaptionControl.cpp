@@ -1,6 +1,8 @@
 #include "controls/CaptionControl.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
+#include "gui/TextExtents.h"
 #include "text/WxText.h"
 
 #include <wx/dc.h>
@@ -23,9 +25,9 @@ void CaptionControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
-    dc.SetFont(style().fontOfKind(textStyle_));
+    useFont(dc, style().fontOfKind(textStyle_));
     dc.SetTextForeground(style().colour4);
     const wxString text = toWxString(text_);
-    const wxSize extent = dc.GetTextExtent(text);
-    dc.DrawText(text, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
+    const wxSize extent = TextExtents::onContext(dc, text);
+    drawText(dc, text, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
 }

@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "popup/MappedCellLayout.h"
@@ -19,7 +20,7 @@ wxSize faceExtent(wxDC& dc, const Parameter& parameter, std::int32_t raw)
 {
     if (const wxBitmap* pictures = parameter.valuePictures(); pictures && raw >= 0 && raw <= parameter.maximum())
         return pictures[raw].IsOk() ? pictures[raw].GetSize() : wxSize(0, 0);
-    return dc.GetTextExtent(toWxString(valueFaceText(parameter, raw)));
+    return TextExtents::onContext(dc, toWxString(valueFaceText(parameter, raw)));
 }
 
 } // namespace
@@ -32,30 +33,20 @@ ChoiceControl::ChoiceControl(wxWindow* parent, const ControlStyle& style)
 
 ChoiceControl::~ChoiceControl() = default;
 
-void ChoiceControl::showLayout(CellLayout& layout)
-{
-    if (PopupListDialog* popup = popupList()) {
-        popup->setLayout(&layout);
-        popup->setScrollExtents({0, 0});
-    }
-}
-
 // The display value of a raw value is its popup index.
 void ChoiceControl::onBind(RoleId role, Parameter* parameter)
 {
     if (role != roleMain || parameter == nullptr)
         return;
     setParameterDisplayScale(parameter, true, Rational(1, 1), Rational(-parameter->minimum(), 1));
-    fitCells();
+    itemsChanged();
 }
 
-void ChoiceControl::fitCells()
+void ChoiceControl::fitCells(wxDC& dc)
 {
     const Parameter* parameter = mainParameter();
-    if (parameter == nullptr || window() == nullptr)
+    if (parameter == nullptr)
         return;
-    wxClientDC dc(window());
-    dc.SetFont(style().fixedFont);
     wxSize largest(0, 0);
     for (std::int64_t raw = parameter->minimum(); raw <= parameter->maximum(); ++raw)
         largest.IncTo(faceExtent(dc, *parameter, static_cast<std::int32_t>(raw)));
@@ -120,7 +111,7 @@ void ChoiceControl::setItemFilter(const RefString& text, std::size_t position)
     }
     if (!filter_)
         filter_ = std::make_unique<MappedCellLayout>(*this, style().borderWidth);
-    const LayoutSize cell = layout_.cellSize();
+    const LayoutSize cell = fittedLayout().cellSize();
     filter_->layout().setCellSize(cell.width, cell.height);
     filter_->rebuild(text.c_str(), position);
     showLayout(filter_->layout());

@@ -30,16 +30,15 @@ public:
     std::int32_t currentIndex() const override;
     std::int32_t currentCell() const override;
 
-    void onDisplayTablesChanged() override { fitCells(); }
+    void onDisplayTablesChanged() override { itemsChanged(); }
 
 protected:
     void onBind(RoleId role, Parameter* parameter) override;
-    void fitCells() override;
+    void fitCells(wxDC& dc) override;
     CellLayout& popupLayout() override { return layout_; }
     void drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box, bool centred) override;
 
 private:
-    void showLayout(CellLayout& layout);
 
     GridCellLayout layout_;
     std::unique_ptr<MappedCellLayout> filter_;

@@ -6,6 +6,7 @@
 #include "gui/ControlElement.h"
 #include "gui/ControlStyle.h"
 #include "gui/EditorPanel.h"
+#include "gui/PictureSlice.h"
 #include "midi/FocusedParameters.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
@@ -334,14 +335,17 @@ void Control::paint()
     }
 }
 
-void Control::paintBackground(wxDC& dc, int width, int height) const
+void Control::paintBackground(wxDC& dc, int width, int height)
 {
     const bool transparent = isTransparent(style_->backgroundBrush);
     if (transparent && backgroundBitmap_ && backgroundBitmap_->IsOk() && !isPoppedOut() && window_) {
         const wxRect bitmapArea(0, 0, backgroundBitmap_->GetWidth(), backgroundBitmap_->GetHeight());
         const wxRect under = window_->GetRect().Intersect(bitmapArea);
-        if (!under.IsEmpty())
-            dc.DrawBitmap(backgroundBitmap_->GetSubBitmap(under), 0, 0);
+        if (under.IsEmpty())
+            return;
+        if (!backgroundSlice_)
+            backgroundSlice_ = std::make_unique<PictureSlice>();
+        backgroundSlice_->draw(dc, *backgroundBitmap_, under);
         return;
     }
     dc.SetPen(*wxTRANSPARENT_PEN);

@@ -23,6 +23,7 @@ class ControlElement;
 class ControlWindow;
 class LabelList;
 class Parameter;
+class PictureSlice;
 class wxBitmap;
 class wxColour;
 class wxDC;
@@ -146,7 +147,7 @@ public:
     // Each control draws itself at its window's current client size.
     virtual void draw(wxDC& dc, const wxRegion& update, bool enabled, bool selected, bool focused) = 0;
     // The page picture under the control, or the background brush.
-    void paintBackground(wxDC& dc, int width, int height) const;
+    void paintBackground(wxDC& dc, int width, int height);
 
     // --- Input (the window routes its events here) ----------------------------
     virtual void onLeftDown(wxMouseEvent& event);
@@ -253,6 +254,8 @@ private:
     wxWindow* homeParent_ = nullptr;
     wxRect savedRect_;
     const wxBitmap* backgroundBitmap_ = nullptr;
+    // Made at the first paint over the page picture.
+    std::unique_ptr<PictureSlice> backgroundSlice_;
     ConditionSet shownConditions_;
     ConditionSet enabledConditions_;
     std::vector<RangeLimit> rangeLimits_;

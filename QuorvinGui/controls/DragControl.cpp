@@ -3,6 +3,7 @@
 #include "controls/DragScaling.h"
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "undo/CommandList.h"
@@ -162,6 +163,6 @@ std::vector<Parameter*> DragControl::getParameters() const
 
 void DragControl::drawValueAt(wxDC& dc, const Parameter& parameter, int x, int y) const
 {
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     drawValue(dc, parameter, parameter.getValue(), dc.GetTextForeground(), wxRect(x, y, 0, 0), false);
 }

@@ -2,6 +2,7 @@
 
 #include "gui/ControlStyle.h"
 #include "gui/Drawing.h"
+#include "gui/TextExtents.h"
 #include "labels/LabelList.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
@@ -32,10 +33,7 @@ public:
     {
         grid_.drawItem(dc, index, highlighted, cell, flags);
     }
-    std::int32_t itemCount() const override
-    {
-        return grid_.index_.columns() * std::max(grid_.rangeOf(roleRow), 1);
-    }
+    std::int32_t itemCount() const override { return grid_.gridItems(); }
     bool itemMatches(std::int32_t index, const char16_t* text, std::size_t position) const override
     {
         const GridSelectorGeometry& geometry = grid_.geometry();
@@ -58,14 +56,6 @@ GridSelectorControl::GridSelectorControl(wxWindow* parent, const ControlStyle& s
 
 GridSelectorControl::~GridSelectorControl() = default;
 
-void GridSelectorControl::showLayout(CellLayout& layout)
-{
-    if (PopupListDialog* popup = popupList()) {
-        popup->setLayout(&layout);
-        popup->setScrollExtents({0, 0});
-    }
-}
-
 void GridSelectorControl::setItemFilter(const RefString& text, std::size_t position)
 {
     if (text.isNull()) {
@@ -78,7 +68,7 @@ void GridSelectorControl::setItemFilter(const RefString& text, std::size_t posit
         filterSource_ = std::make_unique<FilterSource>(*this);
         filter_ = std::make_unique<MappedCellLayout>(*filterSource_, style().borderWidth);
     }
-    const LayoutSize cell = layout_.cellSize();
+    const LayoutSize cell = fittedLayout().cellSize();
     filter_->layout().setCellSize(cell.width, cell.height);
     filter_->rebuild(text.c_str(), position);
     showLayout(filter_->layout());
@@ -100,7 +90,7 @@ void GridSelectorControl::setLabels(const RefString& first, const RefString& sec
     if (!second.isEmpty())
         geometry.showLastCell();
     index_.setExtras((geometry.hasFirstRow() ? 1 : 0) + (geometry.hasLastCell() ? 1 : 0));
-    fitCells();
+    itemsChanged();
 }
 
 void GridSelectorControl::setItemLabels(const LabelList* labels)
@@ -129,7 +119,7 @@ Control& GridSelectorControl::setValueLabels(const LabelList* labels)
 
 void GridSelectorControl::itemTablesChanged()
 {
-    fitCells();
+    itemsChanged();
     refreshRect(nullptr);
 }
 
@@ -148,7 +138,7 @@ void GridSelectorControl::onBind(RoleId role, Parameter* parameter)
     // The minimum displays as 0, so it becomes the default and the value.
     setParameterDisplayScale(parameter, true, Rational(1), Rational(-static_cast<std::int64_t>(parameter->minimum())));
     reshape();
-    fitCells();
+    itemsChanged();
 }
 
 std::int32_t GridSelectorControl::rangeOf(RoleId role) const
@@ -208,26 +198,45 @@ void GridSelectorControl::drawValueAt(
     drawColouredText(dc, toWxString(text), colour, box.x, box.y, box.width, box.height, centred);
 }
 
-void GridSelectorControl::fitCells()
+void GridSelectorControl::fitCells(wxDC& dc)
 {
-    wxWindow* own = window();
-    if (own == nullptr)
-        return;
-    wxClientDC dc(own);
-    dc.SetFont(style().fixedFont);
-    wxSize largest = dc.GetTextExtent(toWxString(firstLabel_));
-    const auto widen = [&largest](wxSize size) {
-        largest.x = std::max(largest.x, size.x);
-        largest.y = std::max(largest.y, size.y);
-    };
-    widen(dc.GetTextExtent(toWxString(secondLabel_)));
-    if (itemPictures_ != nullptr && itemPictures_[0].IsOk()) {
-        widen(itemPictures_[0].GetSize());
-    } else {
-        const std::int32_t items = index_.columns() * std::max(rangeOf(roleRow), 1);
-        for (std::int32_t item = hasFirstLabel() ? index_.columns() : 0; item < items; ++item)
-            widen(dc.GetTextExtent(toWxString(itemText(item))));
+    labelExtent_ = TextExtents::onContext(dc, toWxString(firstLabel_));
+    labelExtent_.IncTo(TextExtents::onContext(dc, toWxString(secondLabel_)));
+    itemExtents_.assign(std::size_t(std::max(gridItems(), 0)), wxSize(0, 0));
+    if (hasItemPictures())
+        labelExtent_.IncTo(itemPictures_[0].GetSize());
+    else
+        for (std::int32_t item = firstTextItem(); item < gridItems(); ++item)
+            itemExtents_[std::size_t(item)] = measureItem(dc, item);
+    sizeCells();
+}
+
+void GridSelectorControl::rowLabelChanged(std::int32_t row, std::int32_t column)
+{
+    const std::int32_t item = index_.indexOf({row, column});
+    const bool measured = cellsFitted() && !hasItemPictures() && item >= firstTextItem()
+        && std::size_t(item) < itemExtents_.size();
+    if (measured && window() != nullptr) {
+        wxClientDC dc(window());
+        dc.SetFont(style().fixedFont);
+        itemExtents_[std::size_t(item)] = measureItem(dc, item);
+        sizeCells();
     }
+    refreshRect(nullptr);
+}
+
+bool GridSelectorControl::hasItemPictures() const { return itemPictures_ != nullptr && itemPictures_[0].IsOk(); }
+
+wxSize GridSelectorControl::measureItem(wxDC& dc, std::int32_t item) const
+{
+    return TextExtents::onContext(dc, toWxString(itemText(item)));
+}
+
+void GridSelectorControl::sizeCells()
+{
+    wxSize largest = labelExtent_;
+    for (const wxSize& extent : itemExtents_)
+        largest.IncTo(extent);
     const int border = style().borderWidth;
     layout_.setCellSize(largest.x + 2 * border, largest.y + 2 * border);
     if (filter_)

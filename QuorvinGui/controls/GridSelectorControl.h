@@ -7,8 +7,12 @@
 #include "controls/GridSelectorLayout.h"
 #include "controls/ValueLabelControl.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include <wx/gdicmn.h>
 
 class MappedCellLayout;
 
@@ -34,6 +38,9 @@ public:
     // Item texts from a source by row and column; a null source goes back
     // to the item labels.
     void setRowLabels(RowLabelSource source);
+    // The source's text at one row and column changed: only it is measured
+    // again.
+    void rowLabelChanged(std::int32_t row, std::int32_t column);
     Control& setValueLabels(const LabelList* labels) override;
 
     // Shows only the regular items whose text holds text at position, as a
@@ -45,7 +52,7 @@ public:
     void limitStrip(std::int32_t strip, std::int32_t items);
 
     void onSetFocus() override;
-    void onDisplayTablesChanged() override { fitCells(); }
+    void onDisplayTablesChanged() override { itemsChanged(); }
 
     const GridSelectorGeometry& geometry() const { return layout_.geometry(); }
     RefString itemText(std::int32_t item) const;
@@ -66,7 +73,7 @@ public:
 protected:
     void onBind(RoleId role, Parameter* parameter) override;
     // Sizes the popup's cells to the widest and tallest item and label.
-    void fitCells() override;
+    void fitCells(wxDC& dc) override;
     CellLayout& popupLayout() override { return layout_; }
     // The item's face in the context's font: an extra label, a picture or a text.
     void drawValueAt(wxDC& dc, std::int32_t item, const wxColour& colour, const wxRect& box, bool centred) override;
@@ -74,7 +81,6 @@ protected:
 private:
     class FilterSource;
 
-    void showLayout(CellLayout& layout);
     // Size of a bound parameter's full range, 0 when the role is unbound.
     std::int32_t rangeOf(RoleId role) const;
     std::int32_t offsetOf(RoleId role) const;
@@ -83,6 +89,13 @@ private:
     void itemTablesChanged();
     // The number of the item among the grid's regular items.
     std::int32_t regularItem(std::int32_t item) const;
+    // The items listed by text: the grid's, less the first row when shown.
+    std::int32_t firstTextItem() const { return hasFirstLabel() ? index_.columns() : 0; }
+    std::int32_t gridItems() const { return index_.columns() * std::max(rangeOf(roleRow), 1); }
+    bool hasItemPictures() const;
+    wxSize measureItem(wxDC& dc, std::int32_t item) const;
+    // Cells as large as the largest item or label measured.
+    void sizeCells();
 
     RefString firstLabel_;
     RefString secondLabel_;
@@ -93,4 +106,7 @@ private:
     GridSelectorIndex index_;
     std::unique_ptr<FilterSource> filterSource_;
     std::unique_ptr<MappedCellLayout> filter_;
+    // By item; the extra labels' together.
+    std::vector<wxSize> itemExtents_;
+    wxSize labelExtent_;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 
 #include <cstdlib>
@@ -46,6 +47,6 @@ void HorizontalSlider::drawValue(wxDC& dc, int position, const wxColour& colour)
     const Parameter* parameter = mainParameter();
     if (valueTextMode() != textInTrack || parameter == nullptr)
         return;
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     ::drawValue(dc, *parameter, parameter->getValue(), colour, wxRect(position, style().borderWidth, 0, 0), false);
 }

@@ -1,6 +1,7 @@
 #include "controls/PanSlider.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 
 #include <wx/dc.h>
@@ -23,7 +24,7 @@ void PanSlider::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
     paintBackground(dc, size.GetWidth(), size.GetHeight());
     const SliderGeometry geometry = barGeometry();
     drawBar(dc, geometry.zero, geometry.bar, geometry.end);
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     dc.SetTextForeground(style().colour5);
     const wxString left = _("L");
     const wxString right = _("R");

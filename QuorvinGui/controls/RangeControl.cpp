@@ -1,6 +1,7 @@
 #include "controls/RangeControl.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
@@ -178,7 +179,7 @@ void RangeControl::fillBarRect(wxDC& dc, int from, int length)
 // Whatever the text mode: it only decides where the bar leaves them room.
 void RangeControl::drawValues(wxDC& dc)
 {
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     if (const Parameter* low = getParameter(roleMin))
         drawValueText(dc, *low, false);
     if (const Parameter* high = getParameter(roleMax))

@@ -2,6 +2,8 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
+#include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
@@ -17,7 +19,7 @@ constexpr std::int64_t maxMeasuredValues = 4096;
 
 wxSize textExtent(wxDC& dc, const Parameter& parameter, std::int32_t raw)
 {
-    return dc.GetTextExtent(toWxString(valueFaceText(parameter, raw)));
+    return TextExtents::onContext(dc, toWxString(valueFaceText(parameter, raw)));
 }
 
 } // namespace
@@ -83,7 +85,7 @@ wxSize Slider::currentValueExtent(wxDC& dc) const
     const Parameter* parameter = mainParameter();
     if (parameter == nullptr)
         return {0, 0};
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     return textExtent(dc, *parameter, parameter->getValue());
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/CharacterRowEditing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "localparams/EditableName.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
@@ -81,7 +82,7 @@ void TextEditControl::draw(wxDC& dc, const wxRegion&, bool, bool, bool focused)
     }
     const wxSize size = clientSize();
     paintBackground(dc, size.GetWidth(), size.GetHeight());
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     dc.SetTextForeground(style().colour4);
     dc.SetPen(wxPen(style().colour4));
     const int border = style().borderWidth;

@@ -1,6 +1,7 @@
 #include "controls/ValueBox.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 
 #include <wx/dc.h>
@@ -17,6 +18,6 @@ void ValueBox::draw(wxDC& dc, const wxRegion&, bool, bool, bool)
     const Parameter* parameter = mainParameter();
     if (parameter == nullptr)
         return;
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     drawValue(dc, *parameter, parameter->getValue(), style().colour4, wxRect(wxPoint(0, 0), size), true);
 }

@@ -1,6 +1,7 @@
 #include "controls/ValueButton.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 
@@ -26,7 +27,7 @@ void ValueButton::draw(wxDC& dc, const wxRegion&, bool enabled, bool, bool)
     const Parameter* parameter = mainParameter();
     if (parameter == nullptr)
         return;
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     const wxColour& colour = enabled ? style().colour4 : style().colour5;
     drawValue(dc, *parameter, parameter->getValue(), colour, wxRect(wxPoint(0, 0), size), true);
 }

@@ -1,6 +1,7 @@
 #include "controls/ValueLabelControl.h"
 
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "gui/WxLayout.h"
 #include "layout/CellLayout.h"
 #include "popup/PopupListDialog.h"
@@ -10,18 +11,8 @@
 #include <wx/toplevel.h>
 
 ValueLabelControl::ValueLabelControl(wxWindow* parent, const ControlStyle& style)
-    : Control(parent, style), popup_(new PopupListDialog(*this, *this, style))
+    : Control(parent, style), popup_(*this, *this, style)
 {
-    popup_->Hide();
-}
-
-ValueLabelControl::~ValueLabelControl()
-{
-    // Cancelling gives the mouse back and stops the list's timer first.
-    if (popup_) {
-        popup_->choose(-1);
-        popup_->Destroy();
-    }
 }
 
 wxWindow* ValueLabelControl::parentWindow() const { return wxGetTopLevelParent(window()); }
@@ -32,8 +23,26 @@ wxPoint ValueLabelControl::bottomRight() const { return position() + clientSize(
 
 void ValueLabelControl::openPopup()
 {
-    if (popup_ && !popup_->IsShown())
-        popup_->popup();
+    fittedLayout();
+    popup_.open();
+}
+
+CellLayout& ValueLabelControl::fittedLayout()
+{
+    if (cellsFitted_ || window() == nullptr)
+        return popupLayout();
+    wxClientDC dc(window());
+    return fittedLayout(dc);
+}
+
+CellLayout& ValueLabelControl::fittedLayout(wxDC& dc)
+{
+    if (!cellsFitted_) {
+        cellsFitted_ = true;
+        useFont(dc, style().fixedFont);
+        fitCells(dc);
+    }
+    return popupLayout();
 }
 
 void ValueLabelControl::onBind(RoleId, Parameter*) {}
@@ -44,7 +53,7 @@ void ValueLabelControl::onCaptureLost() {}
 
 void ValueLabelControl::onKeyDown(wxKeyEvent& event)
 {
-    if (PopupListDialog::passKeyWhileOpen(popup_.get(), event))
+    if (PopupListDialog::passKeyWhileOpen(popupList(), event))
         return;
     const int key = event.GetKeyCode();
     if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER)
@@ -67,13 +76,13 @@ void ValueLabelControl::draw(wxDC& dc, const wxRegion&, bool enabled, bool, bool
 {
     const wxSize size = clientSize();
     paintBackground(dc, size.x, size.y);
-    const bool fits = popupLayout().cellSize().width + arrowSpace <= size.x;
+    const bool fits = fittedLayout(dc).cellSize().width + arrowSpace <= size.x;
     const int shift = fits || clipWhenNarrow_ ? arrowSpace : 0;
     if (shift != 0)
         drawArrow(dc, size.x, size.y);
     if (!fits && clipWhenNarrow_)
         dc.SetClippingRegion(0, 0, size.x - arrowSpace, size.y);
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     drawValueAt(dc, currentIndex(), enabled ? style().colour4 : style().colour5,
         wxRect(-(shift / 2), 0, size.x, size.y), true);
     dc.DestroyClippingRegion();

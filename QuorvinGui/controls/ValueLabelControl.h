@@ -4,11 +4,9 @@
 // Owned by its control group's entry; it owns its popup.
 #include "controls/Control.h"
 #include "layout/PopupItemSource.h"
+#include "popup/LazyPopupList.h"
 #include "popup/PopupAnchor.h"
-#include "popup/PopupListDialog.h"
 #include "popup/PopupSelectionTarget.h"
-
-#include <wx/weakref.h>
 
 class CellLayout;
 
@@ -18,13 +16,13 @@ public:
     static constexpr int arrowSpace = 8;
 
     ValueLabelControl(wxWindow* parent, const ControlStyle& style);
-    ~ValueLabelControl() override;
 
     // Narrower than its widest item, the control still shows the arrow and
     // cuts the item at the arrow.
     void setClipWhenNarrow(bool clip) { clipWhenNarrow_ = clip; }
     bool clipsWhenNarrow() const { return clipWhenNarrow_; }
-    // Null once the top-level window took the list down with it.
+    // Null until the list first opens, and once the top-level window took
+    // it down with it.
     PopupListDialog* popupList() const { return popup_.get(); }
 
     // Anchor.
@@ -45,20 +43,32 @@ protected:
     std::int32_t* defaultValueSlot() override { return &defaultValue_; }
     void onBind(RoleId role, Parameter* parameter) override;
 
-    // Sizes the popup's cells to the items.
-    virtual void fitCells() = 0;
+    // Sizes the popup's cells to the items as measured on dc, which holds
+    // the fixed font.
+    virtual void fitCells(wxDC& dc) = 0;
+    // The items changed: their cells are sized again before they are next
+    // drawn or listed, once however many changes came before.
+    void itemsChanged() { cellsFitted_ = false; }
+    bool cellsFitted() const { return cellsFitted_; }
     // The layout the popup shows when no filter is set.
     virtual CellLayout& popupLayout() = 0;
+    // popupLayout with its cells sized to the items, measured on a context
+    // of the window, or on dc: a context made on the window while it paints
+    // changes what the paint shows.
+    CellLayout& fittedLayout();
+    CellLayout& fittedLayout(wxDC& dc);
     virtual void drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box,
         bool centred) = 0;
 
     void openPopup();
+    // The layout the list shows from its next opening on.
+    void showLayout(CellLayout& layout) { popup_.setLayout(&layout); }
 
 private:
     void drawArrow(wxDC& dc, int width, int height) const;
 
-    // The top-level window destroys its dialogs before the page's controls go.
-    wxWeakRef<PopupListDialog> popup_;
+    LazyPopupList popup_;
     std::int32_t defaultValue_ = noDefault;
     bool clipWhenNarrow_ = false;
+    bool cellsFitted_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/Drawing.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "text/WxText.h"
@@ -53,7 +54,7 @@ ZoneGeometry ZoneControl::geometry() const
 ZoneGeometry::LabelSizes ZoneControl::labelSizes(wxDC& dc) const
 {
     ZoneGeometry::LabelSizes sizes{};
-    dc.SetFont(style().fixedFont);
+    useFont(dc, style().fixedFont);
     for (Side side : sides) {
         if (const Parameter* parameter = getParameter(roleOf(side)))
             sizes[indexOf(side)] = dc.GetTextExtent(toWxString(currentValueText(parameter)));

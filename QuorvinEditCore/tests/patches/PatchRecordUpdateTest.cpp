@@ -24,6 +24,16 @@ private:
     const int id_;
 };
 
+// Hears which slots changed alone, and how often the whole list did.
+class SlotObserver : public LabelsObserver {
+public:
+    void labelsChanged() override { ++wholeList; }
+    void labelChanged(std::int32_t index) override { slots.push_back(index); }
+
+    std::vector<std::int32_t> slots;
+    int wholeList = 0;
+};
+
 class PatchRecordUpdateTest : public CacheFolderTest {
 protected:
     void SetUp() override
@@ -89,6 +99,21 @@ TEST_F(PatchRecordUpdateTest, ObserversAreToldOncePerChangeInTheOrderTheyCame)
     library.setName(0, u"Named");
     EXPECT_EQ(calls, (std::vector<int>{1, 2, 1, 2}));
     EXPECT_EQ(observer.calls, 2);
+}
+
+// A view that measures its labels measures only the slot named; the whole
+// list again at every filing slowed the first connection.
+TEST_F(PatchRecordUpdateTest, AChangeToOneRecordNamesItsSlot)
+{
+    SlotObserver slots;
+    library.addObserver(slots);
+    library.updatePatch(2, 3, u"Bell", RefString(), "dump");
+    library.setName(7, u"Named");
+    library.setRecord(1, 0, RefString(), u"Set", RefString());
+    library.setPatchAside(2, 3);
+    EXPECT_EQ(slots.slots, (std::vector<std::int32_t>{2 * 128 + 3, 7, 128, 2 * 128 + 3}));
+    EXPECT_EQ(slots.wholeList, 0);
+    library.removeObserver(slots);
 }
 
 TEST_F(PatchRecordUpdateTest, SlotsOutsideTheGridAreRefusedAndNothingIsTouched)

@@ -69,7 +69,7 @@ protected:
         return done();
     }
     static void pump(std::chrono::milliseconds time) { pumpUntil([] { return false; }, time); }
-    bool popupShown() const { return selector.popupList()->IsShown(); }
+    bool popupShown() const { return selector.popupList() && selector.popupList()->IsShown(); }
     // Presses closer than the double-click time would arrive as a double-click.
     void clickAt(wxPoint screen)
     {

@@ -108,6 +108,37 @@ bool lineCrosses(PixelCanvas& canvas, int x, int top, int bottom)
 
 } // namespace
 
+// Filing a patch renames one slot of a library grid; measuring every slot
+// again at each filing slowed the first connection.
+TEST_F(GridCurveFixture, AGridSlotWhoseLabelChangesIsMeasuredAgainAlone)
+{
+    auto& program = add<GridSelectorControl>(wxRect(10, 10, 80, 16), u"Program");
+    bind(program, GridSelectorControl::roleRow, 0, 3, 0);
+    bind(program, GridSelectorControl::roleColumn, 0, 7, 0);
+    std::vector<RefString> names(32, RefString(u"Pad"));
+    int asked = 0;
+    program.setRowLabels([&](std::int32_t row, std::int32_t column) {
+        ++asked;
+        return names[std::size_t(row * 8 + column)];
+    });
+    const auto cellWidth = [&] {
+        PixelCanvas canvas(80, 16, ground);
+        program.draw(canvas.dc, wxRegion(), true, false, false);
+        return program.geometry().cellSize().width;
+    };
+    const int padWidth = cellWidth();
+
+    names[13] = RefString(u"A far longer name");
+    asked = 0;
+    program.rowLabelChanged(1, 5);
+    EXPECT_GT(cellWidth(), padWidth + 40) << "the cells grow to the new label";
+    EXPECT_LE(asked, 2) << "the other slots keep their measures";
+
+    names[13] = RefString(u"Pad");
+    program.rowLabelChanged(1, 5);
+    EXPECT_EQ(cellWidth(), padWidth) << "and shrink back when it goes";
+}
+
 TEST_F(GridCurveFixture, ChoiceInThePopupSetsBankAndProgramAsOneNamedUndoStep)
 {
     auto& program = add<GridSelectorControl>(wxRect(10, 10, 80, 16), u"Program");

@@ -6,6 +6,7 @@
 #include "labels/FixedLabelList.h"
 #include "layout/CellLayout.h"
 #include "localparams/LocalParameter.h"
+#include "popup/PopupListDialog.h"
 #include "tests/gui_style/PixelCanvas.h"
 #include "undo/CommandList.h"
 
@@ -58,7 +59,7 @@ protected:
     {
         pumpUntil([] { return false; }, time);
     }
-    bool popupShown() const { return choice.popupList()->IsShown(); }
+    bool popupShown() const { return choice.popupList() && choice.popupList()->IsShown(); }
     void key(int code)
     {
         simulator.Char(code);
@@ -174,6 +175,35 @@ TEST_F(PopupTest, FilteredPopupPicksTheMatchingValueNotTheShownPosition)
     key(WXK_RETURN);
     ASSERT_TRUE(pumpUntil([this] { return !popupShown(); }));
     EXPECT_EQ(mode.valueText(mode.getValue()), RefString(u"St:Cello")) << "every value is back";
+}
+
+TEST_F(PopupTest, TheListMadeAtItsFirstOpeningShowsTheFilteredItemsWithTheCurrentOneMarked)
+{
+    EXPECT_EQ(choice.popupList(), nullptr) << "no list window before the first opening";
+    mode.setValue(flagsConstruct, 6); // "Pf:EP", the third "Pf" value
+    choice.setItemFilter(RefString(u"Pf"), 0);
+    openByKey();
+    PopupListDialog& popup = *choice.popupList();
+    EXPECT_EQ(popup.currentIndex(), 2) << "the current value's cell";
+    popup.choose(1);
+    EXPECT_EQ(mode.valueText(mode.getValue()), RefString(u"Pf:Upright")) << "the second cell shows the second match";
+}
+
+TEST_F(PopupTest, CellsAreSizedAgainWhenTheLabelsChange)
+{
+    openByKey();
+    const int shortWidth = choice.popupList()->layout()->cellSize().width;
+    key(WXK_ESCAPE);
+    ASSERT_TRUE(pumpUntil([this] { return !popupShown(); }));
+
+    RefString longer[6] = {RefString(u"Pf:Grand Concert Hall"), names[1], names[2], names[3], names[4], names[5]};
+    const FixedLabelList longLabels(longer, 6);
+    choice.setValueLabels(&longLabels);
+    openByKey();
+    EXPECT_GT(choice.popupList()->layout()->cellSize().width, shortWidth + 30);
+    key(WXK_ESCAPE);
+    ASSERT_TRUE(pumpUntil([this] { return !popupShown(); }));
+    choice.setValueLabels(&labels);
 }
 
 TEST_F(PopupTest, NarrowChoiceDrawsTheArrowOnlyWhenToldToClipAndThenCutsTheValue)

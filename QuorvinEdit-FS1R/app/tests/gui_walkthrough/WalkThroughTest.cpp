@@ -70,7 +70,8 @@ void forEachWindow(wxWindow* root, const std::function<void(wxWindow*)>& visit)
             forEachWindow(child, visit);
 }
 
-// The list a control opens, for the two kinds of controls that open one.
+// The list a control opens, for the two kinds of controls that open one;
+// null until it first opens.
 PopupListDialog* popupOf(Control* control)
 {
     if (auto* labels = dynamic_cast<ValueLabelControl*>(control))
@@ -80,6 +81,11 @@ PopupListDialog* popupOf(Control* control)
     return nullptr;
 }
 
+bool opensList(Control* control)
+{
+    return dynamic_cast<ValueLabelControl*>(control) || dynamic_cast<AlgorithmControl*>(control);
+}
+
 // The shown, enabled controls under root that open a list.
 std::vector<ControlWindow*> choicesUnder(wxWindow* root)
 {
@@ -87,7 +93,7 @@ std::vector<ControlWindow*> choicesUnder(wxWindow* root)
     forEachWindow(root, [&](wxWindow* window) {
         auto* controlWindow = dynamic_cast<ControlWindow*>(window);
         if (controlWindow && controlWindow->IsShownOnScreen() && controlWindow->control()
-            && controlWindow->control()->isEnabled() && popupOf(controlWindow->control()))
+            && controlWindow->control()->isEnabled() && opensList(controlWindow->control()))
             choices.push_back(controlWindow);
     });
     return choices;
@@ -119,10 +125,10 @@ std::string nameOf(ControlWindow* choice)
 // closes it with Escape.
 void openAndCloseList(ControlWindow* choice)
 {
-    PopupListDialog* list = popupOf(choice->control());
     sendMouse(choice, wxEVT_LEFT_DOWN);
     sendMouse(choice, wxEVT_LEFT_UP);
-    ASSERT_TRUE(list->IsShown()) << nameOf(choice) << ": no list opened";
+    PopupListDialog* list = popupOf(choice->control());
+    ASSERT_TRUE(list && list->IsShown()) << nameOf(choice) << ": no list opened";
     const wxRect screen = wxDisplay(choice).GetGeometry();
     EXPECT_TRUE(screen.Contains(list->GetScreenRect()))
         << nameOf(choice) << ": its list " << list->GetScreenRect().width << "x" << list->GetScreenRect().height
@@ -362,12 +368,12 @@ protected:
     bool pressKeysAfterAChoice(ControlWindow* choice, const std::string& where)
     {
         Parameter* parameter = choice->control()->getParameter(Control::roleMain);
-        PopupListDialog* list = popupOf(choice->control());
         if (parameter == nullptr || parameter->maximum() <= parameter->minimum())
             return false;
         const std::int32_t before = parameter->getValue();
         sendMouse(choice, wxEVT_LEFT_DOWN);
         sendMouse(choice, wxEVT_LEFT_UP);
+        PopupListDialog* list = popupOf(choice->control());
         list->choose(list->currentIndex() == 0 ? 1 : 0);
         pumpEventsFor(30ms);
         if (parameter->getValue() == before)

@@ -24,6 +24,7 @@
 #include "xml/XmlRootElement.h"
 
 #include <gtest/gtest.h>
+#include <wx/dcmemory.h>
 #include <wx/frame.h>
 
 #include <string>
@@ -184,6 +185,24 @@ TEST_F(PerformanceTopPanelTest, CategoryFiltersOnlyItsPartsVoiceSelector)
     EXPECT_FALSE(header->partVoiceSelector(1)->hasItemFilter());
     header->partVoiceList(0)->categoryParameter().setValue(flagsUserEdit, 0);
     EXPECT_FALSE(header->partVoiceSelector(0)->hasItemFilter()) << "category 0 shows every voice";
+}
+
+// A filing re-measures only its own cell, found from its slot in the library.
+TEST_F(PerformanceTopPanelTest, AVoiceRecordedInTheLibraryWidensTheCellsToItsName)
+{
+    GridSelectorControl& selector = *header->partVoiceSelector(1);
+    const auto cellWidth = [&selector] {
+        wxBitmap canvas(200, 30);
+        wxMemoryDC dc(canvas);
+        selector.draw(dc, wxRegion(), true, false, false);
+        return selector.geometry().cellSize().width;
+    };
+    const int before = cellWidth();
+    PatchLibrary& voices = device.library(Fs1rLibraries::voices);
+    ASSERT_TRUE(voices.setRecord(1, 5, RefString(), RefString(u"A voice with a long name"), RefString()));
+    // Bank 1 is the third row, after the OFF row and bank 0.
+    EXPECT_NE(selector.itemText(2 * 128 + 5).toUtf8().find("A voice with a long name"), std::string::npos);
+    EXPECT_GT(cellWidth(), before + 40);
 }
 
 TEST_F(PerformanceTopPanelTest, FilteredPickSetsTheVoiceOfThatCategoryNotTheCellsPlace)
