@@ -57,9 +57,10 @@ def voice(image):
 
 def fseq(image):
     header(image)
-    # Under the title "Formant sequence" at (680, 3) only: the light-grey
-    # captions and values beside and below it need the dark ground.
-    fill(image, HEADER_WIDTH, 0, 260, 32, CAPTION_BAND)
+    # Under the title "Formant sequence" at (680, 3), long enough for its
+    # French, and no further: the light-grey captions and values beside and
+    # below it need the dark ground.
+    fill(image, HEADER_WIDTH, 0, 310, 32, CAPTION_BAND)
 
 
 PAGES = {"system": system, "performance": performance, "voice": voice, "fseq": fseq}

@@ -87,7 +87,7 @@ protected:
 void PageLayoutAuditTest::auditPage(wxWindow& page)
 {
     const PageAudit audit(page);
-    const wxRect area(0, 0, pageWidth, pageHeight);
+    const wxRect area(page.GetClientSize());
     const auto& controls = audit.controls();
     const auto& texts = audit.texts();
 
@@ -148,6 +148,18 @@ TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
     ASSERT_GE(panels->GetMinSize().y, pageHeight);
     auditPage(page);
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the " << pageName << " page:\n" << allFindings();
+}
+
+// The performance header stands over every page but the system page, as a
+// window of its own; its row captions end at its left edge.
+TEST_F(PageLayoutAuditTest, PerformanceHeaderInsideVisibleApartAndLegible)
+{
+    shownPage(performancePage);
+    pageName = "header";
+    wxWindow* header = panels->header();
+    ASSERT_TRUE(header != nullptr && header->IsShown());
+    auditPage(*header);
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the performance header:\n" << allFindings();
 }
 
 // Every block shows type n (or its last type) together, so each page of each
