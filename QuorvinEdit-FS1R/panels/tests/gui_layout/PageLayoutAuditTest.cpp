@@ -6,11 +6,15 @@
 
 #include "effects/EffectBlock.h"
 #include "gui/EditorPanel.h"
+#include "gui/MidiControlSetDialog.h"
+#include "midi/MidiControlSet.h"
+#include "midi/MidiInterface.h"
 #include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "sysex/SysexParameter.h"
 
+#include <wx/button.h>
 #include <wx/frame.h>
 
 #include <algorithm>
@@ -160,6 +164,25 @@ TEST_F(PageLayoutAuditTest, PerformanceHeaderInsideVisibleApartAndLegible)
     ASSERT_TRUE(header != nullptr && header->IsShown());
     auditPage(*header);
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the performance header:\n" << allFindings();
+}
+
+// The MIDI control-set dialog: the switches and fields on its panel, and
+// buttons wide enough for their labels.
+TEST_F(PageLayoutAuditTest, ControlSetDialogInsideVisibleApartAndLegible)
+{
+    pageName = "control set";
+    auto& set = static_cast<MidiControlSet&>(device->midiInterface()->controlSet(0));
+    auto* dialog = new MidiControlSetDialog(set, frame, *panels->dialogStyle());
+    dialog->Show();
+    for (wxWindow* child : dialog->GetChildren()) {
+        if (auto* panel = dynamic_cast<EditorPanel*>(child))
+            auditPage(*panel);
+        if (auto* button = dynamic_cast<wxButton*>(child); button && button->GetSize().x < button->GetBestSize().x)
+            report("button " + button->GetLabel().utf8_string() + " is narrower than its label");
+    }
+    dialog->detach();
+    dialog->Destroy();
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the control-set dialog:\n" << allFindings();
 }
 
 // Every block shows type n (or its last type) together, so each page of each
