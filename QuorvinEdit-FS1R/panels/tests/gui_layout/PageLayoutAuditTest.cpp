@@ -1,21 +1,27 @@
-// Every page as the user sees it: all of it inside the main window's page
-// area, nothing drawn over anything else unless it belongs there, and every
-// text legible against what is behind it.
+// Every page, the performance header, the dialogs and each effect type's
+// page as the user sees them, in the language the run asks for (see
+// InterfaceLanguage.cpp): all of it inside its window, nothing drawn over
+// anything else unless it belongs there, and every text legible against what
+// is behind it.
 #include "PageAudit.h"
 #include "PagesFixture.h"
 
 #include "effects/EffectBlock.h"
 #include "gui/EditorPanel.h"
 #include "gui/MidiControlSetDialog.h"
+#include "instrument/gui/InternalMemoryView.h"
 #include "midi/MidiControlSet.h"
 #include "midi/MidiInterface.h"
 #include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "sysex/SysexParameter.h"
+#include "text/WxText.h"
 
 #include <wx/button.h>
 #include <wx/frame.h>
+#include <wx/intl.h>
+#include <wx/stattext.h>
 
 #include <algorithm>
 #include <sstream>
@@ -73,6 +79,7 @@ protected:
     }
 
     void auditPage(wxWindow& page);
+    void auditDialogControls(wxWindow& dialog);
 
     std::string allFindings() const
     {
@@ -143,6 +150,23 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                        + " " + boxText(inks[b]) + " overlap");
 }
 
+// The toolkit's buttons and static texts size themselves to their labels:
+// one narrower or lower than its label, or outside its dialog, cuts it.
+void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
+{
+    const wxRect area(dialog.GetClientSize());
+    for (wxWindow* child : dialog.GetChildren()) {
+        if (!child->IsShown() || (!dynamic_cast<wxButton*>(child) && !dynamic_cast<wxStaticText*>(child)))
+            continue;
+        const std::string name = "\"" + child->GetLabel().utf8_string() + "\" " + boxText(child->GetRect());
+        const wxSize best = child->GetBestSize();
+        if (!area.Contains(child->GetRect()))
+            report("control " + name + " leaves the dialog");
+        if (child->GetSize().x < best.x || child->GetSize().y < best.y)
+            report("control " + name + " is smaller than its label");
+    }
+}
+
 TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
 {
     wxWindow& page = shownPage(GetParam());
@@ -174,15 +198,29 @@ TEST_F(PageLayoutAuditTest, ControlSetDialogInsideVisibleApartAndLegible)
     auto& set = static_cast<MidiControlSet&>(device->midiInterface()->controlSet(0));
     auto* dialog = new MidiControlSetDialog(set, frame, *panels->dialogStyle());
     dialog->Show();
-    for (wxWindow* child : dialog->GetChildren()) {
+    for (wxWindow* child : dialog->GetChildren())
         if (auto* panel = dynamic_cast<EditorPanel*>(child))
             auditPage(*panel);
-        if (auto* button = dynamic_cast<wxButton*>(child); button && button->GetSize().x < button->GetBestSize().x)
-            report("button " + button->GetLabel().utf8_string() + " is narrower than its label");
-    }
+    auditDialogControls(*dialog);
     dialog->detach();
     dialog->Destroy();
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the control-set dialog:\n" << allFindings();
+}
+
+// The internal-memory dialog with the prompt of "Save to device", audited
+// while it runs.
+TEST_F(PageLayoutAuditTest, InternalMemoryDialogInsideVisibleApartAndLegible)
+{
+    pageName = "internal memory";
+    InternalMemoryView view(frame, device->library(Fs1rLibraries::voices));
+    view.setPrompt(fromWxString(_(
+        "Select the destination in the FS1R memory.\nWARNING: the data in the FS1R will be overwritten!")));
+    view.CallAfter([&view, this] {
+        auditDialogControls(view);
+        view.EndModal(wxID_CANCEL);
+    });
+    view.showModal();
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the internal-memory dialog:\n" << allFindings();
 }
 
 // Every block shows type n (or its last type) together, so each page of each
