@@ -4,12 +4,16 @@
 # looks for them from its executable's folder, and installed under
 # share/locale.
 #
-# New texts marked with _() or wxTRANSLATE join a catalogue with
-#   xgettext -C --from-code=UTF-8 -k_ -kwxTRANSLATE -kwxGetTranslation -o new.pot <the library's .cpp files>
+# New texts marked with one of QUORVIN_TRANSLATION_KEYWORDS join a catalogue with
+#   xgettext -C --from-code=UTF-8 -k_ -kwxTRANSLATE -kwxGetTranslation -ktr -o new.pot <the library's sources>
 #   msgmerge --update <library>/i18n/fr.po new.pot
+# and a test (label "catalogues") fails while a catalogue lacks one of them.
 #
 # quorvin_add_catalogues(<domain>): the catalogues of the calling folder.
 include(GNUInstallDirs)
+
+# The functions and macros whose string argument is a text to translate.
+set(QUORVIN_TRANSLATION_KEYWORDS _ wxTRANSLATE wxGetTranslation tr)
 
 function(quorvin_add_catalogues domain)
   if(QUORVIN_FUZZ)
@@ -31,4 +35,11 @@ function(quorvin_add_catalogues domain)
     install(FILES ${folder}/${domain}.mo DESTINATION ${CMAKE_INSTALL_DATADIR}/locale/${language}/LC_MESSAGES)
   endforeach()
   add_custom_target(${domain}_catalogues ALL DEPENDS ${catalogues})
+  if(QUORVIN_TESTS)
+    add_test(NAME ${domain}_catalogues_complete
+      COMMAND ${CMAKE_COMMAND} -DLIBRARY_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+        -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/i18n/check "-DKEYWORDS=${QUORVIN_TRANSLATION_KEYWORDS}"
+        -P ${PROJECT_SOURCE_DIR}/cmake/CheckCatalogue.cmake)
+    set_tests_properties(${domain}_catalogues_complete PROPERTIES LABELS "headless;catalogues")
+  endif()
 endfunction()

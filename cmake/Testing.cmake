@@ -86,3 +86,27 @@ function(quorvin_library name)
   add_library(${name} STATIC ${ARGN} ${placeholder})
   target_link_libraries(${name} PRIVATE quorvin_warnings)
 endfunction()
+
+# quorvin_add_french_run(name): runs the test program <name> a second time,
+# as <name>_fr, with the interface in French (QUORVIN_TEST_LANGUAGE=fr tells
+# the program to take the system's language, as the editor does). Machines
+# often have no French locale, so a fixture makes one in the build folder,
+# found through LOCPATH; the package "locales" provides localedef's data.
+function(quorvin_add_french_run name)
+  if(NOT TARGET ${name})
+    return()
+  endif()
+  set(locales ${PROJECT_BINARY_DIR}/locale)
+  if(NOT TEST quorvin_french_locale)
+    find_program(QUORVIN_LOCALEDEF localedef REQUIRED)
+    file(MAKE_DIRECTORY ${locales})
+    add_test(NAME quorvin_french_locale
+      COMMAND ${QUORVIN_LOCALEDEF} -i fr_FR -f UTF-8 ${locales}/fr_FR.UTF-8)
+    set_tests_properties(quorvin_french_locale PROPERTIES FIXTURES_SETUP french_locale LABELS "headless;french")
+  endif()
+  get_test_property(${name} LABELS labels)
+  add_test(NAME ${name}_fr COMMAND ${name})
+  set_tests_properties(${name}_fr PROPERTIES RESOURCE_LOCK x_display LABELS "${labels};french" TIMEOUT 300
+    FIXTURES_REQUIRED french_locale
+    ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1;QUORVIN_TEST_LANGUAGE=fr;LANG=fr_FR.UTF-8;LC_ALL=fr_FR.UTF-8;LANGUAGE=fr;LOCPATH=${locales}")
+endfunction()

@@ -1,5 +1,7 @@
 #include "instrument/Fs1rLabelTables.h"
 
+#include <wx/translation.h>
+
 namespace {
 
 // Labels written out in value order, as the instrument shows them.
@@ -8,10 +10,13 @@ constexpr const char* bankLetters[] = {
 };
 
 constexpr const char* categories[] = {
-    "--", "Piano", "Chromatic percussion", "Organ", "Guitar", "Bass", "String / Orchestral",
-    "Ensemble", "Brass", "Reed", "Pipe", "Synth lead", "Synth Pad", "Synth sound effect", "Ethnic",
-    "Percussive", "Sound effect", "Drums", "Synth comping", "Vocal", "Combination",
-    "Material wave", "Sequence",
+    "--", wxTRANSLATE("Piano"), wxTRANSLATE("Chromatic percussion"), wxTRANSLATE("Organ"),
+    wxTRANSLATE("Guitar"), wxTRANSLATE("Bass"), wxTRANSLATE("String / Orchestral"),
+    wxTRANSLATE("Ensemble"), wxTRANSLATE("Brass"), wxTRANSLATE("Reed"), wxTRANSLATE("Pipe"),
+    wxTRANSLATE("Synth lead"), wxTRANSLATE("Synth Pad"), wxTRANSLATE("Synth sound effect"),
+    wxTRANSLATE("Ethnic"), wxTRANSLATE("Percussive"), wxTRANSLATE("Sound effect"),
+    wxTRANSLATE("Drums"), wxTRANSLATE("Synth comping"), wxTRANSLATE("Vocal"),
+    wxTRANSLATE("Combination"), wxTRANSLATE("Material wave"), wxTRANSLATE("Sequence"),
 };
 
 constexpr const char* presetFseqNames[] = {
@@ -29,20 +34,27 @@ constexpr const char* presetFseqNames[] = {
 };
 
 constexpr const char* eqFrequencies[] = {
-    "thru", "22", "25", "28", "32", "36", "40", "45", "50", "56", "63", "70", "80", "90", "100",
-    "110", "125", "140", "160", "180", "200", "225", "250", "280", "315", "355", "400", "450",
-    "500", "560", "630", "700", "800", "900", "1.0k", "1.1k", "1.2k", "1.4k", "1.6k", "1.8k",
+    wxTRANSLATE("thru"), "22", "25", "28", "32", "36", "40", "45", "50", "56", "63", "70", "80",
+    "90", "100", "110", "125", "140", "160", "180", "200", "225", "250", "280", "315", "355", "400",
+    "450", "500", "560", "630", "700", "800", "900", "1.0k", "1.1k", "1.2k", "1.4k", "1.6k", "1.8k",
     "2.0k", "2.2k", "2.5k", "2.8k", "3.2k", "3.6k", "4.0k", "4.5k", "5.0k", "5.6k", "6.3k", "7.0k",
-    "8.0k", "9.0k", "10.0k", "11.0k", "12.0k", "14.0k", "16.0k", "18.0k", "thru",
+    "8.0k", "9.0k", "10.0k", "11.0k", "12.0k", "14.0k", "16.0k", "18.0k", wxTRANSLATE("thru"),
 };
 
 constexpr const char* insertionTypes[] = {
-    "No effect", "Chorus", "Celeste", "Flanger", "Symphonic", "Phaser1", "Phaser2", "Pitch Chng",
-    "Ens Detune", "Rotary SP", "2WayRotary", "Tremolo", "Auto Pan", "Ambience", "A-Wah+Dist",
-    "A-Wah+Odrv", "T-Wah+Dist", "T-Wah+Odrv", "Wah+DS+Dly", "Wah+OD+Dly", "Lo-Fi", "3-Band EQ",
-    "HM Enhncer", "Noise Gate", "Compressor", "Comp+Dist", "Cmp+DS+Dly", "Cmp+OD+Dly",
-    "Distortion", "Dist+Delay", "Overdrive", "Odrv+Delay", "Amp Sim", "Delay LCR", "Delay L,R",
-    "Echo", "CrossDelay", "ER1", "ER2", "Gate Rev", "Revrs Gate",
+    wxTRANSLATE("No effect"), wxTRANSLATE("Chorus"), wxTRANSLATE("Celeste"), wxTRANSLATE("Flanger"),
+    wxTRANSLATE("Symphonic"), wxTRANSLATE("Phaser1"), wxTRANSLATE("Phaser2"),
+    wxTRANSLATE("Pitch Chng"), wxTRANSLATE("Ens Detune"), wxTRANSLATE("Rotary SP"),
+    wxTRANSLATE("2WayRotary"), wxTRANSLATE("Tremolo"), wxTRANSLATE("Auto Pan"),
+    wxTRANSLATE("Ambience"), wxTRANSLATE("A-Wah+Dist"), wxTRANSLATE("A-Wah+Odrv"),
+    wxTRANSLATE("T-Wah+Dist"), wxTRANSLATE("T-Wah+Odrv"), wxTRANSLATE("Wah+DS+Dly"),
+    wxTRANSLATE("Wah+OD+Dly"), wxTRANSLATE("Lo-Fi"), wxTRANSLATE("3-Band EQ"),
+    wxTRANSLATE("HM Enhncer"), wxTRANSLATE("Noise Gate"), wxTRANSLATE("Compressor"),
+    wxTRANSLATE("Comp+Dist"), wxTRANSLATE("Cmp+DS+Dly"), wxTRANSLATE("Cmp+OD+Dly"),
+    wxTRANSLATE("Distortion"), wxTRANSLATE("Dist+Delay"), wxTRANSLATE("Overdrive"),
+    wxTRANSLATE("Odrv+Delay"), wxTRANSLATE("Amp Sim"), wxTRANSLATE("Delay LCR"),
+    wxTRANSLATE("Delay L,R"), wxTRANSLATE("Echo"), wxTRANSLATE("CrossDelay"), wxTRANSLATE("ER1"),
+    wxTRANSLATE("ER2"), wxTRANSLATE("Gate Rev"), wxTRANSLATE("Revrs Gate"),
 };
 
 // The value between 1.694 and 1.785 is not known; 1.740 keeps the even rise.
@@ -69,11 +81,12 @@ constexpr const char* effectValues11Tail[] = {
 };
 
 constexpr const char* monoStereo[] = {
-    "mono", "stereo",
+    wxTRANSLATE("mono"), wxTRANSLATE("stereo"),
 };
 
 constexpr const char* panDirections[] = {
-    "L<>R", "L>R", "L<R", "Lturn", "Rturn", "L/R",
+    wxTRANSLATE("L<>R"), wxTRANSLATE("L>R"), wxTRANSLATE("L<R"), wxTRANSLATE("Lturn"),
+    wxTRANSLATE("Rturn"), wxTRANSLATE("L/R"),
 };
 
 constexpr const char* effectValues14[] = {
@@ -91,28 +104,33 @@ constexpr const char* effectValues16[] = {
 };
 
 constexpr const char* channelSides[] = {
-    "L", "R", "L&R",
+    wxTRANSLATE("L"), wxTRANSLATE("R"), wxTRANSLATE("L&R"),
 };
 
 constexpr const char* reflectionTypes[] = {
-    "Smallhall", "LargeHall", "Random", "Reverse", "Plate", "Spring",
+    wxTRANSLATE("Smallhall"), wxTRANSLATE("LargeHall"), wxTRANSLATE("Random"),
+    wxTRANSLATE("Reverse"), wxTRANSLATE("Plate"), wxTRANSLATE("Spring"),
 };
 
 constexpr const char* typeAB[] = {
-    "Type A", "Type B",
+    wxTRANSLATE("Type A"), wxTRANSLATE("Type B"),
 };
 
 constexpr const char* lofiFilterTypes[] = {
-    "thru", "pbass", "radio", "tel", "clean", "low",
+    wxTRANSLATE("thru"), wxTRANSLATE("pbass"), wxTRANSLATE("radio"), wxTRANSLATE("tel"),
+    wxTRANSLATE("clean"), wxTRANSLATE("low"),
 };
 
 constexpr const char* ampTypes[] = {
-    "off", "stack", "combo", "tube",
+    wxTRANSLATE("off"), wxTRANSLATE("stack"), wxTRANSLATE("combo"), wxTRANSLATE("tube"),
 };
 
 constexpr const char* reverbTypes[] = {
-    "No effect", "Hall1", "Hall2", "Room1", "Room2", "Room3", "Stage1", "Stage2", "Plate",
-    "White room", "Tunnel", "Basement", "Canyon", "Delay LCR", "Delay L,R", "Echo", "CrossDelay",
+    wxTRANSLATE("No effect"), wxTRANSLATE("Hall1"), wxTRANSLATE("Hall2"), wxTRANSLATE("Room1"),
+    wxTRANSLATE("Room2"), wxTRANSLATE("Room3"), wxTRANSLATE("Stage1"), wxTRANSLATE("Stage2"),
+    wxTRANSLATE("Plate"), wxTRANSLATE("White room"), wxTRANSLATE("Tunnel"), wxTRANSLATE("Basement"),
+    wxTRANSLATE("Canyon"), wxTRANSLATE("Delay LCR"), wxTRANSLATE("Delay L,R"), wxTRANSLATE("Echo"),
+    wxTRANSLATE("CrossDelay"),
 };
 
 constexpr const char* effectValues25[] = {
@@ -128,16 +146,21 @@ constexpr const char* effectValues25[] = {
 };
 
 constexpr const char* variationTypes[] = {
-    "No effect", "Chorus", "Celeste", "Flanger", "Symphonic", "Phaser1", "Phaser2", "Ens Detune",
-    "Rotary SP", "Tremolo", "Auto Pan", "Auto Wah", "Touch Wah", "3-Band EQ", "HM Enhncer",
-    "Noise Gate", "Compressor", "Distortion", "Overdrive", "Amp Sim", "Delay LCR", "Delay L,R",
-    "Echo", "CrossDelay", "Karaoke", "Hall", "Room", "Stage", "Plate",
+    wxTRANSLATE("No effect"), wxTRANSLATE("Chorus"), wxTRANSLATE("Celeste"), wxTRANSLATE("Flanger"),
+    wxTRANSLATE("Symphonic"), wxTRANSLATE("Phaser1"), wxTRANSLATE("Phaser2"),
+    wxTRANSLATE("Ens Detune"), wxTRANSLATE("Rotary SP"), wxTRANSLATE("Tremolo"),
+    wxTRANSLATE("Auto Pan"), wxTRANSLATE("Auto Wah"), wxTRANSLATE("Touch Wah"),
+    wxTRANSLATE("3-Band EQ"), wxTRANSLATE("HM Enhncer"), wxTRANSLATE("Noise Gate"),
+    wxTRANSLATE("Compressor"), wxTRANSLATE("Distortion"), wxTRANSLATE("Overdrive"),
+    wxTRANSLATE("Amp Sim"), wxTRANSLATE("Delay LCR"), wxTRANSLATE("Delay L,R"), wxTRANSLATE("Echo"),
+    wxTRANSLATE("CrossDelay"), wxTRANSLATE("Karaoke"), wxTRANSLATE("Hall"), wxTRANSLATE("Room"),
+    wxTRANSLATE("Stage"), wxTRANSLATE("Plate"),
 };
 
 constexpr const char* halfText[] = {"0.5"};
-constexpr const char* offText[] = {"OFF"};
-constexpr const char* pfmText[] = {"PFM"};
-constexpr const char* allText[] = {"All"};
+constexpr const char* offText[] = {wxTRANSLATE("OFF")};
+constexpr const char* pfmText[] = {wxTRANSLATE("PFM")};
+constexpr const char* allText[] = {wxTRANSLATE("All")};
 
 constexpr const char* emptyFseqSlot = "********";
 constexpr const char* internalFseqNames[] = {

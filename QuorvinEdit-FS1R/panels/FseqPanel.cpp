@@ -107,19 +107,19 @@ const ValueLabels& twoLabels(const char* first, const char* second)
 
 const ValueLabels& pitchModeLabels()
 {
-    static const ValueLabels& labels = twoLabels("pitch", "non-pitch");
+    static const ValueLabels& labels = twoLabels(wxTRANSLATE("pitch"), wxTRANSLATE("non-pitch"));
     return labels;
 }
 
 const ValueLabels& loopModeLabels()
 {
-    static const ValueLabels& labels = twoLabels("one way", "round");
+    static const ValueLabels& labels = twoLabels(wxTRANSLATE("one way"), wxTRANSLATE("round"));
     return labels;
 }
 
 const ValueLabels& bankLabels()
 {
-    static const ValueLabels& labels = twoLabels("I", "P");
+    static const ValueLabels& labels = twoLabels(wxTRANSLATE("I"), wxTRANSLATE("P"));
     return labels;
 }
 

@@ -38,20 +38,20 @@ struct SourceSwitch {
 };
 
 const std::array<SourceSwitch, 14> sources{{
-    {"KN1", 0},
-    {"KN2", 1},
-    {"KN3", 2},
-    {"KN4", 3},
-    {"MC1", 4},
-    {"MC2", 5},
-    {"MC3", 11},
-    {"MC4", 13},
-    {"FC", 9},
-    {"BC", 10},
-    {"MW", 12},
-    {"CAT", 7},
-    {"PAT", 8},
-    {"PB", 6},
+    {wxTRANSLATE("KN1"), 0},
+    {wxTRANSLATE("KN2"), 1},
+    {wxTRANSLATE("KN3"), 2},
+    {wxTRANSLATE("KN4"), 3},
+    {wxTRANSLATE("MC1"), 4},
+    {wxTRANSLATE("MC2"), 5},
+    {wxTRANSLATE("MC3"), 11},
+    {wxTRANSLATE("MC4"), 13},
+    {wxTRANSLATE("FC"), 9},
+    {wxTRANSLATE("BC"), 10},
+    {wxTRANSLATE("MW"), 12},
+    {wxTRANSLATE("CAT"), 7},
+    {wxTRANSLATE("PAT"), 8},
+    {wxTRANSLATE("PB"), 6},
 }};
 
 wxBitmap drawSwitch(bool on)

@@ -67,8 +67,9 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
 {
     ConditionedControls conditioned;
     static const TranslatedLabels assignLabels{
-        wxTRANSLATE("OFF"), wxTRANSLATE("Part 1"), wxTRANSLATE("Part 2"), wxTRANSLATE("Part 3"), wxTRANSLATE("Part 4")};
-    static const TranslatedLabels bankLabels{"I", "P"};
+        wxTRANSLATE("OFF"), wxTRANSLATE("Part 1"), wxTRANSLATE("Part 2"), wxTRANSLATE("Part 3"),
+        wxTRANSLATE("Part 4")};
+    static const TranslatedLabels bankLabels{wxTRANSLATE("I"), wxTRANSLATE("P")};
     static const TranslatedLabels pitchLabels{wxTRANSLATE("fseq"), wxTRANSLATE("fixed")};
     static const TranslatedLabels playLabels{wxTRANSLATE("scratch"), wxTRANSLATE("fseq")};
     static const TranslatedLabels ratioLabels{"1/4", "1/2", "1", "2", "4"};
@@ -122,7 +123,8 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     // it must stay settable through the mode switch.
     const int speedPlace = group.cursor().along;
     HorizontalSlider& speedSlider
-        = addSliderAt(group, PerformancePanel::text(wxTRANSLATE("Speed")), 0x100018, 0, fastestSpeed, 0, wideLength, 0);
+        = addSliderAt(group, PerformancePanel::text(wxTRANSLATE("Speed")), 0x100018, 0, fastestSpeed, 0, wideLength,
+            0);
     Parameter* speed = speedSlider.mainParameter();
     setParameterDisplayScale(speed, false, Rational(1, 10), Rational(0));
     const auto percentSpeed = whileIn(speed, ThresholdSwitchParameter::threshold, fastestSpeed);
@@ -161,7 +163,8 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     group.nextRow(ControlFlow::noExtra);
     Parameter* loopStart = factory.addSysexParameter(0x10001C, 0, lastStep, 0);
     Parameter* loopEnd = factory.addSysexParameter(0x10001E, 0, lastStep, 0);
-    HorizontalRangeControl& loop = addHorizontalRange(group, PerformancePanel::text(wxTRANSLATE("Loop")), rangeLength);
+    HorizontalRangeControl& loop = addHorizontalRange(group, PerformancePanel::text(wxTRANSLATE("Loop")),
+        rangeLength);
     loop.bindParameter(loopStart, RangeControl::roleMin);
     loop.bindParameter(loopEnd, RangeControl::roleMax);
     showWhile(conditioned, loop, {playing});
@@ -173,7 +176,8 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
         .setDisplayScale(Rational(1), Rational(-64));
     Parameter* speedVelocity = factory.addSysexParameter(0x100022, 0, 7, 0);
     showWhile(conditioned,
-        addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), speedVelocity, 0, 0), { percentSpeed, playing });
+        addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), speedVelocity, 0, 0), { percentSpeed,
+            playing });
 
     fseqLinked_ = {loopStart, loopEnd, loopMode, speedVelocity, pitchMode, startDelay};
     device.setFseqParameters({fseqBank_, presetNumber, internalNumber, {startOffset, loopStart, loopEnd}});

@@ -161,7 +161,8 @@ private:
     {
         const int rowStart = group_.cursor().along;
         SysexParameter* channel = makeChannelParameter(0x300004, lastChannel + 1);
-        ChoiceControl& channelChoice = addChoice(group_, PerformancePanel::text(wxTRANSLATE("MIDI CH")), channel, 0, 0);
+        ChoiceControl& channelChoice = addChoice(group_, PerformancePanel::text(wxTRANSLATE("MIDI CH")), channel, 0,
+            0);
         channelChoice.setValueLabels(getValueLabels(channelTable)).setDefaultValue(part_);
         if (part_ >= 2)
             return;

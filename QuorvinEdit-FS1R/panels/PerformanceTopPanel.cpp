@@ -229,8 +229,7 @@ void PerformanceTopPanel::buildPart(ControlGroup& group, Fs1rDevice& device, int
     if (part > 0)
         group.nextRow(ControlFlow::noExtra);
     group.setLineIndex(part);
-    group.addTextItem(RefString::concat(u"PART ", RefString::fromInt(std::uint32_t(part + 1))), 28,
-        ControlStyle::normalText, false);
+    group.addTextItem(fromWxString(wxString::Format(_("PART %d"), part + 1)), 28, ControlStyle::normalText, false);
     buildPartVoice(group, device, part);
 
     // The button stands at the column's far side, one picture wide, with no

@@ -259,31 +259,31 @@ void SystemPanel::buildControllerGroup(ControlGroup& group)
     // The instrument fixes these two controller numbers.
     addCaption(group, tr("Attack"), nullptr, 0, 0).setText(RefString::fromNarrow("73"));
     addCaption(group, tr("Release"), nullptr, 0, 0).setText(RefString::fromNarrow("72"));
-    addControllerBox(group, "Formant", 0x000020, 80);
-    addControllerBox(group, "FM", 0x000021, 81);
+    addControllerBox(group, wxTRANSLATE("Formant"), 0x000020, 80);
+    addControllerBox(group, wxTRANSLATE("FM"), 0x000021, 81);
     skipTo(group, 68);
-    addControllerBox(group, "Foot", 0x00001E, 4);
+    addControllerBox(group, wxTRANSLATE("Foot"), 0x00001E, 4);
     group.nextRow(ControlFlow::noExtra);
 
-    addSwitch(group, "Knob rcv", 0x000014, 55);
+    addSwitch(group, wxTRANSLATE("Knob rcv"), 0x000014, 55);
     group.nextRow(ControlFlow::noExtra);
-    addSwitch(group, "Knob trn", 0x000015, 55);
+    addSwitch(group, wxTRANSLATE("Knob trn"), 0x000015, 55);
     group.nextRow(11);
     addValueButtonAt(group, tr("Knob mode"), 0x00000B, 0, 1, 0, 55, 0).setValueLabels(knobModeLabels().list());
     skipTo(group, 50);
-    addControllerBox(group, "Knob 1", 0x000016, 16);
-    addControllerBox(group, "Knob 2", 0x000017, 17);
-    addControllerBox(group, "Knob 3", 0x000018, 18);
-    addControllerBox(group, "Knob 4", 0x000019, 19);
+    addControllerBox(group, wxTRANSLATE("Knob 1"), 0x000016, 16);
+    addControllerBox(group, wxTRANSLATE("Knob 2"), 0x000017, 17);
+    addControllerBox(group, wxTRANSLATE("Knob 3"), 0x000018, 18);
+    addControllerBox(group, wxTRANSLATE("Knob 4"), 0x000019, 19);
     group.nextRow(21);
 
     skipTo(group, 105);
-    addControllerBox(group, "Midi 1", 0x00001A, 20);
-    addControllerBox(group, "Midi 2", 0x00001B, 21);
-    addControllerBox(group, "Midi 3", 0x00001C, 22);
-    addControllerBox(group, "Midi 4", 0x00001D, 13);
+    addControllerBox(group, wxTRANSLATE("Midi 1"), 0x00001A, 20);
+    addControllerBox(group, wxTRANSLATE("Midi 2"), 0x00001B, 21);
+    addControllerBox(group, wxTRANSLATE("Midi 3"), 0x00001C, 22);
+    addControllerBox(group, wxTRANSLATE("Midi 4"), 0x00001D, 13);
     skipTo(group, 68);
-    addControllerBox(group, "Breath", 0x00001F, 2);
+    addControllerBox(group, wxTRANSLATE("Breath"), 0x00001F, 2);
 
     group.spacing().defaultLength = 48;
     skipTo(group, 70);

@@ -33,47 +33,53 @@ constexpr int switchExtent = 19;
 
 const LabelList* operatorLabels()
 {
-    static const TranslatedLabels labels{"Operator 1", "Operator 2", "Operator 3", "Operator 4", "Operator 5",
-        "Operator 6", "Operator 7", "Operator 8"};
+    static const TranslatedLabels labels{wxTRANSLATE("Operator 1"), wxTRANSLATE("Operator 2"),
+        wxTRANSLATE("Operator 3"), wxTRANSLATE("Operator 4"), wxTRANSLATE("Operator 5"),
+        wxTRANSLATE("Operator 6"), wxTRANSLATE("Operator 7"), wxTRANSLATE("Operator 8")};
     return labels.list();
 }
 
 const LabelList* trackLabels()
 {
-    static const TranslatedLabels labels{"Track 1", "Track 2", "Track 3", "Track 4", "Track 5", "Track 6", "Track 7",
-        "Track 8"};
+    static const TranslatedLabels labels{wxTRANSLATE("Track 1"), wxTRANSLATE("Track 2"), wxTRANSLATE("Track 3"),
+        wxTRANSLATE("Track 4"), wxTRANSLATE("Track 5"), wxTRANSLATE("Track 6"), wxTRANSLATE("Track 7"),
+        wxTRANSLATE("Track 8")};
     return labels.list();
 }
 
 const LabelList* voicedSwitchLabels()
 {
-    static const TranslatedLabels labels{"V", "V"};
+    static const TranslatedLabels labels{wxTRANSLATE("V"), wxTRANSLATE("V")};
     return labels.list();
 }
 
 const LabelList* unvoicedSwitchLabels()
 {
-    static const TranslatedLabels labels{"U", "U"};
+    static const TranslatedLabels labels{wxTRANSLATE("U"), wxTRANSLATE("U")};
     return labels.list();
 }
 
 const LabelList* pitchEgRangeLabels()
 {
-    static const TranslatedLabels labels{"8oct", "2oct", "1oct", "1/2oct"};
+    static const TranslatedLabels labels{wxTRANSLATE("8oct"), wxTRANSLATE("2oct"), wxTRANSLATE("1oct"),
+        wxTRANSLATE("1/2oct")};
     return labels.list();
 }
 
 const LabelList* destinationLabels()
 {
-    static const TranslatedLabels labels{{"---", "out", "freq", "width"}, {"---"}};
+    static const TranslatedLabels labels{{"---", wxTRANSLATE("out"), wxTRANSLATE("freq"), wxTRANSLATE("width")},
+        {"---"}};
     return labels.list();
 }
 
 const LabelList* sourceLabels()
 {
-    static const TranslatedLabels labels{"Voiced 1", "Voiced 2", "Voiced 3", "Voiced 4", "Voiced 5", "Voiced 6",
-        "Voiced 7", "Voiced 8", "Unvoiced 1", "Unvoiced 2", "Unvoiced 3", "Unvoiced 4", "Unvoiced 5", "Unvoiced 6",
-        "Unvoiced 7", "Unvoiced 8"};
+    static const TranslatedLabels labels{wxTRANSLATE("Voiced 1"), wxTRANSLATE("Voiced 2"), wxTRANSLATE("Voiced 3"),
+        wxTRANSLATE("Voiced 4"), wxTRANSLATE("Voiced 5"), wxTRANSLATE("Voiced 6"),
+        wxTRANSLATE("Voiced 7"), wxTRANSLATE("Voiced 8"), wxTRANSLATE("Unvoiced 1"), wxTRANSLATE("Unvoiced 2"),
+        wxTRANSLATE("Unvoiced 3"), wxTRANSLATE("Unvoiced 4"), wxTRANSLATE("Unvoiced 5"), wxTRANSLATE("Unvoiced 6"),
+        wxTRANSLATE("Unvoiced 7"), wxTRANSLATE("Unvoiced 8")};
     return labels.list();
 }
 
@@ -87,23 +93,23 @@ SectionStep gap(int pixels) { return {.kind = StepKind::align, .extent = pixels}
 const SectionStep textSteps[] = {
     {.kind = StepKind::geometry, .numbers = {138, 0, 0, 3}},
     gap(90),
-    caption("OSCILLATORS", largeTitle, 22),
-    caption("8 voiced operators", smallTitle, 12),
-    caption("8 unvoiced operators", smallTitle, 51),
-    caption("FM algorithm", largeTitle, 195),
-    caption("FM modifiers", largeTitle, 137),
-    caption("Formant modifiers", largeTitle, 12),
+    caption(wxTRANSLATE("OSCILLATORS"), largeTitle, 22),
+    caption(wxTRANSLATE("8 voiced operators"), smallTitle, 12),
+    caption(wxTRANSLATE("8 unvoiced operators"), smallTitle, 51),
+    caption(wxTRANSLATE("FM algorithm"), largeTitle, 195),
+    caption(wxTRANSLATE("FM modifiers"), largeTitle, 137),
+    caption(wxTRANSLATE("Formant modifiers"), largeTitle, 12),
     {.kind = StepKind::nextRow, .extent = 535},
     gap(10),
-    caption("Formant\nSequence", largeTitle, 92),
+    caption(wxTRANSLATE("Formant\nSequence"), largeTitle, 92),
     {.kind = StepKind::geometry, .numbers = {100, 0, 0, 3}},
     {.kind = StepKind::nextRow, .extent = 270},
     gap(64),
-    caption("LFO 1", largeTitle, 92),
-    caption("LFO 2", largeTitle, 92),
-    caption("FILTER", largeTitle, 125),
-    caption("Envelope", smallTitle, 132),
-    caption("PITCH Envelope", largeTitle, 12),
+    caption(wxTRANSLATE("LFO 1"), largeTitle, 92),
+    caption(wxTRANSLATE("LFO 2"), largeTitle, 92),
+    caption(wxTRANSLATE("FILTER"), largeTitle, 125),
+    caption(wxTRANSLATE("Envelope"), smallTitle, 132),
+    caption(wxTRANSLATE("PITCH Envelope"), largeTitle, 12),
 };
 
 void addSaveButtons(SectionContext& context)
@@ -111,10 +117,10 @@ void addSaveButtons(SectionContext& context)
     Fs1rDevice& device = context.page.device();
     const Fs1rPart part = Fs1rParts::firstVoice + context.page.voiceIndex();
     Parameter& toFile = context.page.keep(std::make_unique<SaveToFileCommandParameter>(device, part));
-    addValueButton(context.group, text("Save to file"), &toFile, saveButtonExtent, 0)
+    addValueButton(context.group, text(wxTRANSLATE("Save to file")), &toFile, saveButtonExtent, 0)
         .setBitmap(SaveButtonIcons::toFile());
     Parameter& toDevice = context.page.keep(std::make_unique<SaveToDeviceCommandParameter>(device, part));
-    addValueButton(context.group, text("Save to device"), &toDevice, saveButtonExtent, 0)
+    addValueButton(context.group, text(wxTRANSLATE("Save to device")), &toDevice, saveButtonExtent, 0)
         .setBitmap(SaveButtonIcons::toDevice());
 }
 
@@ -123,7 +129,7 @@ void addName(SectionContext& context)
     constexpr std::int32_t firstCharacter = 32;
     constexpr std::int32_t lastCharacter = 127;
     constexpr std::uint32_t nameLength = 10;
-    addTextEditAt(context.group, text("Name"), 0x00, firstCharacter, lastCharacter, nameLength, 75);
+    addTextEditAt(context.group, text(wxTRANSLATE("Name")), 0x00, firstCharacter, lastCharacter, nameLength, 75);
 }
 
 const LabelList* voiceCategories() { return getValueLabels(categoryLabels); }
@@ -134,13 +140,14 @@ const SectionStep nameSteps[] = {
     {.kind = StepKind::custom, .custom = addSaveButtons},
     {.kind = StepKind::custom, .custom = addName},
     gap(10),
-    {.kind = StepKind::choice, .label = "Category", .offset = 0x0E, .maximum = 22, .extent = 152,
+    {.kind = StepKind::choice, .label = wxTRANSLATE("Category"), .offset = 0x0E, .maximum = 22, .extent = 152,
         .labels = voiceCategories},
 };
 
 const SectionStep noteShiftSteps[] = {
     {.kind = StepKind::geometry, .numbers = {66, 60, 0, 3}},
-    {.kind = StepKind::slider, .label = "Note shift", .offset = 0x1E, .maximum = 48, .extent = 14, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Note shift"), .offset = 0x1E, .maximum = 48, .extent = 14,
+        .scaled = true,
         .displayOffset = Rational(-24)},
 };
 
@@ -176,11 +183,13 @@ void buildFseqGroup(VoicePanel& page)
     constexpr PackedAddress unvoicedSwitches = 0x2B;
     for (int k = 0; k < VoicePanel::operatorCount; ++k) {
         const SwitchBit voiced = switchBit(voicedSwitches, k);
-        addValueButtonAt(group, text("V"), page.commonBase() + voiced.offset, 0, 1, voiced.bit, switchExtent, 0)
+        addValueButtonAt(group, text(wxTRANSLATE("V")), page.commonBase() + voiced.offset, 0, 1, voiced.bit,
+            switchExtent, 0)
             .setValueLabels(voicedSwitchLabels())
             .setValueBitmaps(OperatorSwitchPictures::pictures(), true);
         const SwitchBit unvoiced = switchBit(unvoicedSwitches, k);
-        addValueButtonAt(group, text("U"), page.commonBase() + unvoiced.offset, 0, 1, unvoiced.bit, switchExtent, 0)
+        addValueButtonAt(group, text(wxTRANSLATE("U")), page.commonBase() + unvoiced.offset, 0, 1, unvoiced.bit,
+            switchExtent, 0)
             .setValueLabels(unvoicedSwitchLabels())
             .setValueBitmaps(OperatorSwitchPictures::pictures(), true);
     }
@@ -212,7 +221,7 @@ const EnvelopePoint pitchEnvelope[] = {
 void addPitchTimeScale(SectionContext& context)
 {
     SysexParameter* slope = VoiceSectionSteps::makeParameter(context.group, 0x3C, 0, 7);
-    ScalingCurveControl& curve = addScalingCurve(context.group, text("Time scale"), 0);
+    ScalingCurveControl& curve = addScalingCurve(context.group, text(wxTRANSLATE("Time scale")), 0);
     curve.bindParameter(slope, ScalingCurveControl::roleSlope);
     curve.setDisplayScale(Rational(-1, 7), Rational(0));
 }
@@ -225,10 +234,11 @@ void addPitchEnvelope(SectionContext& context)
 const SectionStep pitchEgSteps[] = {
     {.kind = StepKind::spacing, .numbers = {42, 8, 4, 2}},
     {.kind = StepKind::geometry, .numbers = {16, 14, 0, 3}},
-    {.kind = StepKind::choice, .label = "Range", .offset = 0x3B, .maximum = 3, .labels = pitchEgRangeLabels},
+    {.kind = StepKind::choice, .label = wxTRANSLATE("Range"), .offset = 0x3B, .maximum = 3,
+        .labels = pitchEgRangeLabels},
     {.kind = StepKind::saveCursor},
     {.kind = StepKind::nextRow},
-    {.kind = StepKind::slider, .label = "Velocity", .offset = 0x27, .maximum = 7},
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Velocity"), .offset = 0x27, .maximum = 7},
     {.kind = StepKind::nextRow},
     {.kind = StepKind::geometry, .numbers = {32, 14, 0, 3}},
     {.kind = StepKind::custom, .custom = addPitchTimeScale},
@@ -271,10 +281,11 @@ void addModifierRow(VoicePanel& page, const ModifierRows& rows, int k)
     constexpr std::uint32_t destinationBit = 4;
     SysexParameter* source = VoiceSectionSteps::makeParameter(group, rows.sourceOffset, 0, 15);
     SysexParameter* destination = VoiceSectionSteps::makeParameter(group, rows.sourceOffset, 0, 3, destinationBit);
-    addChoice(group, text("Operator"), source, 0, 0).setValueLabels(sourceLabels()).setDefaultValue(k);
-    addSliderAt(group, text("Depth"), rows.depthOffset, 0, 127, 0, 0, 0).setDisplayScale(Rational(1), Rational(-64));
+    addChoice(group, text(wxTRANSLATE("Operator")), source, 0, 0).setValueLabels(sourceLabels()).setDefaultValue(k);
+    addSliderAt(group, text(wxTRANSLATE("Depth")), rows.depthOffset, 0, 127, 0, 0, 0).setDisplayScale(Rational(1),
+        Rational(-64));
     group.advance(10);
-    addChoice(group, text("Dest"), destination, 32, 0)
+    addChoice(group, text(wxTRANSLATE("Dest")), destination, 32, 0)
         .setValueLabels(destinationLabels())
         .setDefaultValue(rows.destinationDefault);
 }

@@ -19,7 +19,8 @@ constexpr int wideExtent = 76;
 
 const LabelList* filterTypeLabels()
 {
-    static const TranslatedLabels labels{"LPF24", "LPF18", "LPF12", "HPF", "BPF", "BEF"};
+    static const TranslatedLabels labels{wxTRANSLATE("LPF24"), wxTRANSLATE("LPF18"), wxTRANSLATE("LPF12"),
+        wxTRANSLATE("HPF"), wxTRANSLATE("BPF"), wxTRANSLATE("BEF")};
     return labels.list();
 }
 
@@ -31,7 +32,8 @@ SectionStep centredSlider(const char* label, PackedAddress offset, std::int32_t 
 
 void addType(SectionContext& context)
 {
-    addChoice(context.group, VoiceSectionSteps::text("Type"), context.page.filterTypeParameter(), narrowExtent, 0)
+    addChoice(context.group, VoiceSectionSteps::text(wxTRANSLATE("Type")), context.page.filterTypeParameter(),
+        narrowExtent, 0)
         .setValueLabels(filterTypeLabels());
 }
 
@@ -41,7 +43,7 @@ void addFreqScale(SectionContext& context)
     ControlGroup& group = context.group;
     SysexParameter* pivot = VoiceSectionSteps::makeParameter(group, 0x5C, 0, 127);
     SysexParameter* slope = VoiceSectionSteps::makeParameter(group, 0x5B, 0, 127);
-    ScalingCurveControl& curve = addScalingCurve(group, VoiceSectionSteps::text("Freq scale"), 64);
+    ScalingCurveControl& curve = addScalingCurve(group, VoiceSectionSteps::text(wxTRANSLATE("Freq scale")), 64);
     curve.bindParameter(slope, ScalingCurveControl::roleSlope);
     curve.setDisplayScale(Rational(1, 64), Rational(-1));
     curve.bindParameter(pivot, ScalingCurveControl::rolePivot);
@@ -53,7 +55,7 @@ void addTimeScale(SectionContext& context)
 {
     ControlGroup& group = context.group;
     SysexParameter* slope = VoiceSectionSteps::makeParameter(group, 0x6E, 0, 7);
-    ScalingCurveControl& curve = addScalingCurve(group, VoiceSectionSteps::text("Time scale"), 0);
+    ScalingCurveControl& curve = addScalingCurve(group, VoiceSectionSteps::text(wxTRANSLATE("Time scale")), 0);
     curve.bindParameter(slope, ScalingCurveControl::roleSlope);
     curve.setDisplayScale(Rational(-1, 7), Rational(0));
 }
@@ -83,23 +85,24 @@ const SectionStep filterSteps[] = {
     {.kind = StepKind::spacing, .numbers = {42, 2, 10, 0}},
     {.kind = StepKind::skip, .extent = 48},
     geometry(16, 14),
-    centredSlider("In gain", 0x5D, 24, narrowExtent),
+    centredSlider(wxTRANSLATE("In gain"), 0x5D, 24, narrowExtent),
     {.kind = StepKind::custom, .custom = addType},
     // Their captions are wider than the sliders: a gap keeps them apart,
     // taken from the skip before them, so the row ends where it did.
     {.kind = StepKind::skip, .extent = 54},
-    centredSlider("Res velo", 0x56, 14, narrowExtent),
+    centredSlider(wxTRANSLATE("Res velo"), 0x56, 14, narrowExtent),
     {.kind = StepKind::skip, .extent = 4},
-    centredSlider("EG Depth", 0x64, 127, narrowExtent),
+    centredSlider(wxTRANSLATE("EG Depth"), 0x64, 127, narrowExtent),
     {.kind = StepKind::nextRow},
     {.kind = StepKind::skip, .extent = 48},
-    {.kind = StepKind::slider, .label = "Cutoff", .offset = 0x57, .maximum = 127, .extent = wideExtent,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Cutoff"), .offset = 0x57, .maximum = 127, .extent = wideExtent,
         .defaultKind = DefaultKind::raw, .defaultValue = 127},
     {.kind = StepKind::saveCursor},
     {.kind = StepKind::spacing, .numbers = {keep, 2, 0, 0}},
     {.kind = StepKind::nextRow},
     {.kind = StepKind::skip, .extent = 48},
-    {.kind = StepKind::slider, .label = "Reso", .offset = 0x55, .maximum = 116, .extent = wideExtent, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Reso"), .offset = 0x55, .maximum = 116, .extent = wideExtent,
+        .scaled = true,
         .displayOffset = Rational(-16)},
     {.kind = StepKind::restoreCursor},
     {.kind = StepKind::skip, .extent = wideExtent},
@@ -108,10 +111,10 @@ const SectionStep filterSteps[] = {
     {.kind = StepKind::spacing, .numbers = {keep, 8, 4, 2}},
     {.kind = StepKind::nextRow},
     geometry(16, 14),
-    {.kind = StepKind::slider, .label = "Atk time velo", .offset = 0x6E, .bitOffset = 3, .maximum = 7},
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Atk time velo"), .offset = 0x6E, .bitOffset = 3, .maximum = 7},
     {.kind = StepKind::saveCursor},
     {.kind = StepKind::nextRow},
-    centredSlider("Velocity", 0x58, 14),
+    centredSlider(wxTRANSLATE("Velocity"), 0x58, 14),
     {.kind = StepKind::nextRow},
     geometry(32, 14),
     {.kind = StepKind::custom, .custom = addTimeScale},

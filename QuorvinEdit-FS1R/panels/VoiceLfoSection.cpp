@@ -9,7 +9,7 @@ namespace {
 
 const LabelList* onOffLabels()
 {
-    static const TranslatedLabels labels{"OFF", "ON"};
+    static const TranslatedLabels labels{wxTRANSLATE("OFF"), wxTRANSLATE("ON")};
     return labels.list();
 }
 
@@ -31,34 +31,37 @@ const SectionStep nextColumn = {.kind = StepKind::nextRow};
 const SectionStep lfo1Steps[] = {
     openingSteps[0],
     openingSteps[1],
-    {.kind = StepKind::choice, .label = "Form", .offset = 0x10, .maximum = 5, .extent = 28, .pictures = formPictures},
-    {.kind = StepKind::button, .label = "KSync", .offset = 0x13, .maximum = 1, .labels = onOffLabels},
+    {.kind = StepKind::choice, .label = wxTRANSLATE("Form"), .offset = 0x10, .maximum = 5, .extent = 28,
+        .pictures = formPictures},
+    {.kind = StepKind::button, .label = wxTRANSLATE("KSync"), .offset = 0x13, .maximum = 1, .labels = onOffLabels},
     nextColumn,
     secondColumn,
     {.kind = StepKind::spacing, .numbers = {24, keep, keep, keep}},
-    depth("Speed", 0x11),
-    depth("Delay", 0x12),
+    depth(wxTRANSLATE("Speed"), 0x11),
+    depth(wxTRANSLATE("Delay"), 0x12),
     nextColumn,
     {.kind = StepKind::spacing, .numbers = {13, 1, 4, 0}},
-    depth("Pitch", 0x15),
-    depth("Amp", 0x16),
-    depth("Freq", 0x17),
-    depth("Filter", 0x59),
+    depth(wxTRANSLATE("Pitch"), 0x15),
+    depth(wxTRANSLATE("Amp"), 0x16),
+    depth(wxTRANSLATE("Freq"), 0x17),
+    depth(wxTRANSLATE("Filter"), 0x59),
 };
 
 const SectionStep lfo2Steps[] = {
     openingSteps[0],
     openingSteps[1],
-    {.kind = StepKind::choice, .label = "Form", .offset = 0x18, .maximum = 5, .extent = 28, .pictures = formPictures},
-    {.kind = StepKind::button, .label = "KSync", .offset = 0x1D, .maximum = 1, .labels = onOffLabels},
+    {.kind = StepKind::choice, .label = wxTRANSLATE("Form"), .offset = 0x18, .maximum = 5, .extent = 28,
+        .pictures = formPictures},
+    {.kind = StepKind::button, .label = wxTRANSLATE("KSync"), .offset = 0x1D, .maximum = 1, .labels = onOffLabels},
     nextColumn,
     secondColumn,
     {.kind = StepKind::spacing, .numbers = {24, keep, keep, keep}},
-    depth("Speed", 0x19),
-    {.kind = StepKind::choice, .label = "Phase", .offset = 0x1C, .maximum = 3, .pictures = phasePictures},
+    depth(wxTRANSLATE("Speed"), 0x19),
+    {.kind = StepKind::choice, .label = wxTRANSLATE("Phase"), .offset = 0x1C, .maximum = 3,
+        .pictures = phasePictures},
     nextColumn,
     {.kind = StepKind::spacing, .numbers = {13, keep, keep, keep}},
-    depth("Filter", 0x5A),
+    depth(wxTRANSLATE("Filter"), 0x5A),
 };
 
 void buildLfo(VoicePanel& page, std::size_t slot, std::span<const SectionStep> steps)

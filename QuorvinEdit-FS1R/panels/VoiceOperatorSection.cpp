@@ -38,19 +38,19 @@ enum OperatorParameter { frequencyMode, spectralForm };
 
 const LabelList* onOffLabels()
 {
-    static const TranslatedLabels labels{"OFF", "ON"};
+    static const TranslatedLabels labels{wxTRANSLATE("OFF"), wxTRANSLATE("ON")};
     return labels.list();
 }
 
 const LabelList* voicedModeLabels()
 {
-    static const TranslatedLabels labels{"ratio", "fixed"};
+    static const TranslatedLabels labels{wxTRANSLATE("ratio"), wxTRANSLATE("fixed")};
     return labels.list();
 }
 
 const LabelList* unvoicedModeLabels()
 {
-    static const TranslatedLabels labels{"normal", "linkFO", "linkFF"};
+    static const TranslatedLabels labels{wxTRANSLATE("normal"), wxTRANSLATE("linkFO"), wxTRANSLATE("linkFF")};
     return labels.list();
 }
 
@@ -129,31 +129,34 @@ std::array<EnvelopePoint, 9> amplitudeEnvelope(PackedAddress first)
 const auto voicedAmplitude = amplitudeEnvelope(0x0C);
 const auto unvoicedAmplitude = amplitudeEnvelope(0x30);
 
-void addVoicedFreqEg(SectionContext& context) { VoiceSectionSteps::addEnvelope(context.group, "Freq EG", 50, voicedFreqEg); }
+void addVoicedFreqEg(SectionContext& context)
+{
+    VoiceSectionSteps::addEnvelope(context.group, wxTRANSLATE("Freq EG"), 50, voicedFreqEg);
+}
 void addVoicedEnvelope(SectionContext& context)
 {
-    VoiceSectionSteps::addEnvelope(context.group, "Envelope", 100, voicedAmplitude);
+    VoiceSectionSteps::addEnvelope(context.group, wxTRANSLATE("Envelope"), 100, voicedAmplitude);
 }
 void addUnvoicedFreqEg(SectionContext& context)
 {
-    VoiceSectionSteps::addEnvelope(context.group, "Freq EG", 50, unvoicedFreqEg);
+    VoiceSectionSteps::addEnvelope(context.group, wxTRANSLATE("Freq EG"), 50, unvoicedFreqEg);
 }
 void addUnvoicedEnvelope(SectionContext& context)
 {
-    VoiceSectionSteps::addEnvelope(context.group, "Envelope", 100, unvoicedAmplitude);
+    VoiceSectionSteps::addEnvelope(context.group, wxTRANSLATE("Envelope"), 100, unvoicedAmplitude);
 }
 
 // --- Custom steps ----------------------------------------------------------
 
 void addWaveForm(SectionContext& context)
 {
-    addChoice(context.group, VoiceSectionSteps::text("WF"), context.parameters[spectralForm], 30, 0)
+    addChoice(context.group, VoiceSectionSteps::text(wxTRANSLATE("WF")), context.parameters[spectralForm], 30, 0)
         .setValueBitmaps(PageBitmaps::pictures(PageBitmaps::Set::spectralFormBitmaps).data(), false);
 }
 
 void addVoicedMode(SectionContext& context)
 {
-    ValueButton& button = addValueButton(context.group, VoiceSectionSteps::text("Mode"),
+    ValueButton& button = addValueButton(context.group, VoiceSectionSteps::text(wxTRANSLATE("Mode")),
         context.parameters[frequencyMode], 33, 0);
     button.setValueLabels(voicedModeLabels());
     button.shownConditions().addAlternative(context.conditions[notFormant]);
@@ -185,7 +188,8 @@ void addLevelScaling(SectionContext& context)
         }
         parameters.push_back(parameter);
     }
-    LevelScalingCurveControl& curve = addLevelScalingCurve(group, VoiceSectionSteps::text("KB scale"), 60);
+    LevelScalingCurveControl& curve = addLevelScalingCurve(group, VoiceSectionSteps::text(wxTRANSLATE("KB scale")),
+        60);
     curve.setPopOutAllowed(true);
     for (std::size_t k = 0; k < parameters.size(); ++k)
         curve.bindParameter(parameters[k], bindings[k].role);
@@ -199,10 +203,10 @@ void addFeedbackAndLevelAdjust(SectionContext& context)
     ControlGroup& group = context.group;
     group.setBaseAddress(context.page.commonBase());
     AlgorithmSelector& selector = *context.page.algorithmSelector();
-    addVerticalSlider(group, VoiceSectionSteps::text("FB"), context.parameters.back(), 20, 0)
+    addVerticalSlider(group, VoiceSectionSteps::text(wxTRANSLATE("FB")), context.parameters.back(), 20, 0)
         .shownConditions()
         .addAlternative(makeFeedbackOperatorCondition(selector, context.op));
-    VerticalSlider& attenuation = addVerticalSliderAt(group, VoiceSectionSteps::text("Att"),
+    VerticalSlider& attenuation = addVerticalSliderAt(group, VoiceSectionSteps::text(wxTRANSLATE("Att")),
         levelAdjustOffset + context.op, 0, 15, 0, 23, 0);
     attenuation.setDisplayScale(Rational(-3, 2), Rational(0));
     attenuation.shownConditions().addAlternative(makeCarrierOperatorCondition(selector, context.op));
@@ -210,7 +214,7 @@ void addFeedbackAndLevelAdjust(SectionContext& context)
 
 void addUnvoicedMode(SectionContext& context)
 {
-    ValueButton& button = addValueButton(context.group, VoiceSectionSteps::text("Mode"),
+    ValueButton& button = addValueButton(context.group, VoiceSectionSteps::text(wxTRANSLATE("Mode")),
         context.parameters[frequencyMode], 33, 0);
     button.setValueLabels(unvoicedModeLabels());
     // "linkFF" follows the voiced operator's formant only.
@@ -221,7 +225,7 @@ void addUnvoicedMode(SectionContext& context)
 void addUnvoicedLevelScaling(SectionContext& context)
 {
     SysexParameter* slope = VoiceSectionSteps::makeParameter(context.group, 0x2F, 0, 14);
-    ScalingCurveControl& curve = addScalingCurve(context.group, VoiceSectionSteps::text("KB scale"), 60);
+    ScalingCurveControl& curve = addScalingCurve(context.group, VoiceSectionSteps::text(wxTRANSLATE("KB scale")), 60);
     curve.bindParameter(slope, ScalingCurveControl::roleSlope);
     curve.setDisplayScale(Rational(1, 7), Rational(-1));
 }
@@ -230,106 +234,113 @@ void addUnvoicedLevelScaling(SectionContext& context)
 
 const SectionStep voicedSteps[] = {
     {.kind = StepKind::custom, .custom = addWaveForm},
-    title("OSC Spectrum"),
+    title(wxTRANSLATE("OSC Spectrum")),
     // The formant form's controls and the other forms' share one place, so
     // each operator takes one row and all sixteen operators fit the page.
     {.kind = StepKind::saveCursor},
-    {.kind = StepKind::slider, .label = "BW", .offset = 0x06, .maximum = 99, .defaultKind = DefaultKind::raw,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("BW"), .offset = 0x06, .maximum = 99,
+        .defaultKind = DefaultKind::raw,
         .defaultValue = 49, .shownWhen = formant},
-    {.kind = StepKind::box, .label = "Skirt", .offset = 0x05, .bitOffset = 3, .maximum = 7, .extent = 21,
+    {.kind = StepKind::box, .label = wxTRANSLATE("Skirt"), .offset = 0x05, .bitOffset = 3, .maximum = 7, .extent = 21,
         .pictures = skirtPictures, .shownWhen = formant},
-    {.kind = StepKind::slider, .label = "Trsp", .offset = 0x00, .maximum = 48, .extent = 32, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Trsp"), .offset = 0x00, .maximum = 48, .extent = 32,
+        .scaled = true,
         .displayOffset = Rational(-24), .shownWhen = formant},
     {.kind = StepKind::restoreCursor},
-    {.kind = StepKind::button, .label = "Sync", .offset = 0x00, .bitOffset = 6, .maximum = 1, .labels = onOffLabels,
+    {.kind = StepKind::button, .label = wxTRANSLATE("Sync"), .offset = 0x00, .bitOffset = 6, .maximum = 1,
+        .labels = onOffLabels,
         .shownWhen = notFormant},
-    {.kind = StepKind::box, .label = "Skirt", .offset = 0x05, .bitOffset = 3, .maximum = 7, .extent = 21,
+    {.kind = StepKind::box, .label = wxTRANSLATE("Skirt"), .offset = 0x05, .bitOffset = 3, .maximum = 7, .extent = 21,
         .pictures = skirtPictures, .shownWhen = form1to6},
-    {.kind = StepKind::slider, .label = "Cutoff", .offset = 0x06, .maximum = 99, .extent = 32,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Cutoff"), .offset = 0x06, .maximum = 99, .extent = 32,
         .shownWhen = form5to6},
-    {.kind = StepKind::slider, .label = "Tune", .offset = 0x07, .maximum = 30, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Tune"), .offset = 0x07, .maximum = 30, .scaled = true,
         .displayOffset = Rational(-15)},
     endSection,
-    title("Frequency"),
+    title(wxTRANSLATE("Frequency")),
     {.kind = StepKind::custom, .custom = addVoicedMode},
     {.kind = StepKind::saveCursor},
-    {.kind = StepKind::slider, .label = "Octve", .offset = 0x01, .maximum = 31, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Octve"), .offset = 0x01, .maximum = 31, .scaled = true,
         .displayOffset = Rational(-15), .shownWhen = fixedMode},
-    {.kind = StepKind::slider, .label = "Fine", .offset = 0x02, .maximum = 127, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Fine"), .offset = 0x02, .maximum = 127, .scaled = true,
         .scale = Rational(12, 128), .shownWhen = fixedMode},
-    {.kind = StepKind::slider, .label = "KB%", .offset = 0x03, .maximum = 99, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("KB%"), .offset = 0x03, .maximum = 99, .scaled = true,
         .scale = Rational(100, 99), .shownWhen = fixedMode, .shownAlso = formant},
     {.kind = StepKind::restoreCursor},
-    {.kind = StepKind::slider, .label = "X", .offset = 0x01, .maximum = 31, .defaultKind = DefaultKind::raw,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("X"), .offset = 0x01, .maximum = 31,
+        .defaultKind = DefaultKind::raw,
         .defaultValue = 1, .labels = ratioLabels, .shownWhen = ratioMode},
-    {.kind = StepKind::slider, .label = "%(Fine)", .offset = 0x02, .maximum = 99, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("%(Fine)"), .offset = 0x02, .maximum = 99, .scaled = true,
         .displayOffset = Rational(100), .shownWhen = ratioMode},
     {.kind = StepKind::skip},
     endSection,
     {.kind = StepKind::custom, .custom = addVoicedFreqEg},
     {.kind = StepKind::custom, .custom = addVoicedEnvelope},
-    title("KB"),
-    plain("time", 0x15, 7),
+    title(wxTRANSLATE("KB")),
+    plain(wxTRANSLATE("time"), 0x15, 7),
     endSection,
     alignTo(2),
     {.kind = StepKind::custom, .custom = addLevelScaling},
     alignTo(3),
-    title("Bias"),
-    centred("BW", 0x04, 3),
-    centred("Freq", 0x1F, 3),
-    centred("Env", 0x22),
-    title("Velo"),
-    centred("Amp", 0x21),
-    centred("Freq", 0x20),
-    title("Mod"),
-    plain("Amp", 0x21, 7, 4),
-    plain("Freq", 0x20, 7, 4),
-    plain("Pitch", 0x1F, 7),
+    title(wxTRANSLATE("Bias")),
+    centred(wxTRANSLATE("BW"), 0x04, 3),
+    centred(wxTRANSLATE("Freq"), 0x1F, 3),
+    centred(wxTRANSLATE("Env"), 0x22),
+    title(wxTRANSLATE("Velo")),
+    centred(wxTRANSLATE("Amp"), 0x21),
+    centred(wxTRANSLATE("Freq"), 0x20),
+    title(wxTRANSLATE("Mod")),
+    plain(wxTRANSLATE("Amp"), 0x21, 7, 4),
+    plain(wxTRANSLATE("Freq"), 0x20, 7, 4),
+    plain(wxTRANSLATE("Pitch"), 0x1F, 7),
     endSection,
     alignTo(2),
-    {.kind = StepKind::verticalSlider, .label = "Level", .offset = 0x16, .maximum = 99, .extent = 21},
+    {.kind = StepKind::verticalSlider, .label = wxTRANSLATE("Level"), .offset = 0x16, .maximum = 99, .extent = 21},
     {.kind = StepKind::custom, .custom = addFeedbackAndLevelAdjust},
 };
 
 const SectionStep unvoicedSteps[] = {
-    title("Noise Spectrum"),
-    {.kind = StepKind::slider, .label = "BW", .offset = 0x27, .maximum = 99, .defaultKind = DefaultKind::raw,
+    title(wxTRANSLATE("Noise Spectrum")),
+    {.kind = StepKind::slider, .label = wxTRANSLATE("BW"), .offset = 0x27, .maximum = 99,
+        .defaultKind = DefaultKind::raw,
         .defaultValue = 49},
-    {.kind = StepKind::box, .label = "Skirt", .offset = 0x29, .maximum = 7, .extent = 21, .pictures = skirtPictures},
-    {.kind = StepKind::slider, .label = "Trsp", .offset = 0x23, .maximum = 48, .extent = 32, .scaled = true,
+    {.kind = StepKind::box, .label = wxTRANSLATE("Skirt"), .offset = 0x29, .maximum = 7, .extent = 21,
+        .pictures = skirtPictures},
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Trsp"), .offset = 0x23, .maximum = 48, .extent = 32,
+        .scaled = true,
         .displayOffset = Rational(-24)},
-    plain("Reso", 0x29, 7, 3),
+    plain(wxTRANSLATE("Reso"), 0x29, 7, 3),
     endSection,
-    title("Frequency"),
+    title(wxTRANSLATE("Frequency")),
     {.kind = StepKind::custom, .custom = addUnvoicedMode},
-    {.kind = StepKind::slider, .label = "Octve", .offset = 0x24, .maximum = 25, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Octve"), .offset = 0x24, .maximum = 25, .scaled = true,
         .displayOffset = Rational(-15), .shownWhen = normalMode},
-    {.kind = StepKind::slider, .label = "Fine", .offset = 0x25, .maximum = 127, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("Fine"), .offset = 0x25, .maximum = 127, .scaled = true,
         .scale = Rational(12, 128), .shownWhen = normalMode},
-    {.kind = StepKind::slider, .label = "KB%", .offset = 0x26, .maximum = 99, .scaled = true,
+    {.kind = StepKind::slider, .label = wxTRANSLATE("KB%"), .offset = 0x26, .maximum = 99, .scaled = true,
         .scale = Rational(100, 99), .shownWhen = normalMode},
     endSection,
     {.kind = StepKind::custom, .custom = addUnvoicedFreqEg},
     {.kind = StepKind::custom, .custom = addUnvoicedEnvelope},
-    plain("time", 0x39, 7),
+    plain(wxTRANSLATE("time"), 0x39, 7),
     endSection,
     alignTo(2),
     {.kind = StepKind::custom, .custom = addUnvoicedLevelScaling},
     alignTo(3),
-    title("Bias"),
-    centred("BW", 0x28),
-    centred("Freq", 0x3A),
-    centred("Env", 0x3D),
-    title("Velo"),
-    centred("Amp", 0x3C),
-    centred("Freq", 0x3B),
-    title("Mod"),
-    plain("Amp", 0x3C, 7, 4),
-    plain("Freq", 0x3B, 7, 4),
+    title(wxTRANSLATE("Bias")),
+    centred(wxTRANSLATE("BW"), 0x28),
+    centred(wxTRANSLATE("Freq"), 0x3A),
+    centred(wxTRANSLATE("Env"), 0x3D),
+    title(wxTRANSLATE("Velo")),
+    centred(wxTRANSLATE("Amp"), 0x3C),
+    centred(wxTRANSLATE("Freq"), 0x3B),
+    title(wxTRANSLATE("Mod")),
+    plain(wxTRANSLATE("Amp"), 0x3C, 7, 4),
+    plain(wxTRANSLATE("Freq"), 0x3B, 7, 4),
     {.kind = StepKind::skip},
     endSection,
     alignTo(2),
-    {.kind = StepKind::verticalSlider, .label = "Level", .offset = 0x2E, .maximum = 99, .extent = 21},
+    {.kind = StepKind::verticalSlider, .label = wxTRANSLATE("Level"), .offset = 0x2E, .maximum = 99, .extent = 21},
 };
 
 void setOperatorGeometry(ControlGroup& group)

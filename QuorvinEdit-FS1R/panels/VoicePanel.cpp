@@ -36,28 +36,28 @@ struct GroupSpec {
 
 // In the order the groups are made; the operator groups come from their own loop.
 const GroupSpec leadingGroups[] = {
-    {VoicePanel::nameGroup, " name", FlowOrientation::horizontal, 0},
-    {VoicePanel::fseqGroup, " fseq", FlowOrientation::horizontal, 3},
-    {VoicePanel::noteShiftGroup, " ns", FlowOrientation::vertical, 0},
+    {VoicePanel::nameGroup, wxTRANSLATE(" name"), FlowOrientation::horizontal, 0},
+    {VoicePanel::fseqGroup, wxTRANSLATE(" fseq"), FlowOrientation::horizontal, 3},
+    {VoicePanel::noteShiftGroup, wxTRANSLATE(" ns"), FlowOrientation::vertical, 0},
 };
 const GroupSpec trailingGroups[] = {
-    {VoicePanel::unvoicedGroup, " uop", FlowOrientation::horizontal, 5},
-    {VoicePanel::lfo1Group, " lfo1", FlowOrientation::vertical, 3},
-    {VoicePanel::lfo2Group, " lfo2", FlowOrientation::vertical, 3},
-    {VoicePanel::pitchEgGroup, " pEG", FlowOrientation::horizontal, 3},
-    {VoicePanel::filterGroup, " filter", FlowOrientation::horizontal, 3},
+    {VoicePanel::unvoicedGroup, wxTRANSLATE(" uop"), FlowOrientation::horizontal, 5},
+    {VoicePanel::lfo1Group, wxTRANSLATE(" lfo1"), FlowOrientation::vertical, 3},
+    {VoicePanel::lfo2Group, wxTRANSLATE(" lfo2"), FlowOrientation::vertical, 3},
+    {VoicePanel::pitchEgGroup, wxTRANSLATE(" pEG"), FlowOrientation::horizontal, 3},
+    {VoicePanel::filterGroup, wxTRANSLATE(" filter"), FlowOrientation::horizontal, 3},
     // " text" names no control, so it stays untranslated.
     {VoicePanel::textGroup, nullptr, FlowOrientation::vertical, 5},
-    {VoicePanel::algorithmGroup, " algo", FlowOrientation::horizontal, 5},
-    {VoicePanel::formantGroup, " frmt", FlowOrientation::horizontal, 5},
-    {VoicePanel::fmGroup, " fm", FlowOrientation::horizontal, 5},
+    {VoicePanel::algorithmGroup, wxTRANSLATE(" algo"), FlowOrientation::horizontal, 5},
+    {VoicePanel::formantGroup, wxTRANSLATE(" frmt"), FlowOrientation::horizontal, 5},
+    {VoicePanel::fmGroup, wxTRANSLATE(" fm"), FlowOrientation::horizontal, 5},
 };
 // The operator groups (11 to 19) go before the algorithm group (8) whose
 // selector their conditions read.
 const std::size_t destructionOrder[] = {0, 1, 2, 11, 12, 13, 14, 15, 16, 17, 18, 19, 3, 4, 5, 6, 8, 7, 9, 10};
 
 const char* const textGroupSuffix = " text";
-const char* const operatorGroupSuffix = " vop";
+const char* const operatorGroupSuffix = wxTRANSLATE(" vop");
 
 struct Placement {
     std::size_t slot;

@@ -43,6 +43,9 @@ RefString nextGroupName()
 MidiControlSetPanel::MidiControlSetPanel(wxWindow* parent, MidiControlSet& set, const ControlStyle& style)
     : EditorPanel(parent, RefString())
 {
+    // The style's labels are pale for a dark ground: the theme's grey behind
+    // them would leave them too faint to read.
+    SetBackgroundColour(style.backgroundBrush.GetColour());
     ControlGroup& group =
         setGroup(0, std::make_unique<HorizontalControlGroup>(nextGroupName(), this, nullptr, style));
     build(group, set);

@@ -31,7 +31,14 @@ wxString QuickHelpWindow::pageText(const std::string& fileBytes, const wxColour&
 bool QuickHelpWindow::interfaceIsFrench()
 {
     const wxLocale* locale = wxGetLocale();
-    return locale != nullptr && locale->GetLanguage() == wxLANGUAGE_FRENCH;
+    return locale != nullptr && isFrench(locale->GetLanguage());
+}
+
+bool QuickHelpWindow::isFrench(int language)
+{
+    // Every variant's canonical name is "fr" or "fr_" and its region.
+    const wxLanguageInfo* info = wxLocale::GetLanguageInfo(language);
+    return info != nullptr && (info->CanonicalName == "fr" || info->CanonicalName.StartsWith("fr_"));
 }
 
 RefString QuickHelpWindow::installedDocFolder()

@@ -27,8 +27,11 @@ public:
     // the given colours.
     static wxString pageText(const std::string& fileBytes, const wxColour& background, const wxColour& text,
                              const wxString& insertText);
-    // True when the interface language chosen at start-up is French itself.
+    // True when the interface language chosen at start-up is French.
     static bool interfaceIsFrench();
+    // True for French and each of its regional variants (a system set to
+    // fr_FR reports French (France)).
+    static bool isFrench(int language);
     // The help pages installed with the program: share/quorvinedit/doc/
     // beside the folder of the executable.
     static RefString installedDocFolder();

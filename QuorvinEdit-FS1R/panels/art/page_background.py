@@ -38,8 +38,9 @@ def performance(image):
     header(image)
     panel(image, 0, 124, 648, 592, GREEN_GROUND)
     panel(image, 652, 0, 620, 456, PATTERN_GROUND)
-    # The pattern styles' titles are white: each stands on a dark plate.
-    for x, y, width, height in ((651, 173, 56, 27), (1061, 167, 149, 25), (1061, 375, 52, 19)):
+    # The pattern styles' titles are white: each stands on a dark plate wide
+    # enough for the title in every language.
+    for x, y, width, height in ((651, 173, 66, 27), (1061, 167, 180, 25), (1061, 375, 52, 19)):
         fill(image, x, y, width, height, TITLE_PLATE)
     panel(image, 652, 456, 620, 260, DARK_GROUND)
 
@@ -56,9 +57,10 @@ def voice(image):
 
 def fseq(image):
     header(image)
-    # Under the title "Formant sequence" at (680, 3) only: the light-grey
-    # captions and values beside and below it need the dark ground.
-    fill(image, HEADER_WIDTH, 0, 260, 32, CAPTION_BAND)
+    # Under the title "Formant sequence" at (680, 3), long enough for its
+    # French, and no further: the light-grey captions and values beside and
+    # below it need the dark ground.
+    fill(image, HEADER_WIDTH, 0, 310, 32, CAPTION_BAND)
 
 
 PAGES = {"system": system, "performance": performance, "voice": voice, "fseq": fseq}

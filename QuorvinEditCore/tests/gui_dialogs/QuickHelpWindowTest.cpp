@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
+#include <wx/intl.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,6 +28,16 @@ TEST(QuickHelpPageTest, PageIsWrappedInTheColoursWithTheInstructionAtEveryMarker
     EXPECT_EQ(QuickHelpWindow::pageText(file, background, textColour, "<i>dump</i>"),
               wxString::FromUTF8("<body bgcolor=#404040 text=#C0C0C0><p>caf\u00E9</p><i>dump</i><p>and</p>"
                                  "<i>dump</i></font></body>"));
+}
+
+TEST(QuickHelpPageTest, EveryVariantOfFrenchTakesTheFrenchPage)
+{
+    for (const int language : {wxLANGUAGE_FRENCH, wxLANGUAGE_FRENCH_FRANCE, wxLANGUAGE_FRENCH_CANADIAN,
+             wxLANGUAGE_FRENCH_BELGIAN, wxLANGUAGE_FRENCH_SWISS})
+        EXPECT_TRUE(QuickHelpWindow::isFrench(language)) << wxLocale::GetLanguageName(language);
+    for (const int language : {wxLANGUAGE_ENGLISH, wxLANGUAGE_ENGLISH_US, wxLANGUAGE_GERMAN, wxLANGUAGE_FRISIAN,
+             wxLANGUAGE_DEFAULT, wxLANGUAGE_UNKNOWN})
+        EXPECT_FALSE(QuickHelpWindow::isFrench(language)) << wxLocale::GetLanguageName(language);
 }
 
 // Each test reads its own user folder, named by the override variable.

@@ -1,17 +1,27 @@
-// Every page as the user sees it: all of it inside the main window's page
-// area, nothing drawn over anything else unless it belongs there, and every
-// text legible against what is behind it.
+// Every page, the performance header, the dialogs and each effect type's
+// page as the user sees them, in the language the run asks for (see
+// InterfaceLanguage.cpp): all of it inside its window, nothing drawn over
+// anything else unless it belongs there, and every text legible against what
+// is behind it.
 #include "PageAudit.h"
 #include "PagesFixture.h"
 
 #include "effects/EffectBlock.h"
 #include "gui/EditorPanel.h"
+#include "gui/MidiControlSetDialog.h"
+#include "instrument/gui/InternalMemoryView.h"
+#include "midi/MidiControlSet.h"
+#include "midi/MidiInterface.h"
 #include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "sysex/SysexParameter.h"
+#include "text/WxText.h"
 
+#include <wx/button.h>
 #include <wx/frame.h>
+#include <wx/intl.h>
+#include <wx/stattext.h>
 
 #include <algorithm>
 #include <sstream>
@@ -69,6 +79,7 @@ protected:
     }
 
     void auditPage(wxWindow& page);
+    void auditDialogControls(wxWindow& dialog);
 
     std::string allFindings() const
     {
@@ -87,7 +98,7 @@ protected:
 void PageLayoutAuditTest::auditPage(wxWindow& page)
 {
     const PageAudit audit(page);
-    const wxRect area(0, 0, pageWidth, pageHeight);
+    const wxRect area(page.GetClientSize());
     const auto& controls = audit.controls();
     const auto& texts = audit.texts();
 
@@ -139,6 +150,23 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                        + " " + boxText(inks[b]) + " overlap");
 }
 
+// The toolkit's buttons and static texts size themselves to their labels:
+// one narrower or lower than its label, or outside its dialog, cuts it.
+void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
+{
+    const wxRect area(dialog.GetClientSize());
+    for (wxWindow* child : dialog.GetChildren()) {
+        if (!child->IsShown() || (!dynamic_cast<wxButton*>(child) && !dynamic_cast<wxStaticText*>(child)))
+            continue;
+        const std::string name = "\"" + child->GetLabel().utf8_string() + "\" " + boxText(child->GetRect());
+        const wxSize best = child->GetBestSize();
+        if (!area.Contains(child->GetRect()))
+            report("control " + name + " leaves the dialog");
+        if (child->GetSize().x < best.x || child->GetSize().y < best.y)
+            report("control " + name + " is smaller than its label");
+    }
+}
+
 TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
 {
     wxWindow& page = shownPage(GetParam());
@@ -148,6 +176,51 @@ TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
     ASSERT_GE(panels->GetMinSize().y, pageHeight);
     auditPage(page);
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the " << pageName << " page:\n" << allFindings();
+}
+
+// The performance header stands over every page but the system page, as a
+// window of its own; its row captions end at its left edge.
+TEST_F(PageLayoutAuditTest, PerformanceHeaderInsideVisibleApartAndLegible)
+{
+    shownPage(performancePage);
+    pageName = "header";
+    wxWindow* header = panels->header();
+    ASSERT_TRUE(header != nullptr && header->IsShown());
+    auditPage(*header);
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the performance header:\n" << allFindings();
+}
+
+// The MIDI control-set dialog: the switches and fields on its panel, and
+// buttons wide enough for their labels.
+TEST_F(PageLayoutAuditTest, ControlSetDialogInsideVisibleApartAndLegible)
+{
+    pageName = "control set";
+    auto& set = static_cast<MidiControlSet&>(device->midiInterface()->controlSet(0));
+    auto* dialog = new MidiControlSetDialog(set, frame, *panels->dialogStyle());
+    dialog->Show();
+    for (wxWindow* child : dialog->GetChildren())
+        if (auto* panel = dynamic_cast<EditorPanel*>(child))
+            auditPage(*panel);
+    auditDialogControls(*dialog);
+    dialog->detach();
+    dialog->Destroy();
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the control-set dialog:\n" << allFindings();
+}
+
+// The internal-memory dialog with the prompt of "Save to device", audited
+// while it runs.
+TEST_F(PageLayoutAuditTest, InternalMemoryDialogInsideVisibleApartAndLegible)
+{
+    pageName = "internal memory";
+    InternalMemoryView view(frame, device->library(Fs1rLibraries::voices));
+    view.setPrompt(fromWxString(_(
+        "Select the destination in the FS1R memory.\nWARNING: the data in the FS1R will be overwritten!")));
+    view.CallAfter([&view, this] {
+        auditDialogControls(view);
+        view.EndModal(wxID_CANCEL);
+    });
+    view.showModal();
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the internal-memory dialog:\n" << allFindings();
 }
 
 // Every block shows type n (or its last type) together, so each page of each
