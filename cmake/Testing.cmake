@@ -105,8 +105,8 @@ function(quorvin_add_french_run name)
     set_tests_properties(quorvin_french_locale PROPERTIES FIXTURES_SETUP french_locale LABELS "headless;french")
   endif()
   get_test_property(${name} LABELS labels)
-  add_test(NAME ${name}_fr COMMAND ${name})
-  set_tests_properties(${name}_fr PROPERTIES RESOURCE_LOCK x_display LABELS "${labels};french" TIMEOUT 300
+  add_test(NAME ${name}_fr COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${name}>)
+  set_tests_properties(${name}_fr PROPERTIES LABELS "${labels};french" TIMEOUT 300
     FIXTURES_REQUIRED french_locale
     ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1;QUORVIN_TEST_LANGUAGE=fr;LANG=fr_FR.UTF-8;LC_ALL=fr_FR.UTF-8;LANGUAGE=fr;LOCPATH=${locales}")
 endfunction()
