@@ -157,12 +157,15 @@ void MidiInterface::sendParameterValue(const SysexParameter& parameter, std::uin
 
 void MidiInterface::sendParameterChange(const AddressEntry& entry, const RefString& name)
 {
-    const PackedAddress address = entry.address();
+    sendParameterChange(entry.address(), std::int32_t(entry.value()), name);
+}
+
+void MidiInterface::sendParameterChange(PackedAddress address, std::int32_t value, const RefString& name)
+{
     if (!isValidPackedAddress(address)) {
         wxLogWarning("MIDI ERROR: SEND SYSEX ERROR: Invalid address");
         return;
     }
-    const auto value = std::int32_t(entry.value());
     if (!hasOutput()) {
         wxLogVerbose("MIDI OUT: (%X)%s = %d (No MIDI OUT)", address, toWxString(name), value);
         return;

@@ -86,6 +86,7 @@ public:
     void sendParameterValue(const SysexParameter& parameter, std::uint32_t flags);
     // The entry's address and whole value as one parameter change.
     void sendParameterChange(const AddressEntry& entry, const RefString& name);
+    void sendParameterChange(PackedAddress address, std::int32_t value, const RefString& name);
     // Registers the callback (not owned; it must stay alive while registered)
     // and sends the request, or queues it while another dump is awaited.
     // False, with nothing registered, for an invalid address or no output.

@@ -47,6 +47,9 @@ public:
     // Stores the value where this kind keeps it and does what the kind does
     // on these flags. Gets noValue to mean "store nothing".
     virtual void apply(std::uint32_t flags, std::int32_t value) = 0;
+    // Sends the value held to the instrument again, changing nothing; only
+    // the kinds the instrument holds do anything.
+    virtual void resendValue() {}
 
     // The one way to change a value: skip the excluded value and clamp
     // (unless noClamp), pre-dependents, record, apply, notify, links,

@@ -37,6 +37,18 @@ std::string nameUtf8(const RefString& name)
     return name.isEmpty() ? utf8(_("(no name)")) : name.toUtf8();
 }
 
+// Values the step changed without sending them, because the instrument was
+// to set them itself (an effect type's defaults), go out once the replay is
+// done, in the order they last changed: a replayed value comes after what makes the
+// instrument set its own, so it ends holding what the editor shows.
+void resendUnsent(std::vector<Change> changes)
+{
+    std::ranges::stable_sort(changes, {}, &Change::lastChange);
+    for (const Change& change : changes)
+        if ((change.flags & SetValueFlag::sendToInstrument) == 0)
+            change.parameter->resendValue();
+}
+
 // Replays one command; a copy, since the replay may change the list. Undo
 // goes from the parameter changed last back to the one changed first, so
 // parameters that share bits leave them as the first one found them; redo
@@ -50,11 +62,12 @@ void replay(std::vector<Change> changes, bool backwards)
     if (backwards) {
         for (auto change = changes.rbegin(); change != changes.rend(); ++change)
             set(*change, change->oldValue);
-        return;
+    } else {
+        std::ranges::stable_sort(changes, {}, &Change::lastChange);
+        for (const Change& change : changes)
+            set(change, change.newValue);
     }
-    std::ranges::stable_sort(changes, {}, &Change::lastChange);
-    for (const Change& change : changes)
-        set(change, change.newValue);
+    resendUnsent(std::move(changes));
 }
 
 } // namespace

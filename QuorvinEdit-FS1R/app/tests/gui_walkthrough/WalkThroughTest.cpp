@@ -5,6 +5,7 @@
 // pages added later are walked too. Any toolkit assert, error box or logged
 // error fails the walk.
 #include "app/Fs1rDeviceType.h"
+#include "InstrumentMatch.h"
 #include "app/tests/gui_app/EditorFixture.h"
 #include "controls/AlgorithmControl.h"
 #include "controls/CaptionControl.h"
@@ -21,11 +22,13 @@
 #include "midi/MidiInterface.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "simulator/SimulatorConnection.h"
 #include "tests/support/EventPump.h"
 
 #include <gmock/gmock.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/choicdlg.h>
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -33,7 +36,9 @@
 #include <wx/msgdlg.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -158,7 +163,9 @@ MemoryGridView* memoryGridIn(wxWindow* dialog)
 // Answers every modal dialog as a user who looks and cancels would: message
 // boxes are read and answered with their "no" (an error box fails the walk),
 // file choosers are cancelled, and the program's own dialogs are shown, their
-// choices opened and closed, and cancelled.
+// choices opened and closed, and cancelled. Told to answer Yes, the user says
+// yes to every question, saves files into a folder of the walk's own, opens
+// the file saved last whose name ends as asked, and takes the first choice.
 class CancellingUser : public wxModalDialogHook {
 public:
     CancellingUser() { Register(); }
@@ -167,6 +174,10 @@ public:
     std::vector<std::string> titles;
     // The slot a store dialog's grid is answered with; by default it is cancelled.
     std::int32_t storeSlot = -1;
+    bool answersYes = false;
+    std::string saveFolder;
+    std::string openedEnding;
+    std::vector<std::string> savedFiles;
 
 protected:
     int Enter(wxDialog* dialog) override
@@ -176,13 +187,19 @@ protected:
             EXPECT_FALSE(box->GetMessageDialogStyle() & wxICON_ERROR)
                 << "an error box: " << box->GetCaption() << ": " << box->GetMessage();
             const long style = box->GetMessageDialogStyle();
-            return style & wxYES_NO ? wxID_NO : style & wxCANCEL ? wxID_CANCEL : wxID_OK;
+            if (style & wxYES_NO)
+                return answersYes ? wxID_YES : wxID_NO;
+            return style & wxCANCEL ? wxID_CANCEL : wxID_OK;
         }
         titles.push_back(dialog->GetTitle().utf8_string());
         if (MemoryGridView* grid = memoryGridIn(dialog); grid && storeSlot >= 0) {
             grid->choose(storeSlot);
             return wxID_OK;
         }
+        if (auto* files = dynamic_cast<wxFileDialog*>(dialog); files && answersYes)
+            return answerFileDialog(*files);
+        if (dynamic_cast<wxSingleChoiceDialog*>(dialog) && answersYes)
+            return wxID_OK;
         if (dynamic_cast<wxFileDialog*>(dialog) == nullptr) {
             dialog->Show();
             for (ControlWindow* choice : choicesUnder(dialog))
@@ -192,6 +209,25 @@ protected:
         return wxID_CANCEL;
     }
     void Exit(wxDialog*) override {}
+
+private:
+    int answerFileDialog(wxFileDialog& dialog)
+    {
+        std::string path;
+        if (dialog.HasFlag(wxFD_SAVE)) {
+            path = saveFolder + "/" + std::to_string(savedFiles.size()) + "-" + dialog.GetFilename().utf8_string();
+            savedFiles.push_back(path);
+        } else {
+            const auto opened = std::find_if(savedFiles.rbegin(), savedFiles.rend(),
+                [this](const std::string& file) { return file.ends_with(openedEnding); });
+            if (opened == savedFiles.rend())
+                return wxID_CANCEL;
+            path = *opened;
+        }
+        dialog.SetPath(wxString::FromUTF8(path));
+        EXPECT_EQ(dialog.GetPath().utf8_string(), path) << "the file dialog takes the path";
+        return wxID_OK;
+    }
 };
 
 // The menu commands that open a dialog (Exit is left for the end).
@@ -299,9 +335,11 @@ protected:
         type('Z', wxMOD_CONTROL);
         EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == before; }, 1s))
             << "Ctrl+Z on page " << owner << " after " << after;
+        expectInstrumentHoldsWhatTheEditorShows("Ctrl+Z after " + after);
         type('Y', wxMOD_CONTROL);
         EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == made; }, 1s))
             << "Ctrl+Y on page " << owner << " after " << after;
+        expectInstrumentHoldsWhatTheEditorShows("Ctrl+Y after " + after);
         if (owner != shown) {
             type(WXK_F1 + shown);
             ASSERT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == shown; }, 1s)) << after;
@@ -373,10 +411,23 @@ protected:
         if (parameter->getValue() == before)
             return false;
         const std::string after = "a choice from " + nameOf(choice) + where;
+        expectInstrumentHoldsWhatTheEditorShows(after);
         expectUndoKeysWork(*parameter, before, after);
         type('I', wxMOD_CONTROL);
+        expectInstrumentHoldsWhatTheEditorShows("Ctrl+I after " + after);
         expectViewKeysWork(after);
         return true;
+    }
+
+    // Waits for the instrument to take what was sent, as far as the wire
+    // lets it, then compares.
+    void expectInstrumentHoldsWhatTheEditorShows(const std::string& after)
+    {
+        waitForTheInstrument();
+        const std::shared_ptr<SimulatedFs1r> instrument = SimulatorConnection::registeredInstrument();
+        ASSERT_NE(instrument, nullptr);
+        pumpEventsUntil([&] { return bool(instrumentHoldsWhatTheEditorShows(*instrument, *device_)); }, 5s);
+        EXPECT_TRUE(instrumentHoldsWhatTheEditorShows(*instrument, *device_)) << "after " << after;
     }
 
     CancellingUser user_;
@@ -397,6 +448,41 @@ TEST_F(WalkThroughTest, EveryPageDialogAndListOpensAndClosesAndTheMenuKeysWorkWh
             showPage(page);
         }
         pressKeysEverywhere(page);
+    }
+    EXPECT_THAT(log_.errors, testing::IsEmpty());
+}
+
+// Every menu command on every page, each question answered No and then Yes:
+// the instrument holds what the editor shows after each, no box but the
+// question comes up, and the page stays.
+TEST_F(WalkThroughTest, TheInstrumentHoldsWhatTheEditorShowsAfterEveryCommandAnsweredNoAndYes)
+{
+    // The file each page opens: its own kind, a performance on the system page.
+    const char* const opened[] = {".perf.syx", ".perf.syx", ".voice.syx", ".voice.syx", ".voice.syx", ".voice.syx",
+        ".fseq.syx"};
+    expectInstrumentHoldsWhatTheEditorShows("connecting");
+    // The boxes each command may bring up: no "No response" box among them.
+    const std::map<int, std::size_t> boxes{{wxID_NEW, 1}, {wxID_OPEN, 2}, {wxID_SAVE, 1}, {wxID_SAVEAS, 1},
+        {MainFrame::saveAllId, 6}, {MainFrame::saveToDeviceId, 1}, {wxID_ABOUT, 1}};
+    user_.saveFolder = userFolder_.path().string();
+    for (const bool yes : {false, true}) {
+        user_.answersYes = yes;
+        user_.storeSlot = yes ? 7 : -1;
+        for (int page = 0; page < 7; ++page) {
+            showPage(page);
+            user_.openedEnding = opened[page];
+            for (const int command : dialogCommands) {
+                const std::string step = "command " + std::to_string(command) + " on page " + std::to_string(page)
+                    + (yes ? " answered Yes" : " answered No");
+                user_.titles.clear();
+                choose(command);
+                expectInstrumentHoldsWhatTheEditorShows(step);
+                EXPECT_EQ(device_->currentPanel(), page) << step;
+                EXPECT_LE(user_.titles.size(), boxes.at(command))
+                    << step << ": " << testing::PrintToString(user_.titles);
+                showPage(page);
+            }
+        }
     }
     EXPECT_THAT(log_.errors, testing::IsEmpty());
 }

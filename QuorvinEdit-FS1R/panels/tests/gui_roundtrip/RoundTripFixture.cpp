@@ -1,5 +1,7 @@
 #include "RoundTripFixture.h"
 
+#include "InstrumentMatch.h"
+#include "effects/EffectTypeDefaults.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "midi/MidiInterface.h"
 #include "simulator/SimulatorCodec.h"
@@ -93,6 +95,7 @@ RoundTripFixture::RoundTripFixture()
 {
     random.seed(seed_);
     simulator_ = std::make_unique<SimulatorConnection>(backend);
+    instrument().setEffectTypeDefaults(effectTypeDefaults());
     previousBackend_ = MidiBackend::install(backend);
     const XmlElement midiConfig = settings.child(RefString(u"midi_config"));
     writeMidiPortElement(midiConfig.child(RefString(u"input")),
@@ -129,6 +132,15 @@ void RoundTripFixture::settle()
     }));
 }
 
+testing::AssertionResult RoundTripFixture::instrumentMatchesAfter(const std::string& step)
+{
+    settle();
+    const testing::AssertionResult matches = instrumentHoldsWhatTheEditorShows(instrument(), *device);
+    if (!matches)
+        return testing::AssertionFailure() << "after " << step << ": " << matches.message();
+    return matches;
+}
+
 Bytes RoundTripFixture::validContents(const DumpKind& kind)
 {
     std::uniform_int_distribution<int> byte(0, sevenBits);
@@ -151,7 +163,9 @@ Bytes RoundTripFixture::validContents(const DumpKind& kind)
             const std::int32_t value = parameter->getValue();
             if (value >= parameter->minimum() && value <= parameter->maximum())
                 continue;
-            parameter->setValue(flagsConstruct,
+            // Told, so that what follows a value (an effect block's page)
+            // knows it as the instrument does.
+            parameter->setValue(flagsConstruct | SetValueFlag::notify,
                 std::uniform_int_distribution<std::int32_t>(parameter->minimum(), parameter->maximum())(random));
             changed = true;
         }
@@ -190,7 +204,7 @@ void RoundTripFixture::putIntoEditor(const DumpKind& kind, const Bytes& data)
     while (done < data.size()) {
         const std::span<const std::uint8_t> rest = std::span(data).subspan(done);
         done += std::max<std::size_t>(1,
-            device->bytesReceived(addToPackedAddress(kind.address, std::uint32_t(done)), rest, 0));
+            device->bytesReceived(addToPackedAddress(kind.address, std::uint32_t(done)), rest, SetValueFlag::notify));
     }
 }
 
