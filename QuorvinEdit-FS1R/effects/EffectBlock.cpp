@@ -32,6 +32,8 @@ EffectBlock::EffectBlock(const EffectBlockDescription& description, wxWindow* pa
         pages_.push_back(std::make_unique<VerticalControlGroup>(pageName, page, &factory, style));
     typeParameter_ = factory.addSysexParameter(description.typeAddress, 0, description.typeCount, 0);
     typeParameter_->addListener(this);
+    // The instrument sets a new type's own values.
+    typeParameter_->setChangesOthersOnInstrument(true);
     EffectPageBuilder::layOutHeader(*header_);
     addChoice(*header_, translated(description.caption), typeParameter_, headerChoiceHeight, ControlStyle::largeText)
         .setValueLabels(EffectParameters::labelTable(description.typeLabelTable));

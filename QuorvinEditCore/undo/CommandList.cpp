@@ -37,15 +37,18 @@ std::string nameUtf8(const RefString& name)
     return name.isEmpty() ? utf8(_("(no name)")) : name.toUtf8();
 }
 
-// Values the step changed without sending them, because the instrument was
-// to set them itself (an effect type's defaults), go out once the replay is
-// done, in the order they last changed: a replayed value comes after what makes the
-// instrument set its own, so it ends holding what the editor shows.
-void resendUnsent(std::vector<Change> changes)
+// A replayed value that makes the instrument set others itself (an effect
+// type's defaults) may land after the step's other values, sent or left
+// unsent when made: those go out again once the replay is done, in the order
+// they last changed, so the instrument ends holding what the editor shows.
+void resendAfterInstrumentChanges(std::vector<Change> changes)
 {
+    const auto changesOthers = [](const Change& change) { return change.parameter->changesOthersOnInstrument(); };
+    if (std::ranges::none_of(changes, changesOthers))
+        return;
     std::ranges::stable_sort(changes, {}, &Change::lastChange);
     for (const Change& change : changes)
-        if ((change.flags & SetValueFlag::sendToInstrument) == 0)
+        if (!changesOthers(change))
             change.parameter->resendValue();
 }
 
@@ -67,7 +70,7 @@ void replay(std::vector<Change> changes, bool backwards)
         for (const Change& change : changes)
             set(change, change.newValue);
     }
-    resendUnsent(std::move(changes));
+    resendAfterInstrumentChanges(std::move(changes));
 }
 
 } // namespace
