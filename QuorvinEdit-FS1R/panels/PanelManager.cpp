@@ -166,6 +166,11 @@ void PanelManager::limitPartVoiceSelectors(bool limited)
         strip->limitPartVoiceSelectors(limited);
 }
 
+void PanelManager::sequenceNamesChanged()
+{
+    Refresh(false);
+}
+
 Parameter* PanelManager::fseqBankParameter()
 {
     auto* performance = dynamic_cast<PerformancePanel*>(pages_[performancePage]);

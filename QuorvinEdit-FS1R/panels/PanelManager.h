@@ -64,6 +64,7 @@ public:
 
     // Passed on to the performance header.
     void limitPartVoiceSelectors(bool limited) override;
+    void sequenceNamesChanged() override;
     Parameter* fseqBankParameter() override;
 
     // Page k (0 to 6); null before createPanels or for a page not built.
