@@ -6,11 +6,13 @@
 #include "instrument/Fs1rPageHistories.h"
 #include "instrument/Fs1rPanels.h"
 #include "panels/ControlStyleSet.h"
+#include "panels/SentValueLink.h"
 
 #include <wx/panel.h>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class EditorPanel;
@@ -88,6 +90,7 @@ private:
     void resetPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 
+    std::vector<std::unique_ptr<SentValueLink>> fseqLinks_;
     // Pages keep pointers into it, so it must outlive them.
     ControlStyleSet styles_;
     Fs1rPageHistories histories_;
