@@ -5,6 +5,7 @@
 #include "undo/CommandHistory.h"
 
 #include <algorithm>
+#include <span>
 
 #include <wx/log.h>
 #include <wx/translation.h>
@@ -37,18 +38,15 @@ std::string nameUtf8(const RefString& name)
     return name.isEmpty() ? utf8(_("(no name)")) : name.toUtf8();
 }
 
-// A replayed value that makes the instrument set others itself (an effect
-// type's defaults) may land after the step's other values, sent or left
-// unsent when made: those go out again once the replay is done, in the order
-// they last changed, so the instrument ends holding what the editor shows.
-void resendAfterInstrumentChanges(std::vector<Change> changes)
+// Undo puts back a value that makes the instrument set others itself (an
+// effect type's defaults) after the values the step changed later: those go
+// out again at once, before anything the rest of the replay asks of the
+// instrument, so it ends holding what the editor shows. Redo sets that value
+// first and the others after it, sent as recorded.
+void resendReplayed(std::span<const Change> replayed)
 {
-    const auto changesOthers = [](const Change& change) { return change.parameter->changesOthersOnInstrument(); };
-    if (std::ranges::none_of(changes, changesOthers))
-        return;
-    std::ranges::stable_sort(changes, {}, &Change::lastChange);
-    for (const Change& change : changes)
-        if (!changesOthers(change))
+    for (const Change& change : replayed)
+        if (!change.parameter->changesOthersOnInstrument())
             change.parameter->resendValue();
 }
 
@@ -63,14 +61,16 @@ void replay(std::vector<Change> changes, bool backwards)
         change.parameter->setValue(change.flags | SetValueFlag::doNotRecord | SetValueFlag::noClamp, value);
     };
     if (backwards) {
-        for (auto change = changes.rbegin(); change != changes.rend(); ++change)
-            set(*change, change->oldValue);
-    } else {
-        std::ranges::stable_sort(changes, {}, &Change::lastChange);
-        for (const Change& change : changes)
-            set(change, change.newValue);
+        for (std::size_t i = changes.size(); i-- > 0;) {
+            set(changes[i], changes[i].oldValue);
+            if (changes[i].parameter->changesOthersOnInstrument())
+                resendReplayed(std::span(changes).subspan(i + 1));
+        }
+        return;
     }
-    resendAfterInstrumentChanges(std::move(changes));
+    std::ranges::stable_sort(changes, {}, &Change::lastChange);
+    for (const Change& change : changes)
+        set(change, change.newValue);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "RoundTripFixture.h"
 
 #include "InstrumentMatch.h"
-#include "effects/EffectTypeDefaults.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "midi/MidiInterface.h"
 #include "simulator/SimulatorCodec.h"
@@ -95,7 +94,6 @@ RoundTripFixture::RoundTripFixture()
 {
     random.seed(seed_);
     simulator_ = std::make_unique<SimulatorConnection>(backend);
-    instrument().setEffectTypeDefaults(effectTypeDefaults());
     previousBackend_ = MidiBackend::install(backend);
     const XmlElement midiConfig = settings.child(RefString(u"midi_config"));
     writeMidiPortElement(midiConfig.child(RefString(u"input")),
@@ -138,6 +136,20 @@ testing::AssertionResult RoundTripFixture::instrumentMatchesAfter(const std::str
     const testing::AssertionResult matches = instrumentHoldsWhatTheEditorShows(instrument(), *device);
     if (!matches)
         return testing::AssertionFailure() << "after " << step << ": " << matches.message();
+    return matches;
+}
+
+testing::AssertionResult RoundTripFixture::kindMatchesAfter(const DumpKind& kind, const std::string& step)
+{
+    settle();
+    const Bytes shown = editorBytes(kind);
+    const Bytes held = instrument().dumpData(kind.address);
+    // The frames go out only in the sequence page's own dump.
+    const std::size_t compared = kind.isFseq() ? L::fseqHeaderSize : shown.size();
+    const testing::AssertionResult matches = sameBytes(Bytes(held.begin(), held.begin() + std::ptrdiff_t(std::min(compared, held.size()))),
+        Bytes(shown.begin(), shown.begin() + std::ptrdiff_t(compared)));
+    if (!matches)
+        return testing::AssertionFailure() << "after " << step << ", the instrument's " << kind.name << " (instrument not editor): " << matches.message();
     return matches;
 }
 

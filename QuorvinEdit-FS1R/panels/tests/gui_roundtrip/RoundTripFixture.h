@@ -58,6 +58,10 @@ protected:
     void settle();
     // Settles, then checks that the instrument holds what the editor shows.
     testing::AssertionResult instrumentMatchesAfter(const std::string& step);
+    // The same for the kind's own area only (a sequence's header): where a
+    // step loads other patches, the editor may take them from its cache,
+    // which can hold other contents than the instrument's memory.
+    testing::AssertionResult kindMatchesAfter(const DumpKind& kind, const std::string& step);
     SimulatedFs1r& instrument() { return simulator_->instrument(); }
 
     // Every byte 0 to 127 and every parameter of the kind's pages within its

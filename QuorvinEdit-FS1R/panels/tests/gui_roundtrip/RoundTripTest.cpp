@@ -190,10 +190,10 @@ TEST_F(RoundTripTest, InitThenUndoGivesEveryByteBackInTheEditorAndTheInstrument)
         if (!kind.isFseq()) {
             EXPECT_TRUE(sameBytes(instrument().dumpData(kind.address), data)) << "undo sent";
         }
-        EXPECT_TRUE(instrumentMatchesAfter("undo of Init"));
+        EXPECT_TRUE(kindMatchesAfter(kind, "undo of Init"));
         ASSERT_TRUE(history(kind).redo());
         EXPECT_TRUE(sameBytes(editorBytes(kind), initialised)) << "redo";
-        EXPECT_TRUE(instrumentMatchesAfter("redo of Init"));
+        EXPECT_TRUE(kindMatchesAfter(kind, "redo of Init"));
     }
 }
 
@@ -221,13 +221,13 @@ TEST_F(RoundTripTest, AUserEditOfEveryParameterReachesTheInstrumentIsHeardByAllA
             parameter->setValue(flagsUserEdit, value);
             endCommandGroup(flagsUserEdit);
             const Bytes after = editorBytes(kind);
-            ASSERT_TRUE(instrumentMatchesAfter("an edit of " + name));
+            ASSERT_TRUE(kindMatchesAfter(kind, "an edit of " + name));
             ASSERT_TRUE(history(kind).undo()) << name;
             ASSERT_TRUE(sameBytes(editorBytes(kind), before)) << "undo of " << name;
-            ASSERT_TRUE(instrumentMatchesAfter("undo of " + name));
+            ASSERT_TRUE(kindMatchesAfter(kind, "undo of " + name));
             ASSERT_TRUE(history(kind).redo());
             ASSERT_TRUE(sameBytes(editorBytes(kind), after)) << "redo of " << name;
-            ASSERT_TRUE(instrumentMatchesAfter("redo of " + name));
+            ASSERT_TRUE(kindMatchesAfter(kind, "redo of " + name));
             ++edited;
         }
         EXPECT_GT(edited, editable / 2);
