@@ -32,6 +32,8 @@ EffectBlock::EffectBlock(const EffectBlockDescription& description, wxWindow* pa
         pages_.push_back(std::make_unique<VerticalControlGroup>(pageName, page, &factory, style));
     typeParameter_ = factory.addSysexParameter(description.typeAddress, 0, description.typeCount, 0);
     typeParameter_->addListener(this);
+    // The instrument sets a new type's own values.
+    typeParameter_->setChangesOthersOnInstrument(true);
     EffectPageBuilder::layOutHeader(*header_);
     addChoice(*header_, translated(description.caption), typeParameter_, headerChoiceHeight, ControlStyle::largeText)
         .setValueLabels(EffectParameters::labelTable(description.typeLabelTable));
@@ -96,11 +98,12 @@ void EffectBlock::onParameterChanged(Parameter* parameter, std::uint32_t flags)
     show(step->hide, false);
     show(step->show, true);
     ControlGroup* shown = page(step->show);
-    // The defaults go neither to the instrument (it sets its own) nor into a
-    // step of their own; they join the user's step, so its undo gives back
-    // the values they replaced and its redo the defaults.
+    // The defaults join the user's step, so its undo gives back the values
+    // they replaced and its redo the defaults. The instrument sets a type's
+    // own values itself, but they go out after the type all the same, so it
+    // holds the page's even where its own differ.
     if (step->applyDefaults && shown)
-        shown->initChildren(flagsQuietInit & ~SetValueFlag::noClamp);
+        shown->initChildren((flagsQuietInit & ~SetValueFlag::noClamp) | SetValueFlag::sendToInstrument);
     if (description_.typeShown) {
         const bool described = shown != nullptr;
         description_.typeShown(shown, described ? &description_.pages[std::size_t(step->show) - 1] : nullptr);

@@ -24,11 +24,14 @@ public:
     // defaults; data from a file, the cache or the instrument keeps its values.
     static bool appliesDefaults(std::uint32_t flags);
 
-    // The step for a new type value, which becomes current; nothing for a
-    // value outside 0..typeCount or the type already current.
+    // The step for a new type value, which becomes current; nothing for the
+    // type already current. A value outside 0..typeCount shows no page.
     std::optional<Step> change(std::int32_t type, std::uint32_t flags);
 
+    // The type value last given, which may lie outside 0..typeCount.
     std::int32_t currentType() const { return current_; }
+    // The type whose page shows: noEffect for a value outside 0..typeCount.
+    std::int32_t shownType() const;
     std::int32_t typeCount() const { return typeCount_; }
 
 private:

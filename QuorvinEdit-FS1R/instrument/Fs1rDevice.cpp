@@ -25,6 +25,12 @@ const char16_t numberSetting[] = u"CurrentPerformance/number";
 constexpr std::int32_t fseqBankMinimum = 0;
 constexpr std::int32_t fseqBankMinimumWithoutBank0 = 1;
 
+// The effect parameters' two-byte slots, as (first slot, count): a slot that
+// no effect type uses still takes its 14 bits in one parameter change.
+constexpr std::pair<PackedAddress, std::uint32_t> effectSlotRuns[] = {
+    {0x100050, 8}, {0x100068, 12}, {0x100100, 4}, {0x100108, 16}};
+constexpr std::uint32_t effectSlotBytes = 2;
+
 } // namespace
 
 // Applies the system settings each time their dump has come in. One object
@@ -69,6 +75,12 @@ bool Fs1rDevice::setup(wxWindow* parent)
     panels_.createPanels(*this, *parameterFactory());
     // No page shows the voice limit, but the system dump must store it.
     parameterFactory()->getOrCreateAddressEntry(Fs1rMemoryLayout::voiceLimitAddress).growTo(1);
+    for (const auto& [first, count] : effectSlotRuns)
+        for (std::uint32_t slot = 0; slot < count; ++slot) {
+            const PackedAddress address = addToPackedAddress(first, slot * effectSlotBytes);
+            if (!addressMap().findEntry(address))
+                parameterFactory()->getOrCreateAddressEntry(address).growTo(effectSlotBytes);
+        }
     return librariesOpened;
 }
 

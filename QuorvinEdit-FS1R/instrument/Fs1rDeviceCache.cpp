@@ -254,6 +254,8 @@ void Fs1rDevice::onDumpReceived(PackedAddress dumpAddress, std::span<const std::
         fileReceivedDump(dump.part(), {internalBank, dumpAddress & slotMask, {}, {}}, message);
     else
         fileEditBuffer(dump.part(), message);
+    if (dump.part() == Fs1rParts::formantSequence)
+        panels_.sequenceNamesChanged();
 }
 
 void Fs1rDevice::fileEditBuffer(Fs1rPart part, std::span<const std::uint8_t> message)

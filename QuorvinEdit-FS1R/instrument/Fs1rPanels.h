@@ -77,4 +77,7 @@ public:
     // The performance page's formant-sequence bank selector (0x100016);
     // none before the pages are built.
     virtual Parameter* fseqBankParameter() = 0;
+    // A stored sequence's name came in: the choices that read the names as
+    // they draw draw again.
+    virtual void sequenceNamesChanged() {}
 };

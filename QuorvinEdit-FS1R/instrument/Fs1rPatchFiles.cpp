@@ -2,9 +2,11 @@
 
 #include "files/AtomicFile.h"
 #include "instrument/Fs1rDevice.h"
+#include "instrument/Fs1rMemoryLayout.h"
 #include "instrument/Fs1rPanels.h"
 #include "instrument/Fs1rPatchDialogs.h"
 #include "instrument/Fs1rSysexFile.h"
+#include "midi/MidiInterface.h"
 #include "params/SetValueFlags.h"
 #include "text/WxText.h"
 #include "undo/CommandList.h"
@@ -116,7 +118,22 @@ bool Fs1rPatchFiles::load(const Fs1rSysexFile& file, std::uint32_t flags, std::i
     beginCommandGroup(fromWxString(_("Load patch from sysex")), flags);
     const bool loaded = file.load(device_, flags, voice);
     endCommandGroup(flags);
+    if (loaded && (flags & SetValueFlag::sendToInstrument) != 0)
+        sendUncoveredValues(replaced);
     return loaded;
+}
+
+// The parameters sent what they cover; what none covers follows as
+// parameter changes of its own, so the instrument gets the whole file.
+void Fs1rPatchFiles::sendUncoveredValues(Fs1rPart part)
+{
+    MidiInterface* midi = device_.midiInterface();
+    const std::optional<PackedAddress> editBuffer = Fs1rMemoryLayout::editBufferDumpAddress(part);
+    if (!midi || !editBuffer)
+        return;
+    const std::uint32_t size = Fs1rSysexFile::editBufferSize(part, device_);
+    for (const auto& [address, value] : device_.addressMap().unsentValues(*editBuffer, size))
+        midi->sendParameterChange(address, std::int32_t(value), RefString());
 }
 
 bool Fs1rPatchFiles::confirmPerformanceLoad(std::uint32_t flags)

@@ -72,6 +72,7 @@ private:
     // The voice (0 to 3) a voice file goes to; none when the user cancelled.
     std::optional<std::uint32_t> voiceDestination(const Fs1rSysexFile& file, std::int32_t destinationVoice);
     bool confirmPerformanceLoad(std::uint32_t flags);
+    void sendUncoveredValues(Fs1rPart part);
     void reportLoadFailure(const std::string& path, const Fs1rSysexFile& file, std::uint32_t flags);
     void showError(const wxString& text);
     RefString patchName(Fs1rPart part) const;

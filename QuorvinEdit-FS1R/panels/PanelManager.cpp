@@ -141,12 +141,12 @@ void PanelManager::linkFseqGroups()
     if (!performance || !fseq)
         return;
     static_assert(std::size_t(PerformancePanel::fseqLinkCount) == std::size_t(FseqPanel::linkedCount));
-    // One way: what the formant-sequence page sets, the performance takes over.
+    // One way: what the formant-sequence page sends, the performance takes over.
     const auto& twins = performance->fseqLinkParameters();
     const auto& settings = fseq->linkedSettings();
     for (std::size_t k = 0; k < settings.size(); ++k)
         if (settings[k] && twins[k])
-            settings[k]->addLink(twins[k]);
+            fseqLinks_.push_back(std::make_unique<SentValueLink>(*settings[k], *twins[k]));
     fseq->graph().setLoadTrigger(performance->fseqLoadCommand());
 }
 
@@ -164,6 +164,11 @@ void PanelManager::limitPartVoiceSelectors(bool limited)
 {
     if (auto* strip = dynamic_cast<PerformanceTopPanel*>(header_))
         strip->limitPartVoiceSelectors(limited);
+}
+
+void PanelManager::sequenceNamesChanged()
+{
+    Refresh(false);
 }
 
 Parameter* PanelManager::fseqBankParameter()

@@ -6,11 +6,13 @@
 #include "instrument/Fs1rPageHistories.h"
 #include "instrument/Fs1rPanels.h"
 #include "panels/ControlStyleSet.h"
+#include "panels/SentValueLink.h"
 
 #include <wx/panel.h>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class EditorPanel;
@@ -64,6 +66,7 @@ public:
 
     // Passed on to the performance header.
     void limitPartVoiceSelectors(bool limited) override;
+    void sequenceNamesChanged() override;
     Parameter* fseqBankParameter() override;
 
     // Page k (0 to 6); null before createPanels or for a page not built.
@@ -87,6 +90,7 @@ private:
     void resetPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 
+    std::vector<std::unique_ptr<SentValueLink>> fseqLinks_;
     // Pages keep pointers into it, so it must outlive them.
     ControlStyleSet styles_;
     Fs1rPageHistories histories_;

@@ -133,14 +133,18 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     ratio->setBitWidth(speedFieldWidth);
     ratio->setValueLabels(ratioLabels.list());
     group.cursor().along = speedPlace;
-    showWhile(conditioned, addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), ratio, wideLength, 0),
-        { whileIn(speed, 0, lastRatio), playing });
+    // The ratio and the mode are other views of the speed's field: a page
+    // reset sets the field once, through the speed, and they follow it.
+    Control& ratioSlider = addSlider(group, PerformancePanel::text(wxTRANSLATE("Speed")), ratio, wideLength, 0);
+    ratioSlider.setKeptOnInit(true);
+    showWhile(conditioned, ratioSlider, {whileIn(speed, 0, lastRatio), playing});
     speedMode_ = std::make_unique<ThresholdSwitchParameter>(*speed);
     speedMode_->setValueLabels(speedModeLabels.list());
     // After the switch, which makes its own low value the speed's default.
     speedSlider.setDefaultValue(normalSpeed);
-    showWhile(conditioned,
-        addValueButton(group, PerformancePanel::text(wxTRANSLATE("(Mode)")), speedMode_.get(), 0, 0), {playing});
+    Control& modeButton = addValueButton(group, PerformancePanel::text(wxTRANSLATE("(Mode)")), speedMode_.get(), 0, 0);
+    modeButton.setKeptOnInit(true);
+    showWhile(conditioned, modeButton, {playing});
     group.nextRow(ControlFlow::noExtra);
 
     // Trigger, delay and loop.

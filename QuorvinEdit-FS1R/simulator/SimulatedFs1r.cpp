@@ -21,6 +21,7 @@ constexpr std::uint32_t bankReceiveAddress = 0x000012;
 constexpr std::uint32_t programReceiveAddress = 0x000013;
 
 // Parameters whose change makes the instrument load another patch.
+constexpr std::uint32_t performanceEditBuffer = 0x100000;
 constexpr std::uint32_t firstPartAddress = 0x300000;
 constexpr std::uint32_t partAddressStep = 0x010000;
 constexpr std::uint32_t fseqBankAddress = 0x100000 + L::fseqBankOffset;
@@ -93,6 +94,12 @@ void SimulatedFs1r::setFaults(const Faults& faults)
 {
     std::lock_guard lock(mutex_);
     faults_ = faults;
+}
+
+void SimulatedFs1r::setEffectTypeDefaults(EffectTypeDefaults defaults)
+{
+    std::lock_guard lock(mutex_);
+    effectTypeDefaults_ = std::move(defaults);
 }
 
 std::optional<unsigned> SimulatedFs1r::parameterValue(std::uint32_t address) const
@@ -186,13 +193,27 @@ void SimulatedFs1r::handleProgramChange(unsigned channel, unsigned program)
 
 bool SimulatedFs1r::applyParameterChange(std::uint32_t address, unsigned value)
 {
+    const auto before = memory_.readParameter(address);
     if (!memory_.writeParameter(address, value))
         return false;
+    if (before != value)
+        applyEffectTypeDefaults(address, value);
     if (const auto part = partSelectedBy(address))
         memory_.selectPartVoice(*part);
     else if (address == fseqBankAddress || address == fseqNumberAddress)
         memory_.selectFormantSequence();
     return true;
+}
+
+// A new effect type brings its own values, as on the instrument; a dump
+// brings every value itself, and the same type again changes nothing.
+void SimulatedFs1r::applyEffectTypeDefaults(std::uint32_t address, unsigned type)
+{
+    const auto found = effectTypeDefaults_.find({address, type});
+    if (found == effectTypeDefaults_.end())
+        return;
+    for (const auto& [parameter, value] : found->second)
+        memory_.writeParameter(parameter, value);
 }
 
 void SimulatedFs1r::applyBulkDump(const SimulatorMessage& message)
@@ -207,6 +228,9 @@ void SimulatedFs1r::applyBulkDump(const SimulatorMessage& message)
         return;
     }
     memory_.write(*patch, message.data);
+    // Taken as the instrument takes a performance chosen on its panel.
+    if (message.address == performanceEditBuffer)
+        memory_.selectPerformanceContents();
 }
 
 void SimulatedFs1r::answerParameterRequest(std::uint32_t address)

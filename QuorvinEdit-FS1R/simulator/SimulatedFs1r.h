@@ -11,8 +11,10 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class SimulatedFs1r {
@@ -27,6 +29,11 @@ public:
         bool wrongDeviceNumber = false; // answers carry the next device number
     };
 
+    // What the instrument writes itself when an effect type changes: the new
+    // type's own values, as (address, value) pairs by (type address, type).
+    using ParameterValues = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+    using EffectTypeDefaults = std::map<std::pair<std::uint32_t, std::uint32_t>, ParameterValues>;
+
     // Every message it sends goes whole, F0 to F7, through transmit.
     explicit SimulatedFs1r(Transmit transmit = {});
     void setTransmit(Transmit transmit);
@@ -38,6 +45,10 @@ public:
     bool setDeviceNumber(unsigned number);
     unsigned deviceNumber() const;
     void setFaults(const Faults& faults);
+    // The real instrument's table of effect defaults is not known here: the
+    // editor's page defaults stand for it. Without them a new type keeps the
+    // values it finds.
+    void setEffectTypeDefaults(EffectTypeDefaults defaults);
 
     // The memory as the instrument holds it now.
     std::optional<unsigned> parameterValue(std::uint32_t address) const;
@@ -60,6 +71,7 @@ private:
     void handleShortMessage(const std::uint8_t* data, std::size_t size);
     void handleProgramChange(unsigned channel, unsigned program);
     bool applyParameterChange(std::uint32_t address, unsigned value);
+    void applyEffectTypeDefaults(std::uint32_t address, unsigned type);
     void applyBulkDump(const SimulatorMessage& message);
     void answerParameterRequest(std::uint32_t address);
     bool answerDumpRequest(std::uint32_t dumpAddress);
@@ -75,6 +87,7 @@ private:
     SimulatorMidiParser parser_;
     unsigned deviceNumber_ = 0;
     Faults faults_;
+    EffectTypeDefaults effectTypeDefaults_;
     std::uint8_t bankSelect_;
     std::size_t rejectedDumps_ = 0;
     std::deque<std::vector<std::uint8_t>> shortMessages_;

@@ -17,13 +17,31 @@ SimulatorConnection::~SimulatorConnection()
     instrument_->setTransmit({});
 }
 
-void SimulatorConnection::registerBackend()
+namespace {
+
+std::weak_ptr<SimulatedFs1r>& lastRegisteredInstrument()
 {
-    MidiBackend::addFactory(backendChoice, [] {
+    static std::weak_ptr<SimulatedFs1r> instrument;
+    return instrument;
+}
+
+} // namespace
+
+void SimulatorConnection::registerBackend(TypeDefaultsSource typeDefaults)
+{
+    MidiBackend::addFactory(backendChoice, [typeDefaults] {
         auto backend = std::make_shared<LoopbackMidiBackend>();
-        plugIn(backend, defaultPortName, true);
+        const auto instrument = plugIn(backend, defaultPortName, true);
+        if (typeDefaults)
+            instrument->setEffectTypeDefaults(typeDefaults());
+        lastRegisteredInstrument() = instrument;
         return backend;
     });
+}
+
+std::shared_ptr<SimulatedFs1r> SimulatorConnection::registeredInstrument()
+{
+    return lastRegisteredInstrument().lock();
 }
 
 std::shared_ptr<SimulatedFs1r> SimulatorConnection::plugIn(const std::shared_ptr<LoopbackMidiBackend>& backend,

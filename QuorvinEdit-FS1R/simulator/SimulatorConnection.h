@@ -7,6 +7,7 @@
 
 #include "midi/LoopbackMidiBackend.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,8 +29,13 @@ public:
 
     // Makes "simulator" a QUORVIN_MIDI choice: a loopback backend whose one
     // pair, paced at the wire rate, leads to a simulated FS1R that lives as
-    // long as the backend.
-    static void registerBackend();
+    // long as the backend. The instrument gets the effect defaults that
+    // typeDefaults gives when the backend is made, once the program's texts
+    // are in place.
+    using TypeDefaultsSource = std::function<SimulatedFs1r::EffectTypeDefaults()>;
+    static void registerBackend(TypeDefaultsSource typeDefaults = {});
+    // The instrument of the backend made last that way, while it lives.
+    static std::shared_ptr<SimulatedFs1r> registeredInstrument();
 
 private:
     // Wires the pair to a new instrument, which the pair keeps alive.

@@ -267,6 +267,11 @@ void SimulatorMemory::selectPerformance(unsigned bank, unsigned program)
         copyInto(performanceBlock, readable(firstInternalPerformance + program));
     else
         copyInto(performanceBlock, SimulatorPatches::performance(bank, program));
+    selectPerformanceContents();
+}
+
+void SimulatorMemory::selectPerformanceContents()
+{
     for (unsigned part = 0; part < L::partCount; ++part)
         selectPartVoice(part);
     selectFormantSequence();

@@ -43,6 +43,9 @@ public:
     // formant sequence is chosen: the chosen patch is copied into its edit
     // buffer. Bank 0 is internal memory; a choice outside memory changes nothing.
     void selectPerformance(unsigned bank, unsigned program);
+    // The performance edit buffer's parts take the voices it names and the
+    // formant sequence it names, as after choosing it.
+    void selectPerformanceContents();
     void selectPartVoice(unsigned part);
     void selectFormantSequence();
 

@@ -29,6 +29,9 @@ constexpr ByteRun performanceCommonDefaults[] = {
     {0x27, 1, 64},   {0x48, 8, 64},   {0x129, 1, 64},   {0x12A, 1, 127}, {0x12C, 1, 64},
     {0x12D, 1, 127}, {0x130, 1, 64},  {0x133, 1, 127},  {0x136, 1, 10},  {0x13A, 1, 10},
     {0x13D, 1, 10},
+    {0x21, 1, 2},                                                      // sequence play mode "fseq"
+    {0x134, 1, 64},  {0x138, 1, 64},  {0x13B, 1, 64},                 // EQ gains 0
+    {0x135, 1, 19},  {0x139, 1, 34},  {0x13C, 1, 52},                 // EQ frequencies 180, 1.0k, 8.0k
 };
 
 // Reverb "Hall1", variation "Chorus" and insertion "Chorus" at their pages'
@@ -49,12 +52,17 @@ constexpr ByteRun partDefaults[] = {
 };
 
 constexpr ByteRun voiceCommonDefaults[] = {
+    {0x1E, 1, 24}, // note shift 0
     {0x5B, 1, 64}, {0x5C, 1, 60}, {0x64, 1, 64}, {0x65, 4, 50},
 };
 
+// Voiced and unvoiced transpose 0.
 constexpr ByteRun operatorDefaults[] = {
-    {0x08, 2, 50}, {0x2A, 2, 50},
+    {0x00, 1, 24}, {0x08, 2, 50}, {0x23, 1, 24}, {0x2A, 2, 50},
 };
+// The operator byte whose low bits name the formant-sequence track it plays:
+// operator k plays track k + 1.
+constexpr std::size_t operatorTrackOffset = 0x05;
 
 constexpr ByteRun fseqHeaderDefaults[] = {
     {0x15, 1, 64}, {0x18, 1, 64}, {0x19, 1, 63},
@@ -161,10 +169,12 @@ std::vector<std::uint8_t> SimulatorPatches::voice(unsigned bank, unsigned progra
     writeName(bytes, voiceNameSize, placeName(bankName(voiceBankNames, bank), " Vc ", program));
     bytes[categoryOffset] = program % categoryCount;
     bytes[voiceCutoffOffset] = 64 + program % 64;
-    for (unsigned op = 0; op < SimulatorLayout::operatorCount; ++op)
-        apply(std::span(bytes).subspan(SimulatorLayout::voiceCommonSize + op * SimulatorLayout::operatorSize,
-                                       SimulatorLayout::operatorSize),
-              operatorDefaults);
+    for (unsigned op = 0; op < SimulatorLayout::operatorCount; ++op) {
+        const auto block = std::span(bytes).subspan(SimulatorLayout::voiceCommonSize + op * SimulatorLayout::operatorSize,
+                                                    SimulatorLayout::operatorSize);
+        apply(block, operatorDefaults);
+        block[operatorTrackOffset] = std::uint8_t(op);
+    }
     return bytes;
 }
 

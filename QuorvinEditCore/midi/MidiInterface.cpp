@@ -129,6 +129,13 @@ bool MidiInterface::hasOutput() const
 void MidiInterface::sendLong(std::span<const std::uint8_t> bytes)
 {
     currentOutput_->sendLong(bytes.data(), bytes.size());
+    noteWireBytes(bytes.size());
+}
+
+void MidiInterface::noteWireBytes(std::size_t count)
+{
+    const auto now = std::chrono::steady_clock::now();
+    wireFreeAt_ = std::max(wireFreeAt_, now) + wireTimePerByte * std::int64_t(count);
 }
 
 void MidiInterface::sendShortMessage(MidiMessage message, MidiOutPort* port)
@@ -144,6 +151,8 @@ void MidiInterface::sendShortMessage(MidiMessage message, MidiOutPort* port)
     }
     wxLogVerbose("MIDI OUT: %s", messageText(message));
     target->sendShort(message);
+    if (target == currentOutput_)
+        noteWireBytes(1u + midiDataLength(message.status));
 }
 
 void MidiInterface::sendParameterValue(const SysexParameter& parameter, std::uint32_t flags)
@@ -157,12 +166,15 @@ void MidiInterface::sendParameterValue(const SysexParameter& parameter, std::uin
 
 void MidiInterface::sendParameterChange(const AddressEntry& entry, const RefString& name)
 {
-    const PackedAddress address = entry.address();
+    sendParameterChange(entry.address(), std::int32_t(entry.value()), name);
+}
+
+void MidiInterface::sendParameterChange(PackedAddress address, std::int32_t value, const RefString& name)
+{
     if (!isValidPackedAddress(address)) {
         wxLogWarning("MIDI ERROR: SEND SYSEX ERROR: Invalid address");
         return;
     }
-    const auto value = std::int32_t(entry.value());
     if (!hasOutput()) {
         wxLogVerbose("MIDI OUT: (%X)%s = %d (No MIDI OUT)", address, toWxString(name), value);
         return;
@@ -279,7 +291,10 @@ void MidiInterface::startReplyTimer(Reply awaited)
     // its answer would stop the timer, and a lost dump would wait forever.
     if (awaitedReply_ != Reply::dump)
         awaitedReply_ = awaited;
-    replyTimer_.StartOnce(int(replyTimeout.count()));
+    // The window opens when the request has left, behind what was sent before.
+    const auto queued = std::max(wireFreeAt_ - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration{});
+    const auto window = replyTimeout + std::chrono::ceil<std::chrono::milliseconds>(queued);
+    replyTimer_.StartOnce(int(window.count()));
 }
 
 void MidiInterface::stopReplyTimer()

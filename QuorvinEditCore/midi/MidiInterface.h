@@ -47,6 +47,8 @@ public:
     // How long the instrument may stay silent after a request, and in the
     // middle of a dump, before the wait is given up.
     static constexpr std::chrono::milliseconds replyTimeout{1000};
+    // What a MIDI cable carries: 3,125 bytes a second.
+    static constexpr std::chrono::microseconds wireTimePerByte{320};
     // The instrument needs a moment after answering the probe before it
     // takes more requests.
     static constexpr std::chrono::milliseconds probeSettleTime{50};
@@ -86,6 +88,7 @@ public:
     void sendParameterValue(const SysexParameter& parameter, std::uint32_t flags);
     // The entry's address and whole value as one parameter change.
     void sendParameterChange(const AddressEntry& entry, const RefString& name);
+    void sendParameterChange(PackedAddress address, std::int32_t value, const RefString& name);
     // Registers the callback (not owned; it must stay alive while registered)
     // and sends the request, or queues it while another dump is awaited.
     // False, with nothing registered, for an invalid address or no output.
@@ -177,6 +180,7 @@ private:
     void stopReplyTimer();
     bool hasOutput() const;
     void sendLong(std::span<const std::uint8_t> bytes);
+    void noteWireBytes(std::size_t count);
     // The port is in a slot: the current port, a keyboard input or a
     // control set's.
     bool isInUse(const MidiInPort* port) const;
@@ -214,6 +218,9 @@ private:
     SysexMessage parameterRequest_;
     wxTimer replyTimer_;
     wxTimer probeSettleTimer_;
+    // When the bytes sent so far will have left through the cable: a reply
+    // cannot come before the request itself has gone.
+    std::chrono::steady_clock::time_point wireFreeAt_{};
     Reply awaitedReply_ = Reply::none;
     // Requests made while another dump is awaited, sent one at a time.
     std::deque<PackedAddress> pendingDumps_;

@@ -47,6 +47,9 @@ public:
     // Stores the value where this kind keeps it and does what the kind does
     // on these flags. Gets noValue to mean "store nothing".
     virtual void apply(std::uint32_t flags, std::int32_t value) = 0;
+    // Sends the value held to the instrument again, changing nothing; only
+    // the kinds the instrument holds do anything.
+    virtual void resendValue() {}
 
     // The one way to change a value: skip the excluded value and clamp
     // (unless noClamp), pre-dependents, record, apply, notify, links,
@@ -168,6 +171,11 @@ public:
     // --- Undo ---------------------------------------------------------------
     // The list that records this parameter's changes; null records nothing.
     CommandList* commandList() const { return commandList_; }
+    // The instrument sets other values itself when this one changes (a new
+    // effect type brings its defaults): undo and redo of a step holding it
+    // send the step's other values again once the step is replayed.
+    void setChangesOthersOnInstrument(bool changes) { changesOthersOnInstrument_ = changes; }
+    bool changesOthersOnInstrument() const { return changesOthersOnInstrument_; }
     void setCommandList(CommandList* list) { commandList_ = list; }
 
 private:
@@ -192,6 +200,7 @@ private:
     ListenerList listeners_;
     ParameterKey key_;
     CommandList* commandList_ = nullptr;
+    bool changesOthersOnInstrument_ = false;
     std::int32_t minimum_ = 0;
     std::int32_t maximum_ = 0;
     std::int32_t allowedMinimum_ = 0;

@@ -59,6 +59,18 @@ AddressEntry* AddressMap::findEntry(PackedAddress address) const
     return page ? page->entryAt(address) : nullptr;
 }
 
+std::vector<std::pair<PackedAddress, std::uint32_t>> AddressMap::unsentValues(PackedAddress dumpAddress,
+    std::uint32_t size) const
+{
+    std::vector<std::pair<PackedAddress, std::uint32_t>> found;
+    for (std::uint32_t done = 0; done < size;) {
+        const PackedAddress at = addToPackedAddress(dumpAddress, done);
+        const AddressPage* page = findPage(at, true);
+        done += page ? page->collectUnsentValue(at, found) : 1;
+    }
+    return found;
+}
+
 void AddressMap::setValue(PackedAddress address, std::uint32_t value, std::uint32_t flags)
 {
     if (AddressEntry* entry = findEntry(address))

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class AddressMap {
@@ -30,6 +31,12 @@ public:
     AddressEntry& createEntry(PackedAddress address);
     // The entry at a parameter address, or none.
     AddressEntry* findEntry(PackedAddress address) const;
+
+    // What no parameter sends in a bulk-dump run, as (parameter address,
+    // value): entries without parameters and bytes no entry holds, outside
+    // the pages never sent.
+    std::vector<std::pair<PackedAddress, std::uint32_t>> unsentValues(PackedAddress dumpAddress,
+        std::uint32_t size) const;
 
     // Stores a value at a parameter address and tells its parameters;
     // nothing happens where there is no entry.

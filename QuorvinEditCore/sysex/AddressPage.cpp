@@ -2,6 +2,7 @@
 
 #include <wx/log.h>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -79,6 +80,20 @@ std::size_t AddressPage::readBytes(PackedAddress dumpAddress, std::span<std::uin
         return entry->readBytes(output);
     output.front() = looseBytes_[*index];
     return 1;
+}
+
+std::uint32_t AddressPage::collectUnsentValue(PackedAddress dumpAddress,
+    std::vector<std::pair<PackedAddress, std::uint32_t>>& found) const
+{
+    const auto index = slotIndex(dumpAddress, true);
+    if (!index)
+        return 1;
+    const AddressEntry* entry = slots_[*index].get();
+    if (!neverSend_ && entry == nullptr)
+        found.emplace_back(addToPackedAddress(start_, std::uint32_t(*index)), looseBytes_[*index]);
+    else if (!neverSend_ && entry->listeners().empty() && entry->size() <= AddressEntry::maxValueBytes)
+        found.emplace_back(entry->address(), entry->value());
+    return entry ? std::max<std::uint32_t>(entry->size(), 1) : 1;
 }
 
 std::uint32_t AddressPage::readValue(PackedAddress address) const

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 class AddressPage {
@@ -47,6 +48,12 @@ public:
     // entry's bytes do not fit.
     std::size_t writeBytes(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes, std::uint32_t flags);
     std::size_t readBytes(PackedAddress dumpAddress, std::span<std::uint8_t> output) const;
+    // Adds what no parameter sends at a bulk-dump address, with its
+    // parameter address: the value of an entry no parameter listens to, or
+    // the byte kept in an empty slot; nothing on a page never sent. Returns
+    // the bytes the slot spans: an entry's size, else 1.
+    std::uint32_t collectUnsentValue(PackedAddress dumpAddress,
+        std::vector<std::pair<PackedAddress, std::uint32_t>>& found) const;
     // The value at a parameter address; 0 when there is no entry or it holds
     // more than four bytes.
     std::uint32_t readValue(PackedAddress address) const;

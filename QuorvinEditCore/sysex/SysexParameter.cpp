@@ -74,6 +74,12 @@ void SysexParameter::apply(std::uint32_t flags, std::int32_t value)
         midiInterface_->sendParameterValue(*this, flags);
 }
 
+void SysexParameter::resendValue()
+{
+    if (midiInterface_ != nullptr)
+        midiInterface_->sendParameterValue(*this, SetValueFlag::sendToInstrument);
+}
+
 void SysexParameter::setBitWidth(std::uint32_t width)
 {
     width = std::clamp(width, std::uint32_t(1), maxFieldWidth);

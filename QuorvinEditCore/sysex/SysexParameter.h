@@ -28,6 +28,7 @@ public:
     // other parameters on its entries, then sends the entries on
     // sendToInstrument.
     void apply(std::uint32_t flags, std::int32_t value) override;
+    void resendValue() override;
 
     // A new field width: the entries grow to hold it, and a signed value is
     // written back at the new width so that it keeps its sign.

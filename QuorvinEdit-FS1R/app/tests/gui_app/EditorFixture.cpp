@@ -1,6 +1,7 @@
 #include "app/tests/gui_app/EditorFixture.h"
 
 #include "device/DeviceType.h"
+#include "effects/EffectTypeDefaults.h"
 #include "files/UserPaths.h"
 #include "gui/EditorStartUp.h"
 #include "simulator/SimulatorConnection.h"
@@ -22,7 +23,7 @@ EditorFixture::EditorFixture()
         ::unsetenv(variable);
     for (const char* variable : {"LANG", "LC_ALL"})
         ::setenv(variable, "C.UTF-8", 1);
-    SimulatorConnection::registerBackend();
+    SimulatorConnection::registerBackend(effectTypeDefaults);
     deleteUserPaths();
 }
 

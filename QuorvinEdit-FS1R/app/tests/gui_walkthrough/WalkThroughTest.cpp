@@ -5,6 +5,7 @@
 // pages added later are walked too. Any toolkit assert, error box or logged
 // error fails the walk.
 #include "app/Fs1rDeviceType.h"
+#include "InstrumentMatch.h"
 #include "app/tests/gui_app/EditorFixture.h"
 #include "controls/AlgorithmControl.h"
 #include "controls/CaptionControl.h"
@@ -21,11 +22,15 @@
 #include "midi/MidiInterface.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "simulator/SimulatorConnection.h"
 #include "tests/support/EventPump.h"
 
 #include <gmock/gmock.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/choicdlg.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -33,7 +38,9 @@
 #include <wx/msgdlg.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -164,7 +171,10 @@ MemoryGridView* memoryGridIn(wxWindow* dialog)
 // Answers every modal dialog as a user who looks and cancels would: message
 // boxes are read and answered with their "no" (an error box fails the walk),
 // file choosers are cancelled, and the program's own dialogs are shown, their
-// choices opened and closed, and cancelled.
+// choices opened and closed, and cancelled. Told to answer Yes, the user says
+// yes to every question and takes the first choice offered; file choosers
+// are cancelled still (the toolkit's own takes no path from a test), so the
+// round trips open the files.
 class CancellingUser : public wxModalDialogHook {
 public:
     CancellingUser() { Register(); }
@@ -173,6 +183,7 @@ public:
     std::vector<std::string> titles;
     // The slot a store dialog's grid is answered with; by default it is cancelled.
     std::int32_t storeSlot = -1;
+    bool answersYes = false;
 
 protected:
     int Enter(wxDialog* dialog) override
@@ -182,13 +193,17 @@ protected:
             EXPECT_FALSE(box->GetMessageDialogStyle() & wxICON_ERROR)
                 << "an error box: " << box->GetCaption() << ": " << box->GetMessage();
             const long style = box->GetMessageDialogStyle();
-            return style & wxYES_NO ? wxID_NO : style & wxCANCEL ? wxID_CANCEL : wxID_OK;
+            if (style & wxYES_NO)
+                return answersYes ? wxID_YES : wxID_NO;
+            return style & wxCANCEL ? wxID_CANCEL : wxID_OK;
         }
         titles.push_back(dialog->GetTitle().utf8_string());
         if (MemoryGridView* grid = memoryGridIn(dialog); grid && storeSlot >= 0) {
             grid->choose(storeSlot);
             return wxID_OK;
         }
+        if (dynamic_cast<wxSingleChoiceDialog*>(dialog) && answersYes)
+            return wxID_OK;
         if (dynamic_cast<wxFileDialog*>(dialog) == nullptr) {
             dialog->Show();
             for (ControlWindow* choice : choicesUnder(dialog))
@@ -199,6 +214,11 @@ protected:
     }
     void Exit(wxDialog*) override {}
 };
+
+// The formant sequence's speed in the performance, and the value a new page
+// gives it: 100.0 "% fseq".
+constexpr PackedAddress sequenceSpeedAddress = 0x100018;
+constexpr std::int32_t initialSequenceSpeed = 1000;
 
 // The menu commands that open a dialog (Exit is left for the end).
 const int dialogCommands[] = {wxID_NEW, wxID_OPEN, wxID_SAVE, wxID_SAVEAS, MainFrame::saveAllId,
@@ -305,9 +325,11 @@ protected:
         type('Z', wxMOD_CONTROL);
         EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == before; }, 1s))
             << "Ctrl+Z on page " << owner << " after " << after;
+        expectInstrumentHoldsWhatTheEditorShows("Ctrl+Z after " + after);
         type('Y', wxMOD_CONTROL);
         EXPECT_TRUE(pumpEventsUntil([&] { return edited.getValue() == made; }, 1s))
             << "Ctrl+Y on page " << owner << " after " << after;
+        expectInstrumentHoldsWhatTheEditorShows("Ctrl+Y after " + after);
         if (owner != shown) {
             type(WXK_F1 + shown);
             ASSERT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == shown; }, 1s)) << after;
@@ -379,10 +401,24 @@ protected:
         if (parameter->getValue() == before)
             return false;
         const std::string after = "a choice from " + nameOf(choice) + where;
+        expectInstrumentHoldsWhatTheEditorShows(after);
         expectUndoKeysWork(*parameter, before, after);
         type('I', wxMOD_CONTROL);
+        expectInstrumentHoldsWhatTheEditorShows("Ctrl+I after " + after);
         expectViewKeysWork(after);
         return true;
+    }
+
+    // Waits for the instrument to take what was sent, as far as the wire
+    // lets it, then compares.
+    void expectInstrumentHoldsWhatTheEditorShows(const std::string& after)
+    {
+        waitForTheInstrument();
+        const std::shared_ptr<SimulatedFs1r> instrument = SimulatorConnection::registeredInstrument();
+        ASSERT_NE(instrument, nullptr);
+        auto& editor = dynamic_cast<Fs1rDevice&>(*device_);
+        pumpEventsUntil([&] { return bool(instrumentHoldsWhatTheEditorShows(*instrument, editor)); }, 5s);
+        EXPECT_TRUE(instrumentHoldsWhatTheEditorShows(*instrument, editor)) << "after " << after;
     }
 
     CancellingUser user_;
@@ -405,6 +441,81 @@ TEST_F(WalkThroughTest, EveryPageDialogAndListOpensAndClosesAndTheMenuKeysWorkWh
         pressKeysEverywhere(page);
     }
     EXPECT_THAT(log_.errors, testing::IsEmpty());
+}
+
+// Every menu command on every page, each question answered No and then Yes:
+// the instrument holds what the editor shows after each, no box but the
+// question comes up, and the page stays.
+TEST_F(WalkThroughTest, TheInstrumentHoldsWhatTheEditorShowsAfterEveryCommandAnsweredNoAndYes)
+{
+    expectInstrumentHoldsWhatTheEditorShows("connecting");
+    // The boxes each command may bring up: no "No response" box among them.
+    const std::map<int, std::size_t> boxes{{wxID_NEW, 1}, {wxID_OPEN, 2}, {wxID_SAVE, 1}, {wxID_SAVEAS, 1},
+        {MainFrame::saveAllId, 6}, {MainFrame::saveToDeviceId, 1}, {wxID_ABOUT, 1}};
+    for (const bool yes : {false, true}) {
+        user_.answersYes = yes;
+        user_.storeSlot = yes ? 7 : -1;
+        for (int page = 0; page < 7; ++page) {
+            showPage(page);
+            for (const int command : dialogCommands) {
+                const std::string step = "command " + std::to_string(command) + " on page " + std::to_string(page)
+                    + (yes ? " answered Yes" : " answered No");
+                user_.titles.clear();
+                choose(command);
+                expectInstrumentHoldsWhatTheEditorShows(step);
+                EXPECT_EQ(device_->currentPanel(), page) << step;
+                EXPECT_LE(user_.titles.size(), boxes.at(command))
+                    << step << ": " << testing::PrintToString(user_.titles);
+                if (yes && command == wxID_NEW && page == Fs1rPanels::performancePage) {
+                    EXPECT_EQ(device_->readValue(sequenceSpeedAddress), initialSequenceSpeed)
+                        << "the sequence speed after Init: 100.0 % fseq";
+                }
+                showPage(page);
+            }
+        }
+    }
+    EXPECT_THAT(log_.errors, testing::IsEmpty());
+}
+
+// How many colours a window shows on the screen, left of its last pixels
+// (where a choice draws its arrow): one or two for a blank box.
+std::size_t coloursShownBy(wxWindow* window, int rightMargin)
+{
+    const wxRect area = window->GetScreenRect();
+    wxBitmap shot(area.width, area.height);
+    wxMemoryDC memory(shot);
+    wxScreenDC screen;
+    memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
+    memory.SelectObject(wxNullBitmap);
+    const wxImage image = shot.ConvertToImage();
+    std::set<std::uint32_t> colours;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x + rightMargin < image.GetWidth(); ++x)
+            colours.insert(std::uint32_t(image.GetRed(x, y)) << 16 | image.GetGreen(x, y) << 8 | image.GetBlue(x, y));
+    return colours.size();
+}
+
+// The performance page's choice of sequence shows its name once the
+// instrument's first performance is in, with no page drawn again since.
+TEST_F(WalkThroughTest, TheSequenceChoiceShowsItsNameAfterTheFirstConnection)
+{
+    constexpr int arrowMargin = 10;
+    constexpr std::size_t blankColours = 2;
+    waitForTheInstrument();
+    pumpEventsFor(200ms);
+    ASSERT_EQ(device_->currentPanel(), Fs1rPanels::performancePage);
+    int found = 0;
+    forEachWindow(shownPage(), [&](wxWindow* window) {
+        auto* choice = dynamic_cast<ControlWindow*>(window);
+        const Parameter* parameter = choice && choice->control() ? choice->control()->getParameter(Control::roleMain)
+                                                                 : nullptr;
+        if (!parameter || !choice->IsShownOnScreen() || !parameter->key().text().toUtf8().starts_with("FS1R FSEQ  Prog"))
+            return;
+        ++found;
+        EXPECT_GT(coloursShownBy(choice, arrowMargin), blankColours)
+            << nameOf(choice) << " shows no name for " << parameter->displayText(Rational(parameter->getValue())).toUtf8();
+    });
+    EXPECT_EQ(found, 1);
 }
 
 // The performance chooser of the header names every slot, and a store to a

@@ -37,18 +37,29 @@ TEST(EffectTypeSwitch, OnlyTheUsersChangesApplyDefaults)
     }
 }
 
-TEST(EffectTypeSwitch, OutOfRangeAndRepeatedTypesChangeNothing)
+TEST(EffectTypeSwitch, RepeatedTypesChangeNothingAndOutOfRangeOnesShowNoPage)
 {
     EffectTypeSwitch typeSwitch(insertionTypes);
     ASSERT_TRUE(typeSwitch.change(3, flagsUserEdit));
-    EXPECT_FALSE(typeSwitch.change(insertionTypes + 1, flagsUserEdit));
-    EXPECT_FALSE(typeSwitch.change(-1, flagsUserEdit));
     EXPECT_FALSE(typeSwitch.change(3, flagsUserEdit)) << "the same type applies no defaults again";
     EXPECT_EQ(typeSwitch.currentType(), 3);
 
+    // Received from outside: the instrument has no such type.
+    const auto unknown = typeSwitch.change(insertionTypes + 1, flagsSysexReceived);
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(unknown->hide, 3);
+    EXPECT_EQ(unknown->show, EffectTypeSwitch::noEffect);
+    EXPECT_FALSE(unknown->applyDefaults);
+    EXPECT_FALSE(typeSwitch.change(insertionTypes + 1, flagsUserEdit));
+    const auto back = typeSwitch.change(3, flagsUserEdit);
+    ASSERT_TRUE(back) << "choosing a real type after an unknown one changes the type";
+    EXPECT_EQ(back->hide, EffectTypeSwitch::noEffect);
+    EXPECT_TRUE(back->applyDefaults);
+    EXPECT_FALSE(typeSwitch.change(-1, flagsUserEdit)->applyDefaults);
+
     const auto last = typeSwitch.change(insertionTypes, flagsSysexReceived);
     ASSERT_TRUE(last);
-    EXPECT_EQ(last->hide, 3);
+    EXPECT_EQ(last->hide, EffectTypeSwitch::noEffect);
     EXPECT_EQ(last->show, insertionTypes);
 }
 

@@ -1,5 +1,6 @@
 #include "RoundTripFixture.h"
 
+#include "InstrumentMatch.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "midi/MidiInterface.h"
 #include "simulator/SimulatorCodec.h"
@@ -129,6 +130,29 @@ void RoundTripFixture::settle()
     }));
 }
 
+testing::AssertionResult RoundTripFixture::instrumentMatchesAfter(const std::string& step)
+{
+    settle();
+    const testing::AssertionResult matches = instrumentHoldsWhatTheEditorShows(instrument(), *device);
+    if (!matches)
+        return testing::AssertionFailure() << "after " << step << ": " << matches.message();
+    return matches;
+}
+
+testing::AssertionResult RoundTripFixture::kindMatchesAfter(const DumpKind& kind, const std::string& step)
+{
+    settle();
+    const Bytes shown = editorBytes(kind);
+    const Bytes held = instrument().dumpData(kind.address);
+    // The frames go out only in the sequence page's own dump.
+    const std::size_t compared = kind.isFseq() ? L::fseqHeaderSize : shown.size();
+    const testing::AssertionResult matches = sameBytes(Bytes(held.begin(), held.begin() + std::ptrdiff_t(std::min(compared, held.size()))),
+        Bytes(shown.begin(), shown.begin() + std::ptrdiff_t(compared)));
+    if (!matches)
+        return testing::AssertionFailure() << "after " << step << ", the instrument's " << kind.name << " (instrument not editor): " << matches.message();
+    return matches;
+}
+
 Bytes RoundTripFixture::validContents(const DumpKind& kind)
 {
     std::uniform_int_distribution<int> byte(0, sevenBits);
@@ -151,7 +175,9 @@ Bytes RoundTripFixture::validContents(const DumpKind& kind)
             const std::int32_t value = parameter->getValue();
             if (value >= parameter->minimum() && value <= parameter->maximum())
                 continue;
-            parameter->setValue(flagsConstruct,
+            // Told, so that what follows a value (an effect block's page)
+            // knows it as the instrument does.
+            parameter->setValue(flagsConstruct | SetValueFlag::notify,
                 std::uniform_int_distribution<std::int32_t>(parameter->minimum(), parameter->maximum())(random));
             changed = true;
         }
@@ -190,7 +216,7 @@ void RoundTripFixture::putIntoEditor(const DumpKind& kind, const Bytes& data)
     while (done < data.size()) {
         const std::span<const std::uint8_t> rest = std::span(data).subspan(done);
         done += std::max<std::size_t>(1,
-            device->bytesReceived(addToPackedAddress(kind.address, std::uint32_t(done)), rest, 0));
+            device->bytesReceived(addToPackedAddress(kind.address, std::uint32_t(done)), rest, SetValueFlag::notify));
     }
 }
 

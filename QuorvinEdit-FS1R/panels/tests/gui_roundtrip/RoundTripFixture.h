@@ -56,6 +56,12 @@ protected:
 
     // Runs the GUI thread until no request or dump is under way.
     void settle();
+    // Settles, then checks that the instrument holds what the editor shows.
+    testing::AssertionResult instrumentMatchesAfter(const std::string& step);
+    // The same for the kind's own area only (a sequence's header): where a
+    // step loads other patches, the editor may take them from its cache,
+    // which can hold other contents than the instrument's memory.
+    testing::AssertionResult kindMatchesAfter(const DumpKind& kind, const std::string& step);
     SimulatedFs1r& instrument() { return simulator_->instrument(); }
 
     // Every byte 0 to 127 and every parameter of the kind's pages within its
@@ -66,7 +72,7 @@ protected:
     // Puts the data into the instrument's edit buffer as a bulk dump would.
     void putIntoInstrument(const DumpKind& kind, const Bytes& data);
     // Writes the data into the editor's memory quietly: no store, no
-    // notification, no history.
+    // history; only the parameters' listeners are told.
     void putIntoEditor(const DumpKind& kind, const Bytes& data);
     // Valid contents in the instrument and junk in the editor, then the
     // editor asks for the dump; returns the instrument's contents.
