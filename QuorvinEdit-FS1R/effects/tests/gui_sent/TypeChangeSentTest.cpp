@@ -1,6 +1,6 @@
 // What the user's change of the insertion type sends, read back from the
-// simulated FS1R's memory: the type alone. The page's defaults are shown
-// and kept in the editor, never sent.
+// simulated FS1R's memory: the type first, then the page's defaults, so the
+// instrument holds what the editor shows even where its own defaults differ.
 #include "Fs1rDeviceFixture.h"
 
 #include "effects/EffectBlock.h"
@@ -15,7 +15,9 @@
 #include <wx/frame.h>
 #include <wx/panel.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -52,7 +54,7 @@ protected:
     std::unique_ptr<EffectBlock> block;
 };
 
-TEST_F(TypeChangeSentTest, AUsersTypeChangeSendsTheTypeAndNoneOfThePagesDefaults)
+TEST_F(TypeChangeSentTest, AUsersTypeChangeSendsTheTypeThenThePagesDefaults)
 {
     ASSERT_TRUE(instrument().editParameter(lfoFrequency, 99));
     ASSERT_TRUE(instrument().editParameter(amDepth, 99));
@@ -65,13 +67,18 @@ TEST_F(TypeChangeSentTest, AUsersTypeChangeSendsTheTypeAndNoneOfThePagesDefaults
     block->typeParameter()->setValue(flagsUserEdit, tremolo);
     ASSERT_TRUE(settle());
 
-    EXPECT_EQ(log.countStartingWith("MIDI OUT: ("), 1) << "one parameter change";
-    EXPECT_EQ(log.countStartingWith("MIDI OUT: (10012F)"), 1);
+    std::vector<std::string> sent = log.texts();
+    std::erase_if(sent, [](const std::string& text) { return !text.starts_with("MIDI OUT: ("); });
+    ASSERT_GT(sent.size(), 2u) << "the type and the page's defaults";
+    EXPECT_TRUE(sent.front().starts_with("MIDI OUT: (10012F)")) << "the type goes first: " << sent.front();
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                  [](const std::string& text) { return text.starts_with("MIDI OUT: (10012F)"); }),
+        1);
     EXPECT_EQ(held(typeAddress), unsigned(tremolo));
     EXPECT_EQ(block->definition(21)->getValue(), tremoloAmDepth) << "the editor shows the default";
+    EXPECT_EQ(held(amDepth), unsigned(tremoloAmDepth)) << "and so does the instrument";
     EXPECT_NE(block->definition(1)->getValue(), 99);
-    EXPECT_EQ(held(amDepth), 99u) << "the instrument keeps its own";
-    EXPECT_EQ(held(lfoFrequency), 99u);
+    EXPECT_EQ(held(lfoFrequency), unsigned(block->definition(1)->getValue()));
 }
 
 } // namespace
