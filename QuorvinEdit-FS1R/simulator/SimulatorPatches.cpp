@@ -25,7 +25,8 @@ constexpr ByteRun systemDefaults[] = {
 };
 
 constexpr ByteRun performanceCommonDefaults[] = {
-    {0x10, 1, 127},  {0x11, 1, 64},   {0x18, 1, 0x07},  {0x19, 1, 0x68}, // speed 1000
+    {0x10, 1, 127},  {0x11, 1, 64},   {0x12, 1, 24},                      // note shift 0
+    {0x18, 1, 0x07}, {0x19, 1, 0x68},                                     // speed 1000
     {0x27, 1, 64},   {0x48, 8, 64},   {0x129, 1, 64},   {0x12A, 1, 127}, {0x12C, 1, 64},
     {0x12D, 1, 127}, {0x130, 1, 64},  {0x133, 1, 127},  {0x136, 1, 10},  {0x13A, 1, 10},
     {0x13D, 1, 10},

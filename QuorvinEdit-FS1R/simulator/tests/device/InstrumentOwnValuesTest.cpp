@@ -52,6 +52,7 @@ const Held startingValues[] = {
     {"EQ mid frequency", 0x100139, 0x7F, 14, 54},
     {"EQ high frequency", 0x10013C, 0x7F, 28, 58},
     {"sequence play mode", 0x100021, 0x7F, 1, 2},
+    {"performance note shift 0", 0x100012, 0x7F, 24, 24},
     {"voice 1 note shift 0", 0x40001E, 0x7F, 24, 24},
     {"voice 4 note shift 0", 0x43001E, 0x7F, 24, 24},
     {"voice 1 operator 1 voiced transpose 0", 0x600000, 0x3F, 24, 24},
