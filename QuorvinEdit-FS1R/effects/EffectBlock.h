@@ -54,12 +54,15 @@ public:
 private:
     std::vector<ControlGroup*> allGroups() const;
     void show(std::int32_t type, bool shown);
+    void resendPage(std::int32_t type) const;
 
     const EffectBlockDescription& description_;
     std::function<void()> typeShown_;
     std::unique_ptr<ControlGroup> header_;
     // Entry t - 1 is the page of type t.
     std::vector<std::unique_ptr<ControlGroup>> pages_;
+    // Entry t - 1 holds the parameters of type t's page.
+    std::vector<std::vector<SysexParameter*>> pageParameters_;
     EffectTypeSwitch switch_;
     SysexParameter* typeParameter_ = nullptr;
     std::vector<SysexParameter*> definitions_;
