@@ -2,7 +2,8 @@
 // One effect unit of the performance page (insertion, variation or reverb),
 // made from its description: a header with the effect-type choice and one
 // page of controls per type, of which only the current type's is shown. A
-// user's change of type applies the new page's defaults. Owned by the
+// user's change of type applies the new page's defaults; any other type sent
+// to the instrument is followed by the page's values. Owned by the
 // performance page; owns its groups, the factory owns its parameters.
 #include "effects/EffectTables.h"
 #include "effects/EffectTypeSwitch.h"

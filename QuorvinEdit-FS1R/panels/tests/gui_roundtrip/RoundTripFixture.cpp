@@ -95,6 +95,7 @@ RoundTripFixture::RoundTripFixture()
 {
     random.seed(seed_);
     simulator_ = std::make_unique<SimulatorConnection>(backend);
+    // As on the instrument, a new effect type brings its own values.
     instrument().setEffectTypeDefaults(effectTypeDefaults());
     previousBackend_ = MidiBackend::install(backend);
     const XmlElement midiConfig = settings.child(RefString(u"midi_config"));
