@@ -32,14 +32,12 @@ EffectBlock::EffectBlock(const EffectBlockDescription& description, wxWindow* pa
         pages_.push_back(std::make_unique<VerticalControlGroup>(pageName, page, &factory, style));
     typeParameter_ = factory.addSysexParameter(description.typeAddress, 0, description.typeCount, 0);
     typeParameter_->addListener(this);
-    // The instrument sets a new type's own values.
-    typeParameter_->setChangesOthersOnInstrument(true);
     EffectPageBuilder::layOutHeader(*header_);
     addChoice(*header_, translated(description.caption), typeParameter_, headerChoiceHeight, ControlStyle::largeText)
         .setValueLabels(EffectParameters::labelTable(description.typeLabelTable));
     definitions_ = EffectParameters::makeDefinitions(factory, description.definitions);
     for (std::size_t t = 0; t < pages_.size(); ++t)
-        EffectPageBuilder::build(*pages_[t], description.pages[t], definitions_);
+        pageParameters_.push_back(EffectPageBuilder::build(*pages_[t], description.pages[t], definitions_));
 }
 
 // The parameters belong to the factory, which may be gone already.
@@ -88,6 +86,12 @@ void EffectBlock::show(std::int32_t type, bool shown)
         group->setShown(shown);
 }
 
+void EffectBlock::resendPage(std::int32_t type) const
+{
+    for (SysexParameter* parameter : pageParameters_[std::size_t(type) - 1])
+        parameter->resendValue();
+}
+
 void EffectBlock::onParameterChanged(Parameter* parameter, std::uint32_t flags)
 {
     if (parameter != typeParameter_)
@@ -101,9 +105,13 @@ void EffectBlock::onParameterChanged(Parameter* parameter, std::uint32_t flags)
     // The defaults join the user's step, so its undo gives back the values
     // they replaced and its redo the defaults. The instrument sets a type's
     // own values itself, but they go out after the type all the same, so it
-    // holds the page's even where its own differ.
+    // holds the page's even where its own differ. A type sent without them
+    // (an undo, a redo, a file) keeps the values the page holds: those go
+    // out again after it, as the instrument has just replaced them.
     if (step->applyDefaults && shown)
         shown->initChildren((flagsQuietInit & ~SetValueFlag::noClamp) | SetValueFlag::sendToInstrument);
+    else if (shown && (flags & SetValueFlag::sendToInstrument) != 0)
+        resendPage(step->show);
     if (description_.typeShown) {
         const bool described = shown != nullptr;
         description_.typeShown(shown, described ? &description_.pages[std::size_t(step->show) - 1] : nullptr);

@@ -2,7 +2,8 @@
 // One effect unit of the performance page (insertion, variation or reverb),
 // made from its description: a header with the effect-type choice and one
 // page of controls per type, of which only the current type's is shown. A
-// user's change of type applies the new page's defaults. Owned by the
+// user's change of type applies the new page's defaults; any other type sent
+// to the instrument is followed by the page's values. Owned by the
 // performance page; owns its groups, the factory owns its parameters.
 #include "effects/EffectTables.h"
 #include "effects/EffectTypeSwitch.h"
@@ -54,12 +55,15 @@ public:
 private:
     std::vector<ControlGroup*> allGroups() const;
     void show(std::int32_t type, bool shown);
+    void resendPage(std::int32_t type) const;
 
     const EffectBlockDescription& description_;
     std::function<void()> typeShown_;
     std::unique_ptr<ControlGroup> header_;
     // Entry t - 1 is the page of type t.
     std::vector<std::unique_ptr<ControlGroup>> pages_;
+    // Entry t - 1 holds the parameters of type t's page.
+    std::vector<std::vector<SysexParameter*>> pageParameters_;
     EffectTypeSwitch switch_;
     SysexParameter* typeParameter_ = nullptr;
     std::vector<SysexParameter*> definitions_;

@@ -44,7 +44,7 @@ Control& addItemControl(ControlGroup& page, const EffectItem& item, Parameter* p
     return addSlider(page, label, parameter, 0, ControlStyle::normalText);
 }
 
-void addItem(ControlGroup& page, const EffectItem& item, std::span<SysexParameter* const> definitions)
+SysexParameter* addItem(ControlGroup& page, const EffectItem& item, std::span<SysexParameter* const> definitions)
 {
     SysexParameter* parameter = item.definition == pageParameter
         ? EffectParameters::makePageParameter(*page.factory(), page.baseAddress(), item.own)
@@ -52,6 +52,7 @@ void addItem(ControlGroup& page, const EffectItem& item, std::span<SysexParamete
     Control& control = addItemControl(page, item, parameter);
     if (const auto raw = EffectParameters::resolveDefault(*parameter, item.defaultValue))
         control.setDefaultValue(*raw);
+    return parameter;
 }
 
 void finish(ControlGroup& page)
@@ -67,12 +68,15 @@ namespace EffectPageBuilder {
 
 void layOutHeader(ControlGroup& header) { layOut(header, headerLabelGap); }
 
-void build(ControlGroup& page, const EffectPage& table, std::span<SysexParameter* const> definitions)
+std::vector<SysexParameter*> build(ControlGroup& page, const EffectPage& table,
+    std::span<SysexParameter* const> definitions)
 {
     layOut(page, pageLabelGap);
+    std::vector<SysexParameter*> parameters;
     for (const EffectItem& item : table.items)
-        addItem(page, item, definitions);
+        parameters.push_back(addItem(page, item, definitions));
     finish(page);
+    return parameters;
 }
 
 } // namespace EffectPageBuilder

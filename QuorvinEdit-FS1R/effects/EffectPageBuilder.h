@@ -5,6 +5,7 @@
 #include "effects/EffectTables.h"
 
 #include <span>
+#include <vector>
 
 class ControlGroup;
 class SysexParameter;
@@ -13,7 +14,9 @@ namespace EffectPageBuilder {
 
 // The header's type choice: one 16-pixel row, caption in the large kind.
 void layOutHeader(ControlGroup& header);
-// Fills the page and leaves it hidden.
-void build(ControlGroup& page, const EffectPage& table, std::span<SysexParameter* const> definitions);
+// Fills the page and leaves it hidden; gives the page's parameters, one per
+// item in the table's order.
+std::vector<SysexParameter*> build(ControlGroup& page, const EffectPage& table,
+    std::span<SysexParameter* const> definitions);
 
 } // namespace EffectPageBuilder

@@ -171,11 +171,6 @@ public:
     // --- Undo ---------------------------------------------------------------
     // The list that records this parameter's changes; null records nothing.
     CommandList* commandList() const { return commandList_; }
-    // The instrument sets other values itself when this one changes (a new
-    // effect type brings its defaults): undo and redo of a step holding it
-    // send the step's other values again once the step is replayed.
-    void setChangesOthersOnInstrument(bool changes) { changesOthersOnInstrument_ = changes; }
-    bool changesOthersOnInstrument() const { return changesOthersOnInstrument_; }
     void setCommandList(CommandList* list) { commandList_ = list; }
 
 private:
@@ -200,7 +195,6 @@ private:
     ListenerList listeners_;
     ParameterKey key_;
     CommandList* commandList_ = nullptr;
-    bool changesOthersOnInstrument_ = false;
     std::int32_t minimum_ = 0;
     std::int32_t maximum_ = 0;
     std::int32_t allowedMinimum_ = 0;

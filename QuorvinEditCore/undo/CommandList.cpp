@@ -5,7 +5,6 @@
 #include "undo/CommandHistory.h"
 
 #include <algorithm>
-#include <span>
 
 #include <wx/log.h>
 #include <wx/translation.h>
@@ -38,18 +37,6 @@ std::string nameUtf8(const RefString& name)
     return name.isEmpty() ? utf8(_("(no name)")) : name.toUtf8();
 }
 
-// Undo puts back a value that makes the instrument set others itself (an
-// effect type's defaults) after the values the step changed later: those go
-// out again at once, before anything the rest of the replay asks of the
-// instrument, so it ends holding what the editor shows. Redo sets that value
-// first and the others after it, sent as recorded.
-void resendReplayed(std::span<const Change> replayed)
-{
-    for (const Change& change : replayed)
-        if (!change.parameter->changesOthersOnInstrument())
-            change.parameter->resendValue();
-}
-
 // Replays one command; a copy, since the replay may change the list. Undo
 // goes from the parameter changed last back to the one changed first, so
 // parameters that share bits leave them as the first one found them; redo
@@ -61,11 +48,8 @@ void replay(std::vector<Change> changes, bool backwards)
         change.parameter->setValue(change.flags | SetValueFlag::doNotRecord | SetValueFlag::noClamp, value);
     };
     if (backwards) {
-        for (std::size_t i = changes.size(); i-- > 0;) {
-            set(changes[i], changes[i].oldValue);
-            if (changes[i].parameter->changesOthersOnInstrument())
-                resendReplayed(std::span(changes).subspan(i + 1));
-        }
+        for (auto change = changes.rbegin(); change != changes.rend(); ++change)
+            set(*change, change->oldValue);
         return;
     }
     std::ranges::stable_sort(changes, {}, &Change::lastChange);

@@ -1,6 +1,7 @@
 #include "RoundTripFixture.h"
 
 #include "InstrumentMatch.h"
+#include "effects/EffectTypeDefaults.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "midi/MidiInterface.h"
 #include "simulator/SimulatorCodec.h"
@@ -94,6 +95,8 @@ RoundTripFixture::RoundTripFixture()
 {
     random.seed(seed_);
     simulator_ = std::make_unique<SimulatorConnection>(backend);
+    // As on the instrument, a new effect type brings its own values.
+    instrument().setEffectTypeDefaults(effectTypeDefaults());
     previousBackend_ = MidiBackend::install(backend);
     const XmlElement midiConfig = settings.child(RefString(u"midi_config"));
     writeMidiPortElement(midiConfig.child(RefString(u"input")),
