@@ -201,8 +201,7 @@ TEST_F(PanelManagerTest, TheHeaderShowsOnEveryPageButTheSystemPage)
 }
 
 // The toolkit draws a window's children in the order they joined it; the
-// header must come after every page, the formant-sequence page made after it
-// too, or that page hides it.
+// header must come after every page, or a page made after it hides it.
 TEST_F(PanelManagerTest, TheHeaderIsDrawnOverEveryPage)
 {
     const wxWindowList& children = panels->GetChildren();
