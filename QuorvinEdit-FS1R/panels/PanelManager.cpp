@@ -58,6 +58,25 @@ EditorPanel* makeVoicePage(PanelManager& parent, const ControlStyleSet& styles, 
     return new VoicePanel(&parent, styles, factory, device, voice);
 }
 
+// The window starts with the focus on the shown page's first control, top to
+// bottom and then left to right by their centres, as the toolkit's own tab
+// order would choose it; left to the toolkit, its choice would depend on
+// whether the header, over the page, had been laid out yet.
+void focusFirstControl(wxWindow& page)
+{
+    wxWindow* first = nullptr;
+    const auto before = [](const wxWindow& a, const wxWindow& b) {
+        const wxPoint ca = a.GetRect().GetPosition() + a.GetSize() / 2;
+        const wxPoint cb = b.GetRect().GetPosition() + b.GetSize() / 2;
+        return ca.y != cb.y ? ca.y < cb.y : ca.x < cb.x;
+    };
+    for (wxWindow* child : page.GetChildren())
+        if (child->IsShown() && child->IsEnabled() && child->AcceptsFocus() && (!first || before(*child, *first)))
+            first = child;
+    if (first)
+        first->SetFocus();
+}
+
 bool askYesNo(wxWindow& parent, const wxString& message)
 {
     return wxMessageBox(message, _("Warning"), wxYES_NO | wxICON_EXCLAMATION, &parent) == wxYES;
@@ -89,6 +108,8 @@ PanelManager::~PanelManager()
     DestroyChildren();
 }
 
+// The toolkit draws a window's children in the order they joined it, so the
+// header comes last, to be drawn over every page.
 const std::vector<PanelManager::PageRecipe>& PanelManager::pageRecipes()
 {
     static const std::vector<PageRecipe> recipes{
@@ -98,8 +119,8 @@ const std::vector<PanelManager::PageRecipe>& PanelManager::pageRecipes()
         {"\tvoice 2 panel", firstVoicePage + 1, firstVoicePage + 1, makeVoicePage<1>},
         {"\tvoice 3 panel", firstVoicePage + 2, firstVoicePage + 2, makeVoicePage<2>},
         {"\tvoice 4 panel", firstVoicePage + 3, firstVoicePage + 3, makeVoicePage<3>},
-        {"\tperformance top panel", performancePage, headerSlot, makePage<PerformanceTopPanel>},
         {"\tFSEQ panel", fseqPage, fseqPage, makePage<FseqPanel>},
+        {"\tperformance top panel", performancePage, headerSlot, makePage<PerformanceTopPanel>},
     };
     return recipes;
 }
@@ -110,28 +131,17 @@ void PanelManager::createPanels(Fs1rDevice& device, ParameterFactory& factory)
     for (const PageRecipe& recipe : pageRecipes())
         buildPage(recipe, device, factory);
     wxLogVerbose("\tpanels done");
-    putHeaderOverThePages();
     // The main window fits itself to the pages.
     SetMinSize(wxSize(PageBitmaps::pageWidth, PageBitmaps::pageHeight));
     linkFseqGroups();
     enableVoicePagesByPart();
     showPerformancePanel();
+    focusFirstControl(*pages_[performancePage]);
     const wxColour background(96, 96, 96);
     const wxColour foreground(192, 192, 192);
     SetBackgroundColour(background);
     SetForegroundColour(foreground);
     wxLogVerbose("\tFS1R GUI creation end");
-}
-
-// The toolkit draws a window's children in the order they joined it: the
-// header, made before the formant-sequence page, joins again last so that it
-// draws over every page. Nothing is on screen yet, so the moves cost little.
-void PanelManager::putHeaderOverThePages()
-{
-    if (!header_ || !pages_[fseqPage])
-        return;
-    header_->Reparent(pages_[fseqPage]);
-    header_->Reparent(this);
 }
 
 void PanelManager::linkFseqGroups()

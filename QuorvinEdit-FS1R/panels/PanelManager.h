@@ -86,7 +86,6 @@ private:
     // A voice page edits only while its part plays a voice.
     void enableVoicePagesByPart();
     void showPage(std::int32_t page, bool withHeader);
-    void putHeaderOverThePages();
     void resetPage(std::int32_t page);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 

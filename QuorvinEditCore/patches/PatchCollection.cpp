@@ -114,8 +114,10 @@ RefString PatchCollection::cellLabel(std::int32_t index) const
     const RefString& label = get(index);
     if (!label.isEmpty() || index < 0 || std::size_t(index) >= records_.size())
         return label;
-    const PatchRecord slot = emptyRecord(std::uint32_t(index));
-    return concat({bankLabel(slot.bank), paddedNumber(slot.program + 1, decimalDigits(bankSize_))});
+    // Grids label every empty slot at their first paint: no record, and so
+    // no translated name, is made for each.
+    const auto slot = std::uint32_t(index);
+    return concat({bankLabel(bankOf(slot)), paddedNumber(programOf(slot) + 1, decimalDigits(bankSize_))});
 }
 
 bool PatchCollection::setName(std::uint32_t index, const RefString& name, std::string* error)
@@ -356,8 +358,8 @@ RefString PatchCollection::cacheFile(std::uint32_t bank, std::uint32_t program) 
 PatchRecord PatchCollection::emptyRecord(std::uint32_t slot) const
 {
     PatchRecord record;
-    record.bank = bankSize_ == 0 ? 0 : slot / bankSize_;
-    record.program = bankSize_ == 0 ? 0 : slot % bankSize_;
+    record.bank = bankOf(slot);
+    record.program = programOf(slot);
     record.name = fromWxString(_("<Empty>"));
     return record;
 }

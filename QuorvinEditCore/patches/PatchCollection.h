@@ -126,6 +126,9 @@ private:
     std::size_t slotIndex(std::uint32_t bank, std::uint32_t program) const;
     RefString cacheFile(std::uint32_t bank, std::uint32_t program) const;
     PatchRecord emptyRecord(std::uint32_t slot) const;
+    // The bank and program of a slot, as an empty record there has them.
+    std::uint32_t bankOf(std::uint32_t slot) const { return bankSize_ == 0 ? 0 : slot / bankSize_; }
+    std::uint32_t programOf(std::uint32_t slot) const { return bankSize_ == 0 ? 0 : slot % bankSize_; }
     RefString buildLabel(const PatchRecord& record) const;
     std::u16string bankLabel(std::uint32_t bank) const;
     std::uint32_t bankLabelWidth() const { return bankLabelWidth_; }

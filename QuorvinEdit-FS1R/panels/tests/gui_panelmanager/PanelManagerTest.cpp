@@ -12,7 +12,9 @@
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/frame.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -201,8 +203,7 @@ TEST_F(PanelManagerTest, TheHeaderShowsOnEveryPageButTheSystemPage)
 }
 
 // The toolkit draws a window's children in the order they joined it; the
-// header must come after every page, the formant-sequence page made after it
-// too, or that page hides it.
+// header must come after every page, or a page made after it hides it.
 TEST_F(PanelManagerTest, TheHeaderIsDrawnOverEveryPage)
 {
     const wxWindowList& children = panels->GetChildren();
@@ -211,6 +212,29 @@ TEST_F(PanelManagerTest, TheHeaderIsDrawnOverEveryPage)
     for (std::int32_t k = 0; k < Fs1rPanels::pageCount; ++k)
         EXPECT_LT(std::distance(children.begin(), std::find(children.begin(), children.end(), panels->page(k))),
             std::distance(children.begin(), header)) << "page " << k;
+}
+
+// The window's first frame draws the header with the page under it, not a
+// frame or two later.
+TEST_F(PanelManagerTest, TheFirstFrameDrawsTheHeaderWithThePage)
+{
+    bool pagePainted = false;
+    bool headerPainted = false;
+    const auto noting = [](bool& painted) {
+        return [&painted](wxPaintEvent& event) {
+            painted = true;
+            event.Skip();
+        };
+    };
+    panels->page(Fs1rPanels::performancePage)->Bind(wxEVT_PAINT, noting(pagePainted));
+    panels->header()->Bind(wxEVT_PAINT, noting(headerPainted));
+    frame->Show();
+    for (int k = 0; k < 2000 && !pagePainted; ++k) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(1);
+    }
+    ASSERT_TRUE(pagePainted);
+    EXPECT_TRUE(headerPainted);
 }
 
 TEST_F(PanelManagerTest, AResetOfThePerformanceTakesTheHeaderAlongInOneUndoStep)
