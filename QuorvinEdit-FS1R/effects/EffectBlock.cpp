@@ -28,26 +28,43 @@ EffectBlock::EffectBlock(const EffectBlockDescription& description, wxWindow* pa
 {
     header_ = std::make_unique<VerticalControlGroup>(translated(description.headerName), page, &factory, style);
     const RefString pageName = translated(description.pageName);
-    for (std::size_t t = 0; t < description.pages.size(); ++t)
+    for (std::size_t t = 0; t < description.pages.size(); ++t) {
         pages_.push_back(std::make_unique<VerticalControlGroup>(pageName, page, &factory, style));
+        pages_.back()->setShown(false);
+    }
+    built_.assign(pages_.size(), false);
     typeParameter_ = factory.addSysexParameter(description.typeAddress, 0, description.typeCount, 0);
     typeParameter_->addListener(this);
     EffectPageBuilder::layOutHeader(*header_);
-    addChoice(*header_, translated(description.caption), typeParameter_, headerChoiceHeight, ControlStyle::largeText)
-        .setValueLabels(EffectParameters::labelTable(description.typeLabelTable));
+    ChoiceControl& choice = addChoice(*header_, translated(description.caption), typeParameter_,
+        headerChoiceHeight, ControlStyle::largeText);
+    choice.setValueLabels(EffectParameters::labelTable(description.typeLabelTable));
+    typeChoice_ = choice.window();
     definitions_ = EffectParameters::makeDefinitions(factory, description.definitions);
     for (std::size_t t = 0; t < pages_.size(); ++t)
-        pageParameters_.push_back(EffectPageBuilder::build(*pages_[t], description.pages[t], definitions_));
+        pageParameters_.push_back(EffectPageBuilder::makeParameters(*pages_[t], description.pages[t], definitions_));
 }
 
 // The parameters belong to the factory, which may be gone already.
 EffectBlock::~EffectBlock() = default;
 
-ControlGroup* EffectBlock::page(std::int32_t type) const
+ControlGroup* EffectBlock::page(std::int32_t type)
 {
     if (type < 1 || static_cast<std::size_t>(type) > pages_.size())
         return nullptr;
-    return pages_[static_cast<std::size_t>(type) - 1].get();
+    return builtPage(type);
+}
+
+ControlGroup* EffectBlock::builtPage(std::int32_t type)
+{
+    const std::size_t index = static_cast<std::size_t>(type) - 1;
+    ControlGroup& group = *pages_[index];
+    if (!built_[index]) {
+        built_[index] = true;
+        EffectPageBuilder::build(group, description_.pages[index], pageParameters_[index], typeChoice_);
+        group.setPosition(description_.x, pageY, background_);
+    }
+    return &group;
 }
 
 std::vector<ControlGroup*> EffectBlock::allGroups() const
@@ -67,6 +84,7 @@ void EffectBlock::paint(wxDC& dc, const wxRect& area) const
 
 void EffectBlock::layout(const wxBitmap* background)
 {
+    background_ = background;
     header_->setPosition(description_.x, headerY, background);
     for (const auto& page : pages_)
         page->setPosition(description_.x, pageY, background);

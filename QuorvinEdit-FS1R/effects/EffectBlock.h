@@ -2,6 +2,8 @@
 // One effect unit of the performance page (insertion, variation or reverb),
 // made from its description: a header with the effect-type choice and one
 // page of controls per type, of which only the current type's is shown. A
+// page's parameters are made with the block, its controls when it is first
+// shown or asked for. A
 // user's change of type applies the new page's defaults; any other type sent
 // to the instrument is followed by the page's values. Owned by the
 // performance page; owns its groups, the factory owns its parameters.
@@ -45,8 +47,8 @@ public:
 
     const EffectBlockDescription& description() const { return description_; }
     ControlGroup& header() const { return *header_; }
-    // Null for "No effect" and for a type without a page.
-    ControlGroup* page(std::int32_t type) const;
+    // Null for "No effect" and for a type without a page; made if not yet.
+    ControlGroup* page(std::int32_t type);
     std::int32_t currentType() const { return switch_.currentType(); }
     SysexParameter* typeParameter() const { return typeParameter_; }
     // Null for a number not used.
@@ -54,17 +56,23 @@ public:
 
 private:
     std::vector<ControlGroup*> allGroups() const;
+    ControlGroup* builtPage(std::int32_t type);
     void show(std::int32_t type, bool shown);
     void resendPage(std::int32_t type) const;
 
     const EffectBlockDescription& description_;
     std::function<void()> typeShown_;
     std::unique_ptr<ControlGroup> header_;
-    // Entry t - 1 is the page of type t.
+    // Entry t - 1 is the page of type t, empty until it is first needed.
     std::vector<std::unique_ptr<ControlGroup>> pages_;
+    std::vector<bool> built_;
     // Entry t - 1 holds the parameters of type t's page.
     std::vector<std::vector<SysexParameter*>> pageParameters_;
     EffectTypeSwitch switch_;
     SysexParameter* typeParameter_ = nullptr;
+    // A page's controls follow the type choice in the tab order.
+    wxWindow* typeChoice_ = nullptr;
+    // The page's picture as the last layout gave it, for pages made later.
+    const wxBitmap* background_ = nullptr;
     std::vector<SysexParameter*> definitions_;
 };

@@ -3,10 +3,12 @@
 #include "controls/ControlFactories.h"
 #include "effects/EffectParameters.h"
 #include "gui/ControlStyle.h"
+#include "params/SetValueFlags.h"
 #include "sysex/SysexParameter.h"
 #include "text/WxText.h"
 
 #include <wx/translation.h>
+#include <wx/window.h>
 
 #include <algorithm>
 
@@ -37,22 +39,39 @@ Control& addItemControl(ControlGroup& page, const EffectItem& item, Parameter* p
     case EffectControlKind::valueButton:
         return addValueButton(page, label, parameter, 0, ControlStyle::normalText);
     case EffectControlKind::choice:
-        return addChoice(page, label, parameter, 0, ControlStyle::normalText);
+        // Bound once made, so that the binding leaves the value alone.
+        return addChoice(page, label, nullptr, 0, ControlStyle::normalText)
+            .keepValueOnBind()
+            .bindParameter(parameter);
     case EffectControlKind::slider:
         break;
     }
     return addSlider(page, label, parameter, 0, ControlStyle::normalText);
 }
 
-SysexParameter* addItem(ControlGroup& page, const EffectItem& item, std::span<SysexParameter* const> definitions)
+// The parameter starts at the item's default, as the page's control will
+// reset it: a definition shared by several pages ends at the last one's.
+SysexParameter* itemParameter(const ControlGroup& page, const EffectItem& item,
+    std::span<SysexParameter* const> definitions)
 {
     SysexParameter* parameter = item.definition == pageParameter
         ? EffectParameters::makePageParameter(*page.factory(), page.baseAddress(), item.own)
         : definitions[static_cast<std::size_t>(item.definition)];
-    Control& control = addItemControl(page, item, parameter);
     if (const auto raw = EffectParameters::resolveDefault(*parameter, item.defaultValue))
-        control.setDefaultValue(*raw);
+        parameter->setValue(flagsConstruct, *raw);
     return parameter;
+}
+
+wxWindow* addItem(ControlGroup& page, const EffectItem& item, SysexParameter& parameter, wxWindow* after)
+{
+    Control& control = addItemControl(page, item, &parameter);
+    // The parameter holds data by now (a shared definition, what the
+    // instrument sent): only the control's own default is set.
+    if (const auto raw = EffectParameters::resolveDefault(parameter, item.defaultValue))
+        control.keepDefaultValue(*raw);
+    if (after)
+        control.window()->MoveAfterInTabOrder(after);
+    return control.window();
 }
 
 void finish(ControlGroup& page)
@@ -68,15 +87,24 @@ namespace EffectPageBuilder {
 
 void layOutHeader(ControlGroup& header) { layOut(header, headerLabelGap); }
 
-std::vector<SysexParameter*> build(ControlGroup& page, const EffectPage& table,
+std::vector<SysexParameter*> makeParameters(const ControlGroup& page, const EffectPage& table,
     std::span<SysexParameter* const> definitions)
 {
-    layOut(page, pageLabelGap);
     std::vector<SysexParameter*> parameters;
     for (const EffectItem& item : table.items)
-        parameters.push_back(addItem(page, item, definitions));
-    finish(page);
+        parameters.push_back(itemParameter(page, item, definitions));
     return parameters;
+}
+
+void build(ControlGroup& page, const EffectPage& table, std::span<SysexParameter* const> parameters,
+    wxWindow* after)
+{
+    layOut(page, pageLabelGap);
+    // Shown while it fills, so that hiding it at the end hides its controls.
+    page.setShown(true);
+    for (std::size_t k = 0; k < table.items.size(); ++k)
+        after = addItem(page, table.items[k], *parameters[k], after);
+    finish(page);
 }
 
 } // namespace EffectPageBuilder

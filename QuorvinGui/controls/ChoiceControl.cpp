@@ -38,7 +38,7 @@ void ChoiceControl::onBind(RoleId role, Parameter* parameter)
 {
     if (role != roleMain || parameter == nullptr)
         return;
-    setParameterDisplayScale(parameter, true, Rational(1, 1), Rational(-parameter->minimum(), 1));
+    setParameterDisplayScale(parameter, !keepValueOnBind_, Rational(1, 1), Rational(-parameter->minimum(), 1));
     itemsChanged();
 }
 

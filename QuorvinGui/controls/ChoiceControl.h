@@ -19,6 +19,14 @@ public:
     // shows every value again.
     void setItemFilter(const RefString& text, std::size_t position);
     bool hasItemFilter() const { return filter_ != nullptr; }
+    // Binding maps the parameter's display to popup indexes, which also
+    // resets its value and default; after this call the mapping comes
+    // alone, for a control made after its parameter took data.
+    ChoiceControl& keepValueOnBind()
+    {
+        keepValueOnBind_ = true;
+        return *this;
+    }
 
     // Item source: one item per value of the main parameter's range.
     std::int32_t itemCount() const override;
@@ -39,7 +47,7 @@ protected:
     void drawValueAt(wxDC& dc, std::int32_t index, const wxColour& colour, const wxRect& box, bool centred) override;
 
 private:
-
     GridCellLayout layout_;
     std::unique_ptr<MappedCellLayout> filter_;
+    bool keepValueOnBind_ = false;
 };

@@ -223,12 +223,18 @@ Control& Control::setDefaultLabel(const RefString& label)
     return *this;
 }
 
-void Control::storeDefault(std::int32_t raw)
+Control& Control::keepDefaultValue(std::int32_t raw)
 {
     if (std::int32_t* slot = defaultValueSlot())
         *slot = raw;
     else if (mainParameter_)
         mainParameter_->setDefaultValue(raw);
+    return *this;
+}
+
+void Control::storeDefault(std::int32_t raw)
+{
+    keepDefaultValue(raw);
     if (mainParameter_)
         mainParameter_->setValue(flagsConstruct, raw);
 }

@@ -100,9 +100,13 @@ public:
     virtual void onDisplayTablesChanged() {}
 
     // --- Defaults and range limits -------------------------------------------
+    // Each of these also sets the main parameter to the default.
     Control& setDefaultValue(std::int32_t raw);
     Control& setDefaultDisplayValue(Rational displayed);
     Control& setDefaultLabel(const RefString& label);
+    // Keeps the default for resets only: for a control made after its
+    // parameter took values that must stay.
+    Control& keepDefaultValue(std::int32_t raw);
     // The first limit whose condition holds narrows the main parameter's
     // allowed range; with none holding the range is full again.
     Control& addRangeLimit(std::int32_t low, std::int32_t high, std::shared_ptr<Condition> condition);

@@ -407,4 +407,42 @@ TEST_F(InsertionBlockTest, AHeaderResetHidesThePageAndResetsNoEffectParameter)
     EXPECT_EQ(block->definition(1)->getValue(), 99);
 }
 
+// A page's controls are made when its type first arrives, over parameters
+// that hold the instrument's data by then: making them changes none of it.
+TEST_F(InsertionBlockTest, APageMadeWhenItsTypeArrivesLeavesTheValuesAsTheyCame)
+{
+    const std::size_t count = insertionEffect().definitions.size();
+    for (std::size_t number = 0; number < count; ++number)
+        if (SysexParameter* definition = block->definition(number))
+            definition->setValue(flagsSysexReceived, definition->maximum());
+    const auto values = [&] {
+        std::vector<std::int32_t> held;
+        for (std::size_t number = 0; number < count; ++number)
+            held.push_back(block->definition(number) ? block->definition(number)->getValue() : 0);
+        return held;
+    };
+    const std::vector<std::int32_t> received = values();
+    for (std::int32_t type = 1; type <= insertionEffect().typeCount; ++type) {
+        receive(typeAddress, type);
+        EXPECT_EQ(values(), received) << "type " << type;
+    }
+}
+
+// Tab goes from the type choice down the shown page, whichever page was
+// made first.
+TEST_F(InsertionBlockTest, APagesControlsFollowTheTypeChoiceInTheTabOrder)
+{
+    receive(typeAddress, celeste);
+    receive(typeAddress, chorus);
+    const wxWindowList& order = page->GetChildren();
+    auto at = order.Find(controlAt(block->header(), 0).window());
+    ASSERT_NE(at, nullptr);
+    const ControlGroup& shown = *block->page(chorus);
+    for (std::size_t item = 0; item < shown.controls().size(); ++item) {
+        at = at->GetNext();
+        ASSERT_NE(at, nullptr);
+        EXPECT_EQ(at->GetData(), controlAt(shown, item).window()) << "item " << item;
+    }
+}
+
 } // namespace
