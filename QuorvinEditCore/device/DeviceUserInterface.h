@@ -24,7 +24,7 @@ public:
     // device waits for the instrument.
     virtual std::unique_ptr<DeviceWaitDialog> createWaitDialog(wxWindow* parent) = 0;
     // The dialog of one control set, a child of parent drawn in the style;
-    // the action shows it and its text names it.
+    // the action makes it when first run and shows it, its text names it.
     virtual std::unique_ptr<ParameterAction> createControlSetDialog(MidiControlSet& controlSet, wxWindow* parent,
         const ControlStyle* style) = 0;
 };

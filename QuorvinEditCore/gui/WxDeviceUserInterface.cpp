@@ -2,7 +2,6 @@
 
 #include "gui/ControlSetDialogAction.h"
 #include "gui/ControlStyle.h"
-#include "gui/MidiControlSetDialog.h"
 #include "gui/DeviceWaitWindow.h"
 #include "gui/WaitArt.h"
 #include "text/WxText.h"
@@ -25,6 +24,5 @@ std::unique_ptr<ParameterAction> WxDeviceUserInterface::createControlSetDialog(M
     wxWindow* parent, const ControlStyle* style)
 {
     static const ControlStyle plainStyle;
-    return std::make_unique<ControlSetDialogAction>(
-        new MidiControlSetDialog(controlSet, parent, style ? *style : plainStyle));
+    return std::make_unique<ControlSetDialogAction>(controlSet, parent, style ? *style : plainStyle);
 }

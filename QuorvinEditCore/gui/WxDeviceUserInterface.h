@@ -11,8 +11,9 @@ public:
     void showMessage(const RefString& caption, const RefString& text) override;
     // The busy form of the wait dialog, with the busy animation.
     std::unique_ptr<DeviceWaitDialog> createWaitDialog(wxWindow* parent) override;
-    // The set's dialog, hidden until the action shows it; it runs MIDI learn
-    // for the set from now on. Without a style it takes the default one.
+    // The action that makes the set's dialog when first run and shows it;
+    // the dialog runs MIDI learn for the set from then on. Without a style
+    // it takes the default one.
     std::unique_ptr<ParameterAction> createControlSetDialog(MidiControlSet& controlSet, wxWindow* parent,
         const ControlStyle* style) override;
 

@@ -30,6 +30,7 @@
 #include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
+#include <wx/panel.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -378,15 +379,34 @@ TEST_F(ControlSetDialogTest, FilesThatAreNoControlSetAreReportedAndLeftAlone)
     EXPECT_FALSE(std::filesystem::exists(folder / "missing.ctrl.xml"));
 }
 
+ControlSetDialogAction& opener(const std::unique_ptr<ParameterAction>& action)
+{
+    return static_cast<ControlSetDialogAction&>(*action);
+}
+
+TEST_F(ControlSetDialogTest, DeviceButtonMakesTheDialogWhenFirstPressedThenShowsTheSameOne)
+{
+    WxDeviceUserInterface windows;
+    auto action = windows.createControlSetDialog(set(), frame, nullptr);
+    EXPECT_EQ(opener(action).dialog(), nullptr);
+    EXPECT_EQ(action->text().toUtf8(), "MIDI control set");
+    action->run();
+    MidiControlSetDialog* made = opener(action).dialog();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetParent(), frame);
+    made->Close();
+    action->run();
+    EXPECT_EQ(opener(action).dialog(), made);
+    EXPECT_TRUE(made->IsShown());
+}
+
 TEST_F(ControlSetDialogTest, DeviceButtonOpensTheDialogAndItsEndStopsLearning)
 {
     WxDeviceUserInterface windows;
     auto action = windows.createControlSetDialog(set(), frame, nullptr);
-    auto* made = static_cast<ControlSetDialogAction*>(action.get())->dialog();
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(action->text().toUtf8(), "MIDI control set");
     action->run();
-    EXPECT_TRUE(made->IsShown());
+    ASSERT_NE(opener(action).dialog(), nullptr);
+    EXPECT_TRUE(opener(action).dialog()->IsShown());
     // The newest dialog learns for the set; once it is gone nothing does.
     focused = std::make_shared<const ParameterList>(ParameterList{&cutoff});
     set().learnSwitch().setValue(flagsUserEdit, 1);
@@ -395,6 +415,21 @@ TEST_F(ControlSetDialogTest, DeviceButtonOpensTheDialogAndItsEndStopsLearning)
     set().handleMessage(volumeKnob);
     EXPECT_EQ(set().bindingCount(), 0u);
     EXPECT_EQ(openLearnDialog(), nullptr);
+}
+
+// At exit the main page may go before the device's buttons.
+TEST_F(ControlSetDialogTest, OnceItsPageHasGoneTheDeviceButtonDoesNothing)
+{
+    WxDeviceUserInterface windows;
+    for (const bool openedBefore : {false, true}) {
+        auto* page = new wxPanel(frame);
+        auto action = windows.createControlSetDialog(set(), page, nullptr);
+        if (openedBefore)
+            action->run();
+        delete page;
+        action->run();
+        EXPECT_EQ(opener(action).dialog(), nullptr) << openedBefore;
+    }
 }
 
 } // namespace
