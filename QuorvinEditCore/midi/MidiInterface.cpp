@@ -358,7 +358,9 @@ void MidiInterface::onSysexData(const std::uint8_t* buffer, std::size_t count, c
 
 void MidiInterface::onSysexEnd(const std::uint8_t* buffer, std::size_t count, const MidiDeviceInfo&)
 {
-    CallAfter([this, message = copyOf(buffer, count)] { onSysexComplete(message); });
+    CallAfter([this, message = copyOf(buffer, count), arrived = std::chrono::steady_clock::now()] {
+        onSysexComplete(message, arrived);
+    });
 }
 
 // --- Receiving: GUI thread ----------------------------------------------------
@@ -403,12 +405,13 @@ void MidiInterface::onDumpProgress(const std::vector<std::uint8_t>& header, std:
         wait->setProgress(std::min(std::int32_t(count), announcedSize_));
 }
 
-void MidiInterface::onSysexComplete(const std::vector<std::uint8_t>& message)
+void MidiInterface::onSysexComplete(const std::vector<std::uint8_t>& message,
+    std::chrono::steady_clock::time_point arrived)
 {
     receivingDump_ = false;
     beginCommandGroup(fromWxString(_("Sysex reception")), flagsSysexReceived);
     if (!receiveDump(message))
-        receiveParameterChange(message);
+        receiveParameterChange(message, arrived);
     endCommandGroup(flagsSysexReceived);
 }
 
@@ -459,7 +462,8 @@ void MidiInterface::runDumpCallbacks(PackedAddress address)
         callback->dumpDone(address);
 }
 
-bool MidiInterface::receiveParameterChange(std::span<const std::uint8_t> message)
+bool MidiInterface::receiveParameterChange(std::span<const std::uint8_t> message,
+    std::chrono::steady_clock::time_point arrived)
 {
     if (parameterChangeTemplate_ == nullptr)
         return false;
@@ -471,7 +475,11 @@ bool MidiInterface::receiveParameterChange(std::span<const std::uint8_t> message
     sendNextQueuedDump();
     if (probing_) {
         probing_ = false;
-        probeSettleTimer_.StartOnce(int(probeSettleTime.count()));
+        // The instrument's moment runs from its answer, which may have
+        // waited here behind the drawing of the window.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            arrived + probeSettleTime - std::chrono::steady_clock::now());
+        probeSettleTimer_.StartOnce(std::max(1, int(left.count())));
     }
     return true;
 }

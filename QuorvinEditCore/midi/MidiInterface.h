@@ -162,12 +162,13 @@ private:
     void onMidiControlEvent(MidiMessage message, const MidiInPort* port);
     void onDumpStart(const std::vector<std::uint8_t>& header);
     void onDumpProgress(const std::vector<std::uint8_t>& header, std::size_t count);
-    void onSysexComplete(const std::vector<std::uint8_t>& message);
+    // arrived: when the input thread had the whole message.
+    void onSysexComplete(const std::vector<std::uint8_t>& message, std::chrono::steady_clock::time_point arrived);
     void onTimeout(wxTimerEvent& event);
     void onProbeSettled(wxTimerEvent& event);
 
     bool receiveDump(std::span<const std::uint8_t> message);
-    bool receiveParameterChange(std::span<const std::uint8_t> message);
+    bool receiveParameterChange(std::span<const std::uint8_t> message, std::chrono::steady_clock::time_point arrived);
     void finishDump(PackedAddress address, std::span<const std::uint8_t> message);
     void rejectDump(PackedAddress address, SysexParseResult result);
     void runDumpCallbacks(PackedAddress address);
