@@ -18,7 +18,7 @@ install_missing() {
   fi
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libwxgtk3.2-dev libasound2-dev gettext
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libwxgtk3.2-dev libasound2-dev libpango1.0-dev gettext
   fonts-liberation2 fonts-dejavu-core)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth clang libclang-rt-14-dev locales)
 

@@ -1,6 +1,7 @@
 #include "gui/Drawing.h"
 
 #include "gui/TextExtents.h"
+#include "gui/TextLayoutCache.h"
 #include "gui/WxLayout.h"
 
 #include <wx/brush.h>
@@ -25,9 +26,10 @@ void drawText(wxDC& dc, const wxString& text, int x, int y)
         return;
     }
     // The context works in the logical coordinates of the drawing context.
-    if (dc.GetBackgroundMode() == wxBRUSHSTYLE_TRANSPARENT)
-        context->DrawText(text, x, y);
-    else
+    if (dc.GetBackgroundMode() == wxBRUSHSTYLE_TRANSPARENT) {
+        if (!TextLayoutCache::instance().draw(*context, dc.GetFont(), dc.GetTextForeground(), text, x, y))
+            context->DrawText(text, x, y);
+    } else
         context->DrawText(text, x, y, context->CreateBrush(dc.GetTextBackground()));
 }
 

@@ -12,8 +12,7 @@
 #include "text/WxText.h"
 #include "undo/CommandList.h"
 
-#include <wx/dcbuffer.h>
-#include <wx/dcgraph.h>
+#include <wx/dcclient.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/region.h>
@@ -324,8 +323,9 @@ void Control::onParameterDestroyed(Parameter* parameter)
 
 void Control::paint()
 {
-    wxAutoBufferedPaintDC paintDc(window_);
-    wxGCDC dc(paintDc);
+    // The toolkit's paint context draws through cairo and is double-buffered
+    // already: a second graphics context over it costs every control's paint.
+    wxPaintDC dc(window_);
     const bool selected = isSelected(*this);
     const bool focused = isFocused();
     draw(dc, window_->GetUpdateRegion(), window_->IsEnabled(), selected, focused);

@@ -4,6 +4,7 @@
 #include "gui/ControlStyle.h"
 #include "gui/Drawing.h"
 #include "gui/PngBitmap.h"
+#include "gui/TextLayoutCache.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,32 @@ TEST(DrawingTest, CentredTextHalvesRoundTowardZeroAndOnlyTheLeftEdgeIsHeld)
     expectCentredAt(20, 10, text.x + 7, text.y + 9, {23, 14});
     expectCentredAt(20, 10, text.x - 7, text.y - 5, {17, 8});
     expectCentredAt(0, 0, text.x - 11, text.y - 7, {0, -3});
+}
+
+// Text is drawn from kept layouts: the same text again, in another colour or
+// font, must give the toolkit's own pixels each time, and texts that come
+// and go must not pile up.
+TEST(DrawingTest, KeptLayoutsDrawWhatTheToolkitDrawsAndStayBounded)
+{
+    const ControlStyle style;
+    for (const wxFont& font : {style.largeFont, style.font, style.mediumFont.Bold()})
+        for (const wxColour& colour : {wxColour(255, 255, 64), wxColour(40, 90, 250), wxColour(255, 255, 64)}) {
+            PixelCanvas kept(160, 40, black), toolkit(160, 40, black);
+            for (PixelCanvas* canvas : {&kept, &toolkit}) {
+                canvas->dc.SetFont(font);
+                canvas->dc.SetTextForeground(colour);
+            }
+            drawText(kept.dc, sample, 7, 5);
+            toolkit.dc.DrawText(sample, 7, 5);
+            ASSERT_FALSE(toolkit.inkBounds(black).IsEmpty());
+            EXPECT_EQ(memcmp(kept.image().GetData(), toolkit.image().GetData(), 160 * 40 * 3), 0)
+                << font.GetNativeFontInfoDesc() << " " << colour.GetAsString();
+        }
+    PixelCanvas canvas(40, 20, black);
+    canvas.dc.SetFont(style.font);
+    for (std::size_t k = 0; k <= TextLayoutCache::capacity; ++k)
+        drawText(canvas.dc, wxString::Format("%zu", k), 0, 0);
+    EXPECT_LE(TextLayoutCache::instance().size(), TextLayoutCache::capacity);
 }
 
 TEST(DrawingTest, ColouredTextIsDrawnInItsColourInsideItsBox)
