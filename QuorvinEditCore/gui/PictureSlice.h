@@ -20,6 +20,9 @@ public:
 
 private:
     void cut(const wxBitmap& picture, const wxRect& area);
+    // The slice as a bitmap, for a context without graphics; cut when first
+    // asked for.
+    const wxBitmap& plainSlice();
     // The slice as the context draws it; null without a graphics context.
     const wxGraphicsBitmap* converted(wxDC& dc, const wxBitmap& picture, const wxRect& area);
 
@@ -28,6 +31,7 @@ private:
     wxBitmap source_;
     wxRect area_;
     wxBitmap slice_;
+    // Cut from the whole picture's conversion, shared by every slice of it.
     wxGraphicsBitmap converted_;
     int cuts_ = 0;
 };
