@@ -32,31 +32,36 @@ void layOut(ControlGroup& group, int labelGap)
 
 RefString translated(const char* text) { return fromWxString(wxGetTranslation(wxString::FromUTF8(text))); }
 
-Control& addItemControl(ControlGroup& page, const EffectItem& item, Parameter* parameter)
+// Made unbound: its parameter is bound once it keeps what it holds.
+Control& addItemControl(ControlGroup& page, const EffectItem& item)
 {
     const RefString label = translated(item.label);
     switch (item.kind) {
     case EffectControlKind::valueButton:
-        return addValueButton(page, label, parameter, 0, ControlStyle::normalText);
+        return addValueButton(page, label, nullptr, 0, ControlStyle::normalText);
     case EffectControlKind::choice:
-        // Bound once made, so that the binding leaves the value alone.
-        return addChoice(page, label, nullptr, 0, ControlStyle::normalText)
-            .keepValueOnBind()
-            .bindParameter(parameter);
+        return addChoice(page, label, nullptr, 0, ControlStyle::normalText);
     case EffectControlKind::slider:
         break;
     }
-    return addSlider(page, label, parameter, 0, ControlStyle::normalText);
+    return addSlider(page, label, nullptr, 0, ControlStyle::normalText);
 }
 
-// The parameter starts at the item's default, as the page's control will
-// reset it: a definition shared by several pages ends at the last one's.
-SysexParameter* itemParameter(const ControlGroup& page, const EffectItem& item,
+// The parameter takes what binding its control would give it, in the order
+// the controls would come: its key (a definition shared by several pages
+// ends with the last one's, as do its display and value), a choice's
+// display, and the item's default as its value.
+SysexParameter* itemParameter(const ControlGroup& page, const EffectItem& item, std::size_t position,
     std::span<SysexParameter* const> definitions)
 {
     SysexParameter* parameter = item.definition == pageParameter
         ? EffectParameters::makePageParameter(*page.factory(), page.baseAddress(), item.own)
         : definitions[static_cast<std::size_t>(item.definition)];
+    ParameterPath path;
+    page.fillPath(path, page.name(), translated(item.label), position + 1);
+    parameter->setKeyAndRegister(path);
+    if (item.kind == EffectControlKind::choice)
+        ChoiceControl::mapToIndexes(*parameter, true);
     if (const auto raw = EffectParameters::resolveDefault(*parameter, item.defaultValue))
         parameter->setValue(flagsConstruct, *raw);
     return parameter;
@@ -64,9 +69,9 @@ SysexParameter* itemParameter(const ControlGroup& page, const EffectItem& item,
 
 wxWindow* addItem(ControlGroup& page, const EffectItem& item, SysexParameter& parameter, wxWindow* after)
 {
-    Control& control = addItemControl(page, item, &parameter);
-    // The parameter holds data by now (a shared definition, what the
-    // instrument sent): only the control's own default is set.
+    // The parameter holds its key and data by now (a shared definition,
+    // what the instrument sent): only the control's own default is set.
+    Control& control = addItemControl(page, item).keepParametersOnBind().bindParameter(&parameter);
     if (const auto raw = EffectParameters::resolveDefault(parameter, item.defaultValue))
         control.keepDefaultValue(*raw);
     if (after)
@@ -91,8 +96,8 @@ std::vector<SysexParameter*> makeParameters(const ControlGroup& page, const Effe
     std::span<SysexParameter* const> definitions)
 {
     std::vector<SysexParameter*> parameters;
-    for (const EffectItem& item : table.items)
-        parameters.push_back(itemParameter(page, item, definitions));
+    for (std::size_t k = 0; k < table.items.size(); ++k)
+        parameters.push_back(itemParameter(page, table.items[k], k, definitions));
     return parameters;
 }
 

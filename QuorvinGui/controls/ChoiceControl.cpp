@@ -34,11 +34,16 @@ ChoiceControl::ChoiceControl(wxWindow* parent, const ControlStyle& style)
 ChoiceControl::~ChoiceControl() = default;
 
 // The display value of a raw value is its popup index.
+void ChoiceControl::mapToIndexes(Parameter& parameter, bool reset)
+{
+    setParameterDisplayScale(&parameter, reset, Rational(1, 1), Rational(-parameter.minimum(), 1));
+}
+
 void ChoiceControl::onBind(RoleId role, Parameter* parameter)
 {
     if (role != roleMain || parameter == nullptr)
         return;
-    setParameterDisplayScale(parameter, !keepValueOnBind_, Rational(1, 1), Rational(-parameter->minimum(), 1));
+    mapToIndexes(*parameter, !keepsParametersOnBind());
     itemsChanged();
 }
 

@@ -19,14 +19,9 @@ public:
     // shows every value again.
     void setItemFilter(const RefString& text, std::size_t position);
     bool hasItemFilter() const { return filter_ != nullptr; }
-    // Binding maps the parameter's display to popup indexes, which also
-    // resets its value and default; after this call the mapping comes
-    // alone, for a control made after its parameter took data.
-    ChoiceControl& keepValueOnBind()
-    {
-        keepValueOnBind_ = true;
-        return *this;
-    }
+    // Maps the parameter's display to popup indexes, as binding does; with
+    // reset its value and default go to its minimum.
+    static void mapToIndexes(Parameter& parameter, bool reset);
 
     // Item source: one item per value of the main parameter's range.
     std::int32_t itemCount() const override;
@@ -49,5 +44,4 @@ protected:
 private:
     GridCellLayout layout_;
     std::unique_ptr<MappedCellLayout> filter_;
-    bool keepValueOnBind_ = false;
 };

@@ -125,7 +125,8 @@ Control& Control::bindParameter(Parameter* parameter, RoleId role)
         mainParameter_ = parameter;
         roles_[role] = parameter;
         roleCursor_.reset();
-        parameter->setKeyAndRegister(path_);
+        if (!keepsParametersOnBind_)
+            parameter->setKeyAndRegister(path_);
     }
     onBind(role, parameter);
     if (parameter)

@@ -78,6 +78,14 @@ public:
     // A null parameter only reaches onBind. The last parameter bound becomes
     // the main parameter; a second bind under a role replaces the first.
     Control& bindParameter(Parameter* parameter, RoleId role = roleMain);
+    // Binding leaves the parameters that follow as they are (their keys,
+    // values and defaults): for a control made after its parameter took its
+    // key and its data.
+    Control& keepParametersOnBind()
+    {
+        keepsParametersOnBind_ = true;
+        return *this;
+    }
     Parameter* getParameter(RoleId role) const;
     // Like getParameter, but a role with nothing bound may be stood in for
     // by one of its aliases.
@@ -211,6 +219,7 @@ protected:
     virtual std::int32_t* defaultValueSlot() { return nullptr; }
     // Each subclass names the parameters of its roles here.
     virtual void onBind(RoleId role, Parameter* parameter);
+    bool keepsParametersOnBind() const { return keepsParametersOnBind_; }
     // The window's client size, which pop-out enlarges.
     wxSize clientSize() const;
 
@@ -249,6 +258,7 @@ private:
     bool focusFrame_ = true;
     bool keyGroupOpen_ = false;
     bool keptOnInit_ = false;
+    bool keepsParametersOnBind_ = false;
     Parameter* mainParameter_ = nullptr;
     std::map<RoleId, Parameter*> roles_;
     std::optional<RoleId> roleCursor_;

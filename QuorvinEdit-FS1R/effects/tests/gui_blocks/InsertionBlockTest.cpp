@@ -408,23 +408,29 @@ TEST_F(InsertionBlockTest, AHeaderResetHidesThePageAndResetsNoEffectParameter)
 }
 
 // A page's controls are made when its type first arrives, over parameters
-// that hold the instrument's data by then: making them changes none of it.
-TEST_F(InsertionBlockTest, APageMadeWhenItsTypeArrivesLeavesTheValuesAsTheyCame)
+// that hold their keys (MIDI bindings find them by these) and the
+// instrument's data by then: making them changes none of it.
+TEST_F(InsertionBlockTest, APageMadeWhenItsTypeArrivesLeavesTheKeysAndValuesAsTheyWere)
 {
     const std::size_t count = insertionEffect().definitions.size();
     for (std::size_t number = 0; number < count; ++number)
         if (SysexParameter* definition = block->definition(number))
             definition->setValue(flagsSysexReceived, definition->maximum());
-    const auto values = [&] {
-        std::vector<std::int32_t> held;
+    const auto held = [&] {
+        std::vector<std::string> keysAndValues;
         for (std::size_t number = 0; number < count; ++number)
-            held.push_back(block->definition(number) ? block->definition(number)->getValue() : 0);
-        return held;
+            if (const SysexParameter* definition = block->definition(number))
+                keysAndValues.push_back(text(definition->key().path.text()) + " "
+                    + std::to_string(definition->key().path.index) + (definition->isRegistered() ? " " : " unfound ")
+                    + std::to_string(definition->getValue()));
+        return keysAndValues;
     };
-    const std::vector<std::int32_t> received = values();
+    const std::vector<std::string> received = held();
+    for (const std::string& keyAndValue : received)
+        EXPECT_EQ(keyAndValue.rfind("FS1R ins ", 0), 0u) << keyAndValue;
     for (std::int32_t type = 1; type <= insertionEffect().typeCount; ++type) {
         receive(typeAddress, type);
-        EXPECT_EQ(values(), received) << "type " << type;
+        EXPECT_EQ(held(), received) << "type " << type;
     }
 }
 
