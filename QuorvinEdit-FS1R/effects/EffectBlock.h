@@ -3,10 +3,10 @@
 // made from its description: a header with the effect-type choice and one
 // page of controls per type, of which only the current type's is shown. A
 // page's parameters are made with the block, its controls when it is first
-// shown or asked for. A
-// user's change of type applies the new page's defaults; any other type sent
-// to the instrument is followed by the page's values. Owned by the
-// performance page; owns its groups, the factory owns its parameters.
+// shown or asked for. A user's change of type applies the new page's
+// defaults; any other type sent to the instrument is followed by the page's
+// values. Owned by the performance page; owns its groups, the factory owns
+// its parameters.
 #include "effects/EffectTables.h"
 #include "effects/EffectTypeSwitch.h"
 #include "params/ParameterListener.h"
