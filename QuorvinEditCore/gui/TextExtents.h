@@ -3,7 +3,8 @@
 // same texts many times over (four voice pages alike, four part voice lists
 // alike, every value at every paint), and each measure lays the text out
 // anew. Kept apart by font: a font changed or replaced is a new font, whose
-// texts are measured again. GUI thread only.
+// texts are measured again. In a fixed-pitch font, plain ASCII texts are
+// measured once per length. GUI thread only.
 #include <wx/font.h>
 #include <wx/gdicmn.h>
 #include <wx/string.h>
