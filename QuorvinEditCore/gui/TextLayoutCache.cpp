@@ -31,13 +31,30 @@ bool TextLayoutCache::draw(wxGraphicsContext& context, const wxFont& font, const
     return true;
 }
 
+namespace {
+
+unsigned long fontOptionsHash(cairo_t* context)
+{
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_surface_get_font_options(cairo_get_target(context), options);
+    cairo_font_options_t* own = cairo_font_options_create();
+    cairo_get_font_options(context, own);
+    cairo_font_options_merge(options, own);
+    const unsigned long hash = cairo_font_options_hash(options);
+    cairo_font_options_destroy(own);
+    cairo_font_options_destroy(options);
+    return hash;
+}
+
+} // namespace
+
 PangoLayout* TextLayoutCache::layoutFor(void* cairo, const wxFont& font, const wxString& text)
 {
     auto* context = static_cast<cairo_t*>(cairo);
-    const Key key{font.GetRefData(), text};
+    const Key key{fontOptionsHash(context), font.GetRefData(), text};
     if (const auto found = layouts_.find(key); found != layouts_.end()) {
-        // Another paint's context: the layout is shaped again only if its
-        // font options differ.
+        // Another paint's context: the layout is shaped again only if it
+        // differs in what the key leaves out (its transformation).
         pango_cairo_update_layout(context, found->second.layout);
         return found->second.layout;
     }

@@ -8,7 +8,7 @@
 
 #include <cstddef>
 #include <map>
-#include <utility>
+#include <tuple>
 
 class wxColour;
 class wxGraphicsContext;
@@ -35,11 +35,14 @@ public:
 
 private:
     struct Entry {
-        // Holds the font's data, whose address is half of the key.
+        // Holds the font's data, whose address is part of the key.
         wxFont font;
         _PangoLayout* layout;
     };
-    using Key = std::pair<const void*, wxString>;
+    // The font options of the surface drawn on (a window's and a memory
+    // bitmap's differ, and a layout moved between them is shaped anew), the
+    // font's data and the text.
+    using Key = std::tuple<unsigned long, const void*, wxString>;
 
     _PangoLayout* layoutFor(void* cairo, const wxFont& font, const wxString& text);
     void clear();
