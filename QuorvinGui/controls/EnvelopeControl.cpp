@@ -2,6 +2,7 @@
 
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
+#include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
@@ -167,7 +168,7 @@ void EnvelopeControl::drawReadout(wxDC& dc) const
         if (parameter == nullptr)
             continue;
         const wxString text = caption + toWxString(currentValueText(parameter));
-        const wxSize extent = dc.GetTextExtent(text);
+        const wxSize extent = TextExtents::onContext(dc, text);
         dc.DrawText(text, width - extent.GetWidth() - border, y);
         y += extent.GetHeight();
     }

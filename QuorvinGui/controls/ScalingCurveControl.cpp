@@ -3,6 +3,7 @@
 #include "controls/ValueDrawing.h"
 #include "gui/ControlStyle.h"
 #include "gui/Drawing.h"
+#include "gui/TextExtents.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "text/WxText.h"
@@ -95,7 +96,7 @@ wxRect ScalingCurveControl::pivotLabelRect() const
         return {};
     wxClientDC dc(window());
     dc.SetFont(style().fixedFont);
-    const wxSize text = dc.GetTextExtent(toWxString(currentValueText(pivot)));
+    const wxSize text = TextExtents::onContext(dc, toWxString(currentValueText(pivot)));
     const wxSize size = clientSize();
     return {(size.x - text.x) / 2, size.y - text.y, text.x, text.y};
 }
@@ -207,7 +208,7 @@ void ScalingCurveControl::drawTexts(wxDC& dc, const wxColour& colour)
         const wxString shown = toWxString(text);
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(style().backgroundBrush.GetColour()));
-        dc.DrawRectangle(wxRect(at, dc.GetTextExtent(shown)));
+        dc.DrawRectangle(wxRect(at, TextExtents::onContext(dc, shown)));
         drawColouredText(dc, shown, colour, at.x, at.y, size.x, size.y, false);
     };
     if (const Parameter* pivot = getParameter(rolePivot))
@@ -229,9 +230,9 @@ void ScalingCurveControl::drawTexts(wxDC& dc, const wxColour& colour)
 wxRect ScalingCurveControl::slopeTextRect(wxDC& dc, const Parameter& slope, bool right) const
 {
     const int border = style().borderWidth;
-    const wxSize text = dc.GetTextExtent(toWxString(currentValueText(&slope)));
+    const wxSize text = TextExtents::onContext(dc, toWxString(currentValueText(&slope)));
     const int x = right ? clientSize().x - border - text.x : border;
-    return {wxPoint(x, border + dc.GetCharHeight()), text};
+    return {wxPoint(x, border + TextExtents::onContext(dc, "g").y), text};
 }
 
 void ScalingCurveControl::makeRoomForSlopeText(wxDC& dc)
@@ -246,7 +247,7 @@ void ScalingCurveControl::makeRoomForSlopeText(wxDC& dc)
     if (rest < text.y || rest > text.GetBottom())
         return;
     // As wide as the widest value, so the curve keeps one width while dragged.
-    const int widest = std::max(dc.GetTextExtent(toWxString(single->valueText(single->minimum()))).x,
-        dc.GetTextExtent(toWxString(single->valueText(single->maximum()))).x);
+    const int widest = std::max(TextExtents::onContext(dc, toWxString(single->valueText(single->minimum()))).x,
+        TextExtents::onContext(dc, toWxString(single->valueText(single->maximum()))).x);
     curveRight_ = std::max(widest, text.width) + style().borderWidth + 1;
 }
