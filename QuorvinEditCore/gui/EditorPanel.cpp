@@ -12,6 +12,8 @@
 #include <wx/log.h>
 #include <wx/region.h>
 
+#include <map>
+
 namespace {
 
 constexpr long pageStyle = wxTAB_TRAVERSAL | wxBORDER_NONE;
@@ -34,6 +36,21 @@ bool loadPngFile(wxBitmap& bitmap, const RefString& fileName)
     return bitmap.LoadFile(path, wxBITMAP_TYPE_PNG) && bitmap.IsOk();
 }
 
+// The four voice pages show one picture: decoded once and shared, as a
+// bitmap's data is until something draws on it.
+bool sharedBitmapFromPng(wxBitmap& bitmap, const unsigned char* png, std::size_t byteCount)
+{
+    static std::map<const unsigned char*, wxBitmap> decoded;
+    if (const auto found = decoded.find(png); found != decoded.end()) {
+        bitmap = found->second;
+        return true;
+    }
+    if (!bitmapFromPng(bitmap, png, byteCount))
+        return false;
+    decoded.emplace(png, bitmap);
+    return true;
+}
+
 } // namespace
 
 EditorPanel::EditorPanel(std::size_t groupCapacity, wxWindow* parent) : groups_(groupCapacity)
@@ -50,7 +67,7 @@ EditorPanel::EditorPanel(std::size_t groupCapacity, wxWindow* parent, const unsi
     std::size_t byteCount)
     : EditorPanel(groupCapacity, parent)
 {
-    if (!bitmapFromPng(background_, png, byteCount))
+    if (!sharedBitmapFromPng(background_, png, byteCount))
         showPlainWithoutPicture();
 }
 
