@@ -28,8 +28,11 @@ function(quorvin_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES LABELS "headless;${T_LABELS}")
   endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300
-    ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1")
+  set(environment "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1")
+  if("desktop" IN_LIST T_LABELS)
+    list(APPEND environment "QUORVIN_WINDOW_MANAGER=openbox")
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "${environment}")
 endfunction()
 
 # Sources of a library folder, without its tests, fuzz targets or catalogues.
@@ -42,6 +45,8 @@ endfunction()
 # Every folder under <library>/tests becomes one test program named
 # <library>_<folder>; folders whose name starts with "gui" need a display.
 # Labels: "headless" or "gui", the library, and those of the folder's LABELS.
+# A GUI program labelled "desktop" runs under a window manager, as on a
+# user's desktop, and drives the editor through the X server (DesktopInput).
 function(quorvin_add_test_folders library)
   cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
   file(GLOB children RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
@@ -109,4 +114,7 @@ function(quorvin_add_french_run name)
   set_tests_properties(${name}_fr PROPERTIES LABELS "${labels};french" TIMEOUT 300
     FIXTURES_REQUIRED french_locale
     ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1;QUORVIN_TEST_LANGUAGE=fr;LANG=fr_FR.UTF-8;LC_ALL=fr_FR.UTF-8;LANGUAGE=fr;LOCPATH=${locales}")
+  if("desktop" IN_LIST labels)
+    set_property(TEST ${name}_fr APPEND PROPERTY ENVIRONMENT "QUORVIN_WINDOW_MANAGER=openbox")
+  endif()
 endfunction()

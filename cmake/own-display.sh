@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Runs a command on an X display of its own, so GUI test programs can run
 # side by side: simulated input breaks when two processes share a display.
+# With QUORVIN_WINDOW_MANAGER set (to a window manager's command, "openbox"),
+# that window manager runs on the display first, as on a user's desktop: it
+# decorates, places and focuses the windows. The command starts only once the
+# window manager has taken the display.
 # Without Xvfb the command runs on the display it was given.
 set -u
 command -v Xvfb >/dev/null 2>&1 || exec "$@"
 number_file=$(mktemp)
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$number_file" 2>/dev/null &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -f "$number_file"' EXIT
+wm=""
+trap 'kill $wm "$xvfb" 2>/dev/null; wait $wm "$xvfb" 2>/dev/null; rm -f "$number_file"' EXIT
 for _ in $(seq 200); do
   number=$(cat "$number_file")
   [ -n "$number" ] && break
@@ -15,4 +20,18 @@ for _ in $(seq 200); do
   sleep 0.1
 done
 [ -n "$number" ] || { echo "own-display: Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$number" "$@"
+export DISPLAY=":$number"
+if [ -n "${QUORVIN_WINDOW_MANAGER:-}" ]; then
+  command -v "$QUORVIN_WINDOW_MANAGER" >/dev/null 2>&1 ||
+    { echo "own-display: no window manager $QUORVIN_WINDOW_MANAGER" >&2; exit 1; }
+  "$QUORVIN_WINDOW_MANAGER" >/dev/null 2>&1 &
+  wm=$!
+  # A window manager announces itself on the root window.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+    { echo "own-display: $QUORVIN_WINDOW_MANAGER did not take the display" >&2; exit 1; }
+fi
+"$@"
