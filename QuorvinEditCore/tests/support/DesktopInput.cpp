@@ -1,7 +1,6 @@
 #include "tests/support/DesktopInput.h"
 
-#include "tests/support/EventPump.h"
-
+#include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/utils.h>
 #include <wx/window.h>
@@ -55,6 +54,18 @@ wxPoint screenPointOf(const wxWindow& window, wxPoint clientPoint)
         clientPoint = {size.x / 2, size.y / 2};
     }
     return window.ClientToScreen(clientPoint);
+}
+
+// Runs the active loop for the given time. Local, because some test programs
+// keep pumping functions of their own under the support library's names.
+void dispatchFor(wxEventLoopBase& loop, std::chrono::milliseconds time)
+{
+    const auto deadline = std::chrono::steady_clock::now() + time;
+    do {
+        wxTheApp->ProcessPendingEvents();
+        loop.DispatchTimeout(2);
+    } while (std::chrono::steady_clock::now() < deadline);
+    wxTheApp->ProcessPendingEvents();
 }
 
 } // namespace
@@ -223,6 +234,5 @@ void DesktopInput::settle(std::chrono::milliseconds atLeast)
         loop = std::make_unique<wxGUIEventLoop>();
         activeLoop = std::make_unique<wxEventLoopActivator>(loop.get());
     }
-    pumpEventsFor(atLeast);
-    runPendingEvents();
+    dispatchFor(*wxEventLoopBase::GetActive(), atLeast);
 }
