@@ -5,15 +5,18 @@
 # share/locale.
 #
 # New texts marked with one of QUORVIN_TRANSLATION_KEYWORDS join a catalogue with
-#   xgettext -C --from-code=UTF-8 -k_ -kwxTRANSLATE -kwxGetTranslation -ktr -o new.pot <the library's sources>
+#   xgettext -C --from-code=UTF-8 -k_ -kwxTRANSLATE -kwxGetTranslation -ktr \
+#     -kwxTRANSLATE_IN_CONTEXT:1c,2 -kwxGETTEXT_IN_CONTEXT:1c,2 -o new.pot <the library's sources>
 #   msgmerge --update <library>/i18n/fr.po new.pot
 # and a test (label "catalogues") fails while a catalogue lacks one of them.
 #
 # quorvin_add_catalogues(<domain>): the catalogues of the calling folder.
 include(GNUInstallDirs)
 
-# The functions and macros whose string argument is a text to translate.
-set(QUORVIN_TRANSLATION_KEYWORDS _ wxTRANSLATE wxGetTranslation tr)
+# The functions and macros whose string argument is a text to translate; the
+# context forms give the context first, as gettext's msgctxt.
+set(QUORVIN_TRANSLATION_KEYWORDS _ wxTRANSLATE wxGetTranslation tr
+  "wxTRANSLATE_IN_CONTEXT:1c,2" "wxGETTEXT_IN_CONTEXT:1c,2")
 
 function(quorvin_add_catalogues domain)
   if(QUORVIN_FUZZ)

@@ -19,7 +19,8 @@ namespace {
 class OwnLabelList {
 public:
     explicit OwnLabelList(const EffectOwnLabels& texts)
-        : labels_{translate(texts.first), translate(texts.second)}, list_(labels_.data(), labelCount)
+        : labels_{translate(texts.first, texts.context), translate(texts.second, texts.context)},
+          list_(labels_.data(), labelCount)
     {
     }
 
@@ -28,7 +29,10 @@ public:
 private:
     static constexpr std::uint32_t labelCount = 2;
 
-    static RefString translate(const char* text) { return fromWxString(wxGetTranslation(wxString::FromUTF8(text))); }
+    static RefString translate(const char* text, const char* context)
+    {
+        return fromWxString(wxGetTranslation(wxString::FromUTF8(text), wxString(), wxString::FromUTF8(context)));
+    }
 
     std::array<RefString, labelCount> labels_;
     ValueLabels list_;

@@ -61,10 +61,13 @@ struct EffectDefinition {
     std::uint32_t slotBits = twoByteSlotBits;
 };
 
-// A list of two texts of a page's own, translated when first used.
+// A list of two texts of a page's own, translated when first used; in
+// context when the words must agree with what they describe (a French
+// phase is "normale").
 struct EffectOwnLabels {
     const char* first;
     const char* second;
+    const char* context = nullptr;
 };
 
 // A parameter that a page makes for itself at an effect address.

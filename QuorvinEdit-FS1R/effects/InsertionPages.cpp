@@ -9,7 +9,8 @@ constexpr auto slider = EffectControlKind::slider;
 constexpr auto valueButton = EffectControlKind::valueButton;
 constexpr auto choice = EffectControlKind::choice;
 
-constexpr EffectOwnLabels phaseLabels{wxTRANSLATE("normal"), wxTRANSLATE("inverse")};
+constexpr EffectOwnLabels phaseLabels{
+    wxTRANSLATE_IN_CONTEXT("phase", "normal"), wxTRANSLATE_IN_CONTEXT("phase", "inverse"), "phase"};
 constexpr EffectOwnLabels emphasisLabels{wxTRANSLATE("off"), wxTRANSLATE("on")};
 
 // 1 "Chorus"

@@ -41,20 +41,15 @@ constexpr const char* eqFrequencies[] = {
     "8.0k", "9.0k", "10.0k", "11.0k", "12.0k", "14.0k", "16.0k", "18.0k", wxTRANSLATE("thru"),
 };
 
+// Effect type names stay as the instrument's display shows them, in every
+// language: a user reads the same name on the FS1R and in the editor.
 constexpr const char* insertionTypes[] = {
-    wxTRANSLATE("No effect"), wxTRANSLATE("Chorus"), wxTRANSLATE("Celeste"), wxTRANSLATE("Flanger"),
-    wxTRANSLATE("Symphonic"), wxTRANSLATE("Phaser1"), wxTRANSLATE("Phaser2"),
-    wxTRANSLATE("Pitch Chng"), wxTRANSLATE("Ens Detune"), wxTRANSLATE("Rotary SP"),
-    wxTRANSLATE("2WayRotary"), wxTRANSLATE("Tremolo"), wxTRANSLATE("Auto Pan"),
-    wxTRANSLATE("Ambience"), wxTRANSLATE("A-Wah+Dist"), wxTRANSLATE("A-Wah+Odrv"),
-    wxTRANSLATE("T-Wah+Dist"), wxTRANSLATE("T-Wah+Odrv"), wxTRANSLATE("Wah+DS+Dly"),
-    wxTRANSLATE("Wah+OD+Dly"), wxTRANSLATE("Lo-Fi"), wxTRANSLATE("3-Band EQ"),
-    wxTRANSLATE("HM Enhncer"), wxTRANSLATE("Noise Gate"), wxTRANSLATE("Compressor"),
-    wxTRANSLATE("Comp+Dist"), wxTRANSLATE("Cmp+DS+Dly"), wxTRANSLATE("Cmp+OD+Dly"),
-    wxTRANSLATE("Distortion"), wxTRANSLATE("Dist+Delay"), wxTRANSLATE("Overdrive"),
-    wxTRANSLATE("Odrv+Delay"), wxTRANSLATE("Amp Sim"), wxTRANSLATE("Delay LCR"),
-    wxTRANSLATE("Delay L,R"), wxTRANSLATE("Echo"), wxTRANSLATE("CrossDelay"), wxTRANSLATE("ER1"),
-    wxTRANSLATE("ER2"), wxTRANSLATE("Gate Rev"), wxTRANSLATE("Revrs Gate"),
+    "No effect", "Chorus", "Celeste", "Flanger", "Symphonic", "Phaser1", "Phaser2", "Pitch Chng",
+    "Ens Detune", "Rotary SP", "2WayRotary", "Tremolo", "Auto Pan", "Ambience", "A-Wah+Dist",
+    "A-Wah+Odrv", "T-Wah+Dist", "T-Wah+Odrv", "Wah+DS+Dly", "Wah+OD+Dly", "Lo-Fi", "3-Band EQ",
+    "HM Enhncer", "Noise Gate", "Compressor", "Comp+Dist", "Cmp+DS+Dly", "Cmp+OD+Dly", "Distortion",
+    "Dist+Delay", "Overdrive", "Odrv+Delay", "Amp Sim", "Delay LCR", "Delay L,R", "Echo",
+    "CrossDelay", "ER1", "ER2", "Gate Rev", "Revrs Gate",
 };
 
 // The value between 1.694 and 1.785 is not known; 1.740 keeps the even rise.
@@ -126,11 +121,8 @@ constexpr const char* ampTypes[] = {
 };
 
 constexpr const char* reverbTypes[] = {
-    wxTRANSLATE("No effect"), wxTRANSLATE("Hall1"), wxTRANSLATE("Hall2"), wxTRANSLATE("Room1"),
-    wxTRANSLATE("Room2"), wxTRANSLATE("Room3"), wxTRANSLATE("Stage1"), wxTRANSLATE("Stage2"),
-    wxTRANSLATE("Plate"), wxTRANSLATE("White room"), wxTRANSLATE("Tunnel"), wxTRANSLATE("Basement"),
-    wxTRANSLATE("Canyon"), wxTRANSLATE("Delay LCR"), wxTRANSLATE("Delay L,R"), wxTRANSLATE("Echo"),
-    wxTRANSLATE("CrossDelay"),
+    "No effect", "Hall1", "Hall2", "Room1", "Room2", "Room3", "Stage1", "Stage2", "Plate",
+    "White room", "Tunnel", "Basement", "Canyon", "Delay LCR", "Delay L,R", "Echo", "CrossDelay",
 };
 
 constexpr const char* effectValues25[] = {
@@ -146,15 +138,10 @@ constexpr const char* effectValues25[] = {
 };
 
 constexpr const char* variationTypes[] = {
-    wxTRANSLATE("No effect"), wxTRANSLATE("Chorus"), wxTRANSLATE("Celeste"), wxTRANSLATE("Flanger"),
-    wxTRANSLATE("Symphonic"), wxTRANSLATE("Phaser1"), wxTRANSLATE("Phaser2"),
-    wxTRANSLATE("Ens Detune"), wxTRANSLATE("Rotary SP"), wxTRANSLATE("Tremolo"),
-    wxTRANSLATE("Auto Pan"), wxTRANSLATE("Auto Wah"), wxTRANSLATE("Touch Wah"),
-    wxTRANSLATE("3-Band EQ"), wxTRANSLATE("HM Enhncer"), wxTRANSLATE("Noise Gate"),
-    wxTRANSLATE("Compressor"), wxTRANSLATE("Distortion"), wxTRANSLATE("Overdrive"),
-    wxTRANSLATE("Amp Sim"), wxTRANSLATE("Delay LCR"), wxTRANSLATE("Delay L,R"), wxTRANSLATE("Echo"),
-    wxTRANSLATE("CrossDelay"), wxTRANSLATE("Karaoke"), wxTRANSLATE("Hall"), wxTRANSLATE("Room"),
-    wxTRANSLATE("Stage"), wxTRANSLATE("Plate"),
+    "No effect", "Chorus", "Celeste", "Flanger", "Symphonic", "Phaser1", "Phaser2", "Ens Detune",
+    "Rotary SP", "Tremolo", "Auto Pan", "Auto Wah", "Touch Wah", "3-Band EQ", "HM Enhncer",
+    "Noise Gate", "Compressor", "Distortion", "Overdrive", "Amp Sim", "Delay LCR", "Delay L,R",
+    "Echo", "CrossDelay", "Karaoke", "Hall", "Room", "Stage", "Plate",
 };
 
 constexpr const char* halfText[] = {"0.5"};
@@ -205,7 +192,7 @@ constexpr LabelTableRule tables[fs1rLabelTableCount] = {
     {none, {texts(presetFseqNames)}}, // 6 preset formant sequences
     {none, {texts(internalFseqNames)}}, // 7 internal formant sequences
     {wordsOnly, {texts(eqFrequencies)}}, // 8 EQ and effect frequencies
-    {all, {texts(insertionTypes)}}, // 9 insertion effect types
+    {none, {texts(insertionTypes)}}, // 9 insertion effect types
     {none, {texts(effectValues10)}}, // 10 effect parameters
     {none, {series(0, 1, 101, 1), texts(effectValues11Tail)}}, // 11 effect parameters
     {all, {texts(monoStereo)}}, // 12 effect parameters
@@ -219,12 +206,12 @@ constexpr LabelTableRule tables[fs1rLabelTableCount] = {
     {none, {sampleRates(valueRange)}}, // 20 Lo-Fi sampling rate
     {all, {texts(lofiFilterTypes)}}, // 21 Lo-Fi filter
     {all, {texts(ampTypes)}}, // 22 Amp Sim
-    {all, {texts(reverbTypes)}}, // 23 reverb effect types
+    {none, {texts(reverbTypes)}}, // 23 reverb effect types
     // 24 effect times: 0.3 to 5.0, 5.5 to 10.0, 11.0 to 20.0, 25.0 and 30.0
     {none,
         {series(3, 1, 48, 1), series(55, 5, 10, 1), series(110, 10, 10, 1), series(250, 50, 2, 1)}},
     {none, {texts(effectValues25)}}, // 25 reverb effect parameters
-    {all, {texts(variationTypes)}}, // 26 variation effect types
+    {none, {texts(variationTypes)}}, // 26 variation effect types
 };
 
 } // namespace

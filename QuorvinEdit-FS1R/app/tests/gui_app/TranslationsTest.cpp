@@ -1,17 +1,14 @@
 #include "app/tests/gui_app/EditorFixture.h"
+#include "app/tests/support/HelpPageText.h"
 #include "gui/Translations.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
-#include <wx/frame.h>
-#include <wx/html/htmlwin.h>
 #include <wx/menu.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -36,22 +33,6 @@ TEST(TranslationsTest, FrenchCataloguesOfTheCoreAndTheApplicationLoadWithoutASys
     EXPECT_EQ(translated(wxLANGUAGE_ENGLISH_US, "Starting up..."), "(untranslated)") << "English is the code's own";
 }
 
-// The plain text of a help page, with its white space made single spaces.
-wxString helpText(const std::string& page)
-{
-    const char* source = std::getenv("QUORVIN_SOURCE_DIR");
-    std::ifstream file(std::string(source ? source : ".") + "/user/doc/" + page, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    wxFrame frame(nullptr, wxID_ANY, "help");
-    wxHtmlWindow window(&frame);
-    window.SetPage(wxString(bytes.data(), wxConvISO8859_1, bytes.size()));
-    wxString text = window.ToText();
-    text.Replace("\n", " ");
-    while (text.Replace("  ", " ") > 0) {
-    }
-    return text;
-}
-
 // A menu item or button as a text names it: no mnemonic, key or dots.
 wxString namedAs(const wxString& label)
 {
@@ -65,8 +46,8 @@ TEST(TranslationsTest, EachHelpPageNamesTheMenusAndButtonsAsTheProgramShowsThem)
 {
     const char* const named[] = {"&File", "&Init...\tCtrl-N", "&Edit", "&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "&View",
         "&Open...\tCtrl-O", "Auto-detect", "Test settings", "Learn"};
-    const wxString english = helpText("quickhelp_en.html");
-    const wxString french = helpText("quickhelp_fr.html");
+    const wxString english = helpPageText("quickhelp_en.html");
+    const wxString french = helpPageText("quickhelp_fr.html");
     for (const char* text : named) {
         EXPECT_TRUE(english.Contains(namedAs(text))) << text;
         const wxString frenchName = namedAs(wxString::FromUTF8(translated(wxLANGUAGE_FRENCH, text)));

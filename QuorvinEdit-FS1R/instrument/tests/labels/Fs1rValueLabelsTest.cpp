@@ -160,7 +160,13 @@ TEST(Fs1rValueLabelsTest, NumericTablesRunInOneDirection)
 TEST(Fs1rValueLabelsTest, MarkedLabelsAreTranslatedWhenTheTableIsBuilt)
 {
     expectLabels({{4, 0, "ARRÊT"}, {4, 1, "1"}, {5, 0, "ARRÊT"}, {8, 0, "direct"},
-        {8, 60, "direct"}, {21, 0, "direct"}, {9, 1, "Chœur"}, {26, 1, "Chœur"}, {2, 78, "Fa#4"}});
+        {8, 60, "direct"}, {21, 0, "direct"}, {2, 78, "Fa#4"}});
+}
+
+// Effect types keep the instrument's names, whatever the catalogue offers.
+TEST(Fs1rValueLabelsTest, EffectTypeNamesAreNotTranslated)
+{
+    expectLabels({{9, 1, "Chorus"}, {26, 1, "Chorus"}});
 }
 
 TEST(Fs1rValueLabelsTest, UnknownIdsShareOneEmptyList)
