@@ -150,6 +150,8 @@ wxPoint AlgorithmControl::position() const { return window()->GetScreenPosition(
 
 wxPoint AlgorithmControl::bottomRight() const { return position() + clientSize(); }
 
+bool AlgorithmControl::shownOnScreen() const { return window() && window()->IsShownOnScreen(); }
+
 void AlgorithmControl::drawItem(wxDC& dc, std::int32_t index, bool highlighted, const LayoutRect& cell, int)
 {
     const Parameter* parameter = algorithmParameter();

@@ -49,6 +49,7 @@ public:
     wxWindow* parentWindow() const override;
     wxPoint position() const override;
     wxPoint bottomRight() const override;
+    bool shownOnScreen() const override;
 
     void drawItem(wxDC& dc, std::int32_t index, bool highlighted, const LayoutRect& cell, int flags) override;
     std::int32_t itemCount() const override;

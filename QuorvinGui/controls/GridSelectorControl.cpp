@@ -181,20 +181,29 @@ RefString GridSelectorControl::itemText(std::int32_t item) const
     return RefString::fromInt(static_cast<std::uint32_t>(std::max(k, 0)));
 }
 
+bool GridSelectorControl::inFirstRow(std::int32_t item) const
+{
+    return hasFirstLabel() && item >= 0 && item < index_.columns();
+}
+
+RefString GridSelectorControl::cellText(std::int32_t item) const
+{
+    if (inFirstRow(item))
+        return firstLabel_;
+    if (geometry().isLastCellItem(item))
+        return secondLabel_;
+    return itemText(item);
+}
+
 void GridSelectorControl::drawValueAt(
     wxDC& dc, std::int32_t item, const wxColour& colour, const wxRect& box, bool centred)
 {
-    RefString text;
-    if (hasFirstLabel() && item >= 0 && item < index_.columns()) {
-        text = firstLabel_;
-    } else if (geometry().isLastCellItem(item)) {
-        text = secondLabel_;
-    } else if (const std::int32_t k = regularItem(item); itemPictures_ != nullptr && k >= 0) {
+    const bool extra = inFirstRow(item) || geometry().isLastCellItem(item);
+    if (const std::int32_t k = regularItem(item); !extra && itemPictures_ != nullptr && k >= 0) {
         drawBitmapInRect(itemPictures_[k], colour, dc, box.x, box.y, centred, box.width, box.height);
         return;
-    } else {
-        text = itemText(item);
     }
+    const RefString text = cellText(item);
     drawColouredText(dc, toWxString(text), colour, box.x, box.y, box.width, box.height, centred);
 }
 

@@ -56,6 +56,8 @@ public:
 
     const GridSelectorGeometry& geometry() const { return layout_.geometry(); }
     RefString itemText(std::int32_t item) const;
+    // What the item's cell shows in words: an extra label, or the item's text.
+    RefString cellText(std::int32_t item) const;
 
     // Selection target. The choice made in the popup sets both parameters
     // in one undo step named after the control; items outside the grid are
@@ -87,6 +89,8 @@ private:
     // Rows are the strips of the popup, columns the items of each strip.
     void reshape();
     void itemTablesChanged();
+    // Shown by the first row's extra cell.
+    bool inFirstRow(std::int32_t item) const;
     // The number of the item among the grid's regular items.
     std::int32_t regularItem(std::int32_t item) const;
     // The items listed by text: the grid's, less the first row when shown.

@@ -21,6 +21,8 @@ wxPoint ValueLabelControl::position() const { return window()->GetScreenPosition
 
 wxPoint ValueLabelControl::bottomRight() const { return position() + clientSize(); }
 
+bool ValueLabelControl::shownOnScreen() const { return window() && window()->IsShownOnScreen(); }
+
 void ValueLabelControl::openPopup()
 {
     fittedLayout();

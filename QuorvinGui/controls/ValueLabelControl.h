@@ -29,6 +29,7 @@ public:
     wxWindow* parentWindow() const override;
     wxPoint position() const override;
     wxPoint bottomRight() const override;
+    bool shownOnScreen() const override;
 
     // Item source: the hovered cell filled, the current item in its own colour.
     void drawItem(wxDC& dc, std::int32_t index, bool highlighted, const LayoutRect& cell, int flags) override;

@@ -32,6 +32,6 @@ private:
     PopupSelectionTarget& target_;
     const ControlStyle& style_;
     CellLayout* layout_ = nullptr;
-    // The top-level window destroys its dialogs before the page's controls go.
+    // The top-level window may destroy its popups before the page's controls go.
     wxWeakRef<PopupListDialog> popup_;
 };

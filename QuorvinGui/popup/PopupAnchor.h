@@ -15,4 +15,6 @@ public:
     virtual wxPoint position() const = 0;
     // position plus the control's client size.
     virtual wxPoint bottomRight() const = 0;
+    // False once the control's page (or window) is hidden: its list closes.
+    virtual bool shownOnScreen() const = 0;
 };

@@ -25,16 +25,13 @@ PopupListDialog::PopupListDialog(PopupAnchor& anchor, PopupSelectionTarget& targ
 {
     // The list paints every pixel itself.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
-    Create(anchor.parentWindow(), wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS,
-        "dialog");
+    Create(anchor.parentWindow(), wxBORDER_NONE);
     SetBackgroundColour(style.colour7);
     routeEventsToPicker(*this, picker_);
     Bind(wxEVT_PAINT, &PopupListDialog::onPaint, this);
     Bind(wxEVT_MOUSEWHEEL, &PopupListDialog::onWheel, this);
     Bind(wxEVT_TIMER, &PopupListDialog::onTimer, this);
-    // Escape would otherwise close the dialog behind the picker's back.
-    Bind(wxEVT_CHAR_HOOK, &PopupListDialog::onCharHook, this);
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { choose(ItemPicker::noCell); });
+    Bind(wxEVT_IDLE, &PopupListDialog::onIdle, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { choose(ItemPicker::noCell); });
 }
 
@@ -61,10 +58,10 @@ void PopupListDialog::popup()
     scroller_.reset(placement.scrollExtent);
     picker_.reset();
     showCell(currentIndex());
-    // The keyboard focus stays with the owner, which passes its keys on: a
-    // borderless dialog without children has nothing to take the focus.
+    // No window manager stands between the request to show the list and
+    // the server mapping it, so the grab that follows finds it on the screen.
+    // The keyboard focus stays with the owner, which passes its keys on.
     Show();
-    // A grab needs a window on the screen: capture after showing.
     CaptureMouse();
     autoScrollAtPointer();
     if (scroller_.canScroll())
@@ -73,6 +70,10 @@ void PopupListDialog::popup()
 
 LayoutPoint PopupListDialog::toLayout(LayoutPoint windowPoint) const
 {
+    // The grab brings the pointer's events from beside the window too; no
+    // cell lies there, not even one scrolled out of view.
+    if (!wxRect(GetClientSize()).Contains(toWxPoint(windowPoint)))
+        return {-1, -1};
     const LayoutPoint offset = scroller_.offset();
     return {windowPoint.x + offset.x, windowPoint.y + offset.y};
 }
@@ -145,12 +146,13 @@ void PopupListDialog::onTimer(wxTimerEvent&)
         Refresh();
 }
 
-void PopupListDialog::onCharHook(wxKeyEvent& event)
+// A list whose owner went from the screen (its page was changed) has
+// nothing left to choose for.
+void PopupListDialog::onIdle(wxIdleEvent& event)
 {
-    if (event.GetKeyCode() == WXK_ESCAPE)
-        takeKey(WXK_ESCAPE);
-    else
-        event.Skip();
+    event.Skip();
+    if (IsShown() && !anchor_.shownOnScreen())
+        choose(ItemPicker::noCell);
 }
 
 bool PopupListDialog::passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event)

@@ -2,14 +2,16 @@
 // The borderless list that a value-label control opens over itself to pick
 // one item with the mouse or the keys. Shows a cell layout drawn by the
 // owner's item source, scrolls when the pointer nears an edge, and reports
-// the pick to the owner. Owned by the control that opens it; the layout and
-// the owner's interfaces outlive it.
+// the pick to the owner. A popup window, which no window manager places,
+// decorates or focuses: it lies exactly where it is put, and the owner keeps
+// the keys. Closes by itself when its owner leaves the screen. Owned by the
+// control that opens it; the layout and the owner's interfaces outlive it.
 #include "layout/ItemPicker.h"
 #include "layout/ItemPickerListener.h"
 #include "layout/ItemPickerView.h"
 #include "popup/PopupScroller.h"
 
-#include <wx/dialog.h>
+#include <wx/popupwin.h>
 #include <wx/timer.h>
 
 class CellLayout;
@@ -17,7 +19,7 @@ class PopupAnchor;
 class PopupSelectionTarget;
 struct ControlStyle;
 
-class PopupListDialog : public wxDialog, public ItemPickerView, public ItemPickerListener {
+class PopupListDialog : public wxPopupWindow, public ItemPickerView, public ItemPickerListener {
 public:
     // Milliseconds between auto-scroll steps.
     static constexpr int autoScrollPeriodMs = 8;
@@ -28,8 +30,8 @@ public:
     // The layout shown from the next opening on; null shows nothing.
     void setLayout(CellLayout* layout) { layout_ = layout; }
     void setScrollExtents(LayoutSize extents) { scroller_.reset(extents); }
-    // Places the list over its owner, hovers nothing, takes the mouse and
-    // shows itself. Owners call it while the list is hidden.
+    // Places the list over its owner, hovers nothing, shows itself and then
+    // takes the mouse. Owners call it while the list is hidden.
     void popup();
 
     // A key pressed while the list is open; the owner, which keeps the
@@ -60,7 +62,7 @@ private:
     void onPaint(wxPaintEvent& event);
     void onWheel(wxMouseEvent& event);
     void onTimer(wxTimerEvent& event);
-    void onCharHook(wxKeyEvent& event);
+    void onIdle(wxIdleEvent& event);
 
     PopupAnchor& anchor_;
     PopupSelectionTarget& target_;
