@@ -142,7 +142,7 @@ void MainFrame::connectDevice()
 void MainFrame::onAbout(wxCommandEvent&)
 {
     wxMessageBox(wxString::Format(_("%s\n\nAn editor and librarian for synthesizers."), productName_),
-        wxString::Format(_("About %s"), productName_), wxOK | wxCENTRE);
+        wxString::Format(_("About %s"), productName_), wxOK | wxCENTRE, this);
 }
 
 void MainFrame::onViewPage(wxCommandEvent& event)
