@@ -6,8 +6,8 @@
 #include "app/tests/gui_app/EditorFixture.h"
 #include "controls/Control.h"
 #include "controls/ControlWindow.h"
-#include "effects/EffectBlock.h"
 #include "device/Device.h"
+#include "effects/EffectBlock.h"
 #include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
@@ -17,7 +17,6 @@
 
 #include <gmock/gmock.h>
 #include <wx/display.h>
-#include <wx/menu.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/timer.h>
@@ -228,8 +227,9 @@ protected:
     Device* device_ = nullptr;
 };
 
-// The window manager learns the decorations from the first window of a
-// process, where a size taken before it knew them shows: one start does all.
+// The toolkit learns what a window manager adds around a window from the first
+// window of a process: a size taken before it knew shows there only, so one
+// start does all.
 TEST_F(DesktopWindowTest, TheStartsDialogsOpenOverTheMainWindowAndEveryPageAndEffectShowsWhole)
 {
     expectDialogsOverTheMainWindow();
