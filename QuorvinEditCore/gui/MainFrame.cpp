@@ -124,7 +124,9 @@ void MainFrame::buildViewMenu(std::unique_ptr<Device> device)
             Bind(wxEVT_MENU, &MainFrame::onViewPage, this, firstPageId, firstPageId + int(pageCount_) - 1);
     }
     SetTitle(productName_ + ": " + toWxString(device->getTypeId()));
-    Fit();
+    const wxSize pages = GetSizer()->GetMinSize();
+    SetMinClientSize(pages);
+    SetClientSize(pages);
     // Where the window will show, so the connection's wait dialog, centred
     // on it, shows there too.
     Centre(wxBOTH);
@@ -140,7 +142,7 @@ void MainFrame::connectDevice()
 void MainFrame::onAbout(wxCommandEvent&)
 {
     wxMessageBox(wxString::Format(_("%s\n\nAn editor and librarian for synthesizers."), productName_),
-        wxString::Format(_("About %s"), productName_), wxOK | wxCENTRE);
+        wxString::Format(_("About %s"), productName_), wxOK | wxCENTRE, this);
 }
 
 void MainFrame::onViewPage(wxCommandEvent& event)

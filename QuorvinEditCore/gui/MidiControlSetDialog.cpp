@@ -109,11 +109,13 @@ void MidiControlSetDialog::startLearning()
 {
     learning_ = std::make_unique<MidiLearnSession>(
         *set_,
-        [](std::shared_ptr<const ParameterList> candidates) {
-            return std::make_unique<MidiLearnDialog>(std::move(candidates));
+        // Learning goes on while this dialog is hidden: its answers show
+        // over the pages.
+        [this](std::shared_ptr<const ParameterList> candidates) {
+            return std::make_unique<MidiLearnDialog>(GetParent(), std::move(candidates));
         },
         [this](const RefString& caption, const RefString& text) {
-            questions_.tell(nullptr, toWxString(caption), toWxString(text));
+            questions_.tell(GetParent(), toWxString(caption), toWxString(text));
         });
 }
 

@@ -17,8 +17,8 @@ wxString keyText(const Parameter* parameter) { return toWxString(parameter->key(
 
 } // namespace
 
-MidiLearnDialog::MidiLearnDialog(std::shared_ptr<const ParameterList> candidates)
-    : wxDialog(nullptr, wxID_ANY, _("MIDI control learn"), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE,
+MidiLearnDialog::MidiLearnDialog(wxWindow* parent, std::shared_ptr<const ParameterList> candidates)
+    : wxDialog(parent, wxID_ANY, _("MIDI control learn"), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE,
           "dialog"),
       candidates_(std::move(candidates)), timer_(this)
 {
@@ -71,6 +71,7 @@ bool MidiLearnDialog::run(bool confirm)
 {
     GetSizer()->Show(buttons_, confirm, true);
     Fit();
+    CentreOnParent();
     if (!confirm)
         timer_.Start(autoAcceptMs);
     const int result = ShowModal();

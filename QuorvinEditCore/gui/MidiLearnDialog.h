@@ -19,7 +19,8 @@ class MidiLearnDialog final : public wxDialog, public MidiLearnPrompt {
 public:
     static constexpr int autoAcceptMs = 500;
 
-    explicit MidiLearnDialog(std::shared_ptr<const ParameterList> candidates);
+    // Over the parent's window, where the window manager shows it.
+    MidiLearnDialog(wxWindow* parent, std::shared_ptr<const ParameterList> candidates);
 
     void setMessage(MidiMessage message) override;
     bool run(bool confirm) override;

@@ -110,7 +110,10 @@ void WaitDialog::start(const wxString& message, std::int32_t totalMs)
     }
     Layout();
     Centre(wxBOTH);
-    Show();
+    // The keyboard stays with the window the user works in: a window
+    // manager would otherwise hand it to the wait and give it back only some
+    // time after the wait has gone, losing the keys typed in between.
+    ShowWithoutActivating();
     runTimer();
 }
 

@@ -46,17 +46,15 @@ bool WxPatchDialogs::askYesNo(const RefString& caption, const RefString& text)
     return dialog.ShowModal() == wxID_YES;
 }
 
-// Without a parent, centred on the screen, as the question comes from a file
-// rather than from a page.
 std::int32_t WxPatchDialogs::chooseOne(const RefString& caption, const RefString& text,
     const std::vector<RefString>& choices)
 {
     wxArrayString labels;
     for (const RefString& choice : choices)
         labels.Add(toWxString(choice));
-    wxSingleChoiceDialog dialog(nullptr, toWxString(text), toWxString(caption), labels);
+    wxSingleChoiceDialog dialog(parent_, toWxString(text), toWxString(caption), labels);
     dialog.SetSize(choiceDialogSize);
-    dialog.Centre();
+    dialog.CentreOnParent();
     return dialog.ShowModal() == wxID_OK ? dialog.GetSelection() : -1;
 }
 
