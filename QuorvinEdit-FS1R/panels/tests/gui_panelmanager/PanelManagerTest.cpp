@@ -256,6 +256,40 @@ TEST_F(PanelManagerTest, AResetOfThePerformanceTakesTheHeaderAlongInOneUndoStep)
     EXPECT_EQ(offset.getValue(), offset.maximum());
 }
 
+// A new performance brings its own voices and sequence: the question names
+// the pages whose unsaved edits that replaces, and asks as before otherwise.
+TEST_F(PanelManagerTest, ThePerformanceResetNamesThePagesWithUnsavedEditsItReplaces)
+{
+    const std::string plain = "You are going to reset the performance.\nIs this really what you want?";
+    const struct {
+        std::vector<std::int32_t> modified;
+        std::string question;
+    } cases[] = {
+        {{}, plain},
+        {{Fs1rPanels::systemPage}, plain},
+        {{Fs1rPanels::firstVoicePage + 1},
+            "You are going to reset the performance.\nIt replaces the unsaved edits on these pages: Voice 2."
+            "\nIs this really what you want?"},
+        {{Fs1rPanels::firstVoicePage, Fs1rPanels::firstVoicePage + 3, Fs1rPanels::fseqPage},
+            "You are going to reset the performance.\nIt replaces the unsaved edits on these pages: Voice 1, "
+            "Voice 4, Formant sequence.\nIs this really what you want?"},
+    };
+    for (const auto& [modified, question] : cases) {
+        for (std::int32_t page = 0; page < Fs1rPanels::pageCount; ++page)
+            panels->markSaved(page);
+        for (const std::int32_t page : modified)
+            panels->pageHistory(page).markModified();
+        std::vector<std::string> asked;
+        panels->setConfirmation([&asked](wxWindow&, const wxString& message) {
+            asked.push_back(message.utf8_string());
+            return false;
+        });
+        panels->resetCurrentPanel();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0], question);
+    }
+}
+
 TEST_F(PanelManagerTest, TheFormantSequencePagePassesItsLoopOnToThePerformance)
 {
     auto& fseq = dynamic_cast<FseqPanel&>(*panels->page(Fs1rPanels::fseqPage));
