@@ -291,8 +291,10 @@ void PerformanceTopPanel::buildAssignMode(ControlGroup& group)
     selector.bindParameter(monoPoly, GridSelectorControl::roleRow);
     SysexParameter* monoPriority = addPartParameter(group, monoPriorityOffset, lastMonoPriority);
     selector.setValueLabels(&monoPriorityLabels());
-    // A new performance plays every part poly.
-    selector.setDefaultValue(poly);
+    // A new performance plays every part poly. The selector's own default
+    // would stand for both its roles on Init.
+    monoPoly->setDefaultValue(poly);
+    monoPoly->setValue(flagsConstruct, poly);
     selector.bindParameter(monoPriority, GridSelectorControl::roleColumn);
 }
 
