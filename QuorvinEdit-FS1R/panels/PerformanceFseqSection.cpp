@@ -99,8 +99,9 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     internalNumber->setValueLabels(getValueLabels(internalNamesTable));
     loadFseq_ = std::make_unique<LoadPatchCommandParameter>(device, Fs1rParts::formantSequence);
     // The instrument loads another sequence when either its bank or its
-    // number changes; so does the editor.
-    fseqBank_->addPostDependent(nullptr, loadFseq_.get());
+    // number changes; so does the editor, for a bank it sends.
+    loadFseqOfBank_ = std::make_unique<LoadPatchCommandParameter>(device, Fs1rParts::formantSequence, true);
+    fseqBank_->addPostDependent(nullptr, loadFseqOfBank_.get());
     presetNumber->addPostDependent(nullptr, loadFseq_.get());
     internalNumber->addPostDependent(nullptr, loadFseq_.get());
     const int numberPlace = group.cursor().along;
