@@ -23,6 +23,7 @@
 #include "instrument/Fs1rPanels.h"
 #include "instrument/Fs1rValueLabels.h"
 #include "labels/ValueLabels.h"
+#include "layout/PanelInit.h"
 #include "localparams/GroupParameter.h"
 #include "panels/ControlStyleSet.h"
 #include "panels/OperatorColours.h"
@@ -189,8 +190,34 @@ void FseqPanel::build(ParameterFactory& factory, Fs1rDevice& device)
     buildToolButtons(*group(toolGroup));
     buildDumpButton(*group(toolGroup), device);
     speedAdjust_->addListener(this);
+    keepViewAsStarted();
     for (std::size_t slot = 0; slot < pageGroupCount; ++slot)
         group(slot)->setPosition(groupPlaces[slot].x, groupPlaces[slot].y, backgroundBitmap());
+}
+
+void FseqPanel::keepViewAsStarted()
+{
+    for (const auto& track : graph_->trackList().tracks()) {
+        viewParameters_.push_back(&track->showFlag());
+        viewParameters_.push_back(&track->editFlag());
+    }
+    viewParameters_.insert(viewParameters_.end(), {&graph_->toolSelector(), &graph_->viewLow(), &graph_->viewHigh()});
+    for (Parameter* parameter : viewParameters_)
+        parameter->setDefaultValue(parameter->getValue());
+}
+
+void FseqPanel::initPanel(std::uint32_t flags)
+{
+    for (Parameter* parameter : viewParameters_)
+        parameter->setCommandList(pageCommands_);
+    runPanelInit(flags, [this, flags] {
+        EditorPanel::initPanel(flags);
+        // No control holds the tool itself: its buttons each stand for one.
+        Parameter& tool = graph_->toolSelector();
+        tool.setValue(flags, tool.defaultValue());
+    });
+    for (Parameter* parameter : viewParameters_)
+        parameter->setCommandList(nullptr);
 }
 
 void FseqPanel::makeHeaderParameters(ParameterFactory& factory)
@@ -386,7 +413,9 @@ void FseqPanel::buildToolButtons(ControlGroup& group)
         auto selector = std::make_unique<GroupParameter>(std::int32_t(index));
         selector->addMember(&graph_->toolSelector());
         Parameter& tool = keep(std::move(selector));
+        // Init sets the tool itself; each button would choose its own.
         ValueButton& button = addValueButton(group, RefString(), &tool, toolButtonWidth, ControlStyle::normalText);
+        button.setKeptOnInit(true);
         button.setValueBitmaps(tools[index]->images().data(), false);
         tool.addListener(graph_);
     }

@@ -44,6 +44,10 @@ public:
     Parameter& lengthParameter() const { return *length_; }
     Parameter& lengthCodeParameter() const { return *lengthCode_; }
 
+    // Resets the sequence, and what the page shows of it (which tracks show
+    // and which the tools edit, the tool, the zoom) as on a fresh start, in
+    // one undo step.
+    void initPanel(std::uint32_t flags) override;
     void paintDecorations(wxDC& dc, const wxRect& rect) override;
 
 private:
@@ -64,6 +68,8 @@ private:
     void buildToolButtons(ControlGroup& group);
     void buildDumpButton(ControlGroup& group, Fs1rDevice& device);
     Parameter& keep(std::unique_ptr<Parameter> parameter);
+    // The page's view as it starts becomes what Init gives it.
+    void keepViewAsStarted();
 
     void onParameterChanged(Parameter* parameter, std::uint32_t flags) override;
     void onParameterDestroyed(Parameter* parameter) override;
@@ -83,4 +89,7 @@ private:
     std::vector<std::unique_ptr<Parameter>> ownParameters_;
     // Where the page's own parameters record.
     CommandList* pageCommands_ = nullptr;
+    // The track switches, the tool and the zoom: no edit of the sequence,
+    // so they record only as part of an Init.
+    std::vector<Parameter*> viewParameters_;
 };

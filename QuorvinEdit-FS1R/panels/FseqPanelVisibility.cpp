@@ -83,10 +83,14 @@ void FseqPanel::buildTrackVisibilityGroup(ControlGroup& group)
     FseqTrack& pitch = *tracks.front();
     addToggle(group, pitch.showFlag(), FseqPageFaces::showFaces(), 0, top, trackFaceWidth);
     addToggle(group, pitch.editFlag(), FseqPageFaces::editFaces(), trackFaceWidth + 1, top, trackFaceWidth);
-    addToggle(group, showFrequencies, FseqPageFaces::hideFaces(), 0, top + rowStep, wideFaceWidth);
-    addToggle(group, hideFrequencies, FseqPageFaces::hideFaces(), columnWidth, top + rowStep, wideFaceWidth);
-    addToggle(group, showLevels, FseqPageFaces::hideFaces(), 0, top + 2 * rowStep, wideFaceWidth);
-    addToggle(group, hideLevels, FseqPageFaces::hideFaces(), columnWidth, top + 2 * rowStep, wideFaceWidth);
+    // These switches hold no value of their own: Init gives each track's
+    // switches theirs.
+    addToggle(group, showFrequencies, FseqPageFaces::hideFaces(), 0, top + rowStep, wideFaceWidth).setKeptOnInit(true);
+    addToggle(group, hideFrequencies, FseqPageFaces::hideFaces(), columnWidth, top + rowStep, wideFaceWidth)
+        .setKeptOnInit(true);
+    addToggle(group, showLevels, FseqPageFaces::hideFaces(), 0, top + 2 * rowStep, wideFaceWidth).setKeptOnInit(true);
+    addToggle(group, hideLevels, FseqPageFaces::hideFaces(), columnWidth, top + 2 * rowStep, wideFaceWidth)
+        .setKeptOnInit(true);
 
     addCaptionAt(group, fromWxString(_("Voiced")), 2 * columnWidth + 2, top, captionColumnWidth);
     addCaptionAt(group, fromWxString(_("Unvoiced")), 2 * columnWidth + 2, top + 2 * rowStep, captionColumnWidth);

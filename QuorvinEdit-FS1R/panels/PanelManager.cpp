@@ -41,6 +41,11 @@ constexpr std::array<ResetTexts, Fs1rPanels::pageCount> resetTexts{{
     {wxTRANSLATE("You are going to reset the formant sequence.\nIs this really what you want?"), "Init FSEQ panel"},
 }};
 
+// A new performance brings its own voices and sequence into these pages.
+constexpr const char* performanceReplacesQuestion = wxTRANSLATE(
+    "You are going to reset the performance.\nIt replaces the unsaved edits on these pages: %s.\nIs this really "
+    "what you want?");
+
 using PageMaker = EditorPanel* (*)(PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory,
     Fs1rDevice& device);
 
@@ -263,7 +268,7 @@ void PanelManager::resetPage(std::int32_t page)
 {
     EditorPanel* shown = pages_[std::size_t(page)];
     const ResetTexts& texts = resetTexts[std::size_t(page)];
-    if (!shown || !confirm_(*this, wxGetTranslation(texts.question)))
+    if (!shown || !confirm_(*this, resetQuestion(page)))
         return;
     wxLogVerbose(texts.initLog);
     // The performance page and its header reset as one undo step.
@@ -272,6 +277,18 @@ void PanelManager::resetPage(std::int32_t page)
             header_->initPanel(flagsUserReset);
         shown->initPanel(flagsUserReset);
     });
+}
+
+wxString PanelManager::resetQuestion(std::int32_t page) const
+{
+    wxString replaced;
+    if (page == performancePage)
+        for (std::int32_t other = firstVoicePage; other <= fseqPage; ++other)
+            if (histories_.at(other).isModified())
+                replaced << (replaced.empty() ? "" : ", ") << toWxString(panelNames().get(other));
+    if (replaced.empty())
+        return wxGetTranslation(resetTexts[std::size_t(page)].question);
+    return wxString::Format(wxGetTranslation(performanceReplacesQuestion), replaced);
 }
 
 void PanelManager::initVoicePanel(std::int32_t voice)

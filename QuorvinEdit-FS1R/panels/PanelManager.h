@@ -87,6 +87,9 @@ private:
     void enableVoicePagesByPart();
     void showPage(std::int32_t page, bool withHeader);
     void resetPage(std::int32_t page);
+    // The page's question; the performance's names the pages whose unsaved
+    // edits the new performance's voices and sequence replace.
+    wxString resetQuestion(std::int32_t page) const;
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 
     std::vector<std::unique_ptr<SentValueLink>> fseqLinks_;

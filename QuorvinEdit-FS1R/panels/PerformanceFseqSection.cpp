@@ -98,6 +98,10 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     Parameter* internalNumber = factory.addSysexParameter(0x100017, 0, lastInternal, 0);
     internalNumber->setValueLabels(getValueLabels(internalNamesTable));
     loadFseq_ = std::make_unique<LoadPatchCommandParameter>(device, Fs1rParts::formantSequence);
+    // The instrument loads another sequence when either its bank or its
+    // number changes; so does the editor, for a bank it sends.
+    loadFseqOfBank_ = std::make_unique<LoadPatchCommandParameter>(device, Fs1rParts::formantSequence, true);
+    fseqBank_->addPostDependent(nullptr, loadFseqOfBank_.get());
     presetNumber->addPostDependent(nullptr, loadFseq_.get());
     internalNumber->addPostDependent(nullptr, loadFseq_.get());
     const int numberPlace = group.cursor().along;

@@ -63,6 +63,7 @@ private:
     wxBrush curveBrush_;
     std::unique_ptr<ThresholdSwitchParameter> speedMode_;
     std::unique_ptr<LoadPatchCommandParameter> loadFseq_;
+    std::unique_ptr<LoadPatchCommandParameter> loadFseqOfBank_;
     Parameter* fseqBank_ = nullptr;
     std::array<Parameter*, fseqLinkCount> fseqLinked_{};
     std::vector<std::unique_ptr<EffectBlock>> effectBlocks_;

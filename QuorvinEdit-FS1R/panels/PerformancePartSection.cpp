@@ -263,11 +263,17 @@ private:
         ZoneControl& zone = addKeyVelocityZone(group_, PerformancePanel::text(row.label), zoneLength);
         zone.setFreeSides(true);
         zone.setZoneBrush(&zoneBrush_);
-        zone.bindParameter(makeParameter(0x300010, 0, 127), ZoneControl::rightSide);
+        // A part starts playing every key at every velocity: the high
+        // sides start at the top of their ranges.
+        Parameter* highestKey = makeParameter(0x300010, 0, 127);
+        setParameterDefault(*highestKey, highestKey->maximum());
+        zone.bindParameter(highestKey, ZoneControl::rightSide);
         zone.setValueLabels(notes);
         zone.bindParameter(makeParameter(0x30000F, 0, 127), ZoneControl::leftSide);
         zone.setValueLabels(notes);
-        zone.bindParameter(makeParameter(0x30002B, 1, 127), ZoneControl::topSide);
+        Parameter* highestVelocity = makeParameter(0x30002B, 1, 127);
+        setParameterDefault(*highestVelocity, highestVelocity->maximum());
+        zone.bindParameter(highestVelocity, ZoneControl::topSide);
         zone.bindParameter(makeParameter(0x30002A, 1, 127), ZoneControl::bottomSide);
     }
 

@@ -254,13 +254,16 @@ void PerformanceTopPanel::buildPart(ControlGroup& group, Fs1rDevice& device, int
 void PerformanceTopPanel::buildPartVoice(ControlGroup& group, Fs1rDevice& device, int part)
 {
     SysexParameter* program = addPartParameter(group, partProgramOffset, lastProgram);
-    // Each change of the part's program brings that part's voice in.
+    // Each change of the part's program brings that part's voice in, and so
+    // does a change of its bank that the instrument makes too: an undo may
+    // give back the bank alone.
     program->addPostDependent(nullptr, keep(std::make_unique<LoadPatchCommandParameter>(device, part + 1)));
 
     GridSelectorControl& selector = addGridSelector(group, translated(wxTRANSLATE("Program")), 0);
     selector.setLabels(translated(wxTRANSLATE("OFF")), RefString());
     voiceSelectors_.at(part) = &selector;
     SysexParameter* bank = addPartParameter(group, partBankOffset, lastVoiceBank);
+    bank->addPostDependent(nullptr, keep(std::make_unique<LoadPatchCommandParameter>(device, part + 1, true)));
     selector.bindParameter(bank, GridSelectorControl::roleRow);
     selector.bindParameter(program, GridSelectorControl::roleColumn);
     gridLabels_.push_back(
@@ -288,8 +291,10 @@ void PerformanceTopPanel::buildAssignMode(ControlGroup& group)
     selector.bindParameter(monoPoly, GridSelectorControl::roleRow);
     SysexParameter* monoPriority = addPartParameter(group, monoPriorityOffset, lastMonoPriority);
     selector.setValueLabels(&monoPriorityLabels());
-    // A new performance plays every part poly.
-    selector.setDefaultValue(poly);
+    // A new performance plays every part poly. The selector's own default
+    // would stand for both its roles on Init.
+    monoPoly->setDefaultValue(poly);
+    monoPoly->setValue(flagsConstruct, poly);
     selector.bindParameter(monoPriority, GridSelectorControl::roleColumn);
 }
 

@@ -2,9 +2,15 @@
 
 #include "device/Device.h"
 
-LoadPatchCommandParameter::LoadPatchCommandParameter(Device& device, std::int32_t part)
-    : CommandParameter(SetValueFlag::loadAction), device_(device), part_(part)
+LoadPatchCommandParameter::LoadPatchCommandParameter(Device& device, std::int32_t part, bool sentOnly)
+    : CommandParameter(SetValueFlag::loadAction), device_(device), part_(part), sentOnly_(sentOnly)
 {
+}
+
+void LoadPatchCommandParameter::apply(std::uint32_t flags, std::int32_t value)
+{
+    if (!sentOnly_ || (flags & SetValueFlag::sendToInstrument) != 0)
+        CommandParameter::apply(flags, value);
 }
 
 void LoadPatchCommandParameter::run()

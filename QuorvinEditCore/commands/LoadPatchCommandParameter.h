@@ -9,11 +9,20 @@ class Device;
 
 class LoadPatchCommandParameter final : public CommandParameter {
 public:
-    LoadPatchCommandParameter(Device& device, std::int32_t part);
+    // sentOnly: for the first half of a selection made in two steps (a bank,
+    // then a number). Sent, the instrument loads at each step too, so the
+    // step loads the patch it then plays; received, the instrument plays
+    // what the whole selection names, which the load of the other half
+    // brings, and a load from the first half alone would file that patch
+    // under another slot.
+    LoadPatchCommandParameter(Device& device, std::int32_t part, bool sentOnly = false);
+
+    void apply(std::uint32_t flags, std::int32_t value) override;
 
 private:
     void run() override;
 
     Device& device_;
     const std::int32_t part_;
+    const bool sentOnly_;
 };

@@ -212,19 +212,31 @@ void PatchJournal::withdrawLast()
     lastEntryStart_ = -1;
 }
 
+// An empty journal is no file at all, so none is left beside the index
+// after the program ends; the next append makes it again.
 bool PatchJournal::clear(std::string* error)
 {
     lastEntryStart_ = -1;
-    const int result = fd_ >= 0 ? ::ftruncate(fd_, 0) : ::truncate(path_.c_str(), 0);
-    if (result != 0 && errno != ENOENT)
-        return reportFileError(error, "Cannot empty", path_, errno);
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (::unlink(path_.c_str()) != 0 && errno != ENOENT)
+        return reportFileError(error, "Cannot remove", path_, errno);
     return true;
 }
 
 bool PatchJournal::openForAppending(std::string* error)
 {
-    if (fd_ >= 0)
+    // Another opener of the same collection (a second start, which folds
+    // the journal in) may have removed the file this one still holds.
+    struct stat status {};
+    if (fd_ >= 0 && ::fstat(fd_, &status) == 0 && status.st_nlink > 0)
         return true;
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
     fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     if (fd_ < 0)
         return reportFileError(error, "Cannot open", path_, errno);

@@ -46,7 +46,7 @@ public:
     // Takes the last appended entry back when the change it announced could
     // not be made.
     void withdrawLast();
-    // Empties the file once everything it held is in the index.
+    // Removes the file once everything it held is in the index.
     bool clear(std::string* error = nullptr);
 
 private:

@@ -100,7 +100,8 @@ bool PatchLibrary::saveIndex(std::string* error) const
         return false;
     indexBytes_ = text.size();
     unsyncedSlots_.clear();
-    return journalBytes == 0 || journal_->clear(error);
+    // Even an empty one: a change taken back may have left it.
+    return !journal_ || journal_->clear(error);
 }
 
 bool PatchLibrary::recordChange(std::size_t slot, const PatchRecord& record, const std::string_view* dump,

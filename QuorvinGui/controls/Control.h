@@ -138,6 +138,7 @@ public:
         keptOnInit_ = kept;
         return *this;
     }
+    bool isKeptOnInit() const { return keptOnInit_; }
     void setFocusFrame(bool drawn) { focusFrame_ = drawn; }
     bool hasFocusFrame() const { return focusFrame_; }
 

@@ -60,6 +60,9 @@ TEST_F(PatchJournalTest, EntriesReadBackAsTheyWereWritten)
     ASSERT_TRUE(journal.clear());
     EXPECT_EQ(journal.size(), 0u);
     EXPECT_TRUE(readBack().empty());
+    EXPECT_FALSE(fs::exists(journalPath())) << "an empty journal leaves no file behind";
+    ASSERT_TRUE(journal.append(sampleEntries().front()));
+    EXPECT_EQ(readBack().size(), 1u) << "appended after it was emptied";
 }
 
 TEST_F(PatchJournalTest, AnEntryTornAtAnyByteIsLeftOutWithWhatFollows)

@@ -227,7 +227,20 @@ TEST_F(PatchRecordUpdateTest, AnIndexThatCannotBeSavedKeepsTheJournalForTheNextS
     EXPECT_GT(fs::file_size(journalFile()), 0u);
     EXPECT_EQ(utf8(nameOnDisk(1, 2)), "Journaled");
     EXPECT_TRUE(fs::exists(indexFile())) << "the next start folds the journal in";
-    EXPECT_EQ(fs::file_size(journalFile()), 0u);
+    EXPECT_FALSE(fs::exists(journalFile()));
+}
+
+// Saved with the index, the journal's changes leave no file behind, and the
+// next change starts a new one.
+TEST_F(PatchRecordUpdateTest, ASavedIndexLeavesNoJournalFile)
+{
+    for (const char* name : {"Journaled", "Again"}) {
+        library.updatePatch(1, 2, RefString::fromUtf8(name), RefString(), "dump");
+        ASSERT_TRUE(fs::exists(journalFile())) << name;
+        ASSERT_TRUE(library.saveIndex());
+        EXPECT_FALSE(fs::exists(journalFile())) << name;
+    }
+    EXPECT_EQ(utf8(nameOnDisk(1, 2)), "Again");
 }
 
 // A crash tears the entry being appended and the next start cannot fold the

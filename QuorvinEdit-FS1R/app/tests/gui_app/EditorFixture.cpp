@@ -18,11 +18,13 @@ EditorFixture::EditorFixture()
     ::setenv(UserPaths::overrideVariable, userFolder_.path().c_str(), 1);
     ::setenv("QUORVIN_MIDI", SimulatorConnection::backendChoice, 1);
     // The texts the tests expect are the code's own, whatever the tester's
-    // language.
-    for (const char* variable : {"LANGUAGE", "LC_MESSAGES"})
-        ::unsetenv(variable);
-    for (const char* variable : {"LANG", "LC_ALL"})
-        ::setenv(variable, "C.UTF-8", 1);
+    // language, unless the run asks for a language of its own.
+    if (std::getenv("QUORVIN_TEST_LANGUAGE") == nullptr) {
+        for (const char* variable : {"LANGUAGE", "LC_MESSAGES"})
+            ::unsetenv(variable);
+        for (const char* variable : {"LANG", "LC_ALL"})
+            ::setenv(variable, "C.UTF-8", 1);
+    }
     SimulatorConnection::registerBackend(effectTypeDefaults);
     deleteUserPaths();
 }

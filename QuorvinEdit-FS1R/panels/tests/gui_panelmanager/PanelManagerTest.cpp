@@ -4,6 +4,8 @@
 #include "PagesFixture.h"
 
 #include "controls/Control.h"
+#include "gui/ControlElement.h"
+#include "gui/ControlGroup.h"
 #include "gui/EditorPanel.h"
 #include "panels/FseqPanel.h"
 #include "panels/PerformancePanel.h"
@@ -11,6 +13,7 @@
 #include "params/SetValueFlags.h"
 #include "tests/support/TempFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/frame.h>
@@ -19,6 +22,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -106,6 +110,49 @@ TEST_F(PagelessManagerTest, PagesOutsideTheSevenShareTheSystemHistory)
 
 class PanelManagerTest : public PagesFixture {
 protected:
+    using Values = std::map<Parameter*, std::int32_t>;
+
+    // Every parameter the controls of the page (with the header, for the
+    // performance) show, that Init resets.
+    Values controlValues(std::int32_t page) const
+    {
+        Values values;
+        std::vector<const EditorPanel*> shown{panels->page(page)};
+        if (page == Fs1rPanels::performancePage)
+            shown.push_back(panels->header());
+        for (const EditorPanel* panel : shown)
+            for (std::size_t k = 0; k < panel->groupCount(); ++k)
+                for (const auto& entry : panel->group(k) ? panel->group(k)->controls() : noEntries())
+                    if (const auto* made = dynamic_cast<const Control*>(entry->control()); made && !made->isKeptOnInit())
+                        for (const auto& [role, parameter] : made->roles())
+                            values[parameter] = parameter->getValue();
+        return values;
+    }
+
+    static const std::vector<std::unique_ptr<ControlElement>>& noEntries()
+    {
+        static const std::vector<std::unique_ptr<ControlElement>> none;
+        return none;
+    }
+
+    static Values withinBounds(Values values)
+    {
+        for (auto& [parameter, value] : values)
+            value = std::clamp(value, parameter->allowedMinimum(), parameter->allowedMaximum());
+        return values;
+    }
+
+    // Which parameters differ from the expected values, by name.
+    static std::vector<std::string> differing(const Values& actual, const Values& expected)
+    {
+        std::vector<std::string> names;
+        for (const auto& [parameter, value] : expected)
+            if (actual.at(parameter) != value)
+                names.push_back(parameter->getName().toUtf8() + " " + std::to_string(actual.at(parameter)) + " not "
+                    + std::to_string(value));
+        return names;
+    }
+
     Parameter& systemParameter(const std::string& caption)
     {
         return *control(*panels->page(Fs1rPanels::systemPage), caption).mainParameter();
@@ -254,6 +301,78 @@ TEST_F(PanelManagerTest, AResetOfThePerformanceTakesTheHeaderAlongInOneUndoStep)
     history.undo();
     EXPECT_EQ(category.getValue(), 3);
     EXPECT_EQ(offset.getValue(), offset.maximum());
+}
+
+// A new performance brings its own voices and sequence: the question names
+// the pages whose unsaved edits that replaces, and asks as before otherwise.
+TEST_F(PanelManagerTest, ThePerformanceResetNamesThePagesWithUnsavedEditsItReplaces)
+{
+    const std::string plain = "You are going to reset the performance.\nIs this really what you want?";
+    const struct {
+        std::vector<std::int32_t> modified;
+        std::string question;
+    } cases[] = {
+        {{}, plain},
+        {{Fs1rPanels::systemPage}, plain},
+        {{Fs1rPanels::firstVoicePage + 1},
+            "You are going to reset the performance.\nIt replaces the unsaved edits on these pages: Voice 2."
+            "\nIs this really what you want?"},
+        {{Fs1rPanels::firstVoicePage, Fs1rPanels::firstVoicePage + 3, Fs1rPanels::fseqPage},
+            "You are going to reset the performance.\nIt replaces the unsaved edits on these pages: Voice 1, "
+            "Voice 4, Formant sequence.\nIs this really what you want?"},
+    };
+    for (const auto& [modified, question] : cases) {
+        for (std::int32_t page = 0; page < Fs1rPanels::pageCount; ++page)
+            panels->markSaved(page);
+        for (const std::int32_t page : modified)
+            panels->pageHistory(page).markModified();
+        std::vector<std::string> asked;
+        panels->setConfirmation([&asked](wxWindow&, const wxString& message) {
+            asked.push_back(message.utf8_string());
+            return false;
+        });
+        panels->resetCurrentPanel();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0], question);
+    }
+}
+
+// Init gives every control of the page the value it has on a fresh start,
+// as far as the bounds of the values Init gives allow it (a fresh loop end
+// lies past a fresh one-frame sequence).
+TEST_F(PanelManagerTest, InitGivesEveryControlItsFreshValue)
+{
+    std::vector<Values> fresh;
+    for (std::int32_t page = 0; page < Fs1rPanels::pageCount; ++page)
+        fresh.push_back(controlValues(page));
+    panels->setConfirmation([](wxWindow&, const wxString&) { return true; });
+    for (std::int32_t page = 0; page < Fs1rPanels::pageCount; ++page) {
+        device->showPanel(page);
+        panels->resetCurrentPanel();
+        EXPECT_THAT(differing(controlValues(page), withinBounds(fresh[std::size_t(page)])), testing::IsEmpty())
+            << "page " << page;
+    }
+}
+
+// The sequence page's view (which tracks show and which one the tools edit,
+// the tool, the zoom) goes back to a fresh start's with Init, and back to
+// what the user had made of it with the undo.
+TEST_F(PanelManagerTest, UndoOfTheSequencePagesInitRestoresEveryControlInitChanged)
+{
+    device->showPanel(Fs1rPanels::fseqPage);
+    const Values fresh = controlValues(Fs1rPanels::fseqPage);
+    Values edited = fresh;
+    for (auto& [parameter, value] : edited) {
+        const std::int32_t other = value == parameter->maximum() ? parameter->minimum() : parameter->maximum();
+        parameter->setValue(flagsUserEdit, other);
+    }
+    edited = controlValues(Fs1rPanels::fseqPage);
+    ASSERT_THAT(differing(edited, fresh), testing::Not(testing::IsEmpty()));
+    panels->setConfirmation([](wxWindow&, const wxString&) { return true; });
+    panels->resetCurrentPanel();
+    EXPECT_THAT(differing(controlValues(Fs1rPanels::fseqPage), withinBounds(fresh)), testing::IsEmpty()) << "Init";
+    ASSERT_TRUE(panels->history(Fs1rPanels::fseqPage).undo());
+    EXPECT_THAT(differing(controlValues(Fs1rPanels::fseqPage), edited), testing::IsEmpty()) << "undo";
 }
 
 TEST_F(PanelManagerTest, TheFormantSequencePagePassesItsLoopOnToThePerformance)

@@ -144,6 +144,27 @@ TEST_F(PerformancePanelTest, PartParametersLandInTheirPartsBlockWithTheirDisplay
         << "the portamento grid holds both bits of one byte";
 }
 
+// Every part plays every key at every velocity from the start and after a
+// reset, so each part's zone covers its whole square (a zone of no width
+// draws nothing).
+TEST_F(PerformancePanelTest, EachPartsZoneCoversEveryKeyAndVelocityFromTheStartAndAfterAReset)
+{
+    const struct {
+        PackedAddress offset;
+        std::int32_t value;
+        const char* side;
+    } sides[] = {{0x0F, 0, "lowest key"}, {0x10, 127, "highest key"}, {0x2A, 1, "lowest velocity"},
+        {0x2B, 127, "highest velocity"}};
+    for (const bool reset : {false, true}) {
+        if (reset)
+            page->initPanel(flagsUserReset);
+        for (PackedAddress part = 0; part < 4; ++part)
+            for (const auto& [offset, value, side] : sides)
+                EXPECT_EQ(parameterAt(0x300000 + part * 0x010000 + offset).getValue(), value)
+                    << "part " << part + 1 << ", " << side << (reset ? " after a reset" : " at the start");
+    }
+}
+
 TEST_F(PerformancePanelTest, TheHighestChannelShowsOnlyWhileTheReceiveChannelIsAChannel)
 {
     SysexParameter& channel = parameterAt(0x310004);

@@ -136,7 +136,19 @@ void RoundTripFixture::settle()
 testing::AssertionResult RoundTripFixture::instrumentMatchesAfter(const std::string& step)
 {
     settle();
-    const testing::AssertionResult matches = instrumentHoldsWhatTheEditorShows(instrument(), *device);
+    testing::AssertionResult matches = instrumentHoldsWhatTheEditorShows(instrument(), *device);
+    // The frames go out only in the sequence page's own dump.
+    const DumpKind& sequence = dumpKinds().back();
+    const Bytes shown = editorBytes(sequence);
+    const Bytes held = instrument().dumpData(sequence.address);
+    const auto header = [](const Bytes& bytes) {
+        return Bytes(bytes.begin(), bytes.begin() + std::ptrdiff_t(std::min<std::size_t>(L::fseqHeaderSize, bytes.size())));
+    };
+    const testing::AssertionResult sequenceMatches = sameBytes(header(held), header(shown));
+    if (!sequenceMatches)
+        matches = testing::AssertionFailure() << (matches ? "" : matches.message())
+                                              << "\n  the sequence's header (instrument not editor): "
+                                              << sequenceMatches.message();
     if (!matches)
         return testing::AssertionFailure() << "after " << step << ": " << matches.message();
     return matches;
@@ -144,6 +156,8 @@ testing::AssertionResult RoundTripFixture::instrumentMatchesAfter(const std::str
 
 testing::AssertionResult RoundTripFixture::kindMatchesAfter(const DumpKind& kind, const std::string& step)
 {
+    if (kind.part == Fs1rParts::performance)
+        return instrumentMatchesAfter(step);
     settle();
     const Bytes shown = editorBytes(kind);
     const Bytes held = instrument().dumpData(kind.address);

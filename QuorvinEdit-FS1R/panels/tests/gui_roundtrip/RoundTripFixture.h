@@ -56,11 +56,11 @@ protected:
 
     // Runs the GUI thread until no request or dump is under way.
     void settle();
-    // Settles, then checks that the instrument holds what the editor shows.
+    // Settles, then checks that the instrument holds what the editor shows:
+    // the system, the performance, the voices and the sequence's header.
     testing::AssertionResult instrumentMatchesAfter(const std::string& step);
-    // The same for the kind's own area only (a sequence's header): where a
-    // step loads other patches, the editor may take them from its cache,
-    // which can hold other contents than the instrument's memory.
+    // The same for the kind's own area only, where a step changes nothing
+    // else: only the performance chooses other patches.
     testing::AssertionResult kindMatchesAfter(const DumpKind& kind, const std::string& step);
     SimulatedFs1r& instrument() { return simulator_->instrument(); }
 

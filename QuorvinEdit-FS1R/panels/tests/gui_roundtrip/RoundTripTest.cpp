@@ -190,10 +190,10 @@ TEST_F(RoundTripTest, InitThenUndoGivesEveryByteBackInTheEditorAndTheInstrument)
         if (!kind.isFseq()) {
             EXPECT_TRUE(sameBytes(instrument().dumpData(kind.address), data)) << "undo sent";
         }
-        EXPECT_TRUE(kindMatchesAfter(kind, "undo of Init"));
+        EXPECT_TRUE(instrumentMatchesAfter("undo of Init"));
         ASSERT_TRUE(history(kind).redo());
         EXPECT_TRUE(sameBytes(editorBytes(kind), initialised)) << "redo";
-        EXPECT_TRUE(kindMatchesAfter(kind, "redo of Init"));
+        EXPECT_TRUE(instrumentMatchesAfter("redo of Init"));
     }
 }
 

@@ -1,0 +1,238 @@
+// A first session as a new user has it, against the simulated FS1R in a real
+// window: Init answered Yes on every page, undone, redone and undone again.
+// After each step every page shows what the instrument holds, no control
+// shows a blank where its fresh value shows something, the performance's
+// question names the pages whose unsaved edits it replaces, and a clean exit
+// leaves no journal behind.
+#include "app/Fs1rDeviceType.h"
+#include "InstrumentMatch.h"
+#include "app/tests/gui_app/EditorFixture.h"
+#include "commands/CommandParameter.h"
+#include "controls/Control.h"
+#include "controls/ValueDrawing.h"
+#include "gui/ControlElement.h"
+#include "gui/ControlGroup.h"
+#include "gui/EditorPanel.h"
+#include "gui/WaitDialog.h"
+#include "instrument/Fs1rDevice.h"
+#include "instrument/Fs1rMemoryLayout.h"
+#include "midi/MidiInterface.h"
+#include "panels/PanelManager.h"
+#include "params/Parameter.h"
+#include "params/SetValueFlags.h"
+#include "simulator/SimulatorConnection.h"
+#include "tests/support/EventPump.h"
+
+#include <gmock/gmock.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <wx/translation.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using L = Fs1rMemoryLayout;
+using Bytes = std::vector<std::uint8_t>;
+
+// Any other dialog is cancelled; an error box fails the test.
+class CancellingUser : public wxModalDialogHook {
+public:
+    CancellingUser() { Register(); }
+    ~CancellingUser() override { Unregister(); }
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
+            EXPECT_FALSE(box->GetMessageDialogStyle() & wxICON_ERROR)
+                << "an error box: " << box->GetCaption() << ": " << box->GetMessage();
+            return box->GetMessageDialogStyle() & wxYES_NO ? wxID_NO : wxID_OK;
+        }
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+bool blank(const RefString& text) { return text.toUtf8().find_first_not_of(' ') == std::string::npos; }
+
+class FirstSessionTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(startUp(Fs1rDeviceType()));
+        device_ = dynamic_cast<Fs1rDevice*>(frame_->device());
+        ASSERT_NE(device_, nullptr);
+        panels_ = dynamic_cast<PanelManager*>(device_->mainPanel());
+        ASSERT_NE(panels_, nullptr);
+        panels_->setConfirmation([this](wxWindow&, const wxString& question) {
+            questions_.push_back(question.utf8_string());
+            return true;
+        });
+        ASSERT_TRUE(pumpEventsUntil([this] { return SimulatorConnection::registeredInstrument() != nullptr; }, 20s));
+        instrument_ = SimulatorConnection::registeredInstrument();
+        ASSERT_TRUE(pumpEventsUntil([this] {
+            return bool(instrumentHoldsWhatTheEditorShows(*instrument_, *device_)) && idle();
+        }, 30s)) << "the first connection";
+    }
+
+    bool idle() const
+    {
+        const MidiInterface* midi = device_->midiInterface();
+        const bool waitShown = std::ranges::any_of(wxTopLevelWindows,
+            [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
+        return midi && midi->queuedDumpRequests() == 0 && !midi->isReceivingDump() && !midi->isWaitingForReply()
+            && !waitShown;
+    }
+
+    void showPage(int page)
+    {
+        choose(MainFrame::firstPageId + page);
+        ASSERT_EQ(device_->currentPanel(), page);
+    }
+
+    // Every control of the page (with the header, but for the system page).
+    std::vector<const Control*> controlsOf(int page) const
+    {
+        std::vector<const EditorPanel*> panels{panels_->page(page)};
+        if (page != Fs1rPanels::systemPage)
+            panels.push_back(panels_->header());
+        std::vector<const Control*> controls;
+        for (const EditorPanel* panel : panels)
+            for (std::size_t k = 0; k < panel->groupCount(); ++k)
+                if (const ControlGroup* group = panel->group(k))
+                    for (const auto& entry : group->controls())
+                        if (const auto* control = dynamic_cast<const Control*>(entry->control()))
+                            controls.push_back(control);
+        return controls;
+    }
+
+    // The values shown blank whose fresh value shows a text.
+    std::vector<std::string> blanksOn(int page) const
+    {
+        std::vector<std::string> blanks;
+        for (const Control* control : controlsOf(page)) {
+            if (!control->window() || !control->window()->IsShown())
+                continue;
+            for (const auto& [role, parameter] : control->roles())
+                if (!blank(valueFaceText(*parameter, parameter->defaultValue()))
+                    && blank(currentValueText(parameter)))
+                    blanks.push_back(parameter->getName().toUtf8());
+        }
+        return blanks;
+    }
+
+    // The formant sequence's header, with its frames unless the editor's
+    // have not been sent.
+    testing::AssertionResult sequenceMatches(bool withFrames) const
+    {
+        Bytes code(1);
+        std::uint32_t sum = 0;
+        device_->readBytesWithSum(addToPackedAddress(L::fseqDumpAddress, L::fseqLengthCodeAddress & 0x7F), code, sum);
+        const std::size_t size = withFrames ? L::fseqDumpSize(L::fseqFrames(code[0])) : L::fseqHeaderSize;
+        Bytes shown(size);
+        device_->readBytesWithSum(L::fseqDumpAddress, shown, sum);
+        Bytes held = instrument_->dumpData(L::fseqDumpAddress);
+        held.resize(std::min(held.size(), size));
+        if (held == shown)
+            return testing::AssertionSuccess();
+        const auto text = [](const Bytes& bytes) {
+            std::string shown;
+            for (std::size_t i = 0; i < std::min<std::size_t>(bytes.size(), L::fseqHeaderSize); ++i)
+                shown += " " + std::to_string(bytes[i]);
+            return shown;
+        };
+        return testing::AssertionFailure() << "the sequence differs; its header held:" << text(held)
+                                           << "\n shown:" << text(shown);
+    }
+
+    // What a user sees once the instrument has answered.
+    void expectEveryPageShowsTheInstrument(const std::string& step, bool framesSent)
+    {
+        SCOPED_TRACE(step);
+        EXPECT_TRUE(pumpEventsUntil([this] { return idle(); }, 30s)) << "the instrument is still busy";
+        // Parameter changes go out at the wire's pace.
+        pumpEventsUntil([&] {
+            return instrumentHoldsWhatTheEditorShows(*instrument_, *device_) && sequenceMatches(framesSent);
+        }, 5s);
+        EXPECT_TRUE(instrumentHoldsWhatTheEditorShows(*instrument_, *device_));
+        EXPECT_TRUE(sequenceMatches(framesSent));
+        for (int page = 0; page < Fs1rPanels::pageCount; ++page) {
+            EXPECT_THAT(blanksOn(page), testing::IsEmpty()) << "page " << page;
+        }
+    }
+
+    // A value of the page other than its own, recorded as the user's edit.
+    void editOn(int page)
+    {
+        for (const Control* control : controlsOf(page)) {
+            Parameter* parameter = control->mainParameter();
+            if (parameter && parameter->commandList() == &panels_->history(page)
+                && !dynamic_cast<CommandParameter*>(parameter) && parameter->maximum() > parameter->minimum()) {
+                const std::int32_t value = parameter->getValue();
+                parameter->setValue(flagsUserEdit, value == parameter->maximum() ? value - 1 : value + 1);
+                ASSERT_TRUE(panels_->pageHistory(page).isModified());
+                return;
+            }
+        }
+        FAIL() << "nothing to edit on page " << page;
+    }
+
+    CancellingUser user_;
+    Fs1rDevice* device_ = nullptr;
+    PanelManager* panels_ = nullptr;
+    std::shared_ptr<SimulatedFs1r> instrument_;
+    std::vector<std::string> questions_;
+};
+
+TEST_F(FirstSessionTest, AfterEachInitAndEachUndoEveryPageShowsWhatTheInstrumentHolds)
+{
+    expectEveryPageShowsTheInstrument("connecting", true);
+    for (int page = 0; page < Fs1rPanels::pageCount; ++page) {
+        const std::string where = " on page " + std::to_string(page);
+        // The sequence page sends its frames only by its own dump.
+        const bool framesSent = page != Fs1rPanels::fseqPage;
+        showPage(page);
+        choose(wxID_NEW);
+        expectEveryPageShowsTheInstrument("Init" + where, framesSent);
+        choose(wxID_UNDO);
+        expectEveryPageShowsTheInstrument("undo of Init" + where, true);
+        choose(wxID_REDO);
+        expectEveryPageShowsTheInstrument("redo of Init" + where, framesSent);
+        choose(wxID_UNDO);
+        expectEveryPageShowsTheInstrument("second undo of Init" + where, true);
+    }
+    EXPECT_EQ(questions_.size(), std::size_t(Fs1rPanels::pageCount));
+}
+
+TEST_F(FirstSessionTest, ThePerformancesInitNamesThePagesWhoseUnsavedEditsItReplaces)
+{
+    const wxString pageNames[] = {_("Voice 1"), _("Voice 3"), _("Formant sequence")};
+    if (std::getenv("QUORVIN_TEST_LANGUAGE")) {
+        EXPECT_EQ(pageNames[0], "Voix 1") << "the run asked for French";
+    }
+    editOn(Fs1rPanels::firstVoicePage);
+    editOn(Fs1rPanels::firstVoicePage + 2);
+    editOn(Fs1rPanels::fseqPage);
+    showPage(Fs1rPanels::performancePage);
+    choose(wxID_NEW);
+    ASSERT_EQ(questions_.size(), 1u);
+    const std::string named = (pageNames[0] + ", " + pageNames[1] + ", " + pageNames[2]).utf8_string();
+    EXPECT_NE(questions_[0].find(named), std::string::npos) << questions_[0];
+    EXPECT_EQ(questions_[0].find(_("Voice 2").utf8_string()), std::string::npos) << questions_[0];
+    expectEveryPageShowsTheInstrument("Init of the performance", true);
+}
+
+TEST_F(FirstSessionTest, ACleanExitLeavesNoJournalBehind)
+{
+    ASSERT_TRUE(exitProgram());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(userFolder_.path()))
+        EXPECT_NE(entry.path().extension(), ".journal") << entry.path();
+}
+
+} // namespace
