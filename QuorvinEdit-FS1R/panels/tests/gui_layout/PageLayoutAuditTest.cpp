@@ -6,9 +6,14 @@
 #include "PageAudit.h"
 #include "PagesFixture.h"
 
+#include "controls/ValueLabelControl.h"
 #include "effects/EffectBlock.h"
+#include "gui/Drawing.h"
 #include "gui/EditorPanel.h"
+#include "gui/DeviceWaitWindow.h"
 #include "gui/MidiControlSetDialog.h"
+#include "gui/WaitDialog.h"
+#include "gui/WxDeviceUserInterface.h"
 #include "instrument/gui/InternalMemoryView.h"
 #include "midi/MidiControlSet.h"
 #include "midi/MidiInterface.h"
@@ -22,6 +27,7 @@
 #include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/stattext.h>
+#include <wx/arrstr.h>
 
 #include <algorithm>
 #include <sstream>
@@ -31,20 +37,26 @@ namespace {
 constexpr int pageWidth = 1272;
 constexpr int pageHeight = 716;
 constexpr double legibleContrast = 4.5;
+// A line under a text or at its end shows in this many pixels at least; a
+// corner of a drawing next to a glyph's edge shows in one or two.
+constexpr int crossingPixels = 3;
 
 constexpr int performancePage = 1;
 const char* const pageNames[] = {"system", "performance", "voice 1", "voice 2", "voice 3", "voice 4", "fseq"};
 
 // Findings a page means, such as a control placed on another on purpose:
 // each names the page (empty: every page) and texts the finding must all
-// contain, with the reason. None at present.
+// contain, with the reason.
 struct Allowed {
     const char* page;
     std::vector<std::string> parts;
     const char* why;
 };
 
-const std::vector<Allowed> allowed = {};
+const std::vector<Allowed> allowed = {
+    {"", {"\"127\"", "FS1R perf mix", "crosses"},
+     "a mixer level at its top writes its value on its own full bar, whose two tones meet under the text"},
+};
 
 std::string boxText(const wxRect& box)
 {
@@ -79,7 +91,9 @@ protected:
     }
 
     void auditPage(wxWindow& page);
+    void auditChoices(const std::vector<AuditedControl>& controls);
     void auditDialogControls(wxWindow& dialog);
+    static bool fitsLines(wxWindow& control);
 
     std::string allFindings() const
     {
@@ -115,8 +129,10 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
         if (!area.Contains(box))
             report("text " + audit.nameOf(text) + " " + boxText(box) + " leaves the page");
         if (audit.isCut(text))
-            report("text " + audit.nameOf(text) + " " + boxText(box) + " is cut at its control's edge "
-                   + boxText(controls[std::size_t(text.control)].box));
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " is cut short");
+        if (const int crossed = audit.crossedPixels(text); crossed >= crossingPixels)
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " crosses a line or a drawing ("
+                   + std::to_string(crossed) + " pixels)");
         if (text.control < 0)
             for (const AuditedControl& control : controls)
                 if (control.box.Intersects(box))
@@ -128,6 +144,7 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                    + std::to_string(contrast) + " on "
                    + audit.faintestGround(text).GetAsString(wxC2S_HTML_SYNTAX).utf8_string());
     }
+    auditChoices(controls);
     // Glyphs on one line need a gap of three pixels to read as two texts,
     // unless one control writes them as parts of one text.
     std::vector<wxRect> inks;
@@ -150,6 +167,30 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                        + " " + boxText(inks[b]) + " overlap");
 }
 
+// A choice shows any of its items, whole, in its box beside its arrow.
+void PageLayoutAuditTest::auditChoices(const std::vector<AuditedControl>& controls)
+{
+    for (const AuditedControl& audited : controls) {
+        auto* choice = dynamic_cast<ValueLabelControl*>(audited.control);
+        if (choice == nullptr)
+            continue;
+        const wxRect room(0, 0, audited.box.width - ValueLabelControl::arrowSpace, audited.box.height);
+        wxBitmap bitmap(audited.box.GetSize());
+        wxMemoryDC memory(bitmap);
+        TextRecordingDc dc(memory, TextDrawing::none);
+        useFont(dc, choice->style().fixedFont);
+        for (std::int32_t item = 0; item < choice->itemCount(); ++item)
+            choice->drawItem(dc, item, false, LayoutRect(room.x, room.y, room.width, room.height),
+                PopupItemSource::centredItem);
+        const auto& items = dc.texts();
+        const auto widest = std::max_element(items.begin(), items.end(),
+            [](const DrawnText& a, const DrawnText& b) { return a.box.width < b.box.width; });
+        if (widest != items.end() && !room.Contains(widest->box))
+            report("choice " + audited.name + " " + boxText(audited.box) + " has no room for its item \""
+                   + widest->text.utf8_string() + "\" " + boxText(widest->box) + " beside its arrow");
+    }
+}
+
 // The toolkit's buttons and static texts size themselves to their labels:
 // one narrower or lower than its label, or outside its dialog, cuts it.
 void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
@@ -164,7 +205,22 @@ void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
             report("control " + name + " leaves the dialog");
         if (child->GetSize().x < best.x || child->GetSize().y < best.y)
             report("control " + name + " is smaller than its label");
+        if (!fitsLines(*child))
+            report("control " + name + " wraps or hides a line of its label");
     }
+}
+
+// Each line of the label side by side with the others, measured in the
+// control's own font: a control smaller than that wraps a line or cuts one off.
+bool PageLayoutAuditTest::fitsLines(wxWindow& control)
+{
+    wxSize lines;
+    for (const wxString& line : wxSplit(control.GetLabel(), '\n', '\0')) {
+        const wxSize extent = control.GetTextExtent(line.empty() ? wxString(" ") : line);
+        lines.x = std::max(lines.x, extent.x);
+        lines.y += extent.y;
+    }
+    return control.GetSize().x >= lines.x && control.GetSize().y >= lines.y;
 }
 
 TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
@@ -221,6 +277,33 @@ TEST_F(PageLayoutAuditTest, InternalMemoryDialogInsideVisibleApartAndLegible)
     });
     view.showModal();
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the internal-memory dialog:\n" << allFindings();
+}
+
+// The wait dialog as the device drives it for a dump (waiting, then
+// receiving), with its own messages: every line of them whole, each on a line
+// of its own.
+TEST_F(PageLayoutAuditTest, WaitDialogShowsEveryLineWhole)
+{
+    pageName = "wait";
+    WxDeviceUserInterface windows(frame);
+    const auto wait = windows.createWaitDialog(frame);
+    WaitDialog* dialog = static_cast<DeviceWaitWindow&>(*wait).dialog();
+    ASSERT_TRUE(dialog != nullptr);
+    const std::int32_t total = 4096;
+    // The fake records "start <message> <total>" for each message shown.
+    const auto showLastMessage = [&] {
+        const std::string& call = ui.waitCalls.back();
+        const std::string message = call.substr(6, call.rfind(' ') - 6);
+        wait->start(RefString::fromUtf8(message), total);
+        wxYield();
+        auditDialogControls(*dialog);
+        return message;
+    };
+    device->showWaitingForSysex(0x600000);
+    showLastMessage();
+    device->showReceivingSysex(0x600000, total);
+    EXPECT_EQ(wxSplit(showLastMessage(), '\n', '\0').size(), 2U) << "the total size has a line of its own";
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the wait dialog:\n" << allFindings();
 }
 
 // Every block shows type n (or its last type) together, so each page of each
