@@ -163,9 +163,10 @@ int PageAudit::crossedPixels(const AuditedText& text) const
     // A text whose end touches a line or a drawing reads as run into it.
     wxRect ink = inkBox(text);
     ink.width += ink.IsEmpty() || ink.GetRight() + 1 >= size_.x ? 0 : 1;
+    const wxRect box = ink.Intersect(wxRect(size_));
     std::map<unsigned long, int> counts;
-    for (int y = ink.GetTop(); y <= ink.GetBottom(); ++y)
-        for (int x = ink.GetLeft(); x <= ink.GetRight(); ++x)
+    for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
+        for (int x = box.GetLeft(); x <= box.GetRight(); ++x)
             ++counts[pixel(textlessImage_, x, y).GetRGB()];
     if (counts.empty())
         return 0;
@@ -173,8 +174,8 @@ int PageAudit::crossedPixels(const AuditedText& text) const
         [](const auto& a, const auto& b) { return a.second < b.second; });
     const wxColour plain(ground->first);
     int crossed = 0;
-    for (int y = ink.GetTop(); y <= ink.GetBottom(); ++y)
-        for (int x = ink.GetLeft(); x <= ink.GetRight(); ++x)
+    for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
+        for (int x = box.GetLeft(); x <= box.GetRight(); ++x)
             crossed += colourDistance(pixel(textlessImage_, x, y), plain) > groundTolerance ? 1 : 0;
     return crossed;
 }

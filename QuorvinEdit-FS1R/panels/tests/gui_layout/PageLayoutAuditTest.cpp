@@ -56,6 +56,15 @@ struct Allowed {
 const std::vector<Allowed> allowed = {
     {"", {"\"127\"", "FS1R perf mix", "crosses"},
      "a mixer level at its top writes its value on its own full bar, whose two tones meet under the text"},
+    // Choices whose boxes are narrower than their longest names in either
+    // language: they show no arrow, and cut a name only at their edge.
+    {"", {"has no room", "perf ctrl  Destination"}, "the control destinations' names"},
+    {"", {"has no room", " fm  Op"}, "the FM modifiers' operators"},
+    {"", {"has no room", " frmt  Op"}, "the formant modifiers' operators"},
+    {"", {"has no room", " fm  Dest"}, "the FM modifiers' destinations"},
+    {"", {"has no room", " frmt  Dest"}, "the formant modifiers' destinations"},
+    {"", {"has no room", " filter  Type"}, "the filter types"},
+    {"", {"has no room", "\"i001\""}, "the performance numbers in the header"},
 };
 
 std::string boxText(const wxRect& box)
@@ -91,7 +100,7 @@ protected:
     }
 
     void auditPage(wxWindow& page);
-    void auditChoices(const std::vector<AuditedControl>& controls);
+    void auditChoices(const PageAudit& audit);
     void auditDialogControls(wxWindow& dialog);
     static bool fitsLines(wxWindow& control);
 
@@ -144,7 +153,7 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                    + std::to_string(contrast) + " on "
                    + audit.faintestGround(text).GetAsString(wxC2S_HTML_SYNTAX).utf8_string());
     }
-    auditChoices(controls);
+    auditChoices(audit);
     // Glyphs on one line need a gap of three pixels to read as two texts,
     // unless one control writes them as parts of one text.
     std::vector<wxRect> inks;
@@ -167,20 +176,23 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                        + " " + boxText(inks[b]) + " overlap");
 }
 
-// A choice shows any of its items, whole, in its box beside its arrow.
-void PageLayoutAuditTest::auditChoices(const std::vector<AuditedControl>& controls)
+// A choice shows any of its items whole in its box, beside its arrow.
+void PageLayoutAuditTest::auditChoices(const PageAudit& audit)
 {
-    for (const AuditedControl& audited : controls) {
+    for (const AuditedControl& audited : audit.controls()) {
         auto* choice = dynamic_cast<ValueLabelControl*>(audited.control);
         if (choice == nullptr)
             continue;
-        const wxRect room(0, 0, audited.box.width - ValueLabelControl::arrowSpace, audited.box.height);
+        // The choice shows its arrow only where its widest item fits beside
+        // it with a pixel clear of the border on either side.
+        const int margin = choice->style().borderWidth + 1;
+        const wxRect room(margin, 0, audited.box.width - ValueLabelControl::arrowSpace - 2 * margin, audited.box.height);
         wxBitmap bitmap(audited.box.GetSize());
         wxMemoryDC memory(bitmap);
         TextRecordingDc dc(memory, TextDrawing::none);
         useFont(dc, choice->style().fixedFont);
         for (std::int32_t item = 0; item < choice->itemCount(); ++item)
-            choice->drawItem(dc, item, false, LayoutRect(room.x, room.y, room.width, room.height),
+            choice->drawItem(dc, item, false, LayoutRect(0, 0, audited.box.width - ValueLabelControl::arrowSpace, room.height),
                 PopupItemSource::centredItem);
         const auto& items = dc.texts();
         const auto widest = std::max_element(items.begin(), items.end(),
