@@ -12,6 +12,7 @@
 #include "gui/EditorPanel.h"
 #include "gui/DeviceWaitWindow.h"
 #include "gui/MidiControlSetDialog.h"
+#include "gui/MidiLearnDialog.h"
 #include "gui/WaitDialog.h"
 #include "gui/WxDeviceUserInterface.h"
 #include "instrument/gui/InternalMemoryView.h"
@@ -204,7 +205,8 @@ void PageLayoutAuditTest::auditChoices(const PageAudit& audit)
 }
 
 // The toolkit's buttons and static texts size themselves to their labels:
-// one narrower or lower than its label, or outside its dialog, cuts it.
+// one narrower or lower than its label, or outside its dialog, cuts it. Each
+// line shows in the run's language.
 void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
 {
     const wxRect area(dialog.GetClientSize());
@@ -219,6 +221,10 @@ void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
             report("control " + name + " is smaller than its label");
         if (!fitsLines(*child))
             report("control " + name + " wraps or hides a line of its label");
+        // A line the catalogue translates is shown in English.
+        for (const wxString& line : wxSplit(child->GetLabel(), '\n', '\0'))
+            if (!line.empty() && wxGetTranslation(line) != line)
+                report("control " + name + " shows \"" + line.utf8_string() + "\" untranslated");
     }
 }
 
@@ -316,6 +322,28 @@ TEST_F(PageLayoutAuditTest, WaitDialogShowsEveryLineWhole)
     device->showReceivingSysex(0x600000, total);
     EXPECT_EQ(wxSplit(showLastMessage(), '\n', '\0').size(), 2U) << "the total size has a line of its own";
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the wait dialog:\n" << allFindings();
+}
+
+// MIDI learn's dialog as it asks to confirm a binding, to one parameter and
+// to one of a list.
+TEST_F(PageLayoutAuditTest, MidiLearnDialogShowsEveryLineWhole)
+{
+    const auto& blocks = dynamic_cast<PerformancePanel&>(shownPage(performancePage)).effectBlocks();
+    pageName = "MIDI learn";
+    for (std::size_t count : {1U, 2U}) {
+        auto candidates = std::make_shared<ParameterList>();
+        for (std::size_t k = 0; k < count; ++k)
+            candidates->push_back(blocks.at(k)->typeParameter());
+        findingPrefix = std::to_string(count) + " candidates: ";
+        MidiLearnDialog dialog(candidates);
+        dialog.setMessage({0xB0, 7, 100});
+        dialog.CallAfter([&dialog, this] {
+            auditDialogControls(dialog);
+            dialog.EndModal(wxID_CANCEL);
+        });
+        dialog.run(true);
+    }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the MIDI learn dialog:\n" << allFindings();
 }
 
 // Every block shows type n (or its last type) together, so each page of each
