@@ -15,6 +15,7 @@
 #include "gui/MidiLearnDialog.h"
 #include "gui/WaitDialog.h"
 #include "gui/WxDeviceUserInterface.h"
+#include "popup/PopupListDialog.h"
 #include "instrument/gui/InternalMemoryView.h"
 #include "midi/MidiControlSet.h"
 #include "midi/MidiInterface.h"
@@ -29,8 +30,10 @@
 #include <wx/intl.h>
 #include <wx/stattext.h>
 #include <wx/arrstr.h>
+#include <wx/display.h>
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -102,6 +105,9 @@ protected:
 
     void auditPage(wxWindow& page);
     void auditChoices(const PageAudit& audit);
+    // Returns how many lists it opened.
+    int auditPopupLists(wxWindow& page);
+    static std::optional<DrawnText> widestItem(ValueLabelControl& choice, const wxSize& cell);
     void auditDialogControls(wxWindow& dialog);
     static bool fitsLines(wxWindow& control);
 
@@ -177,6 +183,22 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                        + " " + boxText(inks[b]) + " overlap");
 }
 
+// The widest of a choice's items as it draws them centred in a cell of the
+// given width (its box in bitmap pixels); none for a choice of pictures.
+std::optional<DrawnText> PageLayoutAuditTest::widestItem(ValueLabelControl& choice, const wxSize& cell)
+{
+    wxBitmap bitmap(cell);
+    wxMemoryDC memory(bitmap);
+    TextRecordingDc dc(memory, TextDrawing::none);
+    useFont(dc, choice.style().fixedFont);
+    for (std::int32_t item = 0; item < choice.itemCount(); ++item)
+        choice.drawItem(dc, item, false, LayoutRect(0, 0, cell.x, cell.y), PopupItemSource::centredItem);
+    const auto& items = dc.texts();
+    const auto widest = std::max_element(items.begin(), items.end(),
+        [](const DrawnText& a, const DrawnText& b) { return a.box.width < b.box.width; });
+    return widest == items.end() ? std::nullopt : std::optional<DrawnText>(*widest);
+}
+
 // A choice shows any of its items whole in its box, beside its arrow.
 void PageLayoutAuditTest::auditChoices(const PageAudit& audit)
 {
@@ -187,21 +209,46 @@ void PageLayoutAuditTest::auditChoices(const PageAudit& audit)
         // The choice shows its arrow only where its widest item fits beside
         // it with a pixel clear of the border on either side.
         const int margin = choice->style().borderWidth + 1;
-        const wxRect room(margin, 0, audited.box.width - ValueLabelControl::arrowSpace - 2 * margin, audited.box.height);
-        wxBitmap bitmap(audited.box.GetSize());
-        wxMemoryDC memory(bitmap);
-        TextRecordingDc dc(memory, TextDrawing::none);
-        useFont(dc, choice->style().fixedFont);
-        for (std::int32_t item = 0; item < choice->itemCount(); ++item)
-            choice->drawItem(dc, item, false, LayoutRect(0, 0, audited.box.width - ValueLabelControl::arrowSpace, room.height),
-                PopupItemSource::centredItem);
-        const auto& items = dc.texts();
-        const auto widest = std::max_element(items.begin(), items.end(),
-            [](const DrawnText& a, const DrawnText& b) { return a.box.width < b.box.width; });
-        if (widest != items.end() && !room.Contains(widest->box))
+        const int beside = audited.box.width - ValueLabelControl::arrowSpace;
+        const wxRect room(margin, 0, beside - 2 * margin, audited.box.height);
+        const auto widest = widestItem(*choice, wxSize(beside, audited.box.height));
+        if (widest && !room.Contains(widest->box))
             report("choice " + audited.name + " " + boxText(audited.box) + " has no room for its item \""
                    + widest->text.utf8_string() + "\" " + boxText(widest->box) + " beside its arrow");
     }
+}
+
+// Each choice's popup list, opened as Enter opens it: on the display, and
+// wide enough for the widest item with a pixel clear of the border.
+int PageLayoutAuditTest::auditPopupLists(wxWindow& page)
+{
+    int opened = 0;
+    const wxRect display = wxDisplay(wxDisplay::GetFromWindow(&page)).GetClientArea();
+    const PageAudit audit(page);
+    for (const AuditedControl& audited : audit.controls()) {
+        auto* choice = dynamic_cast<ValueLabelControl*>(audited.control);
+        if (choice == nullptr)
+            continue;
+        wxKeyEvent enter(wxEVT_KEY_DOWN);
+        enter.m_keyCode = WXK_RETURN;
+        choice->onKeyDown(enter);
+        PopupListDialog* list = choice->popupList();
+        if (list == nullptr || !list->IsShown()) {
+            report("choice " + audited.name + " opens no list");
+            continue;
+        }
+        const wxRect shown = list->GetScreenRect();
+        const int margin = choice->style().borderWidth + 1;
+        const auto widest = widestItem(*choice, audited.box.GetSize());
+        if (!display.Contains(shown))
+            report("the list of " + audited.name + " " + boxText(shown) + " leaves the display");
+        if (widest && list->GetClientSize().x < widest->box.width + 2 * margin)
+            report("the list of " + audited.name + " " + boxText(shown) + " is narrower than its item \""
+                   + widest->text.utf8_string() + "\"");
+        list->takeKey(WXK_ESCAPE);
+        ++opened;
+    }
+    return opened;
 }
 
 // The toolkit's buttons and static texts size themselves to their labels:
@@ -322,6 +369,18 @@ TEST_F(PageLayoutAuditTest, WaitDialogShowsEveryLineWhole)
     device->showReceivingSysex(0x600000, total);
     EXPECT_EQ(wxSplit(showLastMessage(), '\n', '\0').size(), 2U) << "the total size has a line of its own";
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the wait dialog:\n" << allFindings();
+}
+
+// The popup lists of the pages' choices (one voice page stands for the four).
+TEST_F(PageLayoutAuditTest, PopupListsOnTheDisplayAndWideEnough)
+{
+    frame->Show();
+    for (int index : {0, 1, 2, 6}) {
+        wxWindow& page = shownPage(index);
+        findingPrefix = pageName + ": ";
+        EXPECT_GT(auditPopupLists(page), 0) << pageName;
+    }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the popup lists:\n" << allFindings();
 }
 
 // MIDI learn's dialog as it asks to confirm a binding, to one parameter and
