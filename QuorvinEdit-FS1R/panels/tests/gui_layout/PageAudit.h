@@ -42,8 +42,9 @@ public:
     // Whether glyphs of the text are cut off: by a clipping its drawer set
     // or, for a control's text, at the control's edge.
     bool isCut(const AuditedText& text) const;
-    // How many pixels behind the text's glyphs stand out from the plain
-    // ground most of them show (a line, a frame, a control's drawing).
+    // How many pixels behind the text's glyphs, and in the column just past
+    // their end, stand out from the plain ground most of them show (a line,
+    // a frame, a control's drawing).
     int crossedPixels(const AuditedText& text) const;
     // The lowest contrast (1 to 21) between the text's colour and the
     // pixels behind its glyphs (where the page with texts differs from the

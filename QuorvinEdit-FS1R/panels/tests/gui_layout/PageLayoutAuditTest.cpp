@@ -1,36 +1,37 @@
-// Every page, the performance header, the dialogs and each effect type's
-// page as the user sees them, in the language the run asks for (see
-// InterfaceLanguage.cpp): all of it inside its window, nothing drawn over
-// anything else unless it belongs there, and every text legible against what
-// is behind it.
+// Every page, the performance header, the dialogs, the popup lists and each
+// effect type's page as the user sees them, in the language the run asks for
+// (see InterfaceLanguage.cpp): all of it inside its window, nothing drawn over
+// anything else unless it belongs there, every text whole in its box, clear of
+// the page's lines and the controls' drawings, and legible against what is
+// behind it.
 #include "PageAudit.h"
 #include "PagesFixture.h"
 
 #include "controls/ValueLabelControl.h"
 #include "effects/EffectBlock.h"
+#include "gui/DeviceWaitWindow.h"
 #include "gui/Drawing.h"
 #include "gui/EditorPanel.h"
-#include "gui/DeviceWaitWindow.h"
 #include "gui/MidiControlSetDialog.h"
 #include "gui/MidiLearnDialog.h"
 #include "gui/WaitDialog.h"
 #include "gui/WxDeviceUserInterface.h"
-#include "popup/PopupListDialog.h"
 #include "instrument/gui/InternalMemoryView.h"
 #include "midi/MidiControlSet.h"
 #include "midi/MidiInterface.h"
 #include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "popup/PopupListDialog.h"
 #include "sysex/SysexParameter.h"
 #include "text/WxText.h"
 
+#include <wx/arrstr.h>
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/stattext.h>
-#include <wx/arrstr.h>
-#include <wx/display.h>
 
 #include <algorithm>
 #include <optional>
