@@ -17,10 +17,13 @@ constexpr int noteNameLabels = 2;
 constexpr int narrowExtent = 38;
 constexpr int wideExtent = 76;
 
+// HPF reads as on the instrument, beside the other types: its translation
+// belongs to the effects' filter captions, which have the room for it.
 const LabelList* filterTypeLabels()
 {
-    static const TranslatedLabels labels{wxTRANSLATE("LPF24"), wxTRANSLATE("LPF18"), wxTRANSLATE("LPF12"),
-        wxTRANSLATE("HPF"), wxTRANSLATE("BPF"), wxTRANSLATE("BEF")};
+    static const TranslatedLabels labels{{wxTRANSLATE("LPF24"), wxTRANSLATE("LPF18"), wxTRANSLATE("LPF12"), "HPF",
+                                             wxTRANSLATE("BPF"), wxTRANSLATE("BEF")},
+        {"HPF"}};
     return labels.list();
 }
 

@@ -108,7 +108,7 @@ void WaitDialog::start(const wxString& message, std::int32_t totalMs)
         gauge_->SetRange(std::max<std::int32_t>(totalMs, 0));
         gauge_->SetValue(0);
     }
-    Layout();
+    growToFit();
     Centre(wxBOTH);
     // The keyboard stays with the window the user works in: a window
     // manager would otherwise hand it to the wait and give it back only some
@@ -136,6 +136,16 @@ void WaitDialog::finish(std::int32_t ms)
     runTimer();
 }
 
+// The dialog keeps the size it was made with unless a text needs more: in
+// less room a label wraps, and a line pushed down goes under the gauge.
+void WaitDialog::growToFit()
+{
+    const wxSize fitting = GetSizer()->ComputeFittingWindowSize(this);
+    const wxSize size = GetSize();
+    SetSize(std::max(size.x, fitting.x), std::max(size.y, fitting.y));
+    Layout();
+}
+
 void WaitDialog::runTimer()
 {
     if (!timer_.IsRunning())
@@ -145,8 +155,10 @@ void WaitDialog::runTimer()
 void WaitDialog::onTick(wxTimerEvent&)
 {
     const WaitPhases::Step step = phases_.tick();
-    if (step.hardwareWaitBegins)
+    if (step.hardwareWaitBegins) {
         detail_->SetLabel(_("Complete - wait for the hardware"));
+        growToFit();
+    }
     if (step.hide) {
         Hide();
         if (animation_)

@@ -32,8 +32,8 @@ public:
     ~WaitDialog() override;
 
     // Shows the message, clears the detail line and shows the dialog with a
-    // gauge over totalMs, or pulsing for noTotal. A countdown left by an
-    // earlier finish is dropped.
+    // gauge over totalMs, or pulsing for noTotal, grown where the message
+    // needs more room. A countdown left by an earlier finish is dropped.
     void start(const wxString& message, std::int32_t totalMs);
     // The gauge's value, held within its range.
     void setProgress(std::int32_t value) override;
@@ -46,6 +46,7 @@ private:
     WaitDialog();
     void build(wxWindow* parent, const wxColour& background);
     void layOut(wxWindow* picture);
+    void growToFit();
     // The tick runs only while a wait shows or counts down.
     void runTimer();
     void onTick(wxTimerEvent& event);

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -19,6 +21,15 @@ double luminance(const wxColour& colour)
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * channel(colour.Red()) + 0.7152 * channel(colour.Green()) + 0.0722 * channel(colour.Blue());
+}
+
+// How far apart two colours may lie and still read as one plain ground
+// (shading, a gradient's steps).
+constexpr int groundTolerance = 12;
+
+int colourDistance(const wxColour& a, const wxColour& b)
+{
+    return std::max({std::abs(a.Red() - b.Red()), std::abs(a.Green() - b.Green()), std::abs(a.Blue() - b.Blue())});
 }
 
 wxColour pixel(const wxImage& image, int x, int y)
@@ -89,7 +100,7 @@ void PageAudit::collectControls(wxWindow& window, wxPoint offset)
         const wxPoint place = offset + child->GetPosition();
         if (ControlWindow* controlWindow = controlWindowOf(child)) {
             const ParameterPath& path = controlWindow->control()->getPath();
-            controls_.push_back({path.text().toUtf8(), wxRect(place, child->GetSize())});
+            controls_.push_back({path.text().toUtf8(), wxRect(place, child->GetSize()), controlWindow->control()});
             controlWindows_.push_back(child);
         }
         collectControls(*child, place);
@@ -136,15 +147,37 @@ wxRect PageAudit::inkBox(const AuditedText& text) const
 
 bool PageAudit::isCut(const AuditedText& text) const
 {
-    if (text.control < 0)
-        return false;
-    const wxRect control = controls_[std::size_t(text.control)].box;
+    const wxRect control = text.control < 0 ? wxRect(size_) : controls_[std::size_t(text.control)].box;
     const wxRect box = text.drawn.box.Intersect(wxRect(textlessImage_.GetSize()));
     for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
-        for (int x = box.GetLeft(); x <= box.GetRight(); ++x)
-            if (!control.Contains(x, y) && pixel(unclippedImage_, x, y) != pixel(textlessImage_, x, y))
+        for (int x = box.GetLeft(); x <= box.GetRight(); ++x) {
+            const wxColour whole = pixel(unclippedImage_, x, y);
+            if (whole != pixel(image_, x, y) || (!control.Contains(x, y) && whole != pixel(textlessImage_, x, y)))
                 return true;
+        }
     return false;
+}
+
+int PageAudit::crossedPixels(const AuditedText& text) const
+{
+    // A text whose end touches a line or a drawing reads as run into it.
+    wxRect ink = inkBox(text);
+    ink.width += ink.IsEmpty() || ink.GetRight() + 1 >= size_.x ? 0 : 1;
+    const wxRect box = ink.Intersect(wxRect(size_));
+    std::map<unsigned long, int> counts;
+    for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
+        for (int x = box.GetLeft(); x <= box.GetRight(); ++x)
+            ++counts[pixel(textlessImage_, x, y).GetRGB()];
+    if (counts.empty())
+        return 0;
+    const auto ground = std::max_element(counts.begin(), counts.end(),
+        [](const auto& a, const auto& b) { return a.second < b.second; });
+    const wxColour plain(ground->first);
+    int crossed = 0;
+    for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
+        for (int x = box.GetLeft(); x <= box.GetRight(); ++x)
+            crossed += colourDistance(pixel(textlessImage_, x, y), plain) > groundTolerance ? 1 : 0;
+    return crossed;
 }
 
 double PageAudit::lowestContrast(const AuditedText& text) const

@@ -2,8 +2,9 @@
 // Paints a shown editor page, with the header and every control on it, into
 // bitmaps the way the toolkit shows it (with, without and with uncut texts), and lists what a user would find
 // wrong with it: controls and texts outside the page, controls on top of
-// each other, texts on controls or on other texts, texts cut at a control's
-// edge and texts too faint against the pixels behind them.
+// each other, texts on controls or on other texts, texts cut short, texts
+// across a line or a drawing and texts too faint against the pixels behind
+// them.
 #include "TextRecordingDc.h"
 
 #include <wx/bitmap.h>
@@ -12,11 +13,13 @@
 #include <string>
 #include <vector>
 
+class Control;
 class wxWindow;
 
 struct AuditedControl {
     std::string name;
     wxRect box;
+    Control* control;
 };
 
 // A text with the control that drew it (none for texts the page drew).
@@ -36,9 +39,13 @@ public:
 
     // Where the text's glyphs show (empty when nothing of it shows).
     wxRect inkBox(const AuditedText& text) const;
-    // Whether glyphs of a control's text fall outside the control, where
-    // the toolkit cuts them off.
+    // Whether glyphs of the text are cut off: by a clipping its drawer set
+    // or, for a control's text, at the control's edge.
     bool isCut(const AuditedText& text) const;
+    // How many pixels behind the text's glyphs, and in the column just past
+    // their end, stand out from the plain ground most of them show (a line,
+    // a frame, a control's drawing).
+    int crossedPixels(const AuditedText& text) const;
     // The lowest contrast (1 to 21) between the text's colour and the
     // pixels behind its glyphs (where the page with texts differs from the
     // page without).

@@ -1,29 +1,40 @@
-// Every page, the performance header, the dialogs and each effect type's
-// page as the user sees them, in the language the run asks for (see
-// InterfaceLanguage.cpp): all of it inside its window, nothing drawn over
-// anything else unless it belongs there, and every text legible against what
-// is behind it.
+// Every page, the performance header, the dialogs, the popup lists and each
+// effect type's page as the user sees them, in the language the run asks for
+// (see InterfaceLanguage.cpp): all of it inside its window, nothing drawn over
+// anything else unless it belongs there, every text whole in its box, clear of
+// the page's lines and the controls' drawings, and legible against what is
+// behind it.
 #include "PageAudit.h"
 #include "PagesFixture.h"
 
+#include "controls/ValueLabelControl.h"
 #include "effects/EffectBlock.h"
+#include "gui/DeviceWaitWindow.h"
+#include "gui/Drawing.h"
 #include "gui/EditorPanel.h"
 #include "gui/MidiControlSetDialog.h"
+#include "gui/MidiLearnDialog.h"
+#include "gui/WaitDialog.h"
+#include "gui/WxDeviceUserInterface.h"
 #include "instrument/gui/InternalMemoryView.h"
 #include "midi/MidiControlSet.h"
 #include "midi/MidiInterface.h"
 #include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "popup/PopupListDialog.h"
 #include "sysex/SysexParameter.h"
 #include "text/WxText.h"
 
+#include <wx/arrstr.h>
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/intl.h>
 #include <wx/stattext.h>
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -31,20 +42,35 @@ namespace {
 constexpr int pageWidth = 1272;
 constexpr int pageHeight = 716;
 constexpr double legibleContrast = 4.5;
+// A line under a text or at its end shows in this many pixels at least; a
+// corner of a drawing next to a glyph's edge shows in one or two.
+constexpr int crossingPixels = 3;
 
 constexpr int performancePage = 1;
 const char* const pageNames[] = {"system", "performance", "voice 1", "voice 2", "voice 3", "voice 4", "fseq"};
 
 // Findings a page means, such as a control placed on another on purpose:
 // each names the page (empty: every page) and texts the finding must all
-// contain, with the reason. None at present.
+// contain, with the reason.
 struct Allowed {
     const char* page;
     std::vector<std::string> parts;
     const char* why;
 };
 
-const std::vector<Allowed> allowed = {};
+const std::vector<Allowed> allowed = {
+    {"", {"\"127\"", "FS1R perf mix", "crosses"},
+     "a mixer level at its top writes its value on its own full bar, whose two tones meet under the text"},
+    // Choices whose boxes are narrower than their longest names in either
+    // language: they show no arrow, and cut a name only at their edge.
+    {"", {"has no room", "perf ctrl  Destination"}, "the control destinations' names"},
+    {"", {"has no room", " fm  Op"}, "the FM modifiers' operators"},
+    {"", {"has no room", " frmt  Op"}, "the formant modifiers' operators"},
+    {"", {"has no room", " fm  Dest"}, "the FM modifiers' destinations"},
+    {"", {"has no room", " frmt  Dest"}, "the formant modifiers' destinations"},
+    {"", {"has no room", " filter  Type"}, "the filter types"},
+    {"", {"has no room", "\"i001\""}, "the performance numbers in the header"},
+};
 
 std::string boxText(const wxRect& box)
 {
@@ -79,7 +105,12 @@ protected:
     }
 
     void auditPage(wxWindow& page);
+    void auditChoices(const PageAudit& audit);
+    // Returns how many lists it opened.
+    int auditPopupLists(wxWindow& page);
+    static std::optional<DrawnText> widestItem(ValueLabelControl& choice, const wxSize& cell);
     void auditDialogControls(wxWindow& dialog);
+    static bool fitsLines(wxWindow& control);
 
     std::string allFindings() const
     {
@@ -115,8 +146,10 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
         if (!area.Contains(box))
             report("text " + audit.nameOf(text) + " " + boxText(box) + " leaves the page");
         if (audit.isCut(text))
-            report("text " + audit.nameOf(text) + " " + boxText(box) + " is cut at its control's edge "
-                   + boxText(controls[std::size_t(text.control)].box));
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " is cut short");
+        if (const int crossed = audit.crossedPixels(text); crossed >= crossingPixels)
+            report("text " + audit.nameOf(text) + " " + boxText(box) + " crosses a line or a drawing ("
+                   + std::to_string(crossed) + " pixels)");
         if (text.control < 0)
             for (const AuditedControl& control : controls)
                 if (control.box.Intersects(box))
@@ -128,6 +161,7 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                    + std::to_string(contrast) + " on "
                    + audit.faintestGround(text).GetAsString(wxC2S_HTML_SYNTAX).utf8_string());
     }
+    auditChoices(audit);
     // Glyphs on one line need a gap of three pixels to read as two texts,
     // unless one control writes them as parts of one text.
     std::vector<wxRect> inks;
@@ -150,8 +184,77 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
                        + " " + boxText(inks[b]) + " overlap");
 }
 
+// The widest of a choice's items as it draws them centred in a cell of the
+// given width (its box in bitmap pixels); none for a choice of pictures.
+std::optional<DrawnText> PageLayoutAuditTest::widestItem(ValueLabelControl& choice, const wxSize& cell)
+{
+    wxBitmap bitmap(cell);
+    wxMemoryDC memory(bitmap);
+    TextRecordingDc dc(memory, TextDrawing::none);
+    useFont(dc, choice.style().fixedFont);
+    for (std::int32_t item = 0; item < choice.itemCount(); ++item)
+        choice.drawItem(dc, item, false, LayoutRect(0, 0, cell.x, cell.y), PopupItemSource::centredItem);
+    const auto& items = dc.texts();
+    const auto widest = std::max_element(items.begin(), items.end(),
+        [](const DrawnText& a, const DrawnText& b) { return a.box.width < b.box.width; });
+    return widest == items.end() ? std::nullopt : std::optional<DrawnText>(*widest);
+}
+
+// A choice shows any of its items whole in its box, beside its arrow.
+void PageLayoutAuditTest::auditChoices(const PageAudit& audit)
+{
+    for (const AuditedControl& audited : audit.controls()) {
+        auto* choice = dynamic_cast<ValueLabelControl*>(audited.control);
+        if (choice == nullptr)
+            continue;
+        // The choice shows its arrow only where its widest item fits beside
+        // it with a pixel clear of the border on either side.
+        const int margin = choice->style().borderWidth + 1;
+        const int beside = audited.box.width - ValueLabelControl::arrowSpace;
+        const wxRect room(margin, 0, beside - 2 * margin, audited.box.height);
+        const auto widest = widestItem(*choice, wxSize(beside, audited.box.height));
+        if (widest && !room.Contains(widest->box))
+            report("choice " + audited.name + " " + boxText(audited.box) + " has no room for its item \""
+                   + widest->text.utf8_string() + "\" " + boxText(widest->box) + " beside its arrow");
+    }
+}
+
+// Each choice's popup list, opened as Enter opens it: on the display, and
+// wide enough for the widest item with a pixel clear of the border.
+int PageLayoutAuditTest::auditPopupLists(wxWindow& page)
+{
+    int opened = 0;
+    const wxRect display = wxDisplay(wxDisplay::GetFromWindow(&page)).GetClientArea();
+    const PageAudit audit(page);
+    for (const AuditedControl& audited : audit.controls()) {
+        auto* choice = dynamic_cast<ValueLabelControl*>(audited.control);
+        if (choice == nullptr)
+            continue;
+        wxKeyEvent enter(wxEVT_KEY_DOWN);
+        enter.m_keyCode = WXK_RETURN;
+        choice->onKeyDown(enter);
+        PopupListDialog* list = choice->popupList();
+        if (list == nullptr || !list->IsShown()) {
+            report("choice " + audited.name + " opens no list");
+            continue;
+        }
+        const wxRect shown = list->GetScreenRect();
+        const int margin = choice->style().borderWidth + 1;
+        const auto widest = widestItem(*choice, audited.box.GetSize());
+        if (!display.Contains(shown))
+            report("the list of " + audited.name + " " + boxText(shown) + " leaves the display");
+        if (widest && list->GetClientSize().x < widest->box.width + 2 * margin)
+            report("the list of " + audited.name + " " + boxText(shown) + " is narrower than its item \""
+                   + widest->text.utf8_string() + "\"");
+        list->takeKey(WXK_ESCAPE);
+        ++opened;
+    }
+    return opened;
+}
+
 // The toolkit's buttons and static texts size themselves to their labels:
-// one narrower or lower than its label, or outside its dialog, cuts it.
+// one narrower or lower than its label, or outside its dialog, cuts it. Each
+// line shows in the run's language.
 void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
 {
     const wxRect area(dialog.GetClientSize());
@@ -164,7 +267,26 @@ void PageLayoutAuditTest::auditDialogControls(wxWindow& dialog)
             report("control " + name + " leaves the dialog");
         if (child->GetSize().x < best.x || child->GetSize().y < best.y)
             report("control " + name + " is smaller than its label");
+        if (!fitsLines(*child))
+            report("control " + name + " wraps or hides a line of its label");
+        // A line the catalogue translates is shown in English.
+        for (const wxString& line : wxSplit(child->GetLabel(), '\n', '\0'))
+            if (!line.empty() && wxGetTranslation(line) != line)
+                report("control " + name + " shows \"" + line.utf8_string() + "\" untranslated");
     }
+}
+
+// Each line of the label side by side with the others, measured in the
+// control's own font: a control smaller than that wraps a line or cuts one off.
+bool PageLayoutAuditTest::fitsLines(wxWindow& control)
+{
+    wxSize lines;
+    for (const wxString& line : wxSplit(control.GetLabel(), '\n', '\0')) {
+        const wxSize extent = control.GetTextExtent(line.empty() ? wxString(" ") : line);
+        lines.x = std::max(lines.x, extent.x);
+        lines.y += extent.y;
+    }
+    return control.GetSize().x >= lines.x && control.GetSize().y >= lines.y;
 }
 
 TEST_P(PageLayoutAuditTest, EverythingInsideVisibleApartAndLegible)
@@ -221,6 +343,67 @@ TEST_F(PageLayoutAuditTest, InternalMemoryDialogInsideVisibleApartAndLegible)
     });
     view.showModal();
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the internal-memory dialog:\n" << allFindings();
+}
+
+// The wait dialog as the device drives it for a dump (waiting, then
+// receiving), with its own messages: every line of them whole, each on a line
+// of its own.
+TEST_F(PageLayoutAuditTest, WaitDialogShowsEveryLineWhole)
+{
+    pageName = "wait";
+    WxDeviceUserInterface windows(frame);
+    const auto wait = windows.createWaitDialog(frame);
+    WaitDialog* dialog = static_cast<DeviceWaitWindow&>(*wait).dialog();
+    ASSERT_TRUE(dialog != nullptr);
+    const std::int32_t total = 4096;
+    // The fake records "start <message> <total>" for each message shown.
+    const auto showLastMessage = [&] {
+        const std::string& call = ui.waitCalls.back();
+        const std::string message = call.substr(6, call.rfind(' ') - 6);
+        wait->start(RefString::fromUtf8(message), total);
+        wxYield();
+        auditDialogControls(*dialog);
+        return message;
+    };
+    device->showWaitingForSysex(0x600000);
+    showLastMessage();
+    device->showReceivingSysex(0x600000, total);
+    EXPECT_EQ(wxSplit(showLastMessage(), '\n', '\0').size(), 2U) << "the total size has a line of its own";
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the wait dialog:\n" << allFindings();
+}
+
+// The popup lists of the pages' choices (one voice page stands for the four).
+TEST_F(PageLayoutAuditTest, PopupListsOnTheDisplayAndWideEnough)
+{
+    frame->Show();
+    for (int index : {0, 1, 2, 6}) {
+        wxWindow& page = shownPage(index);
+        findingPrefix = pageName + ": ";
+        EXPECT_GT(auditPopupLists(page), 0) << pageName;
+    }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the popup lists:\n" << allFindings();
+}
+
+// MIDI learn's dialog as it asks to confirm a binding, to one parameter and
+// to one of a list.
+TEST_F(PageLayoutAuditTest, MidiLearnDialogShowsEveryLineWhole)
+{
+    const auto& blocks = dynamic_cast<PerformancePanel&>(shownPage(performancePage)).effectBlocks();
+    pageName = "MIDI learn";
+    for (std::size_t count : {1U, 2U}) {
+        auto candidates = std::make_shared<ParameterList>();
+        for (std::size_t k = 0; k < count; ++k)
+            candidates->push_back(blocks.at(k)->typeParameter());
+        findingPrefix = std::to_string(count) + " candidates: ";
+        MidiLearnDialog dialog(candidates);
+        dialog.setMessage({0xB0, 7, 100});
+        dialog.CallAfter([&dialog, this] {
+            auditDialogControls(dialog);
+            dialog.EndModal(wxID_CANCEL);
+        });
+        dialog.run(true);
+    }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings on the MIDI learn dialog:\n" << allFindings();
 }
 
 // Every block shows type n (or its last type) together, so each page of each

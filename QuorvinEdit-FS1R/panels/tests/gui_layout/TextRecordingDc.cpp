@@ -21,6 +21,11 @@ public:
         drawText([&] { wxGCDCImpl::DoDrawRotatedText(text, x, y, angle); });
     }
 
+    // Without a context to draw on directly, the program's text drawing
+    // goes through DoDrawText, where each text is noted; the pixels come out
+    // the same.
+    wxGraphicsContext* GetGraphicsContext() const override { return nullptr; }
+
     std::vector<DrawnText> texts;
 
 private:
