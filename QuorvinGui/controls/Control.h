@@ -240,6 +240,12 @@ private:
     void walkRoles(bool backward);
     // Init from a double-click, Ctrl+I or the menu.
     void initByUser();
+    // Focus follows the pointer onto the control while the window that
+    // holds it is active; keys and the wheel then act on it.
+    void followPointer();
+    bool holdsActiveWindow() const;
+    // The pointer went off the control: keys stop acting on it.
+    void pointerLeft();
     void openKeyGroup();
     void closeKeyGroup();
     bool handleCtrlKey(int keyCode);
@@ -263,7 +269,6 @@ private:
     std::map<RoleId, Parameter*> roles_;
     std::optional<RoleId> roleCursor_;
     ControlWindow* window_;
-    wxWindow* topLevelWindow_;
     wxDialog* popOutWindow_ = nullptr;
     wxWindow* homeParent_ = nullptr;
     wxRect savedRect_;

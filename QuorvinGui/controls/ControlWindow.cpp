@@ -39,6 +39,18 @@ ControlWindow::ControlWindow(wxWindow* parent, Control* control) : control_(cont
             event.Skip();
     });
     Bind(wxEVT_MOTION, [this](wxMouseEvent& event) { route(&Control::onMotion, event); });
+    // Focus follows the pointer also when the control came to lie under it
+    // (a page was switched) without a move.
+    Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
+        event.Skip();
+        if (control_)
+            control_->followPointer();
+    });
+    Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+        event.Skip();
+        if (control_)
+            control_->pointerLeft();
+    });
     Bind(wxEVT_MOUSEWHEEL, [this](wxMouseEvent& event) { route(&Control::onMouseWheel, event); });
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
         if (control_)
