@@ -72,6 +72,14 @@ void Control::followPointer()
         onSetFocus();
 }
 
+void Control::followPointerWithin(const wxWindow& root)
+{
+    wxPoint pointer;
+    auto* under = dynamic_cast<ControlWindow*>(wxFindWindowAtPointer(pointer));
+    if (under && under->control() && root.IsDescendant(under))
+        under->control()->followPointer();
+}
+
 bool Control::holdsActiveWindow() const
 {
     // After a page switch the focus may be nowhere, or on a page that is

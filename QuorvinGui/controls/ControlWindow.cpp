@@ -39,8 +39,8 @@ ControlWindow::ControlWindow(wxWindow* parent, Control* control) : control_(cont
             event.Skip();
     });
     Bind(wxEVT_MOTION, [this](wxMouseEvent& event) { route(&Control::onMotion, event); });
-    // Focus follows the pointer also when the control came to lie under it
-    // (a page was switched) without a move.
+    // The pointer arriving counts as much as its moves: the toolkit may
+    // hold the moves back while it passes windows.
     Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
         event.Skip();
         if (control_)
