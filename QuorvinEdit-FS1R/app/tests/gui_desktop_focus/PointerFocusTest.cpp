@@ -36,7 +36,7 @@ using namespace std::chrono_literals;
 // Pixels per pointer move: a mouse moved at an ordinary pace.
 constexpr int glideStep = 8;
 // Pixels within which two glides count as alike.
-constexpr int shapeGrain = 16;
+constexpr int shapeGrain = 24;
 
 // Where the user's keys went astray, on the performance page, over the
 // "Insertion" and "Detune" captions.
