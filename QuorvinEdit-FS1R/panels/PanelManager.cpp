@@ -1,6 +1,7 @@
 #include "panels/PanelManager.h"
 
 #include "commands/LoadPatchCommandParameter.h"
+#include "controls/Control.h"
 #include "fseq/FseqGraphControl.h"
 #include "gui/EditorPanel.h"
 #include "instrument/Fs1rDevice.h"
@@ -228,6 +229,8 @@ void PanelManager::showPage(std::int32_t page, bool withHeader)
         }
     }
     shownPage_ = page;
+    // The focus was on the page just hidden.
+    Control::followPointerWithin(*this);
     historyChanged();
 }
 

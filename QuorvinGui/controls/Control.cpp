@@ -51,7 +51,6 @@ void installCoreHooks()
 Control::Control(wxWindow* parent, const ControlStyle& style)
     : style_(&style),
       window_(new ControlWindow(parent, this)),
-      topLevelWindow_(wxGetTopLevelParent(parent)),
       shownConditions_(this),
       enabledConditions_(this)
 {

@@ -209,6 +209,10 @@ public:
     static void pasteValues(Control& control);
     // Sends a Tab navigation to the control's window.
     static void navigate(Control& control, bool backward);
+    // The control under the pointer, when it lies in root, takes the focus
+    // as if the pointer had moved onto it: a page that comes to show under
+    // a resting pointer gets the keys at once.
+    static void followPointerWithin(const wxWindow& root);
     // Shows the control twice as large in a borderless modal dialog; again
     // while popped out doubles it once more.
     static void popOut(Control& control);
@@ -241,6 +245,12 @@ private:
     void walkRoles(bool backward);
     // Init from a double-click, Ctrl+I or the menu.
     void initByUser();
+    // Focus follows the pointer onto the control while the window that
+    // holds it is active; keys and the wheel then act on it.
+    void followPointer();
+    bool holdsActiveWindow() const;
+    // The pointer went off the control: keys stop acting on it.
+    void pointerLeft();
     void openKeyGroup();
     void closeKeyGroup();
     bool handleCtrlKey(int keyCode);
@@ -264,7 +274,6 @@ private:
     std::map<RoleId, Parameter*> roles_;
     std::optional<RoleId> roleCursor_;
     ControlWindow* window_;
-    wxWindow* topLevelWindow_;
     wxDialog* popOutWindow_ = nullptr;
     wxWindow* homeParent_ = nullptr;
     wxRect savedRect_;

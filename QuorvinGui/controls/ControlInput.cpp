@@ -14,6 +14,7 @@
 #include <wx/image.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
+#include <wx/toplevel.h>
 
 #include <algorithm>
 
@@ -50,13 +51,56 @@ void Control::onLeftDown(wxMouseEvent& event)
 
 void Control::onMotion(wxMouseEvent& event)
 {
-    // Focus follows the pointer only while the editor's window is active.
-    if (!noFocus_ && window_) {
-        const wxWindow* focus = wxWindow::FindFocus();
-        if (focus && focus != window_ && wxGetTopLevelParent(const_cast<wxWindow*>(focus)) == topLevelWindow_)
-            window_->SetFocus();
-    }
+    followPointer();
     onMouseMove(event);
+}
+
+void Control::followPointer()
+{
+    if (noFocus_ || !window_)
+        return;
+    if (!window_->HasFocus()) {
+        if (!holdsActiveWindow())
+            return;
+        window_->SetFocus();
+        if (!window_->HasFocus())
+            return;
+    }
+    // Back from a caption or the page: the window kept the focus, the keys
+    // had let it go.
+    if (focused_ != this)
+        onSetFocus();
+}
+
+void Control::followPointerWithin(const wxWindow& root)
+{
+    wxPoint pointer;
+    auto* under = dynamic_cast<ControlWindow*>(wxFindWindowAtPointer(pointer));
+    if (under && under->control() && root.IsDescendant(under))
+        under->control()->followPointer();
+}
+
+bool Control::holdsActiveWindow() const
+{
+    // After a page switch the focus may be nowhere, or on a page that is
+    // hidden; the window being active is what counts.
+    auto* topLevel = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(window_));
+    if (!topLevel)
+        return false;
+    const wxWindow* focus = wxWindow::FindFocus();
+    return topLevel->IsActive() || (focus && wxGetTopLevelParent(const_cast<wxWindow*>(focus)) == topLevel);
+}
+
+void Control::pointerLeft()
+{
+    // A drag goes on outside the window; otherwise the keys must not change
+    // a control the pointer has left for something that takes no focus.
+    if (focused_ != this || (window_ && window_->HasCapture()))
+        return;
+    onKillFocus();
+    focused_ = nullptr;
+    if (selectable_)
+        refreshRect(nullptr);
 }
 
 void Control::onSetFocus()
@@ -92,6 +136,9 @@ void Control::onMouseWheel(wxMouseEvent& event)
             popIn(*this, false);
         return;
     }
+    // The wheel turns the control under the pointer, even one the pointer
+    // has not moved on since it came to lie there.
+    followPointer();
     // Each notch is its own undo step: no group is opened.
     Parameter* parameter = currentParameter();
     if (!parameter)

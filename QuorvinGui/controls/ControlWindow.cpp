@@ -39,6 +39,18 @@ ControlWindow::ControlWindow(wxWindow* parent, Control* control) : control_(cont
             event.Skip();
     });
     Bind(wxEVT_MOTION, [this](wxMouseEvent& event) { route(&Control::onMotion, event); });
+    // The pointer arriving counts as much as its moves: the toolkit may
+    // hold the moves back while it passes windows.
+    Bind(wxEVT_ENTER_WINDOW, [this](wxMouseEvent& event) {
+        event.Skip();
+        if (control_)
+            control_->followPointer();
+    });
+    Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+        event.Skip();
+        if (control_)
+            control_->pointerLeft();
+    });
     Bind(wxEVT_MOUSEWHEEL, [this](wxMouseEvent& event) { route(&Control::onMouseWheel, event); });
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
         if (control_)

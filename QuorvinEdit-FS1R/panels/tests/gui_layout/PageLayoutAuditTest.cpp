@@ -395,7 +395,7 @@ TEST_F(PageLayoutAuditTest, MidiLearnDialogShowsEveryLineWhole)
         for (std::size_t k = 0; k < count; ++k)
             candidates->push_back(blocks.at(k)->typeParameter());
         findingPrefix = std::to_string(count) + " candidates: ";
-        MidiLearnDialog dialog(candidates);
+        MidiLearnDialog dialog(&shownPage(performancePage), candidates);
         dialog.setMessage({0xB0, 7, 100});
         dialog.CallAfter([&dialog, this] {
             auditDialogControls(dialog);

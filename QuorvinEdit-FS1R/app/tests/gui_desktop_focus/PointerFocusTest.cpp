@@ -1,0 +1,369 @@
+// Keys and the wheel act on the control under the pointer, as a person moves
+// it on a desktop: the pointer glides from one control to its neighbour over
+// whatever lies between, and after every page switch the control under it
+// turns at once, without a click first.
+#include "app/Fs1rDeviceType.h"
+#include "app/tests/gui_app/EditorFixture.h"
+#include "commands/CommandParameter.h"
+#include "controls/CaptionControl.h"
+#include "controls/Control.h"
+#include "controls/ControlWindow.h"
+#include "controls/Slider.h"
+#include "device/ActionParameter.h"
+#include "device/Device.h"
+#include "gui/WaitDialog.h"
+#include "instrument/Fs1rPanels.h"
+#include "midi/MidiInterface.h"
+#include "params/Parameter.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/EventPump.h"
+
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Pixels per pointer move: a mouse moved at an ordinary pace.
+constexpr int glideStep = 8;
+// Pixels within which two glides count as alike.
+constexpr int shapeGrain = 24;
+
+// Where the user's keys went astray, on the performance page, over the
+// "Insertion" and "Detune" captions.
+const std::pair<std::string, std::string> namedGlides[] = {
+    {"FS1R var header  Variation", "FS1R ins header  Insertion"},
+    {"FS1R perf part  Note shift 1", "FS1R perf part  Detune 1"},
+};
+
+// Every dialog is answered at once, as a user who clicks it away would.
+class AnsweringUser : public wxModalDialogHook {
+public:
+    AnsweringUser() { Register(); }
+    ~AnsweringUser() override { Unregister(); }
+    int shown = 0;
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        ++shown;
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog))
+            return box->GetMessageDialogStyle() & wxYES_NO ? wxID_NO : wxID_OK;
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+void forEachWindow(wxWindow* root, const std::function<void(wxWindow*)>& visit)
+{
+    visit(root);
+    for (wxWindow* child : root->GetChildren())
+        if (!child->IsTopLevel())
+            forEachWindow(child, visit);
+}
+
+using Values = std::map<const Parameter*, std::int32_t>;
+
+std::int32_t valueIn(const Values& values, const Parameter* parameter)
+{
+    const auto found = values.find(parameter);
+    return found == values.end() ? Parameter::noValue : found->second;
+}
+
+std::string nameOf(const Parameter* parameter) { return parameter->key().text().toUtf8(); }
+
+std::string nameOf(const Control& control)
+{
+    if (const auto* caption = dynamic_cast<const CaptionControl*>(&control))
+        return caption->text().toUtf8();
+    return nameOf(control.roles().begin()->second);
+}
+
+wxPoint centreOf(const wxWindow& window) { return window.GetScreenRect().GetPosition() + window.GetSize() / 2; }
+
+// A control's window and where it lies on the screen.
+struct Placed {
+    ControlWindow* window;
+    wxRect rect;
+};
+
+// The pointer glides from the first window onto the second.
+struct Glide {
+    ControlWindow* from;
+    ControlWindow* to;
+};
+
+// The nearest control to the right of (or below) the given one, sharing rows
+// (or columns) with it; null when there is none.
+const Placed* nearestBeyond(const Placed& from, const std::vector<Placed>& controls, bool below)
+{
+    const wxRect& a = from.rect;
+    const Placed* nearest = nullptr;
+    int nearestGap = INT_MAX;
+    for (const Placed& other : controls) {
+        const wxRect& b = other.rect;
+        const bool shares = below ? b.x < a.GetRight() && b.GetRight() > a.x : b.y < a.GetBottom() && b.GetBottom() > a.y;
+        const int gap = below ? b.y - a.GetBottom() : b.x - a.GetRight();
+        if (shares && gap > 0 && gap < nearestGap) {
+            nearest = &other;
+            nearestGap = gap;
+        }
+    }
+    return nearest;
+}
+
+// The kind of the second control, the way and the room between them, to a
+// few pixels: the pages repeat their rows and sections, and one glide of a
+// shape stands for its repeats.
+std::string shapeOf(const Placed& from, const Placed& to, bool below)
+{
+    const wxRect& a = from.rect;
+    const wxRect& b = to.rect;
+    const int gap = below ? b.y - a.GetBottom() : b.x - a.GetRight();
+    const wxPoint offset = (b.GetPosition() + b.GetSize() / 2) - (a.GetPosition() + a.GetSize() / 2);
+    return std::string(typeid(*to.window->control()).name()) + "," + std::to_string(below) + ","
+        + std::to_string(gap / shapeGrain) + "," + std::to_string((below ? offset.x : offset.y) / shapeGrain);
+}
+
+// A glide from each control to its right and to its lower neighbour, one
+// of each shape; the voice pages share theirs out, as they share a layout.
+std::vector<Glide> glidesOf(const std::vector<Placed>& controls, int shareIndex, int shares)
+{
+    std::vector<Glide> glides;
+    std::set<std::string> shapes;
+    for (const Placed& from : controls)
+        for (bool below : {false, true}) {
+            const Placed* to = nearestBeyond(from, controls, below);
+            if (to && shapes.insert(shapeOf(from, *to, below)).second && int(shapes.size()) % shares == shareIndex)
+                glides.push_back({from.window, to->window});
+        }
+    return glides;
+}
+
+class PointerFocusTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(DesktopInput::windowManagerRuns());
+        ASSERT_TRUE(startUp(Fs1rDeviceType()));
+        ASSERT_TRUE(pumpEventsUntil([this] { return user_.shown >= 2 && !waitShown(); }, 20s));
+        device_ = frame_->device();
+        ASSERT_NE(device_, nullptr);
+        frame_->Raise();
+        ASSERT_TRUE(pumpEventsUntil([this] { return frame_->IsActive(); }, 5s));
+    }
+
+    bool waitShown() const
+    {
+        return std::ranges::any_of(wxTopLevelWindows,
+            [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
+    }
+
+    // A choice may load a patch from the instrument: what it changes has
+    // come once the instrument has answered and the editor is active again.
+    void waitForTheInstrument()
+    {
+        const MidiInterface& midi = *device_->midiInterface();
+        EXPECT_TRUE(pumpEventsUntil([&] {
+            return midi.queuedDumpRequests() == 0 && !midi.isReceivingDump() && !midi.isWaitingForReply()
+                && !waitShown() && frame_->IsActive();
+        }, 30s)) << "the instrument is still busy";
+    }
+
+    void showPage(int page)
+    {
+        choose(MainFrame::firstPageId + page);
+        ASSERT_EQ(device_->currentPanel(), page);
+        input_.settle(50ms);
+    }
+
+    // Every parameter a control of the editor shows, on every page.
+    Values editorValues() const
+    {
+        Values values;
+        forEachWindow(frame_, [&values](wxWindow* window) {
+            if (auto* controlWindow = dynamic_cast<ControlWindow*>(window); controlWindow && controlWindow->control())
+                for (const auto& [role, parameter] : controlWindow->control()->roles())
+                    values[parameter] = parameter->getValue();
+        });
+        return values;
+    }
+
+    // The controls of the shown page, whole in the window, that pass the test.
+    std::vector<Placed> shownControls(const std::function<bool(const Control&)>& test) const
+    {
+        const wxRect frame = frame_->GetScreenRect();
+        std::vector<Placed> found;
+        forEachWindow(device_->mainPanel(), [&](wxWindow* window) {
+            auto* controlWindow = dynamic_cast<ControlWindow*>(window);
+            if (!controlWindow || !controlWindow->IsShownOnScreen() || !controlWindow->control()
+                || !test(*controlWindow->control()))
+                return;
+            if (const wxRect rect = controlWindow->GetScreenRect(); frame.Contains(rect))
+                found.push_back({controlWindow, rect});
+        });
+        return found;
+    }
+
+    // Those a key changes; Page Up on a command button would run its command.
+    std::vector<Placed> keyControls() const
+    {
+        return shownControls([](const Control& control) {
+            return !control.noFocus() && control.isSelectable() && control.isEnabled() && !control.roles().empty()
+                && std::ranges::none_of(control.roles(), [](const auto& role) {
+                       return dynamic_cast<const ActionParameter*>(role.second)
+                           || dynamic_cast<const CommandParameter*>(role.second);
+                   });
+        });
+    }
+
+    ControlWindow* controlNamed(const std::string& name) const
+    {
+        const std::vector<Placed> found = shownControls(
+            [&name](const Control& control) { return !control.roles().empty() && nameOf(control) == name; });
+        return found.empty() ? nullptr : found.front().window;
+    }
+
+    // Page Up and Page Down as the window that has the focus takes them.
+    void sendKey(ControlWindow* window, int keyCode)
+    {
+        for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP}) {
+            wxKeyEvent event(type);
+            event.m_keyCode = keyCode;
+            event.SetEventObject(window);
+            window->ProcessWindowEvent(event);
+        }
+        waitForTheInstrument();
+    }
+
+    // Glides from the first control onto the second and presses Page Up.
+    // Only what the same key does to the second, as it stands then, may
+    // change: the second is stepped up and back first to find that out, and
+    // back again at the end. A caption takes no key: nothing may change.
+    void expectPageUpChangesOnlyTheSecond(const Glide& glide)
+    {
+        input_.jumpOnto(*glide.from);
+        input_.glideTo(centreOf(*glide.to), glideStep);
+        const bool caption = glide.to->control()->noFocus();
+        const bool secondFocused = caption || Control::focusedControl() == glide.to->control();
+        const Values before = editorValues();
+        Values expected = before;
+        if (!caption) {
+            sendKey(glide.to, WXK_PAGEUP);
+            expected = editorValues();
+            sendKey(glide.to, WXK_PAGEDOWN);
+        }
+        const Values start = editorValues();
+        input_.key(WXK_PAGEUP);
+        waitForTheInstrument();
+        const Values after = editorValues();
+        if (!caption)
+            sendKey(glide.to, WXK_PAGEDOWN);
+        std::vector<std::string> wrong;
+        for (const auto& [parameter, value] : after)
+            if (value != valueIn(start, parameter) && valueIn(expected, parameter) == valueIn(before, parameter))
+                wrong.push_back(nameOf(parameter));
+        EXPECT_TRUE(secondFocused && wrong.empty())
+            << nameOf(*glide.from->control()) << " -> " << nameOf(*glide.to->control()) << ": "
+            << (secondFocused ? "" : "the keys go elsewhere; ") << "changed " << testing::PrintToString(wrong);
+    }
+
+    // The glides of the shown page: between neighbours, and from a control
+    // onto the first caption.
+    std::vector<Glide> glidesOfPage(int page) const
+    {
+        const bool voice = page >= Fs1rPanels::firstVoicePage && page < Fs1rPanels::fseqPage;
+        const std::vector<Placed> controls = keyControls();
+        std::vector<Glide> glides = glidesOf(controls, voice ? page - Fs1rPanels::firstVoicePage : 0,
+            voice ? Fs1rPanels::voicePageCount : 1);
+        const std::vector<Placed> captions = shownControls(
+            [](const Control& control) { return dynamic_cast<const CaptionControl*>(&control) != nullptr; });
+        if (!captions.empty() && !controls.empty())
+            glides.push_back({controls.front().window, captions.front().window});
+        if (page == Fs1rPanels::performancePage)
+            for (const auto& [from, to] : namedGlides)
+                glides.push_back({controlNamed(from), controlNamed(to)});
+        return glides;
+    }
+
+    AnsweringUser user_;
+    DesktopInput input_;
+    Device* device_ = nullptr;
+};
+
+TEST_F(PointerFocusTest, PageUpChangesTheControlThePointerGlidedOntoAndNothingElse)
+{
+    for (int page = 0; page < Fs1rPanels::pageCount; ++page) {
+        showPage(page);
+        for (const Glide& glide : glidesOfPage(page)) {
+            ASSERT_TRUE(glide.from && glide.to) << "a named control is missing";
+            expectPageUpChangesOnlyTheSecond(glide);
+            // After a wrong key the page is no longer as the glides expect.
+            if (HasFailure())
+                return;
+        }
+    }
+}
+
+// The inputs that must turn the control under the pointer right after a
+// page switch, without a click.
+struct Turn {
+    const char* name;
+    std::function<void(DesktopInput&)> send;
+};
+
+const Turn turns[] = {
+    {"wheel", [](DesktopInput& input) { input.wheel(-1); }},
+    {"Page Up", [](DesktopInput& input) { input.key(WXK_PAGEUP); }},
+    {"keypad +", [](DesktopInput& input) { input.key(WXK_NUMPAD_ADD); }},
+    {"keypad -", [](DesktopInput& input) { input.key(WXK_NUMPAD_SUBTRACT); }},
+};
+
+TEST_F(PointerFocusTest, AfterEveryPageSwitchTheWheelAndKeysTurnTheControlUnderThePointer)
+{
+    // A slider of each page, found while the page shows.
+    std::vector<ControlWindow*> sliders;
+    for (int page = 0; page < Fs1rPanels::pageCount; ++page) {
+        showPage(page);
+        const std::vector<Placed> found = shownControls([](const Control& control) {
+            const Parameter* parameter = control.mainParameter();
+            return dynamic_cast<const Slider*>(&control) && control.isEnabled()
+                && parameter->getValue() > parameter->allowedMinimum();
+        });
+        ASSERT_FALSE(found.empty()) << "no slider on page " << page;
+        sliders.push_back(found.front().window);
+    }
+    const std::pair<const char*, std::function<void(int)>> switches[] = {
+        {"F key", [this](int page) { input_.key(WXK_F1 + page); }},
+        {"View menu", [this](int page) { choose(MainFrame::firstPageId + page); }},
+    };
+    for (const auto& [how, switchTo] : switches)
+        for (int page = 0; page < Fs1rPanels::pageCount; ++page) {
+            // The pointer rests over the page that shows, where the next
+            // page's slider will come.
+            ControlWindow* slider = sliders[std::size_t(page)];
+            input_.jumpTo(centreOf(*slider));
+            switchTo(page);
+            ASSERT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == page; }, 2s)) << how << " " << page;
+            input_.settle(50ms);
+            // Off the lower end, so the wheel turned down changes it.
+            const Parameter& parameter = *slider->control()->mainParameter();
+            for (const Turn& turn : turns) {
+                const std::int32_t before = parameter.getValue();
+                turn.send(input_);
+                EXPECT_NE(parameter.getValue(), before)
+                    << turn.name << " after the " << how << " showed page " << page << ": " << nameOf(&parameter);
+            }
+        }
+}
+
+} // namespace
