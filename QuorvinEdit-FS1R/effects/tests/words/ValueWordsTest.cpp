@@ -84,9 +84,10 @@ TEST(ValueWordsTest, NoValueWordStaysEnglishInFrench)
 {
     if (!isFrench())
         GTEST_SKIP() << "the French run checks the words";
-    // Words that French writes as English does.
-    const std::set<std::string> alike = {
-        "Piano", "Ensemble", "Vocal", "mono", "radio", "pbass", "stack", "combo", "Type A", "Type B", "PFM"};
+    // Words that French writes as English does, and the switch words the
+    // instrument itself shows.
+    const std::set<std::string> alike = {"Piano", "Ensemble", "Vocal", "mono", "radio", "pbass", "stack", "combo",
+        "Type A", "Type B", "PFM", "OFF", "ON"};
     std::vector<ShownWord> words = tableWords();
     const std::vector<ShownWord> own = ownListWords();
     words.insert(words.end(), own.begin(), own.end());

@@ -75,10 +75,11 @@ TEST_F(ValueWordsOnPagesTest, NoValueWordStaysEnglish)
 {
     ASSERT_EQ(_("Mixer"), "Mixeur") << "the French catalogues are in use";
     const CatalogueTexts catalogue = frenchCatalogueTexts();
-    // Words that French writes as English does.
+    // Words that French writes as English does, and the switch words the
+    // instrument itself shows.
     const std::set<std::string> alike = {"Piano", "Ensemble", "Vocal", "Perf", "Multi", "PFM", "Insertion > Var",
         "mono", "Poly", "Volume", "Formant", "Pan", "Vol", "Env", "Porta", "ratio", "linkFO", "linkFF", "fseq",
-        "scratch", "x MIDI", "% fseq", "INS", "normal", "BPF", "BEF", "Pitch bend", "FM"};
+        "scratch", "x MIDI", "% fseq", "INS", "normal", "BPF", "BEF", "Pitch bend", "FM", "OFF", "ON"};
     // Lists of the instrument's own names: formant sequences, effect types.
     std::set<const LabelList*> instrumentNames;
     for (std::int32_t id : {0, 6, 7, 9, 23, 26})
