@@ -121,3 +121,23 @@ protected:
     }
     void Exit(wxDialog*) override {}
 };
+
+// Answers every dialog at once as a user who declines it: a question No,
+// a message OK, any other dialog Cancel; counts them.
+class DecliningUser : public wxModalDialogHook {
+public:
+    DecliningUser() { Register(); }
+    ~DecliningUser() override { Unregister(); }
+
+    int asked = 0;
+
+protected:
+    int Enter(wxDialog* dialog) override
+    {
+        ++asked;
+        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog))
+            return box->GetMessageDialogStyle() & wxYES_NO ? wxID_NO : wxID_OK;
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};

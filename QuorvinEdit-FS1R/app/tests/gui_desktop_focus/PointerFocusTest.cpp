@@ -4,6 +4,7 @@
 // turns at once, without a click first.
 #include "app/Fs1rDeviceType.h"
 #include "app/tests/gui_app/EditorFixture.h"
+#include "app/tests/support/EditorWindows.h"
 #include "commands/CommandParameter.h"
 #include "controls/CaptionControl.h"
 #include "controls/Control.h"
@@ -11,14 +12,12 @@
 #include "controls/Slider.h"
 #include "device/ActionParameter.h"
 #include "device/Device.h"
-#include "gui/WaitDialog.h"
 #include "instrument/Fs1rPanels.h"
 #include "midi/MidiInterface.h"
 #include "params/Parameter.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventPump.h"
 
-#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 
 #include <algorithm>
@@ -44,32 +43,6 @@ const std::pair<std::string, std::string> namedGlides[] = {
     {"FS1R var header  Variation", "FS1R ins header  Insertion"},
     {"FS1R perf part  Note shift 1", "FS1R perf part  Detune 1"},
 };
-
-// Every dialog is answered at once, as a user who clicks it away would.
-class AnsweringUser : public wxModalDialogHook {
-public:
-    AnsweringUser() { Register(); }
-    ~AnsweringUser() override { Unregister(); }
-    int shown = 0;
-
-protected:
-    int Enter(wxDialog* dialog) override
-    {
-        ++shown;
-        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog))
-            return box->GetMessageDialogStyle() & wxYES_NO ? wxID_NO : wxID_OK;
-        return wxID_CANCEL;
-    }
-    void Exit(wxDialog*) override {}
-};
-
-void forEachWindow(wxWindow* root, const std::function<void(wxWindow*)>& visit)
-{
-    visit(root);
-    for (wxWindow* child : root->GetChildren())
-        if (!child->IsTopLevel())
-            forEachWindow(child, visit);
-}
 
 using Values = std::map<const Parameter*, std::int32_t>;
 
@@ -155,17 +128,11 @@ protected:
     {
         ASSERT_TRUE(DesktopInput::windowManagerRuns());
         ASSERT_TRUE(startUp(Fs1rDeviceType()));
-        ASSERT_TRUE(pumpEventsUntil([this] { return user_.shown >= 2 && !waitShown(); }, 20s));
+        ASSERT_TRUE(pumpEventsUntil([this] { return user_.asked >= 2 && !waitDialogShown(); }, 20s));
         device_ = frame_->device();
         ASSERT_NE(device_, nullptr);
         frame_->Raise();
         ASSERT_TRUE(pumpEventsUntil([this] { return frame_->IsActive(); }, 5s));
-    }
-
-    bool waitShown() const
-    {
-        return std::ranges::any_of(wxTopLevelWindows,
-            [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
     }
 
     // A choice may load a patch from the instrument: what it changes has
@@ -173,10 +140,8 @@ protected:
     void waitForTheInstrument()
     {
         const MidiInterface& midi = *device_->midiInterface();
-        EXPECT_TRUE(pumpEventsUntil([&] {
-            return midi.queuedDumpRequests() == 0 && !midi.isReceivingDump() && !midi.isWaitingForReply()
-                && !waitShown() && frame_->IsActive();
-        }, 30s)) << "the instrument is still busy";
+        EXPECT_TRUE(pumpEventsUntil([&] { return instrumentIdle(midi) && frame_->IsActive(); }, 30s))
+            << "the instrument is still busy";
     }
 
     void showPage(int page)
@@ -295,7 +260,7 @@ protected:
         return glides;
     }
 
-    AnsweringUser user_;
+    DecliningUser user_;
     DesktopInput input_;
     Device* device_ = nullptr;
 };

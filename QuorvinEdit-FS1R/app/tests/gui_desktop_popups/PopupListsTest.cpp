@@ -6,11 +6,11 @@
 // repeated mouse capture among them) and logged warnings fail the test.
 #include "app/Fs1rDeviceType.h"
 #include "app/tests/gui_app/EditorFixture.h"
+#include "app/tests/support/EditorWindows.h"
 #include "controls/AlgorithmControl.h"
 #include "controls/ControlWindow.h"
 #include "controls/GridSelectorControl.h"
 #include "device/Device.h"
-#include "gui/WaitDialog.h"
 #include "instrument/Fs1rPanels.h"
 #include "layout/CellLayout.h"
 #include "layout/PopupItemSource.h"
@@ -23,7 +23,7 @@
 
 #include <gmock/gmock.h>
 #include <wx/display.h>
-#include <wx/modalhook.h>
+#include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include <algorithm>
@@ -76,33 +76,6 @@ protected:
 private:
     wxLog* const previous_;
 };
-
-// Answers the start-up's questions as a user who declines them.
-class DecliningUser : public wxModalDialogHook {
-public:
-    DecliningUser() { Register(); }
-    ~DecliningUser() override { Unregister(); }
-
-    int asked = 0;
-
-protected:
-    int Enter(wxDialog* dialog) override
-    {
-        ++asked;
-        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog))
-            return box->GetMessageDialogStyle() & wxYES_NO ? wxID_NO : wxID_OK;
-        return wxID_CANCEL;
-    }
-    void Exit(wxDialog*) override {}
-};
-
-void forEachWindow(wxWindow* root, const std::function<void(wxWindow*)>& visit)
-{
-    visit(root);
-    for (wxWindow* child : root->GetChildren())
-        if (!child->IsTopLevel())
-            forEachWindow(child, visit);
-}
 
 const Parameter* namingParameter(Control& control)
 {
@@ -177,7 +150,7 @@ protected:
     {
         ASSERT_TRUE(DesktopInput::windowManagerRuns());
         ASSERT_TRUE(startUp(Fs1rDeviceType()));
-        ASSERT_TRUE(pumpEventsUntil([this] { return user_.asked >= 2 && !waitShown(); }, 20s));
+        ASSERT_TRUE(pumpEventsUntil([this] { return user_.asked >= 2 && !waitDialogShown(); }, 20s));
         device_ = frame_->device();
         ASSERT_NE(device_, nullptr);
         waitForTheInstrument();
@@ -185,20 +158,11 @@ protected:
         input_.settle(300ms);
     }
 
-    bool waitShown() const
-    {
-        return std::ranges::any_of(wxTopLevelWindows,
-            [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
-    }
-
     // A pick may load a patch; the user waits for it.
     void waitForTheInstrument()
     {
         const MidiInterface& midi = *device_->midiInterface();
-        EXPECT_TRUE(pumpEventsUntil([&] {
-            return midi.queuedDumpRequests() == 0 && !midi.isReceivingDump() && !midi.isWaitingForReply()
-                && !waitShown();
-        }, 30s)) << "the instrument is still busy";
+        EXPECT_TRUE(pumpEventsUntil([&] { return instrumentIdle(midi); }, 30s)) << "the instrument is still busy";
         input_.settle(50ms);
     }
 

@@ -7,13 +7,13 @@
 #include "app/Fs1rDeviceType.h"
 #include "InstrumentMatch.h"
 #include "app/tests/gui_app/EditorFixture.h"
+#include "app/tests/support/EditorWindows.h"
 #include "commands/CommandParameter.h"
 #include "controls/Control.h"
 #include "controls/ValueDrawing.h"
 #include "gui/ControlElement.h"
 #include "gui/ControlGroup.h"
 #include "gui/EditorPanel.h"
-#include "gui/WaitDialog.h"
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rMemoryLayout.h"
 #include "midi/MidiInterface.h"
@@ -84,10 +84,7 @@ protected:
     bool idle() const
     {
         const MidiInterface* midi = device_->midiInterface();
-        const bool waitShown = std::ranges::any_of(wxTopLevelWindows,
-            [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
-        return midi && midi->queuedDumpRequests() == 0 && !midi->isReceivingDump() && !midi->isWaitingForReply()
-            && !waitShown;
+        return midi && instrumentIdle(*midi);
     }
 
     void showPage(int page)

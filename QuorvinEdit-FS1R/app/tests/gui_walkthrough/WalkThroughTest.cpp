@@ -9,6 +9,7 @@
 #include "app/Fs1rDeviceType.h"
 #include "InstrumentMatch.h"
 #include "app/tests/gui_app/EditorFixture.h"
+#include "app/tests/support/EditorWindows.h"
 #include "controls/AlgorithmControl.h"
 #include "controls/CaptionControl.h"
 #include "controls/Control.h"
@@ -111,15 +112,6 @@ private:
     std::mutex mutex_;
     std::vector<std::string> warnings_;
 };
-
-// Every window under root, root first.
-void forEachWindow(wxWindow* root, const std::function<void(wxWindow*)>& visit)
-{
-    visit(root);
-    for (wxWindow* child : root->GetChildren())
-        if (!child->IsTopLevel())
-            forEachWindow(child, visit);
-}
 
 // The list a control opens, for the two kinds of controls that open one;
 // null until it first opens.
@@ -302,7 +294,7 @@ protected:
         // they keep without one.
         ::setenv("GSETTINGS_BACKEND", "memory", 1);
         ASSERT_TRUE(startUp(Fs1rDeviceType()));
-        ASSERT_TRUE(pumpEventsUntil([this] { return user_.titles.size() >= 2 && !waitShown(); }, 20s));
+        ASSERT_TRUE(pumpEventsUntil([this] { return user_.titles.size() >= 2 && !waitDialogShown(); }, 20s));
         user_.titles.clear();
         device_ = frame_->device();
         ASSERT_NE(device_, nullptr);
@@ -320,21 +312,12 @@ protected:
         EXPECT_THAT(toolkit_.warnings(), testing::IsEmpty());
     }
 
-    bool waitShown() const
-    {
-        return std::ranges::any_of(wxTopLevelWindows,
-            [](const wxWindow* window) { return dynamic_cast<const WaitDialog*>(window) && window->IsShown(); });
-    }
-
     // Until what was asked of the instrument has come and the wait box has
     // gone: a choice may load a patch, and the user waits for it.
     void waitForTheInstrument()
     {
         const MidiInterface& midi = *device_->midiInterface();
-        EXPECT_TRUE(pumpEventsUntil([&] {
-            return midi.queuedDumpRequests() == 0 && !midi.isReceivingDump() && !midi.isWaitingForReply()
-                && !waitShown();
-        }, 30s)) << "the instrument is still busy";
+        EXPECT_TRUE(pumpEventsUntil([&] { return instrumentIdle(midi); }, 30s)) << "the instrument is still busy";
     }
 
     wxWindow* shownPage() const
@@ -625,7 +608,7 @@ TEST_F(WalkThroughTest, AStoredPerformanceIsNamedInThePerformanceChooser)
     choose(MainFrame::saveToDeviceId);
     EXPECT_TRUE(pumpEventsUntil([&] { return chooser->itemText(slot33).toUtf8() == "i033" + current.substr(4); }, 5s))
         << chooser->itemText(slot33).toUtf8();
-    pumpEventsUntil([this] { return !waitShown(); }, 10s);
+    pumpEventsUntil([this] { return !waitDialogShown(); }, 10s);
 }
 
 // The MIDI control set dialogs open from the system page; each of their
