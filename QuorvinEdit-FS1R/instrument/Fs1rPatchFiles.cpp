@@ -1,8 +1,10 @@
 #include "instrument/Fs1rPatchFiles.h"
 
 #include "files/AtomicFile.h"
+#include "files/SavePath.h"
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rMemoryLayout.h"
+#include "instrument/Fs1rPageHistories.h"
 #include "instrument/Fs1rPanels.h"
 #include "instrument/Fs1rPatchDialogs.h"
 #include "instrument/Fs1rSysexFile.h"
@@ -53,6 +55,15 @@ std::int32_t pageOf(Fs1rPart part)
     return Fs1rPanels::performancePage + part;
 }
 
+// Every kind's suffix ends with it: a name typed with it is kept.
+constexpr char syxExtension[] = ".syx";
+
+// The pattern is "*" and the suffix.
+SavePath savePath(Fs1rPart part)
+{
+    return SavePath(Fs1rPatchFiles::fileNamePattern(part) + 1, syxExtension);
+}
+
 std::string_view asChars(const std::vector<std::uint8_t>& bytes)
 {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
@@ -70,8 +81,10 @@ RefString Fs1rPatchFiles::defaultFileName(const RefString& patchName, Fs1rPart p
     std::string name = patchName.toUtf8();
     name.erase(name.find_last_not_of(' ') + 1);
     std::ranges::replace(name, '/', '_');
-    // The pattern is "*" and the extension.
-    return RefString::fromUtf8(name + (fileNamePattern(part) + 1));
+    // A blank name would leave the suffix alone, a hidden file.
+    if (name.empty())
+        name = Fs1rPageHistories::pageNames().get(pageOf(part)).toUtf8();
+    return RefString::fromUtf8(savePath(part).completed(name));
 }
 
 Fs1rPatchFiles::Fs1rPatchFiles(Fs1rDevice& device, Fs1rPatchDialogs* dialogs) : device_(device), dialogs_(dialogs)
@@ -208,8 +221,13 @@ bool Fs1rPatchFiles::savePatchAs(Fs1rPart part)
     if (Fs1rParts::isVoice(part))
         message = wxString::Format(message, Fs1rParts::voiceIndex(part) + 1);
     const std::string folder = device_.settings().getText(folderKey, RefString()).toUtf8();
-    const std::string chosen = dialogs_->chooseFileToSave(fromWxString(message),
+    const std::string typed = dialogs_->chooseFileToSave(fromWxString(message),
         fromWxString(translated(kind.wildcard)), folder, defaultFileName(patchName(part), part));
+    const std::string chosen = typed.empty() ? typed : savePath(part).confirmed(typed, [this](const std::string& path) {
+        return dialogs_->askYesNo(device_.getTypeId(),
+            fromWxString(wxString::Format(_("The file %s already exists. Do you want to replace it?"),
+                wxString::FromUTF8(path))));
+    });
     if (chosen.empty())
         return false;
     closePatchFile(part);

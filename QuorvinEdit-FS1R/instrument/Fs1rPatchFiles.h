@@ -25,8 +25,9 @@ public:
     // "*.fseq.syx"; part must be valid.
     static const char* fileNamePattern(Fs1rPart part);
     // The file name the save dialog proposes: the patch's name without the
-    // blanks that pad it and with the kind's extension, which the dialogs of
-    // this platform do not add; a "/" would name a folder.
+    // blanks that pad it, or the page's name for a blank one, with the kind's
+    // extension, which the dialogs of this platform do not add; a "/" would
+    // name a folder. A name typed without ".syx" gets the kind's extension too.
     static RefString defaultFileName(const RefString& patchName, Fs1rPart part);
 
     // Without dialogs every file dialog counts as cancelled and every

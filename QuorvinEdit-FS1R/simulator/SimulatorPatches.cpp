@@ -52,14 +52,23 @@ constexpr ByteRun partDefaults[] = {
     {0x2D, 1, 1},  {0x2E, 2, 64},
 };
 
+// The voice the instrument's Init gives: levels and modifier depths at 0,
+// envelope times at 50, modifier rows on operators 1 to 5.
 constexpr ByteRun voiceCommonDefaults[] = {
     {0x1E, 1, 24}, // note shift 0
-    {0x5B, 1, 64}, {0x5C, 1, 60}, {0x64, 1, 64}, {0x65, 4, 50},
+    {0x1F, 8, 50}, {0x3E, 1, 50},                                        // pitch envelope
+    {0x40, 1, 32}, {0x41, 1, 33}, {0x42, 1, 34}, {0x43, 1, 35}, {0x44, 1, 36}, {0x45, 5, 64}, // formant rows, "freq"
+    {0x4A, 1, 16}, {0x4B, 1, 17}, {0x4C, 1, 18}, {0x4D, 1, 19}, {0x4E, 1, 20}, {0x4F, 5, 64}, // FM rows, "out"
+    {0x55, 1, 16}, {0x56, 1, 7},  {0x57, 1, 127}, {0x58, 1, 7},  {0x5B, 1, 64}, {0x5C, 1, 60}, // filter
+    {0x5D, 1, 12}, {0x64, 1, 64}, {0x65, 4, 50},  {0x69, 4, 50},
 };
 
-// Voiced and unvoiced transpose 0.
+// Transposes, biases and tunes at 0, ratio 1, amplitude envelopes held at 99.
 constexpr ByteRun operatorDefaults[] = {
-    {0x00, 1, 24}, {0x08, 2, 50}, {0x23, 1, 24}, {0x2A, 2, 50},
+    {0x00, 1, 24}, {0x01, 1, 1},  {0x04, 1, 56}, {0x07, 1, 15}, {0x08, 2, 50}, {0x0A, 2, 50},  // voiced
+    {0x0C, 3, 99}, {0x11, 2, 50}, {0x17, 1, 39}, {0x1A, 2, 3},  {0x1F, 1, 56}, {0x20, 3, 7},
+    {0x23, 1, 24}, {0x24, 1, 15}, {0x27, 1, 49}, {0x28, 1, 7},  {0x2A, 2, 50}, {0x2C, 2, 50}, // unvoiced
+    {0x2F, 1, 7},  {0x30, 3, 99}, {0x35, 2, 50}, {0x3A, 4, 7},
 };
 // The operator byte whose low bits name the formant-sequence track it plays:
 // operator k plays track k + 1.
@@ -75,7 +84,6 @@ constexpr std::size_t voiceNameSize = 10;
 constexpr std::size_t fseqNameSize = 8;
 constexpr std::size_t categoryOffset = 0x0E;
 constexpr unsigned categoryCount = 23;
-constexpr std::size_t voiceCutoffOffset = 0x57;
 constexpr std::size_t fseqLoopEndOffset = 0x12;
 constexpr std::size_t fseqLastFrameOffset = 0x1E;
 constexpr std::uint8_t fseqPitchHigh = 0x66; // 13056, the middle of the pitch range
@@ -169,7 +177,6 @@ std::vector<std::uint8_t> SimulatorPatches::voice(unsigned bank, unsigned progra
     apply(bytes, voiceCommonDefaults);
     writeName(bytes, voiceNameSize, placeName(bankName(voiceBankNames, bank), " Vc ", program));
     bytes[categoryOffset] = program % categoryCount;
-    bytes[voiceCutoffOffset] = 64 + program % 64;
     for (unsigned op = 0; op < SimulatorLayout::operatorCount; ++op) {
         const auto block = std::span(bytes).subspan(SimulatorLayout::voiceCommonSize + op * SimulatorLayout::operatorSize,
                                                     SimulatorLayout::operatorSize);

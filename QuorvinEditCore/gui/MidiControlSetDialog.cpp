@@ -1,5 +1,6 @@
 #include "gui/MidiControlSetDialog.h"
 
+#include "files/SavePath.h"
 #include "gui/ControlStyle.h"
 #include "gui/MidiBindingList.h"
 #include "gui/MidiControlSetPanel.h"
@@ -24,8 +25,8 @@ constexpr int border = 5;
 constexpr int scrollBarRoom = 18;
 constexpr int columnGap = 2;
 constexpr int switchOff = 0;
-constexpr char fileSuffix[] = ".ctrl.xml";
-constexpr char xmlExtension[] = ".xml";
+// A control-set file is an XML file: a name the user gave that extension is kept.
+constexpr SavePath controlSetPath(".ctrl.xml", ".xml");
 
 wxString fileWildcard() { return _("MIDI control set files (*.ctrl.xml)|*.ctrl.xml"); }
 
@@ -54,13 +55,6 @@ bool confirmReplaceBox(wxWindow* parent, const wxString& path)
 void tellBox(wxWindow* parent, const wxString& caption, const wxString& text)
 {
     wxMessageBox(text, caption, wxOK | wxCENTRE, parent);
-}
-
-// The save dialog of GTK does not add the filter's suffix. A control-set
-// file is an XML file: a name the user gave that extension is kept.
-wxString withControlSetSuffix(const wxString& path)
-{
-    return path.Lower().EndsWith(xmlExtension) ? path : path + fileSuffix;
 }
 
 } // namespace
@@ -184,10 +178,9 @@ void MidiControlSetDialog::onExport()
     const wxString typed = questions_.choosePath(this, true);
     if (typed.empty())
         return;
-    // The file dialog asked about the name as typed; a suffixed name that
-    // already exists has not been asked about yet.
-    const wxString path = withControlSetSuffix(typed);
-    if (path != typed && wxFileExists(path) && !questions_.confirmReplace(this, path))
+    const wxString path = wxString::FromUTF8(controlSetPath.confirmed(typed.utf8_string(),
+        [this](const std::string& existing) { return questions_.confirmReplace(this, wxString::FromUTF8(existing)); }));
+    if (path.empty())
         return;
     std::string error;
     if (!exportControlSetFile(*set_, fromWxString(path), &error))

@@ -216,7 +216,8 @@ public:
     // Shows the control twice as large in a borderless modal dialog; again
     // while popped out doubles it once more.
     static void popOut(Control& control);
-    // Halves a popped-out control, or puts it back (all, or at first size).
+    // Halves a popped-out control, or puts it back (all, or at the size it
+    // opened at).
     static void popIn(Control& control, bool all);
 
 protected:
@@ -227,6 +228,9 @@ protected:
     bool keepsParametersOnBind() const { return keepsParametersOnBind_; }
     // The window's client size, which pop-out enlarges.
     wxSize clientSize() const;
+    // The size a pop-out opens at, for the size the window has on its page:
+    // twice that.
+    virtual wxSize popOutSize(const wxSize& home) const;
 
 private:
     friend class ControlWindow;

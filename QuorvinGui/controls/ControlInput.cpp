@@ -398,11 +398,13 @@ void Control::popIn(Control& control, bool all)
     if (!control.isPoppedOut())
         return;
     const int width = control.popOutWindow_->GetClientSize().x;
-    if (!all && width / popOutFactor > control.savedRect_.width)
+    if (!all && width > control.popOutSize(control.savedRect_.GetSize()).x)
         control.resizePoppedOut(false);
     else
         control.popOutWindow_->EndModal(wxID_CANCEL);
 }
+
+wxSize Control::popOutSize(const wxSize& home) const { return home * popOutFactor; }
 
 wxColour Control::popOutBackground() const
 {
@@ -426,16 +428,20 @@ void Control::runModalPopOut()
 {
     savedRect_ = window_->GetRect();
     homeParent_ = window_->GetParent();
-    wxRect fitted(0, 0, savedRect_.width * popOutFactor, savedRect_.height * popOutFactor);
+    wxRect fitted(wxPoint(), popOutSize(savedRect_.GetSize()));
     if (!fitRectOnDisplay(savedScreenRect(), fitted)) {
         homeParent_ = nullptr;
         return;
     }
     // The window goes back before the sibling that follows it now, so the
-    // tab order stays as it was.
+    // tab order stays as it was. The dialogs among the children take no
+    // tab place, and an earlier pop-out's may still await its deletion.
     const wxWindowList& siblings = homeParent_->GetChildren();
     const auto at = std::find(siblings.begin(), siblings.end(), window_);
-    wxWindow* follower = (at == siblings.end() || std::next(at) == siblings.end()) ? nullptr : *std::next(at);
+    const auto next = at == siblings.end()
+        ? at
+        : std::find_if(std::next(at), siblings.end(), [](const wxWindow* sibling) { return !sibling->IsTopLevel(); });
+    wxWindow* follower = next == siblings.end() ? nullptr : *next;
 
     auto* dialog = new wxDialog(homeParent_, wxID_ANY, wxEmptyString, fitted.GetPosition(), fitted.GetSize(), 0,
         "dialog");

@@ -6,6 +6,7 @@
 #include "params/Parameter.h"
 #include "text/WxText.h"
 
+#include <algorithm>
 #include <array>
 
 #include <wx/dc.h>
@@ -28,6 +29,12 @@ void EnvelopeControl::onBind(RoleId role, Parameter* parameter)
 int EnvelopeControl::columnWidth() const
 {
     return shape_.columnWidth(clientSize().GetWidth(), margin_);
+}
+
+wxSize EnvelopeControl::popOutSize(const wxSize& home) const
+{
+    const wxSize doubled = DragControl::popOutSize(home);
+    return {std::max(doubled.x, legiblePopOutSize.x), std::max(doubled.y, legiblePopOutSize.y)};
 }
 
 EnvelopeShape::Placement EnvelopeControl::referenceSegment() const

@@ -47,8 +47,14 @@ public:
     // The points at their current values in the current client size.
     EnvelopeShape::Polyline currentPolyline() const;
 
+    // The size an envelope opens at when popped out: twice its page size, and
+    // no smaller than this, so that a strip on the page opens at a size whose
+    // points and readout can be told apart.
+    static inline const wxSize legiblePopOutSize{400, 200};
+
 protected:
     void onBind(RoleId role, Parameter* parameter) override;
+    wxSize popOutSize(const wxSize& home) const override;
     EnvelopeShape::Frame frame() const;
 
 private:

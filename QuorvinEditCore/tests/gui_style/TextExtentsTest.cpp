@@ -2,9 +2,11 @@
 // must not be answered from what was measured before the change.
 #include "PixelCanvas.h"
 #include "gui/ControlStyle.h"
+#include "gui/FontFaces.h"
 #include "gui/TextExtents.h"
 
 #include <gtest/gtest.h>
+#include <wx/frame.h>
 
 namespace {
 
@@ -49,6 +51,33 @@ TEST(TextExtentsTest, InTheFixedPitchFontPlainTextsOfALengthMeasureAlike)
     EXPECT_EQ(TextExtents::measured(), before + 1);
     EXPECT_EQ(TextExtents::onContext(canvas.dc, "Séquence"), canvas.dc.GetTextExtent("Séquence"));
     EXPECT_EQ(TextExtents::measured(), before + 2);
+}
+
+// Only a fixed-pitch font may answer a text by its length: in the page
+// captions' sans face, "iiii" and "WWWW" differ, on a context and on a window
+// alike.
+TEST(TextExtentsTest, EveryFontMeasuresTextsOfOneLengthForThemselves)
+{
+    PixelCanvas canvas(1, 1, *wxBLACK);
+    wxFrame* window = new wxFrame(nullptr, wxID_ANY, "extents");
+    const ControlStyle style;
+    wxFont sans(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
+    FontFaces::setFace(sans, "Arial");
+    canvas.dc.SetFont(sans);
+    ASSERT_NE(canvas.dc.GetTextExtent("iiii"), canvas.dc.GetTextExtent("WWWW")) << "no proportional face";
+    const wxFont serif(wxFontInfo(12).Family(wxFONTFAMILY_ROMAN));
+    const wxFont* const fonts[] = {&style.font, &style.largeFont, &style.fixedFont, &sans, &serif};
+    for (const wxFont* font : fonts) {
+        canvas.dc.SetFont(*font);
+        for (const wxString text : {"iiii", "WWWW", "0000"}) {
+            const wxString face = font->GetFaceName() + " " + text;
+            EXPECT_EQ(TextExtents::onContext(canvas.dc, text), canvas.dc.GetTextExtent(text)) << face;
+            wxSize onWindow;
+            window->GetTextExtent(text, &onWindow.x, &onWindow.y, nullptr, nullptr, font);
+            EXPECT_EQ(TextExtents::onWindow(*window, text, *font), onWindow) << face;
+        }
+    }
+    window->Destroy();
 }
 
 } // namespace

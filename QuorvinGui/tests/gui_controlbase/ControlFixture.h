@@ -4,9 +4,11 @@
 #include "controls/Control.h"
 #include "gui/ControlStyle.h"
 #include "localparams/LocalParameter.h"
+#include "tests/support/EventPump.h"
 #include "undo/CommandList.h"
 
 #include <gtest/gtest.h>
+#include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 #include <wx/uiaction.h>
@@ -17,23 +19,6 @@
 
 #include <memory>
 #include <vector>
-
-// Lets the display deliver its events until done holds or the limit runs out.
-inline bool pumpEventsUntil(const std::function<bool()>& done,
-    std::chrono::milliseconds limit = std::chrono::seconds(3))
-{
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        wxYield();
-        if (done())
-            return true;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        wxMilliSleep(5);
-    }
-}
-
-inline void pumpEventsFor(std::chrono::milliseconds time) { pumpEventsUntil([] { return false; }, time); }
 
 // Fills itself with its background and remembers how it was last drawn.
 class TestControl : public Control {
@@ -162,6 +147,9 @@ protected:
         send(control, event);
     }
 
+    // The pump runs this loop, as the program's main loop would.
+    wxGUIEventLoop loop;
+    wxEventLoopActivator activeLoop{&loop};
     ControlStyle style;
     CommandList list;
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "controls");

@@ -4,6 +4,8 @@
 #include "controls/EnvelopeControl.h"
 #include "controls/PartEnvelopeControl.h"
 
+#include <wx/app.h>
+
 namespace {
 
 // Four columns of 30 pixels and a drawing height of 100 inside a margin of 2.
@@ -19,9 +21,9 @@ const wxPoint releasePoint{121, 102};
 class EnvelopeTest : public EnvelopeZoneFixture {
 protected:
     // Start, attack, decay to sustain, the sustain column, release.
-    EnvelopeControl& sevenRoleEnvelope()
+    EnvelopeControl& sevenRoleEnvelope(const wxRect& place = envelopePlace)
     {
-        EnvelopeControl& envelope = addControl<EnvelopeControl>(envelopePlace);
+        EnvelopeControl& envelope = addControl<EnvelopeControl>(place);
         bind(envelope, EnvelopeShape::startLevel, 0, 99, 0);
         attackTime = &bind(envelope, EnvelopeShape::attackTime, 0, 99, 99);
         bind(envelope, EnvelopeShape::attackLevel, 0, 99, 99);
@@ -104,4 +106,22 @@ TEST_F(EnvelopeTest, PartEnvelopeShiftsRightForANegativeFirstTimeAndFillsTheDevi
     EXPECT_EQ(countOtherThan(*neutral, wxRect(0, 60, 64, 40), ground), 0) << "no deviation, no fill";
     level.setValue(flagsConstruct, 50);
     EXPECT_EQ(drawn(envelope, false)->pixel(14, 45), fillColour) << "the raised level's deviation is filled";
+}
+
+// An operator's envelope is a strip on its page: doubled, it would still be
+// one. It opens at a legible size, and one step back puts it in its place.
+TEST_F(EnvelopeTest, AStripEnvelopePopsOutLegiblyAndOneStepBackPutsItHome)
+{
+    EnvelopeControl& strip = sevenRoleEnvelope(wxRect(20, 20, 80, 16));
+    EnvelopeControl& large = sevenRoleEnvelope(wxRect(20, 60, 240, 110));
+    std::vector<wxSize> sizes;
+    for (EnvelopeControl* envelope : {&strip, &large}) {
+        wxTheApp->CallAfter([&sizes, envelope] {
+            sizes.push_back(envelope->window()->GetClientSize());
+            Control::popIn(*envelope, false);
+        });
+        Control::popOut(*envelope);
+        EXPECT_FALSE(envelope->isPoppedOut());
+    }
+    EXPECT_EQ(sizes, (std::vector<wxSize>{EnvelopeControl::legiblePopOutSize, wxSize(480, 220)}));
 }

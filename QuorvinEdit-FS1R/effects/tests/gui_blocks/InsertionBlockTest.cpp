@@ -5,9 +5,7 @@
 #include "InsertionDefaults.h"
 #include "InsertionExpectations.h"
 
-#include "controls/ChoiceControl.h"
-#include "controls/HorizontalSlider.h"
-#include "controls/ValueButton.h"
+#include "controls/Control.h"
 #include "effects/EffectBlock.h"
 #include "effects/EffectBlockDescriptions.h"
 #include "effects/InsertionTables.h"
@@ -145,62 +143,30 @@ protected:
     int redraws = 0;
 };
 
-bool isKind(const Control& control, EffectControlKind kind)
+// The definitions' ranges; this list gives no addresses.
+std::vector<ExpectedDefinition> expectedDefinitions()
 {
-    switch (kind) {
-    case EffectControlKind::slider:
-        return dynamic_cast<const HorizontalSlider*>(&control) != nullptr;
-    case EffectControlKind::valueButton:
-        return dynamic_cast<const ValueButton*>(&control) != nullptr;
-    case EffectControlKind::choice:
-        return dynamic_cast<const ChoiceControl*>(&control) != nullptr;
-    }
-    return false;
+    std::vector<ExpectedDefinition> definitions;
+    for (const ExpectedRange& range : expectedDefinitionRanges())
+        definitions.push_back({0, range});
+    return definitions;
 }
 
 // Held against lists typed apart from the block's tables: a fault in a table
 // cannot agree with itself here.
 TEST_F(InsertionBlockTest, EveryPageHoldsItsItemsWithTheirLabelsKindsDefinitionsAndRanges)
 {
-    const auto ranges = expectedDefinitionRanges();
     ASSERT_EQ(expectedInsertionPages().size(), std::size_t(insertionEffect().typeCount));
-    for (const ExpectedInsertionPage& expected : expectedInsertionPages()) {
-        const ControlGroup& group = *block->page(expected.type);
-        ASSERT_EQ(group.controls().size(), expected.items.size()) << "type " << expected.type;
-        for (std::size_t i = 0; i < expected.items.size(); ++i) {
-            SCOPED_TRACE("type " + std::to_string(expected.type) + " item " + std::to_string(i + 1));
-            const ExpectedItem& item = expected.items[i];
-            const Control& control = controlAt(group, i);
-            EXPECT_EQ(text(group.itemText(i)), item.label);
-            EXPECT_TRUE(isKind(control, item.kind));
-            const auto* bound = dynamic_cast<const SysexParameter*>(control.mainParameter());
-            ASSERT_NE(bound, nullptr);
-            const bool own = item.definition == pageParameter;
-            if (!own) {
-                EXPECT_EQ(bound, block->definition(std::size_t(item.definition)));
-            }
-            const ExpectedRange range = own ? item.own : ranges[std::size_t(item.definition)];
-            EXPECT_EQ(bound->minimum(), range.minimum);
-            EXPECT_EQ(bound->maximum(), range.maximum);
-        }
-    }
+    const std::vector<ExpectedDefinition> definitions = expectedDefinitions();
+    for (const ExpectedInsertionPage& expected : expectedInsertionPages())
+        expectPageHolds(*block, expected.type, expected.items, definitions);
 }
 
-// Every definition, bound by a page or not.
+// Every definition, bound by a page or not; number 87 is not made.
 TEST_F(InsertionBlockTest, EveryDefinitionHasItsRange)
 {
-    const auto ranges = expectedDefinitionRanges();
-    ASSERT_EQ(ranges.size(), 103u);
-    for (std::size_t n = 0; n < ranges.size(); ++n) {
-        const SysexParameter* definition = block->definition(n);
-        if (n == 87) {
-            EXPECT_EQ(definition, nullptr);
-            continue;
-        }
-        ASSERT_NE(definition, nullptr) << n;
-        EXPECT_EQ(definition->minimum(), ranges[n].minimum) << n;
-        EXPECT_EQ(definition->maximum(), ranges[n].maximum) << n;
-    }
+    ASSERT_EQ(expectedDefinitionRanges().size(), 103u);
+    expectDefinitions(*block, expectedDefinitions());
 }
 
 // The header's choice stands at the block's place with a 60 px label column

@@ -3,24 +3,11 @@
 // apart from the program's tables so that a fault in a table shows: the type
 // names, the raw range of every definition, and for each type its items top
 // to bottom and the items that name control destinations.
-#include "effects/EffectTables.h"
+#include "EffectPageCheck.h"
 
 #include <cstdint>
 #include <span>
 #include <vector>
-
-struct ExpectedRange {
-    std::int32_t minimum;
-    std::int32_t maximum;
-};
-
-struct ExpectedItem {
-    const char* label;
-    EffectControlKind kind;
-    // A definition number, or pageParameter with the page parameter's range.
-    std::int32_t definition;
-    ExpectedRange own{};
-};
 
 struct ExpectedInsertionPage {
     std::int32_t type;

@@ -1,10 +1,10 @@
 // The variation and reverb blocks built in a real window: each type the user
 // picks shows its own page, laid out as its table says, with every control
 // at that page's default (value buttons sharing a definition included).
-#include "controls/ChoiceControl.h"
+#include "EffectPageCheck.h"
+#include "VariationReverbItems.h"
+
 #include "controls/Control.h"
-#include "controls/HorizontalSlider.h"
-#include "controls/ValueButton.h"
 #include "effects/EffectBlock.h"
 #include "effects/EffectBlockDescriptions.h"
 #include "effects/EffectParameters.h"
@@ -62,19 +62,6 @@ protected:
     std::vector<std::unique_ptr<EffectBlock>> blocks;
 };
 
-bool isKind(Control& control, EffectControlKind kind)
-{
-    switch (kind) {
-    case EffectControlKind::slider:
-        return dynamic_cast<HorizontalSlider*>(&control) != nullptr;
-    case EffectControlKind::valueButton:
-        return dynamic_cast<ValueButton*>(&control) != nullptr;
-    case EffectControlKind::choice:
-        return dynamic_cast<ChoiceControl*>(&control) != nullptr;
-    }
-    return false;
-}
-
 PackedAddress addressOf(const Parameter* parameter)
 {
     const auto* sysex = dynamic_cast<const SysexParameter*>(parameter);
@@ -116,6 +103,25 @@ TEST_F(VariationReverbBlocksTest, EachTypeTheUserPicksShowsItsPageAtItsDefaults)
     EXPECT_EQ(controlAt(variation().header(), 0).window()->GetPosition().y, EffectBlock::headerY);
     EXPECT_LT(controlAt(variation().header(), 0).window()->GetPosition().x,
         controlAt(reverb().header(), 0).window()->GetPosition().x);
+}
+
+// Held against lists typed apart from the blocks' tables: a fault in a table
+// cannot agree with itself here.
+TEST_F(VariationReverbBlocksTest, EveryPageHoldsItsItemsAsTheInstrumentsListsGiveThem)
+{
+    const struct {
+        EffectBlock& block;
+        const std::vector<ExpectedEffectPage>& pages;
+        std::span<const ExpectedDefinition> definitions;
+    } blocksExpected[] = {{variation(), expectedVariationPages(), expectedVariationDefinitions()},
+        {reverb(), expectedReverbPages(), expectedReverbDefinitions()}};
+    for (const auto& [block, pages, definitions] : blocksExpected) {
+        SCOPED_TRACE(block.description().caption);
+        ASSERT_EQ(pages.size(), std::size_t(block.description().typeCount));
+        for (const ExpectedEffectPage& page : pages)
+            expectPageHolds(block, page.type, page.items, definitions);
+        expectDefinitions(block, definitions);
+    }
 }
 
 TEST_F(VariationReverbBlocksTest, HallToRoomAppliesEveryRoomDefault)

@@ -98,6 +98,34 @@ TEST_F(PatchFiles, SaveAllAsksForEveryPatchButThoseOfPartsThatAreOff)
                                 "SYSEX formant sequence files (*.fseq.syx)|*.fseq.syx | /sequences | B_M.fseq.syx");
 }
 
+TEST_F(PatchFiles, ABlankNameProposesAVisibleFileAndATypedNameGetsTheKindsExtension)
+{
+    write(L::voiceDumpAddress(2), Bytes(L::voiceNameSize, ' '));
+    writeFile(folder / "taken.voice.syx", "old");
+    const struct {
+        const char* typed;
+        const char* written;
+    } cases[] = {{"pad", "pad.voice.syx"}, {"Pad.SYX", "Pad.SYX"}, {"pad.syx.bak", "pad.syx.bak.voice.syx"},
+        {"taken", "taken.voice.syx"}};
+    for (const auto& c : cases) {
+        dialogs.saveAnswers = {(folder / c.typed).string()};
+        device->saveToFile(true, Fs1rParts::ofVoice(2));
+        EXPECT_EQ(readFile(folder / c.written).size(), 619u) << c.typed;
+        EXPECT_EQ(device->patchFiles().patchFile(Fs1rParts::ofVoice(2)), (folder / c.written).string());
+    }
+    EXPECT_EQ(std::ranges::count_if(dialogs.calls, [](const std::string& call) {
+        return call.starts_with("save ") && call.ends_with("| Voice 3.voice.syx");
+    }), std::ssize(cases));
+    EXPECT_EQ(dialogs.count("yes/no YAMAHA_FS1R The file " + (folder / "taken.voice.syx").string()
+                  + " already exists. Do you want to replace it?"),
+        1);
+    dialogs.yes = false;
+    dialogs.saveAnswers = {(folder / "pad").string()};
+    device->saveToFile(true, Fs1rParts::ofVoice(2));
+    EXPECT_EQ(device->patchFiles().patchFile(Fs1rParts::ofVoice(2)), (folder / "taken.voice.syx").string())
+        << "refused: nothing changes";
+}
+
 TEST_F(PatchFiles, AFailedWriteKeepsTheOldFileAndTheModifiedMark)
 {
     const std::filesystem::path file = folder / "kept.voice.syx";

@@ -9,6 +9,7 @@
 #include "controls/Control.h"
 #include "controls/DiagramCanvas.h"
 #include "controls/EnvelopeControl.h"
+#include "tests/gui_style/PixelCanvas.h"
 #include "gui/FontFaces.h"
 #include "panels/ControlStyleSet.h"
 #include "panels/FilterTypePictures.h"
@@ -370,4 +371,34 @@ TEST_F(VoicePanelTest, TheAlgorithmSelectorPaintsEveryDiagramInsideItselfClearOf
         EXPECT_TRUE(room.Contains(drawn.bounds) && !caption.Intersects(drawn.bounds))
             << "algorithm " << (&graph - fs1rAlgorithmGraphs().data()) + 1;
     }
+}
+
+// The pitch envelope's levels are offsets around a displayed 0: at 0 it is a
+// line through the middle; at their lowest, the fill lies below the middle only.
+TEST_F(VoicePanelTest, ThePitchEnvelopeIsDrawnAroundItsMiddle)
+{
+    EnvelopeControl* envelope = nullptr;
+    for (const auto& entry : page->group(VoicePanel::pitchEgGroup)->controls())
+        if (auto* found = dynamic_cast<EnvelopeControl*>(entry->control()))
+            envelope = found;
+    ASSERT_NE(envelope, nullptr);
+    const wxSize size = envelope->window()->GetClientSize();
+    const int middle = size.y / 2;
+    const int x = size.x / 2;
+    const auto drawnAt = [&](std::int32_t raw) {
+        for (const auto& [role, parameter] : envelope->roles())
+            parameter->setValue(flagsConstruct, raw);
+        auto canvas = std::make_unique<PixelCanvas>(size.x, size.y, *wxBLACK);
+        envelope->draw(canvas->dc, wxRegion(), true, false, false);
+        return canvas;
+    };
+    const auto centred = drawnAt(50);
+    const wxColour ground = centred->pixel(x, 2);
+    EXPECT_EQ(centred->pixel(x, middle), envelope->style().pen1.GetColour());
+    EXPECT_EQ(centred->pixel(x, middle - 20), ground);
+    EXPECT_EQ(centred->pixel(x, middle + 20), ground);
+
+    const auto lowest = drawnAt(0);
+    EXPECT_EQ(lowest->pixel(x, middle - 20), ground);
+    EXPECT_EQ(lowest->pixel(x, middle + 20), envelope->style().brush2.GetColour());
 }
