@@ -10,6 +10,7 @@
 #include "instrument/Fs1rSysexFile.h"
 #include "midi/MidiInterface.h"
 #include "params/SetValueFlags.h"
+#include "sysex/DumpLoadRecorder.h"
 #include "text/WxText.h"
 #include "undo/CommandList.h"
 
@@ -129,10 +130,20 @@ bool Fs1rPatchFiles::load(const Fs1rSysexFile& file, std::uint32_t flags, std::i
     }
     closePatchFile(replaced);
     beginCommandGroup(fromWxString(_("Load patch from sysex")), flags);
-    const bool loaded = file.load(device_, flags, voice);
+    const bool loaded = loadInGroup(file, flags, voice);
     endCommandGroup(flags);
     if (loaded && (flags & SetValueFlag::sendToInstrument) != 0)
         sendUncoveredValues(replaced);
+    return loaded;
+}
+
+bool Fs1rPatchFiles::loadInGroup(const Fs1rSysexFile& file, std::uint32_t flags, std::optional<std::uint32_t> voice)
+{
+    if ((flags & SetValueFlag::doNotRecord) != 0)
+        return file.load(device_, flags, voice);
+    const DumpLoadRecorder recorder(device_.addressMap(), file.editBufferAddress(voice), file.dataSize());
+    const bool loaded = file.load(device_, flags, voice);
+    recorder.recordChanges(flags);
     return loaded;
 }
 

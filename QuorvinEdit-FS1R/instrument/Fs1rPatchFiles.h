@@ -72,6 +72,8 @@ public:
 private:
     // The voice (0 to 3) a voice file goes to; none when the user cancelled.
     std::optional<std::uint32_t> voiceDestination(const Fs1rSysexFile& file, std::int32_t destinationVoice);
+    // The load inside its group; a load that records records what it changed.
+    bool loadInGroup(const Fs1rSysexFile& file, std::uint32_t flags, std::optional<std::uint32_t> voice);
     bool confirmPerformanceLoad(std::uint32_t flags);
     void sendUncoveredValues(Fs1rPart part);
     void reportLoadFailure(const std::string& path, const Fs1rSysexFile& file, std::uint32_t flags);

@@ -94,6 +94,7 @@ void Fs1rSysexFile::check(std::span<const std::uint8_t> bytes)
         return refuse(wxString::Format(_("The %s dump in the file holds %u data bytes instead of %u."),
             kindName(part_), unsigned(data.size()), unsigned(expected)));
     message_.assign(message.begin(), message.end());
+    dataSize_ = std::uint32_t(data.size());
 }
 
 void Fs1rSysexFile::refuse(const wxString& error, SysexParseResult result)

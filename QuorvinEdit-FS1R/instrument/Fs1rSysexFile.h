@@ -54,6 +54,11 @@ public:
     // or of destinationVoice (0 to 3) for a voice. False, with nothing
     // written, for a refused file or a destination outside 0 to 3.
     bool load(DeviceDataSink& sink, std::uint32_t flags, std::optional<std::uint32_t> destinationVoice = {}) const;
+    // Where load writes the data: the edit buffer of the file's part, or of
+    // destinationVoice for a voice.
+    PackedAddress editBufferAddress(std::optional<std::uint32_t> destinationVoice) const;
+    // The data bytes of the dump, 0 for a refused file.
+    std::uint32_t dataSize() const { return dataSize_; }
 
     // The file of a part's edit buffer, the data read from the source; a
     // sequence's count is halved as its dump needs. Empty for no valid part
@@ -75,10 +80,10 @@ private:
     // False for an address that holds no patch.
     bool takeAddress(PackedAddress address);
     std::uint32_t expectedDataLength(std::span<const std::uint8_t> data) const;
-    PackedAddress editBufferAddress(std::optional<std::uint32_t> destinationVoice) const;
 
     SysexTemplate template_;
     std::vector<std::uint8_t> message_;
+    std::uint32_t dataSize_ = 0;
     RefString error_;
     SysexParseResult parseResult_ = SysexParseResult::success;
     Fs1rPart part_ = Fs1rParts::shownPage;

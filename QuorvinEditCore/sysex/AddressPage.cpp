@@ -60,6 +60,11 @@ AddressEntry* AddressPage::entryAt(PackedAddress address) const
     return entryInSlot(address, false);
 }
 
+AddressEntry* AddressPage::entryAtDumpAddress(PackedAddress dumpAddress) const
+{
+    return entryInSlot(dumpAddress, true);
+}
+
 std::size_t AddressPage::writeBytes(PackedAddress dumpAddress, std::span<const std::uint8_t> bytes, std::uint32_t flags)
 {
     const auto index = slotIndex(dumpAddress, true);

@@ -42,6 +42,8 @@ public:
 
     // The entry at a parameter address, or none.
     AddressEntry* entryAt(PackedAddress address) const;
+    // The entry at a bulk-dump address, or none.
+    AddressEntry* entryAtDumpAddress(PackedAddress dumpAddress) const;
 
     // Bytes at a bulk-dump address: the entry's, or the one byte kept there
     // when the slot is empty; 0 when the address is outside the page or the
