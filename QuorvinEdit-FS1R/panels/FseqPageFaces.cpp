@@ -77,7 +77,7 @@ const TwoState& editFaces()
 const TwoState& hideFaces()
 {
     // The wide switches carry their text; the face is their frame.
-    static const TwoState* faces = new TwoState(boxFaces(2 * trackFaceWidth + 2, trackFaceHeight,
+    static const TwoState* faces = new TwoState(boxFaces(2 * trackFaceWidth + 2, legendFaceHeight,
         [](int x, int y) { return y == 1 && x > 1 && x < 2 * trackFaceWidth; }));
     return *faces;
 }

@@ -18,6 +18,10 @@ using TwoState = std::array<wxBitmap, 2>;
 // Size of the per-track show and edit faces.
 constexpr int trackFaceWidth = 17;
 constexpr int trackFaceHeight = 10;
+// Height of the show-all and hide-all switches, which write their text
+// inside their frame: a whole line of text clear of the frame and of the
+// on state's mark under its top edge.
+constexpr int legendFaceHeight = 15;
 
 const TwoState& showFaces();
 const TwoState& editFaces();

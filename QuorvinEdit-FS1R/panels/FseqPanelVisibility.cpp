@@ -27,6 +27,10 @@ constexpr std::size_t formantCount = 8;
 // Per formant, in track order: voiced frequency, voiced level, unvoiced
 // frequency, unvoiced level.
 constexpr std::size_t tracksPerFormant = 4;
+// The show-all and hide-all switches stand under the pitch track's, within
+// the formants' rows.
+constexpr int legendTop = titleDepth + rowStep;
+static_assert(rowStep + 2 * FseqPageFaces::legendFaceHeight <= int(tracksPerFormant) * rowStep);
 
 void placeCursor(ControlGroup& group, int x, int y)
 {
@@ -40,7 +44,7 @@ ValueButton& addToggle(ControlGroup& group, Parameter& parameter, const FseqPage
     placeCursor(group, 0, y);
     std::unique_ptr<ValueButton> made = newValueButton(group);
     ValueButton& button = *made;
-    group.addControl(std::move(made), width, x, trackFaceHeight);
+    group.addControl(std::move(made), width, x, faces[0].GetHeight());
     group.setControlPath(button, RefString());
     button.bindParameter(&parameter);
     button.setValueBitmaps(faces.data(), !parameter.unit().isEmpty());
@@ -85,11 +89,12 @@ void FseqPanel::buildTrackVisibilityGroup(ControlGroup& group)
     addToggle(group, pitch.editFlag(), FseqPageFaces::editFaces(), trackFaceWidth + 1, top, trackFaceWidth);
     // These switches hold no value of their own: Init gives each track's
     // switches theirs.
-    addToggle(group, showFrequencies, FseqPageFaces::hideFaces(), 0, top + rowStep, wideFaceWidth).setKeptOnInit(true);
-    addToggle(group, hideFrequencies, FseqPageFaces::hideFaces(), columnWidth, top + rowStep, wideFaceWidth)
+    const int levelsTop = legendTop + FseqPageFaces::legendFaceHeight;
+    addToggle(group, showFrequencies, FseqPageFaces::hideFaces(), 0, legendTop, wideFaceWidth).setKeptOnInit(true);
+    addToggle(group, hideFrequencies, FseqPageFaces::hideFaces(), columnWidth, legendTop, wideFaceWidth)
         .setKeptOnInit(true);
-    addToggle(group, showLevels, FseqPageFaces::hideFaces(), 0, top + 2 * rowStep, wideFaceWidth).setKeptOnInit(true);
-    addToggle(group, hideLevels, FseqPageFaces::hideFaces(), columnWidth, top + 2 * rowStep, wideFaceWidth)
+    addToggle(group, showLevels, FseqPageFaces::hideFaces(), 0, levelsTop, wideFaceWidth).setKeptOnInit(true);
+    addToggle(group, hideLevels, FseqPageFaces::hideFaces(), columnWidth, levelsTop, wideFaceWidth)
         .setKeptOnInit(true);
 
     addCaptionAt(group, fromWxString(_("Voiced")), 2 * columnWidth + 2, top, captionColumnWidth);

@@ -8,15 +8,25 @@
 #include <wx/intl.h>
 #include <wx/stdpaths.h>
 
+#include <glib-object.h>
+
 QuickHelpWindow::QuickHelpWindow(wxWindow* parent, int x, int y, int width, int height, const wxColour& background,
                                  const wxColour& text, const wxString& insertText, bool frenchInterface,
                                  const RefString& installedFolder)
     : wxHtmlWindow(parent, wxID_ANY, wxPoint(x, y), wxSize(width, height), wxHW_DEFAULT_STYLE, "htmlWindow")
 {
+    showFixedScrollBars();
     const RefString file = getUserPaths().quickHelpFile(frenchInterface, installedFolder);
     std::string bytes;
     if (FileReader::readAll(file.toUtf8(), maxPageBytes, bytes))
         SetPage(pageText(bytes, background, text, insertText));
+}
+
+void QuickHelpWindow::showFixedScrollBars()
+{
+    GObject* scrolled = G_OBJECT(GetHandle());
+    if (g_object_class_find_property(G_OBJECT_GET_CLASS(scrolled), "overlay-scrolling") != nullptr)
+        g_object_set(scrolled, "overlay-scrolling", FALSE, nullptr);
 }
 
 wxString QuickHelpWindow::pageText(const std::string& fileBytes, const wxColour& background, const wxColour& text,

@@ -35,4 +35,11 @@ public:
     // The help pages installed with the program: share/quorvinedit/doc/
     // beside the folder of the executable.
     static RefString installedDocFolder();
+
+private:
+    // GTK overlays its scroll bars on the text and shows them only while the
+    // pointer moves there: a page longer than the window would look whole,
+    // its last line cut at the bottom edge. A scroll bar beside the text
+    // shows that more follows.
+    void showFixedScrollBars();
 };

@@ -163,7 +163,14 @@ int PageAudit::crossedPixels(const AuditedText& text) const
     // A text whose end touches a line or a drawing reads as run into it.
     wxRect ink = inkBox(text);
     ink.width += ink.IsEmpty() || ink.GetRight() + 1 >= size_.x ? 0 : 1;
-    const wxRect box = ink.Intersect(wxRect(size_));
+    return standingOut(ink);
+}
+
+int PageAudit::crossedLinePixels(const AuditedText& text) const { return standingOut(text.drawn.box); }
+
+int PageAudit::standingOut(const wxRect& area) const
+{
+    const wxRect box = area.Intersect(wxRect(size_));
     std::map<unsigned long, int> counts;
     for (int y = box.GetTop(); y <= box.GetBottom(); ++y)
         for (int x = box.GetLeft(); x <= box.GetRight(); ++x)

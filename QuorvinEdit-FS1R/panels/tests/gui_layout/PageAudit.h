@@ -46,6 +46,9 @@ public:
     // their end, stand out from the plain ground most of them show (a line,
     // a frame, a control's drawing).
     int crossedPixels(const AuditedText& text) const;
+    // The same behind the text's whole line, ascent to descent: a line
+    // there runs through the glyphs wherever they are drawn in its colour.
+    int crossedLinePixels(const AuditedText& text) const;
     // The lowest contrast (1 to 21) between the text's colour and the
     // pixels behind its glyphs (where the page with texts differs from the
     // page without).
@@ -55,6 +58,9 @@ public:
 
 private:
     void collectControls(wxWindow& window, wxPoint offset);
+    // How many pixels of the page without its texts stand out in the area
+    // from the plain ground most of them show.
+    int standingOut(const wxRect& area) const;
     // Records the texts on the first call.
     wxImage paint(wxWindow& page, TextDrawing drawing);
 

@@ -2,11 +2,12 @@
 // effect type's page as the user sees them, in the language the run asks for
 // (see InterfaceLanguage.cpp): all of it inside its window, nothing drawn over
 // anything else unless it belongs there, every text whole in its box, clear of
-// the page's lines and the controls' drawings, and legible against what is
-// behind it.
+// the page's lines and the controls' drawings (a text written on a control's
+// face whole inside the face), and legible against what is behind it.
 #include "PageAudit.h"
 #include "PagesFixture.h"
 
+#include "controls/Control.h"
 #include "controls/ValueLabelControl.h"
 #include "effects/EffectBlock.h"
 #include "gui/DeviceWaitWindow.h"
@@ -71,6 +72,15 @@ const std::vector<Allowed> allowed = {
     {"", {"has no room", " filter  Type"}, "the filter types"},
     {"", {"has no room", "\"i001\""}, "the performance numbers in the header"},
 };
+
+// A control that writes its text on a picture of its own, such as a framed
+// face: drawn in the picture's colour, glyphs on the picture's lines do not
+// show as crossing them, so the text's whole line must stay clear of them.
+bool writesOnPicture(const Control& control)
+{
+    const Parameter* parameter = control.mainParameter();
+    return parameter && parameter->showsText() && (parameter->picture() || parameter->valuePictures());
+}
 
 std::string boxText(const wxRect& box)
 {
@@ -150,7 +160,13 @@ void PageLayoutAuditTest::auditPage(wxWindow& page)
         if (const int crossed = audit.crossedPixels(text); crossed >= crossingPixels)
             report("text " + audit.nameOf(text) + " " + boxText(box) + " crosses a line or a drawing ("
                    + std::to_string(crossed) + " pixels)");
-        if (text.control < 0)
+        if (text.control >= 0) {
+            const AuditedControl& owner = controls[std::size_t(text.control)];
+            if (writesOnPicture(*owner.control)
+                && (!owner.box.Contains(box) || audit.crossedLinePixels(text) >= crossingPixels))
+                report("text " + audit.nameOf(text) + " " + boxText(box) + " does not fit inside its face "
+                       + boxText(owner.box));
+        } else
             for (const AuditedControl& control : controls)
                 if (control.box.Intersects(box))
                     report("text " + audit.nameOf(text) + " " + boxText(box) + " lies on control " + control.name);
