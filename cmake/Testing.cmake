@@ -92,6 +92,20 @@ function(quorvin_library name)
   target_link_libraries(${name} PRIVATE quorvin_warnings)
 endfunction()
 
+# quorvin_add_window_manager_run(name manager filter): runs the desktop test
+# program <name> again, as <name>_<manager>, under another window manager
+# (QUORVIN_WINDOW_MANAGER), with the tests the GoogleTest filter names.
+function(quorvin_add_window_manager_run name manager filter)
+  if(NOT TARGET ${name})
+    return()
+  endif()
+  get_test_property(${name} LABELS labels)
+  add_test(NAME ${name}_${manager}
+    COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${name}> --gtest_filter=${filter})
+  set_tests_properties(${name}_${manager} PROPERTIES LABELS "${labels}" TIMEOUT 300
+    ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1;QUORVIN_WINDOW_MANAGER=${manager}")
+endfunction()
+
 # quorvin_add_french_run(name): runs the test program <name> a second time,
 # as <name>_fr, with the interface in French (QUORVIN_TEST_LANGUAGE=fr tells
 # the program to take the system's language, as the editor does). Machines

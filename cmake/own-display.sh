@@ -4,7 +4,8 @@
 # With QUORVIN_WINDOW_MANAGER set (to a window manager's command, "openbox"),
 # that window manager runs on the display first, as on a user's desktop: it
 # decorates, places and focuses the windows. The command starts only once the
-# window manager has taken the display.
+# window manager has taken the display. xfwm4 reads its settings over a
+# session bus, so it gets one of its own.
 # Without Xvfb the command runs on the display it was given.
 set -u
 command -v Xvfb >/dev/null 2>&1 || exec "$@"
@@ -12,7 +13,9 @@ number_file=$(mktemp)
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$number_file" 2>/dev/null &
 xvfb=$!
 wm=""
-trap 'kill $wm "$xvfb" 2>/dev/null; wait $wm "$xvfb" 2>/dev/null; rm -f "$number_file"' EXIT
+# The display goes first: the window manager leaves with it (and the session
+# bus of xfwm4 with the window manager).
+trap 'kill "$xvfb" 2>/dev/null; wait $wm "$xvfb" 2>/dev/null; rm -f "$number_file"' EXIT
 for _ in $(seq 200); do
   number=$(cat "$number_file")
   [ -n "$number" ] && break
@@ -24,7 +27,11 @@ export DISPLAY=":$number"
 if [ -n "${QUORVIN_WINDOW_MANAGER:-}" ]; then
   command -v "$QUORVIN_WINDOW_MANAGER" >/dev/null 2>&1 ||
     { echo "own-display: no window manager $QUORVIN_WINDOW_MANAGER" >&2; exit 1; }
-  "$QUORVIN_WINDOW_MANAGER" >/dev/null 2>&1 &
+  if [ "$QUORVIN_WINDOW_MANAGER" = xfwm4 ]; then
+    dbus-run-session -- xfwm4 >/dev/null 2>&1 &
+  else
+    "$QUORVIN_WINDOW_MANAGER" >/dev/null 2>&1 &
+  fi
   wm=$!
   # A window manager announces itself on the root window.
   for _ in $(seq 100); do

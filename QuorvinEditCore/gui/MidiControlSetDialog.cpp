@@ -2,6 +2,7 @@
 
 #include "files/SavePath.h"
 #include "gui/ControlStyle.h"
+#include "gui/DialogPlacement.h"
 #include "gui/MidiBindingList.h"
 #include "gui/MidiControlSetPanel.h"
 #include "gui/MidiLearnDialog.h"
@@ -66,6 +67,7 @@ MidiControlSetDialog::MidiControlSetDialog(MidiControlSet& set, wxWindow* parent
       questions_{confirmImportBox, choosePathBox, confirmReplaceBox, tellBox}
 {
     layOut();
+    keepOverMainWindow(*this);
     Bind(wxEVT_CLOSE_WINDOW, &MidiControlSetDialog::onCloseWindow, this);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { onDelete(); }, deleteButton);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { onImport(); }, importButton);
@@ -125,7 +127,6 @@ void MidiControlSetDialog::run()
     panel_->showValues();
     if (GetParent())
         SetSize(GetSize().x, GetParent()->GetSize().y);
-    CentreOnParent(wxBOTH);
     Show();
     Raise();
 }

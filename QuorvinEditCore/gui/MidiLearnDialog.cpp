@@ -1,5 +1,7 @@
 #include "gui/MidiLearnDialog.h"
 
+#include "gui/DialogPlacement.h"
+
 #include "midi/MidiMessageText.h"
 #include "params/Parameter.h"
 #include "text/WxText.h"
@@ -32,6 +34,7 @@ MidiLearnDialog::MidiLearnDialog(wxWindow* parent, std::shared_ptr<const Paramet
     buttons_ = CreateStdDialogButtonSizer(wxOK | wxCANCEL);
     column->Add(buttons_, 0, wxALL | wxEXPAND, border);
     SetSizer(column);
+    keepOverMainWindow(*this);
     Bind(wxEVT_TIMER, &MidiLearnDialog::onTimer, this);
 }
 
@@ -71,7 +74,6 @@ bool MidiLearnDialog::run(bool confirm)
 {
     GetSizer()->Show(buttons_, confirm, true);
     Fit();
-    CentreOnParent();
     if (!confirm)
         timer_.Start(autoAcceptMs);
     const int result = ShowModal();

@@ -1,5 +1,6 @@
 #include "gui/WaitDialog.h"
 
+#include "gui/DialogPlacement.h"
 #include "gui/ImageWindow.h"
 
 #include <wx/gauge.h>
@@ -70,14 +71,15 @@ WaitDialog::~WaitDialog() { timer_.Stop(); }
 
 void WaitDialog::build(wxWindow* parent, const wxColour& background)
 {
-    // No style bits: no caption and no border.
-    Create(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, "dialog");
+    // No caption and no border: the window manager is asked to add nothing.
+    Create(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE, "dialog");
     // Set before the children are made, so they inherit the colours.
     if (background.IsOk()) {
         SetBackgroundColour(background);
         SetForegroundColour(readableTextColour(background));
     }
     Bind(wxEVT_TIMER, &WaitDialog::onTick, this, timer_.GetId());
+    keepOverMainWindow(*this);
 }
 
 void WaitDialog::layOut(wxWindow* picture)
@@ -109,7 +111,6 @@ void WaitDialog::start(const wxString& message, std::int32_t totalMs)
         gauge_->SetValue(0);
     }
     growToFit();
-    Centre(wxBOTH);
     // The keyboard stays with the window the user works in: a window
     // manager would otherwise hand it to the wait and give it back only some
     // time after the wait has gone, losing the keys typed in between.

@@ -7,6 +7,7 @@
 #include "controls/ControlWindow.h"
 #include "controls/DisplayPlacement.h"
 #include "controls/ValueStep.h"
+#include "gui/DialogPlacement.h"
 #include "params/Parameter.h"
 #include "undo/CommandList.h"
 
@@ -443,16 +444,21 @@ void Control::runModalPopOut()
         : std::find_if(std::next(at), siblings.end(), [](const wxWindow* sibling) { return !sibling->IsTopLevel(); });
     wxWindow* follower = next == siblings.end() ? nullptr : *next;
 
-    auto* dialog = new wxDialog(homeParent_, wxID_ANY, wxEmptyString, fitted.GetPosition(), fitted.GetSize(), 0,
-        "dialog");
+    // No caption and no border: the window manager is asked to add nothing,
+    // so the control gets the whole size under every window manager.
+    auto* dialog = new wxDialog(homeParent_, wxID_ANY, wxEmptyString, fitted.GetPosition(), fitted.GetSize(),
+        wxBORDER_NONE, "dialog");
     dialog->SetBackgroundColour(popOutBackground());
     popOutWindow_ = dialog;
     window_->Reparent(dialog);
     window_->SetSize(0, 0, fitted.width, fitted.height);
     dialog->SetSize(fitted);
-    // The toolkit centres a dialog on its parent when it first maps it; once
-    // shown, it goes where it was placed.
-    dialog->CallAfter([dialog, fitted] { dialog->Move(fitted.GetPosition()); });
+    // The toolkit may have sized the dialog for a frame the window manager
+    // does not add: once shown, it takes its size and place again.
+    placeWhenShown(*dialog, [dialog, fitted] {
+        dialog->SetClientSize(fitted.GetSize());
+        dialog->Move(fitted.GetPosition());
+    });
     dialog->ShowModal();
 
     if (window_) {

@@ -1,5 +1,6 @@
 #include "instrument/gui/InternalMemoryView.h"
 
+#include "gui/DialogPlacement.h"
 #include "gui/MemoryGridView.h"
 #include "text/WxText.h"
 
@@ -39,6 +40,7 @@ InternalMemoryView::InternalMemoryView(wxWindow* parent, PatchCollection& librar
     grid_->setHoverColour(hoverColour);
     grid_->setSelectionColour(selectionColour);
     grid_->selectFirstOnly();
+    keepOverMainWindow(*this);
 }
 
 void InternalMemoryView::setEntryLimit(std::uint32_t limit) { grid_->setEntryLimit(limit); }
@@ -62,7 +64,6 @@ int InternalMemoryView::showModal()
     if (!laidOut_)
         buildLayout();
     Fit();
-    CentreOnScreen(wxBOTH);
     grid_->SetFocus();
     return ShowModal();
 }

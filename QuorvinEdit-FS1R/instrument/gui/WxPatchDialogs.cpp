@@ -1,5 +1,6 @@
 #include "instrument/gui/WxPatchDialogs.h"
 
+#include "gui/DialogPlacement.h"
 #include "text/WxText.h"
 
 #include <wx/choicdlg.h>
@@ -54,7 +55,7 @@ std::int32_t WxPatchDialogs::chooseOne(const RefString& caption, const RefString
         labels.Add(toWxString(choice));
     wxSingleChoiceDialog dialog(parent_, toWxString(text), toWxString(caption), labels);
     dialog.SetSize(choiceDialogSize);
-    dialog.CentreOnParent();
+    keepOverMainWindow(dialog);
     return dialog.ShowModal() == wxID_OK ? dialog.GetSelection() : -1;
 }
 

@@ -1,14 +1,19 @@
 // The editor on a desktop, in the language the run asks for
 // (QUORVIN_TEST_LANGUAGE): whatever a window manager adds around the main
 // window, every page and every effect type's page shows whole below the menu
-// bar, and the dialogs of the start open over the main window.
+// bar, the dialogs of the start open over the main window, and so does every
+// dialog later, whole, whatever was opened before it.
 #include "app/Fs1rDeviceType.h"
 #include "app/tests/gui_app/EditorFixture.h"
 #include "controls/Control.h"
 #include "controls/ControlWindow.h"
+#include "controls/EnvelopeControl.h"
+#include "controls/ValueLabelControl.h"
 #include "device/Device.h"
 #include "effects/EffectBlock.h"
+#include "instrument/Fs1rPanels.h"
 #include "panels/PerformancePanel.h"
+#include "popup/PopupListDialog.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
 #include "sysex/SysexParameter.h"
@@ -16,6 +21,7 @@
 #include "tests/support/EventPump.h"
 
 #include <gmock/gmock.h>
+#include <wx/button.h>
 #include <wx/display.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
@@ -26,6 +32,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -45,43 +52,131 @@ std::string boxText(const wxRect& box)
     return out.str();
 }
 
-// The window the window manager has made active, where the server shows it.
-wxRect activeWindowRect()
-{
-    Display* display = static_cast<Display*>(wxGetDisplay());
-    const Window root = DefaultRootWindow(display);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, left = 0;
-    unsigned char* data = nullptr;
-    Window active = None;
-    if (XGetWindowProperty(display, root, XInternAtom(display, "_NET_ACTIVE_WINDOW", False), 0, 1, False, XA_WINDOW,
-            &type, &format, &count, &left, &data) == Success && data) {
-        if (count == 1)
-            active = *reinterpret_cast<Window*>(data);
-        XFree(data);
+// What the window manager says of its windows, through X.
+class ManagedWindows {
+public:
+    ManagedWindows() : display_(static_cast<Display*>(wxGetDisplay())) {}
+
+    // The window the window manager took on last, among those it shows.
+    Window newest() const
+    {
+        const std::vector<unsigned long> clients = property(DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW);
+        return clients.empty() ? None : clients.back();
     }
-    if (active == None)
-        return {};
-    XWindowAttributes attributes{};
-    Window child = None;
-    int x = 0, y = 0;
-    if (!XGetWindowAttributes(display, active, &attributes)
-        || !XTranslateCoordinates(display, active, root, 0, 0, &x, &y, &child))
-        return {};
-    return {x, y, attributes.width, attributes.height};
+
+    std::string title(Window window) const
+    {
+        const std::vector<unsigned long> bytes
+            = property(window, "_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    // Where the window's own area lies on the screen.
+    wxRect rect(Window window) const
+    {
+        XWindowAttributes attributes{};
+        Window child = None;
+        int x = 0, y = 0;
+        if (!XGetWindowAttributes(display_, window, &attributes)
+            || !XTranslateCoordinates(display_, window, DefaultRootWindow(display_), 0, 0, &x, &y, &child))
+            return {};
+        return {x, y, attributes.width, attributes.height};
+    }
+
+    // What the window manager adds around the window: left, right, top and
+    // bottom.
+    std::vector<unsigned long> frame(Window window) const
+    {
+        return property(window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+    }
+
+private:
+    // A property's items (bytes for 8-bit formats).
+    std::vector<unsigned long> property(Window window, const char* name, Atom wanted) const
+    {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, left = 0;
+        unsigned char* data = nullptr;
+        std::vector<unsigned long> items;
+        if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1024, False, wanted, &type,
+                &format, &count, &left, &data) != Success || !data)
+            return items;
+        for (unsigned long i = 0; i < count; ++i)
+            items.push_back(format == 8 ? data[i] : reinterpret_cast<unsigned long*>(data)[i]);
+        XFree(data);
+        return items;
+    }
+
+    Display* display_;
+};
+
+// What of a dialog's content does not show whole: a window smaller than its
+// least size, past the client area, or over another.
+std::vector<std::string> cutContent(const wxWindow& dialog)
+{
+    std::vector<const wxWindow*> shown;
+    for (const wxWindow* child : dialog.GetChildren())
+        if (!child->IsTopLevel() && child->IsShown())
+            shown.push_back(child);
+    const wxRect client(dialog.GetClientSize());
+    std::vector<std::string> cut;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const wxRect rect = shown[i]->GetRect();
+        const std::string name = shown[i]->GetName().utf8_string() + " " + boxText(rect);
+        const wxSize least = shown[i]->GetMinSize();
+        if (!client.Contains(rect))
+            cut.push_back(name + " leaves the client area " + boxText(client));
+        if (rect.width < least.x || rect.height < least.y)
+            cut.push_back(name + " is smaller than its content");
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            if (rect.Intersects(shown[j]->GetRect()))
+                cut.push_back(name + " lies over " + shown[j]->GetName().utf8_string());
+    }
+    return cut;
 }
 
-// Each modal dialog as the window manager shows it: where it stands once
-// placed, then answered with the Return key, as a reader does.
+// A dialog as the window manager shows it.
+struct PlacedDialog {
+    std::string title;
+    wxRect screenRect;
+    std::vector<unsigned long> frame;
+    wxRect mainWindowRect;
+    std::vector<std::string> cut;
+};
+
+// Watches for a dialog until the window manager shows it in one place.
+class DialogWatch {
+public:
+    DialogWatch(const wxDialog& dialog, std::string title) : dialog_(dialog), title_(std::move(title)) {}
+
+    // True once the newest window the window manager shows has the dialog's
+    // title and has not moved since the last look; then placed holds it.
+    bool placed(const wxRect& mainWindowRect, PlacedDialog& placed)
+    {
+        const Window newest = windows_.newest();
+        const wxRect rect = windows_.rect(newest);
+        const bool still = newest == last_ && rect == lastRect_;
+        last_ = newest;
+        lastRect_ = rect;
+        if (newest == None || windows_.title(newest) != title_ || !still)
+            return false;
+        placed = {title_, rect, windows_.frame(newest), mainWindowRect, cutContent(dialog_)};
+        return true;
+    }
+
+private:
+    const wxDialog& dialog_;
+    std::string title_;
+    ManagedWindows windows_;
+    Window last_ = None;
+    wxRect lastRect_;
+};
+
+// Each modal dialog as the window manager shows it, then answered with a key
+// (Return, as a reader does, unless told otherwise).
 class PlacedDialogs : public wxModalDialogHook {
 public:
-    struct Placed {
-        std::string title;
-        wxRect screenRect;
-        wxRect mainWindowRect;
-    };
-
     explicit PlacedDialogs(const std::function<wxRect()>& mainWindowRect) : mainWindowRect_(mainWindowRect)
     {
         Register();
@@ -89,14 +184,14 @@ public:
     }
     ~PlacedDialogs() override { Unregister(); }
 
-    std::vector<Placed> dialogs;
+    std::vector<PlacedDialog> dialogs;
+    int answer = WXK_RETURN;
 
 protected:
     int Enter(wxDialog* dialog) override
     {
         auto* box = dynamic_cast<wxMessageDialog*>(dialog);
-        title_ = (box ? box->GetCaption() : dialog->GetTitle()).utf8_string();
-        waited_ = 0;
+        watch_.emplace(*dialog, (box ? box->GetCaption() : dialog->GetTitle()).utf8_string());
         timer_.Start(50);
         return wxID_NONE;
     }
@@ -105,19 +200,18 @@ protected:
 private:
     void answerOncePlaced()
     {
-        // The window manager maps, places and activates the dialog.
-        if (++waited_ < 10)
+        PlacedDialog placed;
+        if (!watch_->placed(mainWindowRect_(), placed))
             return;
         timer_.Stop();
-        dialogs.push_back({title_, activeWindowRect(), mainWindowRect_()});
-        input_.key(WXK_RETURN);
+        dialogs.push_back(placed);
+        input_.key(answer);
     }
 
     std::function<wxRect()> mainWindowRect_;
     wxTimer timer_;
     DesktopInput input_;
-    std::string title_;
-    int waited_ = 0;
+    std::optional<DialogWatch> watch_;
 };
 
 class DesktopWindowTest : public EditorFixture {
@@ -182,13 +276,97 @@ protected:
     void expectDialogsOverTheMainWindow() const
     {
         ASSERT_FALSE(dialogs_.dialogs.empty());
-        for (const PlacedDialogs::Placed& dialog : dialogs_.dialogs) {
-            const wxRect& main = dialog.mainWindowRect;
-            const wxRect middle(main.x + main.width / 4, main.y + main.height / 4, main.width / 2, main.height / 2);
-            const wxRect& box = dialog.screenRect;
-            EXPECT_TRUE(middle.Contains(box.x + box.width / 2, box.y + box.height / 2))
-                << "\"" << dialog.title << "\" " << boxText(box) << " is not over the main window " << boxText(main);
-        }
+        for (const PlacedDialog& dialog : dialogs_.dialogs)
+            expectOverTheMainWindow(dialog);
+    }
+
+    static void expectOverTheMainWindow(const PlacedDialog& dialog)
+    {
+        const wxRect& main = dialog.mainWindowRect;
+        const wxRect middle(main.x + main.width / 4, main.y + main.height / 4, main.width / 2, main.height / 2);
+        const wxRect& box = dialog.screenRect;
+        EXPECT_TRUE(middle.Contains(box.x + box.width / 2, box.y + box.height / 2))
+            << "\"" << dialog.title << "\" " << boxText(box) << " is not over the main window " << boxText(main);
+    }
+
+    // From the View menu: the keyboard may be with a dialog that just went.
+    void showPage(int page)
+    {
+        choose(MainFrame::firstPageId + page);
+        ASSERT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == page; }, 2s)) << pageKeys[page];
+    }
+
+    // The first control shown (on the page or its header) that the test takes.
+    ControlWindow* firstControl(const std::function<bool(Control&)>& takes) const
+    {
+        ControlWindow* found = nullptr;
+        forEachControl(device_->mainPanel(), [&](ControlWindow& window) {
+            if (!found && window.control() && takes(*window.control()))
+                found = &window;
+        });
+        return found;
+    }
+
+    void popOutAnEnvelope()
+    {
+        showPage(Fs1rPanels::performancePage);
+        ControlWindow* envelope
+            = firstControl([](Control& control) { return dynamic_cast<EnvelopeControl*>(&control) != nullptr; });
+        ASSERT_NE(envelope, nullptr);
+        input_.glideOnto(*envelope);
+        ASSERT_TRUE(pumpEventsUntil([&] { return envelope->control()->isFocused() && envelope->HasFocus(); }, 2s));
+        input_.key(WXK_RETURN);
+    }
+
+    void openAndCloseAList()
+    {
+        showPage(Fs1rPanels::performancePage);
+        ControlWindow* owner = firstControl([](Control& control) {
+            const Parameter* parameter = control.getParameter(Control::roleMain);
+            return dynamic_cast<ValueLabelControl*>(&control) && parameter
+                && parameter->key().text().toUtf8() == "FS1R ins header  Insertion";
+        });
+        ASSERT_NE(owner, nullptr);
+        input_.settle(400ms);
+        input_.clickOn(*owner, wxPoint(4, owner->GetSize().y / 2));
+        const auto& labels = static_cast<ValueLabelControl&>(*owner->control());
+        ASSERT_TRUE(pumpEventsUntil([&] { return labels.popupList() && labels.popupList()->IsShown(); }, 2s));
+        input_.key(WXK_ESCAPE);
+        ASSERT_TRUE(pumpEventsUntil([&] { return !labels.popupList()->IsShown(); }, 2s));
+    }
+
+    // The MIDI control set dialog stays open beside the pages until closed.
+    void openAndCloseTheControlSetDialog()
+    {
+        showPage(Fs1rPanels::systemPage);
+        const wxString opener = wxGetTranslation("MIDI control set");
+        ControlWindow* button = firstControl([&](Control& control) {
+            const Parameter* action = control.getParameter(Control::roleMain);
+            return action && action->valueText(action->getValue()).toUtf8() == opener.utf8_string();
+        });
+        ASSERT_NE(button, nullptr);
+        input_.clickOn(*button);
+        wxDialog* dialog = nullptr;
+        ASSERT_TRUE(pumpEventsUntil([&] { return (dialog = shownDialogTitled(opener)) != nullptr; }, 2s));
+        DialogWatch watch(*dialog, opener.utf8_string());
+        PlacedDialog placed;
+        ASSERT_TRUE(pumpEventsUntil([&] {
+            pumpEventsFor(50ms);
+            return watch.placed(frame_->GetScreenRect(), placed);
+        }, 5s));
+        dialogs_.dialogs.push_back(placed);
+        wxWindow* close = wxWindow::FindWindowByLabel(wxGetTranslation("Close"), dialog);
+        ASSERT_NE(close, nullptr);
+        input_.clickOn(*close);
+        ASSERT_TRUE(pumpEventsUntil([&] { return !dialog->IsShown(); }, 2s));
+    }
+
+    static wxDialog* shownDialogTitled(const wxString& title)
+    {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsShown() && dialog->GetTitle() == title)
+                return dialog;
+        return nullptr;
     }
 
     void expectEveryEffectTypeWhole()
@@ -242,6 +420,51 @@ TEST_F(DesktopWindowTest, TheStartsDialogsOpenOverTheMainWindowAndEveryPageAndEf
         expectWholePage(std::string("the page of ") + pageKeys[page]);
     }
     expectEveryEffectTypeWhole();
+}
+
+// Each dialog, the pop-out and a list opened twice over, as a session may
+// take them: whatever came before, every dialog lies over the main window
+// and shows its content whole, and the pop-out gets nothing added around it
+// by the window manager. The toolkit guesses a window's frame from earlier
+// windows of its kind, so a dialog opened before can spoil the next.
+TEST_F(DesktopWindowTest, WhateverWasOpenedBeforeEachDialogOpensOverTheMainWindowWhole)
+{
+    enum class Shows { overTheMainWindow, withoutFrame, nothing };
+    struct Step {
+        const char* what;
+        std::function<void()> open;
+        Shows shows;
+    };
+    const auto saveToDevice = [this](int page) {
+        showPage(page);
+        choose(MainFrame::saveToDeviceId);
+    };
+    const Step steps[] = {
+        {"save a performance to the device", [&] { saveToDevice(Fs1rPanels::performancePage); },
+            Shows::overTheMainWindow},
+        {"save a voice to the device", [&] { saveToDevice(Fs1rPanels::firstVoicePage); }, Shows::overTheMainWindow},
+        {"about", [this] { choose(wxID_ABOUT); }, Shows::overTheMainWindow},
+        {"pop out an envelope", [this] { popOutAnEnvelope(); }, Shows::withoutFrame},
+        {"the MIDI control set", [this] { openAndCloseTheControlSetDialog(); }, Shows::overTheMainWindow},
+        {"a list", [this] { openAndCloseAList(); }, Shows::nothing},
+    };
+    dialogs_.answer = WXK_ESCAPE;
+    for (int round = 1; round <= 2; ++round) {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(std::string(step.what) + ", round " + std::to_string(round));
+            const std::size_t before = dialogs_.dialogs.size();
+            step.open();
+            if (step.shows == Shows::nothing)
+                continue;
+            ASSERT_EQ(dialogs_.dialogs.size(), before + 1) << "no dialog showed";
+            const PlacedDialog& shown = dialogs_.dialogs.back();
+            EXPECT_THAT(shown.cut, testing::IsEmpty()) << "\"" << shown.title << "\" " << boxText(shown.screenRect);
+            if (step.shows == Shows::overTheMainWindow)
+                expectOverTheMainWindow(shown);
+            else
+                EXPECT_THAT(shown.frame, testing::Each(0u)) << "a frame around " << boxText(shown.screenRect);
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+// Where the program's dialogs go: over the main window, with their content
+// whole, each time they show.
+//
+// The toolkit sizes a window before showing it from the frame the window
+// manager added to the last window of its kind. That guess can be wrong (a
+// dialog hidden earlier leaves it at no frame at all); the toolkit then keeps
+// the outer size it guessed, so the frame eats into the content, and the
+// window manager puts the window where it likes. So the size and the place
+// are set again once the dialog shows, when its frame is known.
+#include <functional>
+
+class wxTopLevelWindow;
+
+// Runs place every time the window shows, once the toolkit shows it.
+void placeWhenShown(wxTopLevelWindow& window, std::function<void()> place);
+// The client area at least what the window's sizer needs (within the work
+// area of the main window's display), and the window centred on the main
+// window (the top-level parent of its parent; the display without one) and
+// kept on that display.
+void placeOverMainWindow(wxTopLevelWindow& window);
+// placeOverMainWindow whenever the window shows.
+void keepOverMainWindow(wxTopLevelWindow& window);
