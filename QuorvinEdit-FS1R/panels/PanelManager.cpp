@@ -47,26 +47,28 @@ constexpr const char* performanceReplacesQuestion = wxTRANSLATE(
     "You are going to reset the performance.\nIt replaces the unsaved edits on these pages: %s.\nIs this really "
     "what you want?");
 
-// A choice that loads another patch, and the connection, which brings the
-// instrument's current performance with its voices and sequence.
-constexpr const char* performanceLoadQuestion = wxTRANSLATE(
-    "You are going to load another performance.\nIt replaces the unsaved edits on these pages: %s.\nIs this "
-    "really what you want?");
-constexpr const char* voiceLoadQuestion = wxTRANSLATE(
-    "You are going to load another voice.\nIt replaces the unsaved edits on these pages: %s.\nIs this really "
-    "what you want?");
-constexpr const char* fseqLoadQuestion = wxTRANSLATE(
-    "You are going to load another formant sequence.\nIt replaces the unsaved edits on these pages: %s.\nIs "
-    "this really what you want?");
-constexpr const char* connectionLoadQuestion = wxTRANSLATE(
-    "The MIDI connection works.\nLoading the device's current performance replaces the unsaved edits on these "
-    "pages: %s.\nDo you want to load it? With No, the pages and the device keep what they hold.");
+// What replaces unsaved edits: a choice that loads another patch, or the
+// connection, which brings the instrument's current performance with its
+// voices and sequence.
+enum LoadQuestion { performanceLoad, voiceLoad, fseqLoad, connectionLoad, loadQuestionCount };
 
-const char* loadQuestion(Fs1rPart part)
+constexpr std::array<const char*, loadQuestionCount> loadQuestions{
+    wxTRANSLATE("You are going to load another performance.\nIt replaces the unsaved edits on these pages: %s.\nIs "
+                "this really what you want?"),
+    wxTRANSLATE("You are going to load another voice.\nIt replaces the unsaved edits on these pages: %s.\nIs this "
+                "really what you want?"),
+    wxTRANSLATE("You are going to load another formant sequence.\nIt replaces the unsaved edits on these pages: "
+                "%s.\nIs this really what you want?"),
+    wxTRANSLATE("The MIDI connection works.\nLoading the device's current performance replaces the unsaved edits "
+                "on these pages: %s.\nDo you want to load it? With No, the pages and the device keep what they "
+                "hold."),
+};
+
+LoadQuestion loadQuestion(Fs1rPart part)
 {
     if (part == Fs1rParts::performance)
-        return performanceLoadQuestion;
-    return part == Fs1rParts::formantSequence ? fseqLoadQuestion : voiceLoadQuestion;
+        return performanceLoad;
+    return part == Fs1rParts::formantSequence ? fseqLoad : voiceLoad;
 }
 
 using PageMaker = EditorPanel* (*)(PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory,
@@ -328,12 +330,13 @@ bool PanelManager::confirmLoad(Fs1rPart part)
     // A performance brings its own voices and sequence along; every other
     // patch has a page of its own, the page after its part's number.
     const std::int32_t page = part + 1;
-    return confirmReplacing(page, part == Fs1rParts::performance ? fseqPage : page, loadQuestion(part));
+    const std::int32_t last = part == Fs1rParts::performance ? fseqPage : page;
+    return confirmReplacing(page, last, loadQuestions[loadQuestion(part)]);
 }
 
 bool PanelManager::confirmConnectionLoad()
 {
-    return confirmReplacing(performancePage, fseqPage, connectionLoadQuestion);
+    return confirmReplacing(performancePage, fseqPage, loadQuestions[connectionLoad]);
 }
 
 bool PanelManager::confirmReplacing(std::int32_t first, std::int32_t last, const char* question)

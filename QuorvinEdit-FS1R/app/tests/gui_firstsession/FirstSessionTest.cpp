@@ -12,7 +12,6 @@
 #include "commands/CommandParameter.h"
 #include "commands/FindDeviceCommandParameter.h"
 #include "commands/RequestDataCommandParameter.h"
-#include "controls/ChoiceControl.h"
 #include "controls/Control.h"
 #include "controls/GridSelectorControl.h"
 #include "controls/ValueDrawing.h"
@@ -27,6 +26,7 @@
 #include "panels/PerformanceTopPanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "popup/PopupSelectionTarget.h"
 #include "simulator/SimulatorConnection.h"
 #include "tests/support/EventPump.h"
 
@@ -38,6 +38,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -267,7 +268,8 @@ bool isButtonOf(const Control& control, const Fs1rDevice&)
 bool binds(const Control& control, const Parameter* parameter)
 {
     const auto& roles = control.roles();
-    return std::any_of(roles.begin(), roles.end(), [parameter](const auto& bound) { return bound.second == parameter; });
+    return std::any_of(
+        roles.begin(), roles.end(), [parameter](const auto& bound) { return bound.second == parameter; });
 }
 
 bool bindsPerformance(const Control& control, const Fs1rDevice& device)
@@ -348,6 +350,13 @@ const LoadCommand loadCommands[] = {
 
 class UnsavedEditsTest : public FirstSessionTest, public testing::WithParamInterface<LoadCommand> {
 protected:
+    void SetUp() override
+    {
+        if (std::getenv("QUORVIN_TEST_LANGUAGE"))
+            GTEST_SKIP() << "the questions' words are checked in English";
+        FirstSessionTest::SetUp();
+    }
+
     Control& target()
     {
         const LoadCommand& command = GetParam();
@@ -392,8 +401,6 @@ protected:
 
 TEST_P(UnsavedEditsTest, LoadingOverUnsavedEditsAsksFirstAndNoKeepsThem)
 {
-    if (std::getenv("QUORVIN_TEST_LANGUAGE"))
-        GTEST_SKIP() << "the questions' words are checked in English";
     EXPECT_TRUE(runCommand("without edits"));
     EXPECT_THAT(questions_, testing::IsEmpty()) << "without edits, nothing is asked";
 
