@@ -212,10 +212,14 @@ std::int32_t Fs1rDevice::dumpOverhead() const
 
 void Fs1rDevice::onConnected()
 {
-    showPanel(Fs1rPanels::performancePage);
+    // Asked first: a No leaves even the shown page as it was.
+    const bool replace = panels_.confirmConnectionLoad();
+    if (replace)
+        showPanel(Fs1rPanels::performancePage);
     wxLogVerbose("Connection done. Request the device settings");
     requestSystemSettings();
-    restoreCurrentPerformance();
+    if (replace)
+        restoreCurrentPerformance();
 }
 
 void Fs1rDevice::requestSystemSettings()

@@ -81,7 +81,9 @@ public:
     std::int32_t dumpOverhead() const override;
     std::int32_t hardwareWaitMs() const override { return hardwareWait; }
     // Shows the performance page, asks for the system settings and sends
-    // the current performance saved in the settings.
+    // the current performance saved in the settings. When that would replace
+    // unsaved edits and the user declines, only the system settings come:
+    // the pages and the instrument's edit buffers keep what they hold.
     void onConnected() override;
     // Saves the current performance's location in the settings.
     void onDisconnect() override;
@@ -136,6 +138,8 @@ public:
     // else by asking the instrument for the edit buffer. A voice part that
     // is off has its page reset instead.
     void loadCurrentPatch(std::int32_t part) override;
+    // Asks the pages, which know what holds unsaved edits.
+    bool confirmLoad(std::int32_t part) override;
     // File an edit buffer into its cache: program -1 at the current
     // location, any other at bank 0 (internal memory), that program. False
     // when nothing was filed; the record stays as it was then.

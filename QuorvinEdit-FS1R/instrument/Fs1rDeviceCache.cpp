@@ -168,6 +168,11 @@ std::optional<Fs1rPatchLocation> Fs1rDevice::currentLocation(Fs1rPart part)
 
 // --- Loading the current patch ----------------------------------------------------------
 
+bool Fs1rDevice::confirmLoad(std::int32_t part)
+{
+    return panels_.confirmLoad(part);
+}
+
 void Fs1rDevice::loadCurrentPatch(std::int32_t part)
 {
     if (!midiInterface()) {

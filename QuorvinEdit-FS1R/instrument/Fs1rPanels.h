@@ -3,6 +3,7 @@
 // seven page histories, resets, the window title, and the few parameters the
 // pages make for the device. The page manager implements it; the device only
 // holds it, since the main window destroys the pages after the device.
+#include "instrument/Fs1rPart.h"
 #include "undo/CommandHistory.h"
 #include "undo/CommandHistoryObserver.h"
 
@@ -67,6 +68,13 @@ public:
     // been loaded from the patch cache. shownPage with no page shown does
     // nothing.
     virtual void markSaved(std::int32_t page) = 0;
+
+    // Asked before a load replaces pages that hold unsaved edits: the
+    // question names them; true when none would be lost or the user agrees.
+    // part: the patch a choice loads. The connection asks with its own
+    // question for the performance it brings in.
+    virtual bool confirmLoad(Fs1rPart /*part*/) { return true; }
+    virtual bool confirmConnectionLoad() { return true; }
 
     // The seven translated page names, in page order.
     virtual const ValueLabels& panelNames() const = 0;

@@ -47,6 +47,30 @@ constexpr const char* performanceReplacesQuestion = wxTRANSLATE(
     "You are going to reset the performance.\nIt replaces the unsaved edits on these pages: %s.\nIs this really "
     "what you want?");
 
+// What replaces unsaved edits: a choice that loads another patch, or the
+// connection, which brings the instrument's current performance with its
+// voices and sequence.
+enum LoadQuestion { performanceLoad, voiceLoad, fseqLoad, connectionLoad, loadQuestionCount };
+
+constexpr std::array<const char*, loadQuestionCount> loadQuestions{
+    wxTRANSLATE("You are going to load another performance.\nIt replaces the unsaved edits on these pages: %s.\nIs "
+                "this really what you want?"),
+    wxTRANSLATE("You are going to load another voice.\nIt replaces the unsaved edits on these pages: %s.\nIs this "
+                "really what you want?"),
+    wxTRANSLATE("You are going to load another formant sequence.\nIt replaces the unsaved edits on these pages: "
+                "%s.\nIs this really what you want?"),
+    wxTRANSLATE("The MIDI connection works.\nLoading the device's current performance replaces the unsaved edits "
+                "on these pages: %s.\nDo you want to load it? With No, the pages and the device keep what they "
+                "hold."),
+};
+
+LoadQuestion loadQuestion(Fs1rPart part)
+{
+    if (part == Fs1rParts::performance)
+        return performanceLoad;
+    return part == Fs1rParts::formantSequence ? fseqLoad : voiceLoad;
+}
+
 using PageMaker = EditorPanel* (*)(PanelManager& parent, const ControlStyleSet& styles, ParameterFactory& factory,
     Fs1rDevice& device);
 
@@ -284,14 +308,50 @@ void PanelManager::resetPage(std::int32_t page)
 
 wxString PanelManager::resetQuestion(std::int32_t page) const
 {
-    wxString replaced;
-    if (page == performancePage)
-        for (std::int32_t other = firstVoicePage; other <= fseqPage; ++other)
-            if (histories_.at(other).isModified())
-                replaced << (replaced.empty() ? "" : ", ") << toWxString(panelNames().get(other));
+    const wxString replaced = page == performancePage ? modifiedPageNames(firstVoicePage, fseqPage) : wxString();
     if (replaced.empty())
         return wxGetTranslation(resetTexts[std::size_t(page)].question);
     return wxString::Format(wxGetTranslation(performanceReplacesQuestion), replaced);
+}
+
+wxString PanelManager::modifiedPageNames(std::int32_t first, std::int32_t last) const
+{
+    wxString names;
+    for (std::int32_t page = first; page <= last; ++page)
+        if (histories_.at(page).isModified())
+            names << (names.empty() ? "" : ", ") << toWxString(panelNames().get(page));
+    return names;
+}
+
+bool PanelManager::confirmLoad(Fs1rPart part)
+{
+    if (!Fs1rParts::isValid(part))
+        return true;
+    // A performance brings its own voices and sequence along; every other
+    // patch has a page of its own, the page after its part's number.
+    const std::int32_t page = part + 1;
+    const std::int32_t last = part == Fs1rParts::performance ? fseqPage : page;
+    return confirmReplacing(page, last, loadQuestions[loadQuestion(part)]);
+}
+
+bool PanelManager::confirmConnectionLoad()
+{
+    return confirmReplacing(performancePage, fseqPage, loadQuestions[connectionLoad]);
+}
+
+bool PanelManager::confirmReplacing(std::int32_t first, std::int32_t last, const char* question)
+{
+    if (heldAnswer_)
+        return *heldAnswer_;
+    const wxString replaced = modifiedPageNames(first, last);
+    if (replaced.empty())
+        return true;
+    const bool answer = confirm_(*this, wxString::Format(wxGetTranslation(question), replaced));
+    // A choice made of a bank and then a number asks once: the answer
+    // holds until the event that asked has been handled.
+    heldAnswer_ = answer;
+    CallAfter([this] { heldAnswer_.reset(); });
+    return answer;
 }
 
 void PanelManager::initVoicePanel(std::int32_t voice)

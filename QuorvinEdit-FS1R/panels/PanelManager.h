@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class EditorPanel;
@@ -54,6 +55,10 @@ public:
     // step (the performance page with its header).
     void resetCurrentPanel() override;
     void initVoicePanel(std::int32_t voice) override;
+    // Ask through the confirmation, naming the pages whose unsaved edits the
+    // load would replace; with none, they ask nothing.
+    bool confirmLoad(Fs1rPart part) override;
+    bool confirmConnectionLoad() override;
     // Replaces the Yes/No message box (tests answer without a dialog).
     void setConfirmation(Confirmation confirm) { confirm_ = std::move(confirm); }
 
@@ -90,6 +95,10 @@ private:
     // The page's question; the performance's names the pages whose unsaved
     // edits the new performance's voices and sequence replace.
     wxString resetQuestion(std::int32_t page) const;
+    // The names of the pages first to last that hold unsaved edits, joined
+    // with commas; empty when none does.
+    wxString modifiedPageNames(std::int32_t first, std::int32_t last) const;
+    bool confirmReplacing(std::int32_t first, std::int32_t last, const char* question);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 
     std::vector<std::unique_ptr<SentValueLink>> fseqLinks_;
@@ -101,4 +110,6 @@ private:
     EditorPanel* header_ = nullptr;
     std::int32_t shownPage_ = noPage;
     Confirmation confirm_;
+    // The last load question's answer, while the event that asked is handled.
+    std::optional<bool> heldAnswer_;
 };

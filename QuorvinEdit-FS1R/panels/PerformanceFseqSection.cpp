@@ -104,6 +104,11 @@ void PerformancePanel::buildFseqGroup(Fs1rDevice& device)
     fseqBank_->addPostDependent(nullptr, loadFseqOfBank_.get());
     presetNumber->addPostDependent(nullptr, loadFseq_.get());
     internalNumber->addPostDependent(nullptr, loadFseq_.get());
+    // The sequence page's choice is this one too: both ask before a choice
+    // of the user's replaces unsaved edits.
+    fseqBank_->setChangeGuard(loadFseqOfBank_.get());
+    presetNumber->setChangeGuard(loadFseq_.get());
+    internalNumber->setChangeGuard(loadFseq_.get());
     const int numberPlace = group.cursor().along;
     ChoiceControl& preset = addChoice(group, PerformancePanel::text(wxTRANSLATE("Prog")), presetNumber, 68, 0);
     showWhile(conditioned, preset, {whileIn(fseqBank_, 1, 1)});

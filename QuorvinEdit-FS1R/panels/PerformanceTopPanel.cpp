@@ -202,9 +202,9 @@ void PerformanceTopPanel::buildPerformanceSelector(ControlGroup& group, Fs1rDevi
 {
     const Fs1rPerformanceSelection selection = Fs1rPerformanceSelection::create(*group.factory());
     device.setCurrentPerformanceParameters(selection.bank, selection.number);
-    // Every program change brings the chosen performance in.
-    selection.number->addPostDependent(
-        nullptr, keep(std::make_unique<LoadPatchCommandParameter>(device, performancePatch)));
+    // Every program change brings the chosen performance in; the bank, the
+    // first half of the user's choice, asks with it.
+    selection.bank->setChangeGuard(&loadAfter(*selection.number, device, performancePatch, false));
 
     GridSelectorControl& selector = addGridSelector(group, RefString(), 38);
     performanceSelector_ = &selector;
@@ -213,6 +213,16 @@ void PerformanceTopPanel::buildPerformanceSelector(ControlGroup& group, Fs1rDevi
     selector.bindParameter(selection.number, GridSelectorControl::roleColumn);
     gridLabels_.push_back(
         std::make_unique<LibraryGridLabels>(selector, device.library(Fs1rLibraries::performances), 0));
+}
+
+LoadPatchCommandParameter& PerformanceTopPanel::loadAfter(Parameter& selection, Fs1rDevice& device,
+    Fs1rPart part, bool sentOnly)
+{
+    auto made = std::make_unique<LoadPatchCommandParameter>(device, part, sentOnly);
+    LoadPatchCommandParameter& load = *made;
+    selection.setChangeGuard(&load);
+    selection.addPostDependent(nullptr, keep(std::move(made)));
+    return load;
 }
 
 void PerformanceTopPanel::buildNoteShift(ControlGroup& group)
@@ -257,13 +267,13 @@ void PerformanceTopPanel::buildPartVoice(ControlGroup& group, Fs1rDevice& device
     // Each change of the part's program brings that part's voice in, and so
     // does a change of its bank that the instrument makes too: an undo may
     // give back the bank alone.
-    program->addPostDependent(nullptr, keep(std::make_unique<LoadPatchCommandParameter>(device, part + 1)));
+    loadAfter(*program, device, part + 1, false);
 
     GridSelectorControl& selector = addGridSelector(group, translated(wxTRANSLATE("Program")), 0);
     selector.setLabels(translated(wxTRANSLATE("OFF")), RefString());
     voiceSelectors_.at(part) = &selector;
     SysexParameter* bank = addPartParameter(group, partBankOffset, lastVoiceBank);
-    bank->addPostDependent(nullptr, keep(std::make_unique<LoadPatchCommandParameter>(device, part + 1, true)));
+    loadAfter(*bank, device, part + 1, true);
     selector.bindParameter(bank, GridSelectorControl::roleRow);
     selector.bindParameter(program, GridSelectorControl::roleColumn);
     gridLabels_.push_back(

@@ -5,6 +5,7 @@
 // The panel manager owns it and moves it into the page that shows; it
 // records into the performance history.
 #include "gui/EditorPanel.h"
+#include "instrument/Fs1rPart.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,7 @@ class ControlStyleSet;
 class Fs1rDevice;
 class GridSelectorControl;
 class LibraryGridLabels;
+class LoadPatchCommandParameter;
 class MemoryListModel;
 class Parameter;
 class ParameterFactory;
@@ -51,6 +53,9 @@ private:
     void build(const ControlStyleSet& styles, ParameterFactory& factory, Fs1rDevice& device);
     void buildHeaderRow(ControlGroup& group, Fs1rDevice& device);
     void buildPerformanceSelector(ControlGroup& group, Fs1rDevice& device);
+    // A load of the part's patch after each change of the selection, which
+    // also guards the user's change of it.
+    LoadPatchCommandParameter& loadAfter(Parameter& selection, Fs1rDevice& device, Fs1rPart part, bool sentOnly);
     void buildNoteShift(ControlGroup& group);
     void buildPart(ControlGroup& group, Fs1rDevice& device, int part);
     void buildPartVoice(ControlGroup& group, Fs1rDevice& device, int part);

@@ -2,12 +2,15 @@
 // Loads the patch a selection names into the editor. Not bound to a button:
 // the page hangs it as a dependent on the parameter that selects the patch,
 // so a selection set with the load trigger (the user's choice, a loaded or
-// received performance naming its voices) loads that patch.
+// received performance naming its voices) loads that patch. As the guard of
+// the selection, it lets the user's own choice through only once the device
+// has the user's leave to replace what the load replaces.
 #include "commands/CommandParameter.h"
+#include "params/ChangeGuard.h"
 
 class Device;
 
-class LoadPatchCommandParameter final : public CommandParameter {
+class LoadPatchCommandParameter final : public CommandParameter, public ChangeGuard {
 public:
     // sentOnly: for the first half of a selection made in two steps (a bank,
     // then a number). Sent, the instrument loads at each step too, so the
@@ -18,6 +21,9 @@ public:
     LoadPatchCommandParameter(Device& device, std::int32_t part, bool sentOnly = false);
 
     void apply(std::uint32_t flags, std::int32_t value) override;
+    // Loads, undos and resets change the selection without asking: only
+    // the user's edit of it does.
+    bool allowsChange(std::uint32_t flags) override;
 
 private:
     void run() override;

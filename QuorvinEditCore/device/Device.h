@@ -98,6 +98,9 @@ public:
     virtual std::int32_t currentPanel() const = 0;
     // From the patch cache, else from the instrument.
     virtual void loadCurrentPatch(std::int32_t part) = 0;
+    // Whether the user lets a load of the part's patch replace the pages
+    // it replaces; asked before the choice that loads it is made.
+    virtual bool confirmLoad(std::int32_t /*part*/) { return true; }
     // asNew: the Save as command, which asks for the file.
     virtual void saveToFile(bool asNew, std::int32_t part) = 0;
     virtual void saveAll() = 0;

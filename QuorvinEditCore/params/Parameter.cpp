@@ -1,6 +1,7 @@
 #include "params/Parameter.h"
 
 #include "labels/LabelList.h"
+#include "params/ChangeGuard.h"
 #include "params/ParameterRegistry.h"
 #include "text/WxText.h"
 #include "undo/CommandList.h"
@@ -154,6 +155,8 @@ Parameter::~Parameter()
 
 void Parameter::setValue(std::uint32_t flags, std::int32_t value)
 {
+    if (changeGuard_ != nullptr && !changeGuard_->allowsChange(flags))
+        return;
     if (value != noValue && (flags & SetValueFlag::noClamp) == 0)
         value = skipExcludedAndClamp(value);
     std::uint32_t dependentFlags = flags | SetValueFlag::doNotRecord;

@@ -17,6 +17,7 @@
 
 #include <wx/string.h>
 
+class ChangeGuard;
 class CommandList;
 class LabelList;
 class ParameterListener;
@@ -51,9 +52,10 @@ public:
     // the kinds the instrument holds do anything.
     virtual void resendValue() {}
 
-    // The one way to change a value: skip the excluded value and clamp
-    // (unless noClamp), pre-dependents, record, apply, notify, links,
-    // post-dependents. Every call runs every step, changed or not.
+    // The one way to change a value: ask the guard (a refusal ends the call),
+    // skip the excluded value and clamp (unless noClamp), pre-dependents,
+    // record, apply, notify, links, post-dependents. Every call runs every
+    // step, changed or not.
     void setValue(std::uint32_t flags, std::int32_t value);
     // A step or drag in a known direction; false when it would not change
     // the value (then nothing is set and nobody is told).
@@ -168,6 +170,11 @@ public:
     void setKeyName(const RefString& name);
     bool isRegistered() const;
 
+    // --- Guard --------------------------------------------------------------
+    // Null lets every change through; the guard must outlive the parameter
+    // or be taken away first.
+    void setChangeGuard(ChangeGuard* guard) { changeGuard_ = guard; }
+
     // --- Undo ---------------------------------------------------------------
     // The list that records this parameter's changes; null records nothing.
     CommandList* commandList() const { return commandList_; }
@@ -194,6 +201,7 @@ private:
 
     ListenerList listeners_;
     ParameterKey key_;
+    ChangeGuard* changeGuard_ = nullptr;
     CommandList* commandList_ = nullptr;
     std::int32_t minimum_ = 0;
     std::int32_t maximum_ = 0;

@@ -3,13 +3,17 @@
 // After each step every page shows what the instrument holds, no control
 // shows a blank where its fresh value shows something, the performance's
 // question names the pages whose unsaved edits it replaces, and a clean exit
-// leaves no journal behind.
+// leaves no journal behind. Each command that loads over the pages (a port
+// check, a program choice) asks first when they hold unsaved edits.
 #include "app/Fs1rDeviceType.h"
 #include "InstrumentMatch.h"
 #include "app/tests/gui_app/EditorFixture.h"
 #include "app/tests/support/EditorWindows.h"
 #include "commands/CommandParameter.h"
+#include "commands/FindDeviceCommandParameter.h"
+#include "commands/RequestDataCommandParameter.h"
 #include "controls/Control.h"
+#include "controls/GridSelectorControl.h"
 #include "controls/ValueDrawing.h"
 #include "gui/ControlElement.h"
 #include "gui/ControlGroup.h"
@@ -19,8 +23,10 @@
 #include "midi/LoopbackMidiBackend.h"
 #include "midi/MidiInterface.h"
 #include "panels/PanelManager.h"
+#include "panels/PerformanceTopPanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "popup/PopupSelectionTarget.h"
 #include "simulator/SimulatorConnection.h"
 #include "tests/support/EventPump.h"
 
@@ -32,6 +38,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -73,7 +80,7 @@ protected:
         ASSERT_NE(panels_, nullptr);
         panels_->setConfirmation([this](wxWindow&, const wxString& question) {
             questions_.push_back(question.utf8_string());
-            return true;
+            return answer_;
         });
         ASSERT_TRUE(pumpEventsUntil([this] { return SimulatorConnection::registeredInstrument() != nullptr; }, 20s));
         instrument_ = SimulatorConnection::registeredInstrument();
@@ -175,17 +182,26 @@ protected:
                 const std::int32_t value = parameter->getValue();
                 parameter->setValue(flagsUserEdit, value == parameter->maximum() ? value - 1 : value + 1);
                 ASSERT_TRUE(panels_->pageHistory(page).isModified());
+                edits_.push_back({page, parameter, parameter->getValue()});
                 return;
             }
         }
         FAIL() << "nothing to edit on page " << page;
     }
 
+    struct Edit {
+        int page;
+        Parameter* parameter;
+        std::int32_t value;
+    };
+
     CancellingUser user_;
     Fs1rDevice* device_ = nullptr;
     PanelManager* panels_ = nullptr;
     std::shared_ptr<SimulatedFs1r> instrument_;
     std::vector<std::string> questions_;
+    bool answer_ = true;
+    std::vector<Edit> edits_;
 };
 
 TEST_F(FirstSessionTest, AfterEachInitAndEachUndoEveryPageShowsWhatTheInstrumentHolds)
@@ -225,6 +241,190 @@ TEST_F(FirstSessionTest, ThePerformancesInitNamesThePagesWhoseUnsavedEditsItRepl
     EXPECT_EQ(questions_[0].find(_("Voice 2").utf8_string()), std::string::npos) << questions_[0];
     expectEveryPageShowsTheInstrument("Init of the performance", true);
 }
+
+// A command that would load over the pages, from the page it is given on.
+struct LoadCommand {
+    const char* name;
+    int page;
+    // The control the user works, among the page's and the header's.
+    bool (*isTarget)(const Control& control, const Fs1rDevice& device);
+    void (*run)(Control& control);
+    // The connection's load comes after the instrument's answer, and the
+    // performance page shows when it does.
+    bool connects;
+    // The pages the load replaces, first to last.
+    int firstReplaced;
+    int lastReplaced;
+    // The question names the edited ones among them.
+    const char* named;
+};
+
+template <typename Command>
+bool isButtonOf(const Control& control, const Fs1rDevice&)
+{
+    return dynamic_cast<const Command*>(control.mainParameter()) != nullptr;
+}
+
+bool binds(const Control& control, const Parameter* parameter)
+{
+    const auto& roles = control.roles();
+    return std::any_of(
+        roles.begin(), roles.end(), [parameter](const auto& bound) { return bound.second == parameter; });
+}
+
+bool bindsPerformance(const Control& control, const Fs1rDevice& device)
+{
+    return binds(control, device.currentPerformanceNumber());
+}
+
+bool bindsFirstPartVoice(const Control& control, const Fs1rDevice&)
+{
+    auto* header = dynamic_cast<const PerformanceTopPanel*>(control.window()->GetParent());
+    return header && header->partVoiceSelector(0) == &control;
+}
+
+bool bindsSequenceNumber(const Control& control, const Fs1rDevice& device)
+{
+    const Fs1rDevice::FseqParameters& sequence = device.fseqParameters();
+    return control.window()->IsShown()
+        && (binds(control, sequence.presetNumber) || binds(control, sequence.internalNumber));
+}
+
+void sendKey(Control& control, int key)
+{
+    for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP}) {
+        wxKeyEvent event(type);
+        event.m_keyCode = key;
+        event.SetEventObject(control.window());
+        control.window()->ProcessWindowEvent(event);
+    }
+}
+
+void pressButton(Control& control) { sendKey(control, WXK_RETURN); }
+
+// The next item, as a pick in the control's list makes it.
+void pickNext(Control& control)
+{
+    auto& list = dynamic_cast<PopupSelectionTarget&>(control);
+    list.select(list.currentIndex() + 1);
+}
+
+// The keys step the control that has the focus.
+void pageDown(Control& control)
+{
+    control.window()->SetFocus();
+    EXPECT_TRUE(pumpEventsUntil([&control] { return control.isFocused(); })) << "no focus";
+    sendKey(control, WXK_PAGEDOWN);
+}
+
+void wheelNotch(Control& control)
+{
+    control.window()->SetFocus();
+    wxMouseEvent event(wxEVT_MOUSEWHEEL);
+    event.m_wheelRotation = 120;
+    event.m_wheelDelta = 120;
+    event.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+    event.SetEventObject(control.window());
+    control.window()->ProcessWindowEvent(event);
+}
+
+constexpr int systemPage = Fs1rPanels::systemPage;
+constexpr int performancePage = Fs1rPanels::performancePage;
+constexpr int voice1Page = Fs1rPanels::firstVoicePage;
+constexpr int fseqPage = Fs1rPanels::fseqPage;
+constexpr const char* allEdited = "Performance, Voice 1, Formant sequence";
+
+const LoadCommand loadCommands[] = {
+    {"TestSettings", systemPage, isButtonOf<RequestDataCommandParameter>, pressButton, true, performancePage, fseqPage,
+        allEdited},
+    {"AutoDetect", systemPage, isButtonOf<FindDeviceCommandParameter>, pressButton, true, performancePage, fseqPage,
+        allEdited},
+    {"PerformancePick", performancePage, bindsPerformance, pickNext, false, performancePage, fseqPage, allEdited},
+    {"PerformancePageDown", performancePage, bindsPerformance, pageDown, false, performancePage, fseqPage, allEdited},
+    {"PerformanceWheel", performancePage, bindsPerformance, wheelNotch, false, performancePage, fseqPage, allEdited},
+    {"PartProgram", performancePage, bindsFirstPartVoice, pickNext, false, voice1Page, voice1Page, "Voice 1"},
+    {"SequencePageProgram", fseqPage, bindsSequenceNumber, pickNext, false, fseqPage, fseqPage, "Formant sequence"},
+    {"PerformancePageSequenceProgram", performancePage, bindsSequenceNumber, pickNext, false, fseqPage, fseqPage,
+        "Formant sequence"},
+};
+
+class UnsavedEditsTest : public FirstSessionTest, public testing::WithParamInterface<LoadCommand> {
+protected:
+    void SetUp() override
+    {
+        if (std::getenv("QUORVIN_TEST_LANGUAGE"))
+            GTEST_SKIP() << "the questions' words are checked in English";
+        FirstSessionTest::SetUp();
+    }
+
+    Control& target()
+    {
+        const LoadCommand& command = GetParam();
+        for (const Control* control : controlsOf(command.page))
+            if (command.isTarget(*control, *device_))
+                return const_cast<Control&>(*control);
+        throw std::runtime_error(std::string("no control for ") + command.name);
+    }
+
+    std::vector<std::int32_t> selection()
+    {
+        std::vector<std::int32_t> values;
+        for (const Parameter* parameter : target().getParameters())
+            values.push_back(parameter->getValue());
+        return values;
+    }
+
+    // Runs the command, until the instrument has answered and the editor
+    // has done all it does; true when the load was made.
+    bool runCommand(const std::string& step)
+    {
+        SCOPED_TRACE(step);
+        const LoadCommand& command = GetParam();
+        showPage(command.page);
+        const std::vector<std::int32_t> before = selection();
+        const std::size_t asked = questions_.size();
+        command.run(target());
+        if (command.connects) {
+            EXPECT_TRUE(pumpEventsUntil([&] {
+                return questions_.size() > asked || device_->currentPanel() == performancePage;
+            }, 30s)) << "the connection";
+        }
+        expectEveryPageShowsTheInstrument(step, false);
+        return command.connects ? device_->currentPanel() == performancePage : selection() != before;
+    }
+
+    bool replaced(int page) const
+    {
+        return page >= GetParam().firstReplaced && page <= GetParam().lastReplaced;
+    }
+};
+
+TEST_P(UnsavedEditsTest, LoadingOverUnsavedEditsAsksFirstAndNoKeepsThem)
+{
+    EXPECT_TRUE(runCommand("without edits"));
+    EXPECT_THAT(questions_, testing::IsEmpty()) << "without edits, nothing is asked";
+
+    for (int page : {performancePage, voice1Page, fseqPage})
+        editOn(page);
+    answer_ = false;
+    EXPECT_FALSE(runCommand("answered No"));
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_NE(questions_[0].find(std::string("these pages: ") + GetParam().named + "."), std::string::npos)
+        << questions_[0];
+    for (const Edit& edit : edits_) {
+        EXPECT_TRUE(panels_->pageHistory(edit.page).isModified()) << "page " << edit.page;
+        EXPECT_EQ(edit.parameter->getValue(), edit.value) << "page " << edit.page;
+    }
+
+    answer_ = true;
+    EXPECT_TRUE(runCommand("answered Yes"));
+    EXPECT_EQ(questions_.size(), 2u);
+    for (const Edit& edit : edits_)
+        EXPECT_EQ(panels_->pageHistory(edit.page).isModified(), !replaced(edit.page)) << "page " << edit.page;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLoad, UnsavedEditsTest, testing::ValuesIn(loadCommands),
+    [](const testing::TestParamInfo<LoadCommand>& info) { return std::string(info.param.name); });
 
 TEST_F(FirstSessionTest, ACleanExitLeavesNoJournalBehind)
 {
