@@ -4,7 +4,6 @@
 #include "text/WxText.h"
 
 #include <wx/choicdlg.h>
-#include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -26,18 +25,44 @@ WxPatchDialogs::WxPatchDialogs(wxWindow* parent, SlotChooser chooseSlot)
 {
 }
 
+WxPatchDialogs::~WxPatchDialogs()
+{
+    for (wxFileDialog* dialog : {openDialog_.get(), saveDialog_.get()})
+        if (dialog)
+            dialog->Destroy();
+}
+
+// The toolkit's chooser updates itself a moment after its name changes; one
+// destroyed before that moment, while its folder still loads, runs the update
+// on its destroyed parts. A chooser kept for the next choice is never
+// destroyed that way.
+wxFileDialog& WxPatchDialogs::keptFileDialog(wxWeakRef<wxFileDialog>& kept, long style)
+{
+    if (!kept)
+        kept = new wxFileDialog(parent_, wxString(), wxString(), wxString(), wxString(), style, wxDefaultPosition,
+            wxDefaultSize, fileDialogName);
+    return *kept;
+}
+
 std::string WxPatchDialogs::chooseFileToOpen(const RefString& message, const RefString& wildcard)
 {
-    wxFileDialog dialog(parent_, toWxString(message), wxString(), wxString(), toWxString(wildcard),
-        wxFD_OPEN | wxFD_FILE_MUST_EXIST, wxDefaultPosition, wxDefaultSize, fileDialogName);
+    wxFileDialog& dialog = keptFileDialog(openDialog_, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    dialog.SetMessage(toWxString(message));
+    dialog.SetWildcard(toWxString(wildcard));
+    dialog.SetFilterIndex(0);
     return chosenPath(dialog);
 }
 
 std::string WxPatchDialogs::chooseFileToSave(const RefString& message, const RefString& wildcard,
     const std::string& folder, const RefString& fileName)
 {
-    wxFileDialog dialog(parent_, toWxString(message), wxString::FromUTF8(folder), toWxString(fileName),
-        toWxString(wildcard), wxFD_SAVE | wxFD_OVERWRITE_PROMPT, wxDefaultPosition, wxDefaultSize, fileDialogName);
+    wxFileDialog& dialog = keptFileDialog(saveDialog_, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    dialog.SetMessage(toWxString(message));
+    dialog.SetWildcard(toWxString(wildcard));
+    dialog.SetFilterIndex(0);
+    if (!folder.empty())
+        dialog.SetDirectory(wxString::FromUTF8(folder));
+    dialog.SetFilename(toWxString(fileName));
     return chosenPath(dialog);
 }
 

@@ -5,6 +5,9 @@
 // by the page window's owner, so it outlives the device it serves.
 #include "instrument/Fs1rPatchDialogs.h"
 
+#include <wx/filedlg.h>
+#include <wx/weakref.h>
+
 #include <functional>
 
 class wxWindow;
@@ -17,6 +20,9 @@ public:
 
     // parent (the page window, none for the screen) must outlive this.
     explicit WxPatchDialogs(wxWindow* parent, SlotChooser chooseSlot = {});
+    ~WxPatchDialogs() override;
+    WxPatchDialogs(const WxPatchDialogs&) = delete;
+    WxPatchDialogs& operator=(const WxPatchDialogs&) = delete;
 
     std::string chooseFileToOpen(const RefString& message, const RefString& wildcard) override;
     std::string chooseFileToSave(const RefString& message, const RefString& wildcard, const std::string& folder,
@@ -29,6 +35,12 @@ public:
     void showError(const RefString& caption, const RefString& text) override;
 
 private:
+    wxFileDialog& keptFileDialog(wxWeakRef<wxFileDialog>& kept, long style);
+
     wxWindow* parent_;
     SlotChooser chooseSlot_;
+    // The file choosers, made at their first use and shown again for every
+    // choice after it; they go with the parent.
+    wxWeakRef<wxFileDialog> openDialog_;
+    wxWeakRef<wxFileDialog> saveDialog_;
 };

@@ -11,6 +11,7 @@
 #include <X11/keysym.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
@@ -56,16 +57,37 @@ wxPoint screenPointOf(const wxWindow& window, wxPoint clientPoint)
     return window.ClientToScreen(clientPoint);
 }
 
-// Runs the active loop for the given time. Local, because some test programs
-// keep pumping functions of their own under the support library's names.
-void dispatchFor(wxEventLoopBase& loop, std::chrono::milliseconds time)
+// Far above what the toolkit needs to handle one event on a loaded machine.
+constexpr std::chrono::seconds handledBound{30};
+
+// Runs the active loop until done() holds after the given time, or the
+// bound passed; false then. Local, because some test programs keep pumping
+// functions of their own under the support library's names. Tests that run
+// no loop of their own get one for the pumping.
+bool dispatchUntil(const std::function<bool()>& done, std::chrono::milliseconds atLeast,
+    std::chrono::milliseconds bound)
 {
-    const auto deadline = std::chrono::steady_clock::now() + time;
-    do {
+    // A round trip on the toolkit's own connection brings every event the
+    // server sent it before into its queue; then the loop handles them.
+    if (auto* toolkitDisplay = static_cast<Display*>(wxGetDisplay()))
+        XSync(toolkitDisplay, False);
+    std::unique_ptr<wxGUIEventLoop> ownLoop;
+    std::unique_ptr<wxEventLoopActivator> activeLoop;
+    if (!wxEventLoopBase::GetActive()) {
+        ownLoop = std::make_unique<wxGUIEventLoop>();
+        activeLoop = std::make_unique<wxEventLoopActivator>(ownLoop.get());
+    }
+    wxEventLoopBase& loop = *wxEventLoopBase::GetActive();
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
         wxTheApp->ProcessPendingEvents();
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (elapsed >= atLeast && done())
+            return true;
+        if (elapsed >= bound)
+            return false;
         loop.DispatchTimeout(2);
-    } while (std::chrono::steady_clock::now() < deadline);
-    wxTheApp->ProcessPendingEvents();
+    }
 }
 
 } // namespace
@@ -104,14 +126,18 @@ bool DesktopInput::windowManagerRuns()
 
 void DesktopInput::jumpTo(wxPoint screenPoint)
 {
+    const wxPoint from = pointer();
+    handled_.forgetPointer();
     XTestFakeMotionEvent(xDisplay(display_), -1, screenPoint.x, screenPoint.y, CurrentTime);
     flush();
+    awaitPointerAt(from, screenPoint);
     settle();
 }
 
 void DesktopInput::glideTo(wxPoint screenPoint, int stepPixels)
 {
     const wxPoint from = pointer();
+    handled_.forgetPointer();
     const double distance = std::hypot(screenPoint.x - from.x, screenPoint.y - from.y);
     const int steps = std::max(1, static_cast<int>(std::ceil(distance / std::max(1, stepPixels))));
     for (int i = 1; i <= steps; ++i) {
@@ -121,6 +147,7 @@ void DesktopInput::glideTo(wxPoint screenPoint, int stepPixels)
         flush();
         settle(std::chrono::milliseconds(2));
     }
+    awaitPointerAt(from, screenPoint);
     settle();
 }
 
@@ -144,17 +171,19 @@ wxPoint DesktopInput::pointer() const
     return {rootX, rootY};
 }
 
-void DesktopInput::press(int button)
-{
-    XTestFakeButtonEvent(xDisplay(display_), static_cast<unsigned>(button), True, CurrentTime);
-    flush();
-    settle();
-}
+void DesktopInput::press(int button) { sendButton(button, true); }
 
-void DesktopInput::release(int button)
+void DesktopInput::release(int button) { sendButton(button, false); }
+
+void DesktopInput::sendButton(int button, bool down)
 {
-    XTestFakeButtonEvent(xDisplay(display_), static_cast<unsigned>(button), False, CurrentTime);
+    const auto kind = down ? HandledInput::Kind::buttonPress : HandledInput::Kind::buttonRelease;
+    const auto detail = static_cast<unsigned>(button);
+    const unsigned long before = handled_.count(kind, detail);
+    const bool owned = HandledInput::ownsPointer();
+    XTestFakeButtonEvent(xDisplay(display_), detail, down ? True : False, CurrentTime);
     flush();
+    awaitHandled(owned, [&] { return handled_.count(kind, detail) > before; }, "a button");
     settle();
 }
 
@@ -175,9 +204,12 @@ void DesktopInput::wheel(int notches)
     // X reports the wheel as buttons 4 (up) and 5 (down).
     const unsigned button = notches > 0 ? 4 : 5;
     for (int i = 0; i < std::abs(notches); ++i) {
+        const unsigned long before = handled_.count(HandledInput::Kind::wheelStep);
+        const bool owned = HandledInput::ownsPointer();
         XTestFakeButtonEvent(xDisplay(display_), button, True, CurrentTime);
         XTestFakeButtonEvent(xDisplay(display_), button, False, CurrentTime);
         flush();
+        awaitHandled(owned, [&] { return handled_.count(HandledInput::Kind::wheelStep) > before; }, "a wheel step");
         settle();
     }
 }
@@ -191,14 +223,18 @@ void DesktopInput::key(int keyCode, int modifiers)
         held.push_back(XK_Shift_L);
     if (modifiers & wxMOD_ALT)
         held.push_back(XK_Alt_L);
+    const KeySym keysym = keysymOf(keyCode);
+    const unsigned code = XKeysymToKeycode(xDisplay(display_), keysym);
+    const unsigned long before = handled_.count(HandledInput::Kind::keyRelease, code);
+    const bool owned = HandledInput::ownsKeyboard();
     for (KeySym modifier : held)
         pressKeysym(modifier, true);
-    const KeySym keysym = keysymOf(keyCode);
     pressKeysym(keysym, true);
     pressKeysym(keysym, false);
     for (auto it = held.rbegin(); it != held.rend(); ++it)
         pressKeysym(*it, false);
     flush();
+    awaitHandled(owned, [&] { return handled_.count(HandledInput::Kind::keyRelease, code) > before; }, "a key");
     settle();
 }
 
@@ -221,18 +257,21 @@ void DesktopInput::pressKeysym(unsigned long keysym, bool down)
 
 void DesktopInput::flush() { XSync(xDisplay(display_), False); }
 
+void DesktopInput::awaitPointerAt(wxPoint from, wxPoint to)
+{
+    // A pointer that stays where it was moves nothing the toolkit sees.
+    awaitHandled(from != to && HandledInput::ownsPointer(), [&] { return handled_.pointer() == to; },
+        "the pointer's move");
+}
+
+void DesktopInput::awaitHandled(bool owned, const std::function<bool()>& handled, const char* what)
+{
+    if (owned && !dispatchUntil(handled, std::chrono::milliseconds(0), handledBound))
+        std::fprintf(stderr, "DesktopInput: the toolkit did not handle %s within %lld s\n", what,
+            static_cast<long long>(handledBound.count()));
+}
+
 void DesktopInput::settle(std::chrono::milliseconds atLeast)
 {
-    // A round trip on the toolkit's own connection brings every event the
-    // server sent it before into its queue; then the loop handles them.
-    if (auto* toolkitDisplay = static_cast<Display*>(wxGetDisplay()))
-        XSync(toolkitDisplay, False);
-    // Tests that run no loop of their own get one for the pumping.
-    std::unique_ptr<wxGUIEventLoop> loop;
-    std::unique_ptr<wxEventLoopActivator> activeLoop;
-    if (!wxEventLoopBase::GetActive()) {
-        loop = std::make_unique<wxGUIEventLoop>();
-        activeLoop = std::make_unique<wxEventLoopActivator>(loop.get());
-    }
-    dispatchFor(*wxEventLoopBase::GetActive(), atLeast);
+    dispatchUntil([] { return true; }, atLeast, atLeast);
 }

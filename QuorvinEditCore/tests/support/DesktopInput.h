@@ -2,11 +2,14 @@
 // Input as a person makes it: pointer moves, clicks, the wheel and keys sent
 // through the X server (XTest), so the window manager, the toolkit's grabs
 // and the keyboard focus all take part, as on a desktop. Every call waits
-// until the toolkit has handled what the server delivered.
+// until the toolkit has handled what it sent, when it went to this program.
+#include "tests/support/HandledInput.h"
+
 #include <wx/defs.h>
 #include <wx/gdicmn.h>
 
 #include <chrono>
+#include <functional>
 
 class wxWindow;
 
@@ -49,7 +52,14 @@ public:
 
 private:
     void pressKeysym(unsigned long keysym, bool down);
+    void sendButton(int button, bool down);
     void flush();
+    // Until the pointer's move to the point has been handled.
+    void awaitPointerAt(wxPoint from, wxPoint to);
+    // Until handled() holds, when owned; the bound only ends a wait for input
+    // that went astray.
+    void awaitHandled(bool owned, const std::function<bool()>& handled, const char* what);
 
     void* display_;
+    HandledInput handled_;
 };

@@ -43,7 +43,7 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
-#include <glib.h>
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -204,6 +204,24 @@ MemoryGridView* memoryGridIn(wxWindow* dialog)
     return grid;
 }
 
+// The toolkit's chooser inside a file dialog's window.
+GtkWidget* chooserIn(GtkWidget* widget)
+{
+    if (GTK_IS_FILE_CHOOSER_WIDGET(widget))
+        return widget;
+    GtkWidget* found = nullptr;
+    if (GTK_IS_CONTAINER(widget))
+        gtk_container_forall(
+            GTK_CONTAINER(widget),
+            [](GtkWidget* child, gpointer result) {
+                auto* chooser = static_cast<GtkWidget**>(result);
+                if (!*chooser)
+                    *chooser = chooserIn(child);
+            },
+            &found);
+    return found;
+}
+
 // Answers every modal dialog as a user who looks and cancels would: message
 // boxes are read and answered with their "no" (an error box fails the walk),
 // file choosers are shown and left with the Escape key, and the program's own
@@ -218,9 +236,19 @@ public:
         Register();
         escapeTimer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { input_.key(WXK_ESCAPE); });
     }
-    ~CancellingUser() override { Unregister(); }
+    ~CancellingUser() override
+    {
+        Unregister();
+        for (GtkWidget* chooser : heldChoosers)
+            g_object_unref(chooser);
+    }
 
     std::vector<std::string> titles;
+    // Told to, the user cancels a file chooser before it shows, and the
+    // toolkit's chooser in it is held, as the toolkit's own loading of its
+    // folder holds it on a busy machine, until the user goes.
+    bool cancelsChoosersAtOnce = false;
+    std::vector<GtkWidget*> heldChoosers;
     // The slot a store dialog's grid is answered with; by default it is cancelled.
     std::int32_t storeSlot = -1;
     bool answersYes = false;
@@ -248,6 +276,11 @@ protected:
         }
         if (dynamic_cast<wxSingleChoiceDialog*>(dialog) && answersYes)
             return wxID_OK;
+        if (dynamic_cast<wxFileDialog*>(dialog) && cancelsChoosersAtOnce) {
+            if (GtkWidget* chooser = chooserIn(static_cast<GtkWidget*>(dialog->GetHandle())))
+                heldChoosers.push_back(GTK_WIDGET(g_object_ref(chooser)));
+            return wxID_CANCEL;
+        }
         if (dynamic_cast<wxFileDialog*>(dialog)) {
             // Escape until the chooser, once the window manager has given it
             // the keyboard, has closed.
@@ -542,6 +575,21 @@ TEST_F(WalkThroughTest, TheInstrumentHoldsWhatTheEditorShowsAfterEveryCommandAns
             }
         }
     }
+}
+
+// A chooser given a file name updates itself a moment later. Cancelled at
+// once, while the toolkit still holds it, it runs that update on a whole
+// chooser, not on the remains of a destroyed one: the toolkit complains of
+// its missing file list then, which the end of every walk reads.
+TEST_F(WalkThroughTest, AFileChooserCancelledAtOnceRunsItsPendingUpdateWhole)
+{
+    showPage(Fs1rPanels::performancePage);
+    user_.cancelsChoosersAtOnce = true;
+    choose(wxID_SAVEAS);
+    ASSERT_EQ(user_.heldChoosers.size(), 1u) << testing::PrintToString(user_.titles);
+    GtkWidget* chooser = user_.heldChoosers.front();
+    EXPECT_TRUE(pumpEventsUntil([chooser] { return !g_main_context_find_source_by_user_data(nullptr, chooser); }, 10s))
+        << "the chooser's update never ran";
 }
 
 // How many colours a window shows on the screen, left of its last pixels
