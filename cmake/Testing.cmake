@@ -112,9 +112,10 @@ function(quorvin_add_window_manager_run name manager filter)
     return()
   endif()
   get_test_property(${name} LABELS labels)
+  quorvin_test_timeout(timeout "${labels}")
   add_test(NAME ${name}_${manager}
     COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${name}> --gtest_filter=${filter})
-  set_tests_properties(${name}_${manager} PROPERTIES LABELS "${labels}" TIMEOUT 300
+  set_tests_properties(${name}_${manager} PROPERTIES LABELS "${labels}" TIMEOUT ${timeout}
     ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1;QUORVIN_WINDOW_MANAGER=${manager}")
 endfunction()
 
