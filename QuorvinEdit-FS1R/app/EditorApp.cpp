@@ -4,6 +4,7 @@
 #include "embedded/appIconPng.h"
 #include "files/SettingsFile.h"
 #include "gui/EditorStartUp.h"
+#include "gui/EventModes.h"
 #include "gui/MainFrame.h"
 #include "gui/PngBitmap.h"
 #include "panels/PageBitmaps.h"
@@ -17,11 +18,7 @@ EditorApp::~EditorApp() = default;
 
 bool EditorApp::OnInit()
 {
-    // Only the windows that ask for idle events get them.
-    wxIdleEvent::SetMode(wxIDLE_PROCESS_SPECIFIED);
-    // No window updates its state from idle time; asking each of the pages'
-    // thousands of windows at every idle slows every repaint.
-    wxUpdateUIEvent::SetMode(wxUPDATE_UI_PROCESS_SPECIFIED);
+    useEditorEventModes();
     addPngHandler();
     if (!wxApp::OnInit())
         return false;

@@ -14,6 +14,7 @@
 #include "panels/VoicePanel.h"
 #include "params/SetValueFlags.h"
 #include "params/Parameter.h"
+#include "popup/PopupListDialog.h"
 #include "sysex/ParameterFactory.h"
 #include "text/WxText.h"
 
@@ -242,6 +243,8 @@ void PanelManager::hideAllPanels()
 
 void PanelManager::showPage(std::int32_t page, bool withHeader)
 {
+    // Before the page under it goes.
+    PopupListDialog::cancelOpenList();
     hideAllPanels();
     if (EditorPanel* shown = pages_[std::size_t(page)]) {
         shown->Show();

@@ -31,6 +31,8 @@ PopupListDialog::PopupListDialog(PopupAnchor& anchor, PopupSelectionTarget& targ
     Bind(wxEVT_PAINT, &PopupListDialog::onPaint, this);
     Bind(wxEVT_MOUSEWHEEL, &PopupListDialog::onWheel, this);
     Bind(wxEVT_TIMER, &PopupListDialog::onTimer, this);
+    // The program sends idle events only to the windows that ask for them.
+    SetExtraStyle(GetExtraStyle() | wxWS_EX_PROCESS_IDLE);
     Bind(wxEVT_IDLE, &PopupListDialog::onIdle, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { choose(ItemPicker::noCell); });
 }
@@ -40,6 +42,8 @@ PopupListDialog::~PopupListDialog()
     timer_.Stop();
     if (HasCapture())
         ReleaseMouse();
+    if (openList_ == this)
+        openList_ = nullptr;
 }
 
 void PopupListDialog::popup()
@@ -62,6 +66,7 @@ void PopupListDialog::popup()
     // the server mapping it, so the grab that follows finds it on the screen.
     // The keyboard focus stays with the owner, which passes its keys on.
     Show();
+    openList_ = this;
     CaptureMouse();
     autoScrollAtPointer();
     if (scroller_.canScroll())
@@ -99,6 +104,8 @@ void PopupListDialog::choose(std::int32_t index)
 {
     if (!IsShown())
         return;
+    if (openList_ == this)
+        openList_ = nullptr;
     if (HasCapture())
         ReleaseMouse();
     Hide();
@@ -146,8 +153,7 @@ void PopupListDialog::onTimer(wxTimerEvent&)
         Refresh();
 }
 
-// A list whose owner went from the screen (its page was changed) has
-// nothing left to choose for.
+// A list whose owner went from the screen has nothing left to choose for.
 void PopupListDialog::onIdle(wxIdleEvent& event)
 {
     event.Skip();
@@ -162,4 +168,10 @@ bool PopupListDialog::passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event
     if (!popup->takeKey(event.GetKeyCode()))
         event.Skip();
     return true;
+}
+
+void PopupListDialog::cancelOpenList()
+{
+    if (openList_)
+        openList_->choose(ItemPicker::noCell);
 }

@@ -4,8 +4,9 @@
 // owner's item source, scrolls when the pointer nears an edge, and reports
 // the pick to the owner. A popup window, which no window manager places,
 // decorates or focuses: it lies exactly where it is put, and the owner keeps
-// the keys. Closes by itself when its owner leaves the screen. Owned by the
-// control that opens it; the layout and the owner's interfaces outlive it.
+// the keys. Closes when its owner's page is switched, and by itself when its
+// owner leaves the screen another way. Owned by the control that opens it;
+// the layout and the owner's interfaces outlive it.
 #include "layout/ItemPicker.h"
 #include "layout/ItemPickerListener.h"
 #include "layout/ItemPickerView.h"
@@ -40,6 +41,10 @@ public:
     // For owners: passes the key to their list while it is open. False when
     // no list is open, so the owner handles the key itself.
     static bool passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event);
+    // Cancels the list that is open, if any. Called when the page changes:
+    // left open over the new page, the list would keep the mouse while the
+    // keys go to the page's controls.
+    static void cancelOpenList();
 
     const PopupScroller& scroller() const { return scroller_; }
     std::int32_t hoverIndex() const { return picker_.hoverIndex(); }
@@ -73,4 +78,6 @@ private:
     // Only one list is open at a time (it holds the mouse), so each list's
     // own timer runs only while it is shown.
     wxTimer timer_{this};
+    // The one list that is open (it holds the mouse); null when none is.
+    static inline PopupListDialog* openList_ = nullptr;
 };

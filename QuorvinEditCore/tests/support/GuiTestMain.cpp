@@ -1,6 +1,7 @@
 // Test main for programs that need a display: starts the toolkit once, logs
 // to stderr and turns toolkit asserts into test failures, because a modal log
 // or assert dialog would block the run under Xvfb forever.
+#include "gui/EventModes.h"
 #include "tests/support/ToolkitAsserts.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,15 @@
 
 namespace {
 
+// Hands out idle time as the program does: a window that relies on idle
+// events without asking for them fails here as it would in the program.
 class GuiTestApp : public wxApp {
 public:
-    bool OnInit() override { return true; }
+    bool OnInit() override
+    {
+        useEditorEventModes();
+        return true;
+    }
 };
 
 bool onlyListing(int argc, char** argv)

@@ -152,6 +152,15 @@ TEST_F(PopupTest, EscapeAndAClickBesideTheCellsCancelLeavingValueAndHistory)
     EXPECT_TRUE(history.commands().empty());
 }
 
+TEST_F(PopupTest, TheListClosesOnceItsControlLeavesTheScreen)
+{
+    openByKey();
+    page->Hide();
+    EXPECT_TRUE(pumpUntil([this] { return !popupShown(); })) << "the list stayed without its control";
+    EXPECT_FALSE(choice.popupList()->HasCapture());
+    EXPECT_EQ(mode.getValue(), 2);
+}
+
 TEST_F(PopupTest, FilteredPopupPicksTheMatchingValueNotTheShownPosition)
 {
     mode.setValue(flagsConstruct, 4); // "Pf:Upright", the second shown cell

@@ -4,6 +4,7 @@
 #include "PagesFixture.h"
 
 #include "controls/Control.h"
+#include "controls/ValueLabelControl.h"
 #include "gui/ControlElement.h"
 #include "gui/ControlGroup.h"
 #include "gui/EditorPanel.h"
@@ -11,6 +12,7 @@
 #include "panels/PerformancePanel.h"
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "popup/PopupListDialog.h"
 #include "tests/support/TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -235,6 +237,22 @@ TEST_F(PanelManagerTest, TheHistoryFileListsCommandsAndChangesAndMarksTheRedoPoi
         + " from 64 to 70\n>\t" + commands[1].name.toUtf8() + "\n\t\t" + shift.getName().toUtf8()
         + " from 64 to 60\n";
     EXPECT_EQ(readFile(folder.path() / "history.txt"), expected);
+}
+
+// Left open over the next page, the list would keep the mouse while the keys
+// go to that page's controls: it closes with the switch itself, before any
+// further input is handled.
+TEST_F(PanelManagerTest, APageSwitchClosesTheOpenListAtOnce)
+{
+    frame->Show();
+    panels->showSystemPanel();
+    auto& curve = dynamic_cast<ValueLabelControl&>(control(*panels->page(Fs1rPanels::systemPage), "Velo curve"));
+    wxMouseEvent press(wxEVT_LEFT_DOWN);
+    curve.onMouseDown(press);
+    ASSERT_TRUE(curve.popupList() && curve.popupList()->IsShown());
+    panels->showPerformancePanel();
+    EXPECT_FALSE(curve.popupList()->IsShown());
+    EXPECT_FALSE(curve.popupList()->HasCapture());
 }
 
 TEST_F(PanelManagerTest, TheHeaderShowsOnEveryPageButTheSystemPage)
