@@ -41,8 +41,8 @@ class InternalMemoryViewTest : public testing::Test {
 protected:
     ~InternalMemoryViewTest() override { frame->Destroy(); }
 
-    // Acts as the user once the dialog is on screen; a watchdog closes a
-    // dialog the actions left open.
+    // Acts as the user once the dialog is on screen and has taken the place
+    // it takes once shown; a watchdog closes a dialog the actions left open.
     int showAndAct(const std::function<void()>& act)
     {
         wxTimer watchdog;
@@ -50,7 +50,7 @@ protected:
         watchdog.StartOnce(10000);
         view.CallAfter([this, act] {
             if (waitFor([this] { return view.IsShownOnScreen() && view.grid().HasFocus(); }))
-                act();
+                view.CallAfter(act);
         });
         return view.showModal();
     }
