@@ -347,11 +347,11 @@ bool PanelManager::confirmReplacing(std::int32_t first, std::int32_t last, const
     if (heldAnswer_)
         return *heldAnswer_;
     const wxString replaced = modifiedPageNames(first, last);
-    if (replaced.empty())
-        return true;
-    const bool answer = confirm_(*this, wxString::Format(wxGetTranslation(question), replaced));
-    // A choice made of a bank and then a number asks once: the answer
-    // holds until the event that asked has been handled.
+    const bool answer
+        = replaced.empty() || confirm_(*this, wxString::Format(wxGetTranslation(question), replaced));
+    // A choice made of a bank and then a number is one decision, even when
+    // the bank's own step leaves its page modified: the answer holds until
+    // the event that made the choice has been handled.
     heldAnswer_ = answer;
     CallAfter([this] { heldAnswer_.reset(); });
     return answer;

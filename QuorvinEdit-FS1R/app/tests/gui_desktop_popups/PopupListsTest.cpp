@@ -47,12 +47,14 @@ struct ListCase {
     std::vector<std::string> items;
 };
 
+// The performance grid comes before any edit of the pages a performance
+// replaces: over unsaved edits a pick asks first, and this user declines.
 const ListCase listCases[] = {
     {"choice of pictures", Fs1rPanels::systemPage, "SYS FS1R  Velo curve", {}},
     {"MIDI IN list", Fs1rPanels::systemPage, "SYS midi  MIDI IN", {}},
     {"MIDI OUT list", Fs1rPanels::systemPage, "SYS midi  MIDI OUT", {}},
-    {"value labels", Fs1rPanels::performancePage, "FS1R ins header  Insertion", {"Gate Rev", "Revrs Gate"}},
     {"grid selector", Fs1rPanels::performancePage, "FS1R performance  3 row", {}},
+    {"value labels", Fs1rPanels::performancePage, "FS1R ins header  Insertion", {"Gate Rev", "Revrs Gate"}},
     {"program list", Fs1rPanels::performancePage, "FS1R performance  Program 1 row", {"OFF"}},
     {"assign mode", Fs1rPanels::performancePage, "FS1R performance  Assign mode 1 row", {"Poly"}},
     {"algorithm selector", Fs1rPanels::firstVoicePage, "FS1R voice 1 algo  1", {}},
