@@ -295,15 +295,28 @@ void MidiInterface::startReplyTimer(Reply awaited)
     const auto queued = std::max(wireFreeAt_ - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration{});
     const auto window = replyTimeout + std::chrono::ceil<std::chrono::milliseconds>(queued);
     replyTimer_.StartOnce(int(window.count()));
+    ++replyWindow_;
 }
 
 void MidiInterface::stopReplyTimer()
 {
     awaitedReply_ = Reply::none;
     replyTimer_.Stop();
+    ++replyWindow_;
 }
 
+// An answer that came in time may still wait in the queue behind a moment
+// the GUI thread was busy for longer than the window: the window closes only
+// behind what has arrived, unless an answer or a new request came first.
 void MidiInterface::onTimeout(wxTimerEvent&)
+{
+    CallAfter([this, window = replyWindow_] {
+        if (window == replyWindow_)
+            closeReplyWindow();
+    });
+}
+
+void MidiInterface::closeReplyWindow()
 {
     awaitedReply_ = Reply::none;
     if (probing_) {

@@ -165,6 +165,7 @@ private:
     // arrived: when the input thread had the whole message.
     void onSysexComplete(const std::vector<std::uint8_t>& message, std::chrono::steady_clock::time_point arrived);
     void onTimeout(wxTimerEvent& event);
+    void closeReplyWindow();
     void onProbeSettled(wxTimerEvent& event);
 
     bool receiveDump(std::span<const std::uint8_t> message);
@@ -223,6 +224,9 @@ private:
     // cannot come before the request itself has gone.
     std::chrono::steady_clock::time_point wireFreeAt_{};
     Reply awaitedReply_ = Reply::none;
+    // Counts the reply windows opened and closed, so a time-out handled late
+    // knows whether its window is still the open one.
+    std::uint64_t replyWindow_ = 0;
     // Requests made while another dump is awaited, sent one at a time.
     std::deque<PackedAddress> pendingDumps_;
     // The address of the latest dump request sent.

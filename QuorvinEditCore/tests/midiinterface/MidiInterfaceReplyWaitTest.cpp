@@ -3,6 +3,12 @@
 // parameter request alone does not end it.
 #include "tests/midiinterface/MidiInterfaceFixture.h"
 
+#include <wx/app.h>
+#include <wx/evtloop.h>
+
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -46,6 +52,24 @@ TEST_F(MidiInterfaceReplyWaitTest, AParameterRequestKeepsTheAwaitedDumpAwaited)
     ASSERT_TRUE(midi->requestDump(voice3));
     EXPECT_EQ(midi->queuedDumpRequests(), 2u) << "sent one at a time, after the first";
     EXPECT_EQ(device.waitingFor, (std::vector<PackedAddress>{voice1}));
+}
+
+// The GUI thread busy for longer than the reply window while the answer
+// waits in its queue: the answer came in time, so no failure is reported.
+TEST_F(MidiInterfaceReplyWaitTest, AnAnswerQueuedBehindABusyMomentIsNoTimeout)
+{
+    connect();
+    ASSERT_TRUE(midi->requestDump(voice1));
+    const auto windowOver = std::chrono::steady_clock::now() + MidiInterface::replyTimeout + 100ms;
+    while (std::chrono::steady_clock::now() < windowOver || !wxAppConsole::GetInstance()->HasPendingEvents())
+        std::this_thread::sleep_for(10ms);
+    // As the program's own event loop does after a busy moment, the expired
+    // timer goes before the messages waiting in the queue.
+    wxEventLoopBase::GetActive()->DispatchTimeout(0);
+    ASSERT_TRUE(pumpEventsUntil([&] { return !device.dumpsReceived.empty(); }, 3s));
+    settle();
+    EXPECT_TRUE(device.aborts.empty());
+    EXPECT_FALSE(log.contains("MIDI IN: TIMEOUT - Dump abort"));
 }
 
 } // namespace
