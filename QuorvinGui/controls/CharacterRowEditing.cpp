@@ -13,8 +13,12 @@ constexpr std::uint32_t largestUnit = 0xFFFF;
 
 } // namespace
 
-std::optional<std::int32_t> CharacterRowEditing::typedCode(int keyCode, std::uint32_t unicodeKey)
+std::optional<std::int32_t> CharacterRowEditing::typedCode(int keyCode, std::uint32_t unicodeKey, int modifiers)
 {
+    // Ctrl and Alt together are AltGr on some keyboards, which types.
+    const int held = modifiers & wxMOD_ALTGR;
+    if (held == wxMOD_CONTROL || held == wxMOD_ALT)
+        return std::nullopt;
     if (keyCode == backspaceKey || keyCode == deleteKey || keyCode == keypadDeleteKey)
         return keyCode;
     // A character beyond one unit would be cut to another character.

@@ -22,8 +22,9 @@ public:
 
     // The code a character event types: the editing keys by their key code,
     // anything else by its character, which must fit one UTF-16 unit. None
-    // for keys that type nothing.
-    static std::optional<std::int32_t> typedCode(int keyCode, std::uint32_t unicodeKey);
+    // for keys that type nothing, among them every key held with Ctrl or
+    // Alt (the toolkit's modifier flags): those are the menu's shortcuts.
+    static std::optional<std::int32_t> typedCode(int keyCode, std::uint32_t unicodeKey, int modifiers);
 
     // Applies one typed code at the cursor's character. Backspace deletes
     // the character before the cursor, Delete the one at it (the rest

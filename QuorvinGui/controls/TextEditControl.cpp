@@ -51,11 +51,11 @@ std::optional<std::size_t> TextEditControl::cursorIndex() const
 
 void TextEditControl::onChar(wxKeyEvent& event)
 {
-    const std::optional<std::int32_t> code
-        = CharacterRowEditing::typedCode(event.GetKeyCode(), static_cast<std::uint32_t>(event.GetUnicodeKey()));
+    const std::optional<std::int32_t> code = CharacterRowEditing::typedCode(event.GetKeyCode(),
+        static_cast<std::uint32_t>(event.GetUnicodeKey()), event.GetModifiers());
     const std::optional<std::size_t> cursor = cursorIndex();
     // Typing needs a character under the cursor, which the focus gives;
-    // other keys are the menu's.
+    // other keys are the menu's: a key taken here never reaches it.
     if (!code || !cursor) {
         event.Skip();
         return;

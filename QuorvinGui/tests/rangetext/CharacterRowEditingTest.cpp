@@ -59,9 +59,35 @@ TEST_F(CharacterRowEditingTest, CharactersTheNameCannotHoldAreIgnored)
         EXPECT_EQ(type(1, refused), Move::stay) << refused;
     EXPECT_EQ(type(24, u'x'), Move::stay) << "a cursor past the row edits nothing";
     EXPECT_TRUE(history.commands().empty());
+}
+
+// Character events as the toolkit reports them: key code, character,
+// modifiers held, and what the key types.
+struct KeyTyping {
+    int keyCode;
+    std::uint32_t unicodeKey;
+    int modifiers;
+    std::optional<std::int32_t> typed;
+};
+
+const KeyTyping keyTypings[] = {
+    {'q', 'q', wxMOD_NONE, 'q'},
+    {'@', '@', wxMOD_ALTGR, '@'},
+    {WXK_DELETE, WXK_NONE, wxMOD_NONE, 127},
     // Cut to 16 bits, U+1F600 would type U+F600.
-    EXPECT_EQ(CharacterRowEditing::typedCode(WXK_NONE, 0x1F600), std::nullopt);
-    EXPECT_EQ(CharacterRowEditing::typedCode(WXK_DELETE, WXK_NONE), CharacterRowEditing::deleteKey);
+    {WXK_NONE, 0x1F600, wxMOD_NONE, std::nullopt},
+    // With Ctrl or Alt the key is the menu's, Ctrl+H no Backspace.
+    {14, 14, wxMOD_CONTROL, std::nullopt},
+    {19, 19, wxMOD_CONTROL | wxMOD_SHIFT, std::nullopt},
+    {8, 8, wxMOD_CONTROL, std::nullopt},
+    {'f', 'f', wxMOD_ALT, std::nullopt},
+};
+
+TEST(CharacterRowKeys, OnlyKeysThatEditTheNameType)
+{
+    for (const KeyTyping& key : keyTypings)
+        EXPECT_EQ(CharacterRowEditing::typedCode(key.keyCode, key.unicodeKey, key.modifiers), key.typed)
+            << key.keyCode << " with modifiers " << key.modifiers;
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Keys and the wheel act on the control under the pointer, as a person moves
 // it on a desktop: the pointer glides from one control to its neighbour over
 // whatever lies between, and after every page switch the control under it
-// turns at once, without a click first.
+// turns at once, without a click first. Over a name field the menu's
+// shortcuts still reach the menu.
 #include "app/Fs1rDeviceType.h"
 #include "app/tests/gui_app/EditorFixture.h"
 #include "app/tests/support/EditorWindows.h"
@@ -10,6 +11,7 @@
 #include "controls/Control.h"
 #include "controls/ControlWindow.h"
 #include "controls/Slider.h"
+#include "controls/TextEditControl.h"
 #include "device/ActionParameter.h"
 #include "device/Device.h"
 #include "instrument/Fs1rPanels.h"
@@ -329,6 +331,104 @@ TEST_F(PointerFocusTest, AfterEveryPageSwitchTheWheelAndKeysTurnTheControlUnderT
                     << turn.name << " after the " << how << " showed page " << page << ": " << nameOf(&parameter);
             }
         }
+}
+
+// Keys pressed, in this order, with the pointer resting on a name field: the
+// name keeps the keys that type, every other shortcut reaches the menu.
+enum class NameAfter { original, typed };
+enum class Brings { nothing, dialog, menu, page };
+
+struct NameFieldKey {
+    const char* name;
+    int keyCode;
+    int modifiers;
+    NameAfter nameAfter;
+    Brings brings;
+};
+
+const NameFieldKey nameFieldKeys[] = {
+    {"q", 'Q', wxMOD_NONE, NameAfter::typed, Brings::nothing},
+    {"Ctrl+Z", 'Z', wxMOD_CONTROL, NameAfter::original, Brings::nothing},
+    {"Ctrl+Y", 'Y', wxMOD_CONTROL, NameAfter::typed, Brings::nothing},
+    {"Ctrl+N", 'N', wxMOD_CONTROL, NameAfter::typed, Brings::dialog},
+    {"Ctrl+O", 'O', wxMOD_CONTROL, NameAfter::typed, Brings::dialog},
+    {"Ctrl+S", 'S', wxMOD_CONTROL, NameAfter::typed, Brings::dialog},
+    {"Shift+Ctrl+S", 'S', wxMOD_CONTROL | wxMOD_SHIFT, NameAfter::typed, Brings::dialog},
+    {"Ctrl+D", 'D', wxMOD_CONTROL, NameAfter::typed, Brings::dialog},
+    {"Alt+F", 'F', wxMOD_ALT, NameAfter::typed, Brings::menu},
+    {"F1", WXK_F1, wxMOD_NONE, NameAfter::typed, Brings::page},
+    {"F2", WXK_F2, wxMOD_NONE, NameAfter::typed, Brings::page},
+    {"F3", WXK_F3, wxMOD_NONE, NameAfter::typed, Brings::page},
+    {"F4", WXK_F4, wxMOD_NONE, NameAfter::typed, Brings::page},
+    {"F5", WXK_F5, wxMOD_NONE, NameAfter::typed, Brings::page},
+    {"F6", WXK_F6, wxMOD_NONE, NameAfter::typed, Brings::page},
+    {"F7", WXK_F7, wxMOD_NONE, NameAfter::typed, Brings::page},
+};
+
+std::u16string textOf(const Control& name)
+{
+    std::u16string text;
+    for (const auto& [role, character] : name.roles())
+        text.push_back(static_cast<char16_t>(character->getValue()));
+    return text;
+}
+
+std::string utf8Of(const std::u16string& text) { return RefString(text).toUtf8(); }
+
+TEST_F(PointerFocusTest, MenuShortcutsWorkWithThePointerOnANameField)
+{
+    int menusOpen = 0;
+    frame_->Bind(wxEVT_MENU_OPEN, [&menusOpen](wxMenuEvent& event) {
+        ++menusOpen;
+        event.Skip();
+    });
+    frame_->Bind(wxEVT_MENU_CLOSE, [&menusOpen](wxMenuEvent& event) {
+        --menusOpen;
+        event.Skip();
+    });
+    // The voice pages show the performance's name too: each page's own name.
+    std::set<const Control*> tried;
+    for (int page : {Fs1rPanels::performancePage, Fs1rPanels::firstVoicePage, Fs1rPanels::fseqPage}) {
+        showPage(page);
+        const std::vector<Placed> names = shownControls([&tried](const Control& control) {
+            return dynamic_cast<const TextEditControl*>(&control) && !tried.contains(&control);
+        });
+        ASSERT_FALSE(names.empty()) << "no name of its own on page " << page;
+        ControlWindow* name = names.front().window;
+        tried.insert(name->control());
+        const std::u16string original = textOf(*name->control());
+        // Typed on the first character, the last one falls off.
+        const std::u16string typed = u"q" + original.substr(0, original.size() - 1);
+        for (const NameFieldKey& key : nameFieldKeys) {
+            const std::string where = nameOf(*name->control()) + ", " + key.name;
+            if (device_->currentPanel() != page)
+                showPage(page);
+            input_.jumpOnto(*name, {1, 1});
+            input_.jumpOnto(*name);
+            ASSERT_TRUE(pumpEventsUntil([&] { return Control::focusedControl() == name->control(); })) << where;
+            const int asked = user_.asked;
+            input_.key(key.keyCode, key.modifiers);
+            switch (key.brings) {
+            case Brings::nothing:
+                break;
+            case Brings::dialog:
+                EXPECT_TRUE(pumpEventsUntil([&] { return user_.asked > asked; })) << where << ": no dialog";
+                break;
+            case Brings::menu:
+                EXPECT_TRUE(pumpEventsUntil([&] { return menusOpen > 0; })) << where << ": no menu";
+                input_.key(WXK_ESCAPE);
+                EXPECT_TRUE(pumpEventsUntil([&] { return menusOpen == 0; })) << where << ": the menu stays";
+                break;
+            case Brings::page:
+                EXPECT_TRUE(pumpEventsUntil([&] { return device_->currentPanel() == key.keyCode - WXK_F1; }))
+                    << where << ": the page did not show";
+                break;
+            }
+            waitForTheInstrument();
+            EXPECT_EQ(utf8Of(textOf(*name->control())), utf8Of(key.nameAfter == NameAfter::typed ? typed : original))
+                << where;
+        }
+    }
 }
 
 } // namespace
