@@ -191,6 +191,11 @@ bool Parameter::allowsChange(std::uint32_t flags) const
     return changeGuard_ == nullptr || changeGuard_->allowsChange(flags);
 }
 
+bool Parameter::allowsReplay(std::uint32_t flags) const
+{
+    return changeGuard_ == nullptr || changeGuard_->allowsReplay(flags);
+}
+
 // Allowed bounds stay inside the full range even when a link asks for more,
 // so a clamped value always fits the parameter's field.
 std::int32_t Parameter::insideFullRange(std::int32_t bound) const
