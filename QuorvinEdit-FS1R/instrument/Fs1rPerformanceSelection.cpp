@@ -26,6 +26,10 @@ Fs1rPerformanceSelection Fs1rPerformanceSelection::create(ParameterFactory& fact
     selection.bank->setDisplayScale(Rational(1), Rational(-firstBankLsb), false);
     // No source: the MSB sends its own fixed value again.
     selection.bank->addPreDependent(nullptr, msb);
+    // The instrument loads with the program change alone, and so does the
+    // editor: a bank step on its own loads nothing, so it is no edit of the
+    // performance to mark or undo.
+    selection.bank->setCommandList(nullptr);
     selection.number = factory.addMidiMessageParameter(programChange, 0, lastProgram);
     return selection;
 }

@@ -11,6 +11,7 @@ struct Fs1rPerformanceSelection {
     MidiMessageParameter* bank = nullptr;
     MidiMessageParameter* number = nullptr;
 
-    // Made with the factory's current command list.
+    // The number records into the factory's current command list; the bank
+    // records nowhere.
     static Fs1rPerformanceSelection create(ParameterFactory& factory);
 };

@@ -321,9 +321,14 @@ wxString PanelManager::modifiedPageNames(std::int32_t first, std::int32_t last) 
 {
     wxString names;
     for (std::int32_t page = first; page <= last; ++page)
-        if (histories_.at(page).isModified())
+        if (holdsEditsToAskFor(page))
             names << (names.empty() ? "" : ", ") << toWxString(panelNames().get(page));
     return names;
+}
+
+bool PanelManager::holdsEditsToAskFor(std::int32_t page) const
+{
+    return histories_.at(page).isModified() && !agreedPages_.at(std::size_t(page));
 }
 
 bool PanelManager::confirmLoad(Fs1rPart part)
@@ -344,16 +349,23 @@ bool PanelManager::confirmConnectionLoad()
 
 bool PanelManager::confirmReplacing(std::int32_t first, std::int32_t last, const char* question)
 {
-    if (heldAnswer_)
-        return *heldAnswer_;
+    if (declined_)
+        return false;
     const wxString replaced = modifiedPageNames(first, last);
-    const bool answer
-        = replaced.empty() || confirm_(*this, wxString::Format(wxGetTranslation(question), replaced));
-    // A choice made of a bank and then a number is one decision, even when
-    // the bank's own step leaves its page modified: the answer holds until
-    // the event that made the choice has been handled.
-    heldAnswer_ = answer;
-    CallAfter([this] { heldAnswer_.reset(); });
+    if (replaced.empty())
+        return true;
+    const bool answer = confirm_(*this, wxString::Format(wxGetTranslation(question), replaced));
+    // One decision may ask more than once (a bank and then a number, an
+    // undo that loads two patches): until the event that asked has been
+    // handled, a No holds for all of it and a Yes for the pages it named.
+    declined_ = !answer;
+    for (std::int32_t page = first; page <= last; ++page)
+        if (answer && histories_.at(page).isModified())
+            agreedPages_.at(std::size_t(page)) = true;
+    CallAfter([this] {
+        declined_ = false;
+        agreedPages_.fill(false);
+    });
     return answer;
 }
 

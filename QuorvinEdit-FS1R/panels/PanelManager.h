@@ -13,7 +13,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class EditorPanel;
@@ -98,6 +97,8 @@ private:
     // The names of the pages first to last that hold unsaved edits, joined
     // with commas; empty when none does.
     wxString modifiedPageNames(std::int32_t first, std::int32_t last) const;
+    // Modified, and not let go already by the event being handled.
+    bool holdsEditsToAskFor(std::int32_t page) const;
     bool confirmReplacing(std::int32_t first, std::int32_t last, const char* question);
     std::int32_t resolvePage(std::int32_t page) const { return page == shownPage ? shownPage_ : page; }
 
@@ -110,6 +111,7 @@ private:
     EditorPanel* header_ = nullptr;
     std::int32_t shownPage_ = noPage;
     Confirmation confirm_;
-    // The last load question's answer, while the event that asked is handled.
-    std::optional<bool> heldAnswer_;
+    // The load questions' answers, while the event that asked is handled.
+    bool declined_ = false;
+    std::array<bool, pageCount> agreedPages_{};
 };

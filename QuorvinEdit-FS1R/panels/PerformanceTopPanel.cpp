@@ -202,9 +202,9 @@ void PerformanceTopPanel::buildPerformanceSelector(ControlGroup& group, Fs1rDevi
 {
     const Fs1rPerformanceSelection selection = Fs1rPerformanceSelection::create(*group.factory());
     device.setCurrentPerformanceParameters(selection.bank, selection.number);
-    // Every program change brings the chosen performance in; the bank, the
-    // first half of the user's choice, asks with it.
-    selection.bank->setChangeGuard(&loadAfter(*selection.number, device, performancePatch, false));
+    // Every program change brings the chosen performance in, and asks before
+    // it replaces unsaved edits; a bank step alone loads nothing.
+    loadAfter(*selection.number, device, performancePatch, false);
 
     GridSelectorControl& selector = addGridSelector(group, RefString(), 38);
     performanceSelector_ = &selector;
@@ -215,14 +215,11 @@ void PerformanceTopPanel::buildPerformanceSelector(ControlGroup& group, Fs1rDevi
         std::make_unique<LibraryGridLabels>(selector, device.library(Fs1rLibraries::performances), 0));
 }
 
-LoadPatchCommandParameter& PerformanceTopPanel::loadAfter(Parameter& selection, Fs1rDevice& device,
-    Fs1rPart part, bool sentOnly)
+void PerformanceTopPanel::loadAfter(Parameter& selection, Fs1rDevice& device, Fs1rPart part, bool sentOnly)
 {
-    auto made = std::make_unique<LoadPatchCommandParameter>(device, part, sentOnly);
-    LoadPatchCommandParameter& load = *made;
-    selection.setChangeGuard(&load);
-    selection.addPostDependent(nullptr, keep(std::move(made)));
-    return load;
+    auto load = std::make_unique<LoadPatchCommandParameter>(device, part, sentOnly);
+    selection.setChangeGuard(load.get());
+    selection.addPostDependent(nullptr, keep(std::move(load)));
 }
 
 void PerformanceTopPanel::buildNoteShift(ControlGroup& group)

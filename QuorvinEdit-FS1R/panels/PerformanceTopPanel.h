@@ -18,7 +18,6 @@ class ControlStyleSet;
 class Fs1rDevice;
 class GridSelectorControl;
 class LibraryGridLabels;
-class LoadPatchCommandParameter;
 class MemoryListModel;
 class Parameter;
 class ParameterFactory;
@@ -55,7 +54,7 @@ private:
     void buildPerformanceSelector(ControlGroup& group, Fs1rDevice& device);
     // A load of the part's patch after each change of the selection, which
     // also guards the user's change of it.
-    LoadPatchCommandParameter& loadAfter(Parameter& selection, Fs1rDevice& device, Fs1rPart part, bool sentOnly);
+    void loadAfter(Parameter& selection, Fs1rDevice& device, Fs1rPart part, bool sentOnly);
     void buildNoteShift(ControlGroup& group);
     void buildPart(ControlGroup& group, Fs1rDevice& device, int part);
     void buildPartVoice(ControlGroup& group, Fs1rDevice& device, int part);

@@ -8,15 +8,25 @@ LoadPatchCommandParameter::LoadPatchCommandParameter(Device& device, std::int32_
 {
 }
 
-void LoadPatchCommandParameter::apply(std::uint32_t flags, std::int32_t value)
+void LoadPatchCommandParameter::apply(std::uint32_t flags, std::int32_t)
 {
-    if (!sentOnly_ || (flags & SetValueFlag::sendToInstrument) != 0)
-        CommandParameter::apply(flags, value);
+    if (loadsWith(flags))
+        run();
 }
 
 bool LoadPatchCommandParameter::allowsChange(std::uint32_t flags)
 {
     return flags != flagsUserEdit || device_.confirmLoad(part_);
+}
+
+bool LoadPatchCommandParameter::allowsReplay(std::uint32_t flags)
+{
+    return !loadsWith(flags) || device_.confirmLoad(part_);
+}
+
+bool LoadPatchCommandParameter::loadsWith(std::uint32_t flags) const
+{
+    return (flags & triggerFlags()) != 0 && (!sentOnly_ || (flags & SetValueFlag::sendToInstrument) != 0);
 }
 
 void LoadPatchCommandParameter::run()

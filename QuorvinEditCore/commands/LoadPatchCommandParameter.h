@@ -3,8 +3,9 @@
 // the page hangs it as a dependent on the parameter that selects the patch,
 // so a selection set with the load trigger (the user's choice, a loaded or
 // received performance naming its voices) loads that patch. As the guard of
-// the selection, it lets the user's own choice through only once the device
-// has the user's leave to replace what the load replaces.
+// the selection, it lets the user's own choice, and an undo or redo that
+// loads again, through only once the device has the user's leave to replace
+// what the load replaces.
 #include "commands/CommandParameter.h"
 #include "params/ChangeGuard.h"
 
@@ -21,12 +22,17 @@ public:
     LoadPatchCommandParameter(Device& device, std::int32_t part, bool sentOnly = false);
 
     void apply(std::uint32_t flags, std::int32_t value) override;
-    // Loads, undos and resets change the selection without asking: only
-    // the user's edit of it does.
+    // Loads and resets change the selection without asking, and so does an
+    // undo or redo, which has asked before it replays: only the user's edit
+    // of it asks here.
     bool allowsChange(std::uint32_t flags) override;
+    // An undo or redo asks whenever it would load, whoever made the change:
+    // the pages may have been edited since.
+    bool allowsReplay(std::uint32_t flags) override;
 
 private:
     void run() override;
+    bool loadsWith(std::uint32_t flags) const;
 
     Device& device_;
     const std::int32_t part_;

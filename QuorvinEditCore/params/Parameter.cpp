@@ -155,7 +155,7 @@ Parameter::~Parameter()
 
 void Parameter::setValue(std::uint32_t flags, std::int32_t value)
 {
-    if (changeGuard_ != nullptr && !changeGuard_->allowsChange(flags))
+    if (!allowsChange(flags))
         return;
     if (value != noValue && (flags & SetValueFlag::noClamp) == 0)
         value = skipExcludedAndClamp(value);
@@ -184,6 +184,16 @@ void Parameter::setValue(std::uint32_t flags, std::int32_t value)
     runDependents(postDependents_, dependentFlags);
     if (standalone != nullptr && isCommandListAlive(standalone))
         standalone->endStandaloneChange();
+}
+
+bool Parameter::allowsChange(std::uint32_t flags) const
+{
+    return changeGuard_ == nullptr || changeGuard_->allowsChange(flags);
+}
+
+bool Parameter::allowsReplay(std::uint32_t flags) const
+{
+    return changeGuard_ == nullptr || changeGuard_->allowsReplay(flags);
 }
 
 // Allowed bounds stay inside the full range even when a link asks for more,

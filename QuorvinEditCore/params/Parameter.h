@@ -174,6 +174,11 @@ public:
     // Null lets every change through; the guard must outlive the parameter
     // or be taken away first.
     void setChangeGuard(ChangeGuard* guard) { changeGuard_ = guard; }
+    // What the guard says of a change with these flags; a choice that sets
+    // several values asks before it sets the first.
+    bool allowsChange(std::uint32_t flags) const;
+    // What the guard says of an undo or redo of a change made with these flags.
+    bool allowsReplay(std::uint32_t flags) const;
 
     // --- Undo ---------------------------------------------------------------
     // The list that records this parameter's changes; null records nothing.

@@ -57,6 +57,14 @@ void replay(std::vector<Change> changes, bool backwards)
         set(change, change.newValue);
 }
 
+// Asked before anything is set: a replay refused for one change leaves the
+// whole command, the values and the instrument as they were.
+bool mayReplay(const Command& command)
+{
+    return std::ranges::all_of(
+        command.changes, [](const Change& change) { return change.parameter->allowsReplay(change.flags); });
+}
+
 } // namespace
 
 CommandList::CommandList(CommandHistory* owner)
@@ -129,7 +137,7 @@ bool CommandList::undo()
         closeGroup();
         groupDepth_ = 0;
     }
-    if (position_ == 0)
+    if (position_ == 0 || !mayReplay(commands_[position_ - 1]))
         return false;
     --position_;
     const Command command = commands_[position_];
@@ -147,7 +155,7 @@ bool CommandList::redo()
         closeGroup();
         groupDepth_ = 0;
     }
-    if (position_ >= commands_.size())
+    if (position_ >= commands_.size() || !mayReplay(commands_[position_]))
         return false;
     const Command command = commands_[position_];
     wxLogVerbose("Redo command %s", toWxString(command.name));

@@ -42,7 +42,8 @@ public:
 
     // Replay the recorded flags plus doNotRecord and noClamp, undo from the
     // last change of the command back, redo from the first; false when there
-    // was nothing to undo or redo. Both close an open group of this list first.
+    // was nothing to undo or redo, or a changed parameter's guard refused the
+    // replay (then nothing changes). Both close an open group of this list first.
     bool undo();
     bool redo();
 

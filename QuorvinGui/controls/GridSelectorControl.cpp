@@ -259,10 +259,16 @@ void GridSelectorControl::select(std::int32_t item)
     if (!index_.isItem(item))
         return;
     const GridSelectorIndex::Cell cell = index_.cellOf(item);
+    Parameter* const row = getParameter(roleRow);
+    Parameter* const column = getParameter(roleColumn);
+    // One choice: a row refused or a column refused leaves both as they are.
+    for (const Parameter* parameter : {row, column})
+        if (parameter && !parameter->allowsChange(flagsUserEdit))
+            return;
     beginCommandGroup(getPath().text(), flagsUserEdit);
-    if (Parameter* row = getParameter(roleRow))
+    if (row)
         row->setValue(flagsUserEdit, row->minimum() + cell.row);
-    if (Parameter* column = getParameter(roleColumn))
+    if (column)
         column->setValue(flagsUserEdit, column->minimum() + cell.column);
     endCommandGroup(flagsUserEdit);
 }

@@ -60,8 +60,8 @@ public:
     RefString cellText(std::int32_t item) const;
 
     // Selection target. The choice made in the popup sets both parameters
-    // in one undo step named after the control; items outside the grid are
-    // ignored.
+    // in one undo step named after the control, once both their guards let
+    // it; items outside the grid are ignored.
     void select(std::int32_t item) override;
     std::int32_t currentIndex() const override;
     // The cell that shows the current item: the first row or the last cell

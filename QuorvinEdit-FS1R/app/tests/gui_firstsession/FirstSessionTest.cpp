@@ -4,7 +4,7 @@
 // shows a blank where its fresh value shows something, the performance's
 // question names the pages whose unsaved edits it replaces, and a clean exit
 // leaves no journal behind. Each command that loads over the pages (a port
-// check, a program choice) asks first when they hold unsaved edits.
+// check, a program choice, its undo) asks first when they hold unsaved edits.
 #include "app/Fs1rDeviceType.h"
 #include "InstrumentMatch.h"
 #include "app/tests/gui_app/EditorFixture.h"
@@ -28,6 +28,7 @@
 #include "params/SetValueFlags.h"
 #include "popup/PopupSelectionTarget.h"
 #include "simulator/SimulatorConnection.h"
+#include "sysex/SysexParameter.h"
 #include "tests/support/EventPump.h"
 
 #include <gmock/gmock.h>
@@ -255,8 +256,12 @@ struct LoadCommand {
     // The pages the load replaces, first to last.
     int firstReplaced;
     int lastReplaced;
-    // The question names the edited ones among them.
+    // The question's first line, then the edited ones among them.
+    const char* firstLine;
     const char* named;
+    // What comes before the edits: for an undo, the choice it takes back;
+    // for the sequence bank, the mode in which it can change.
+    void (*before)(Control& control) = nullptr;
 };
 
 template <typename Command>
@@ -288,6 +293,18 @@ bool bindsSequenceNumber(const Control& control, const Fs1rDevice& device)
     const Fs1rDevice::FseqParameters& sequence = device.fseqParameters();
     return control.window()->IsShown()
         && (binds(control, sequence.presetNumber) || binds(control, sequence.internalNumber));
+}
+
+bool bindsSequenceBank(const Control& control, const Fs1rDevice& device)
+{
+    return binds(control, device.fseqParameters().bank);
+}
+
+// The instrument's 64-voice mode has internal sequences, so either bank can
+// be chosen (in the other mode the button holds P alone).
+void allowInternalBank(Control& control)
+{
+    control.mainParameter()->setRange(0, 1, 0);
 }
 
 void sendKey(Control& control, int key)
@@ -328,24 +345,44 @@ void wheelNotch(Control& control)
     control.window()->ProcessWindowEvent(event);
 }
 
+void undo(Control& control)
+{
+    wxCommandEvent command(wxEVT_MENU, wxID_UNDO);
+    wxGetTopLevelParent(control.window())->ProcessWindowEvent(command);
+}
+
 constexpr int systemPage = Fs1rPanels::systemPage;
 constexpr int performancePage = Fs1rPanels::performancePage;
 constexpr int voice1Page = Fs1rPanels::firstVoicePage;
 constexpr int fseqPage = Fs1rPanels::fseqPage;
 constexpr const char* allEdited = "Performance, Voice 1, Formant sequence";
+constexpr const char* connecting = "The MIDI connection works.\n";
+constexpr const char* performance = "You are going to load another performance.\n";
+constexpr const char* voice = "You are going to load another voice.\n";
+constexpr const char* sequence = "You are going to load another formant sequence.\n";
 
 const LoadCommand loadCommands[] = {
     {"TestSettings", systemPage, isButtonOf<RequestDataCommandParameter>, pressButton, true, performancePage, fseqPage,
-        allEdited},
+        connecting, allEdited},
     {"AutoDetect", systemPage, isButtonOf<FindDeviceCommandParameter>, pressButton, true, performancePage, fseqPage,
+        connecting, allEdited},
+    {"PerformancePick", performancePage, bindsPerformance, pickNext, false, performancePage, fseqPage, performance,
         allEdited},
-    {"PerformancePick", performancePage, bindsPerformance, pickNext, false, performancePage, fseqPage, allEdited},
-    {"PerformancePageDown", performancePage, bindsPerformance, pageDown, false, performancePage, fseqPage, allEdited},
-    {"PerformanceWheel", performancePage, bindsPerformance, wheelNotch, false, performancePage, fseqPage, allEdited},
-    {"PartProgram", performancePage, bindsFirstPartVoice, pickNext, false, voice1Page, voice1Page, "Voice 1"},
-    {"SequencePageProgram", fseqPage, bindsSequenceNumber, pickNext, false, fseqPage, fseqPage, "Formant sequence"},
-    {"PerformancePageSequenceProgram", performancePage, bindsSequenceNumber, pickNext, false, fseqPage, fseqPage,
+    {"PerformancePageDown", performancePage, bindsPerformance, pageDown, false, performancePage, fseqPage,
+        performance, allEdited},
+    {"PerformanceWheel", performancePage, bindsPerformance, wheelNotch, false, performancePage, fseqPage, performance,
+        allEdited},
+    {"PartProgram", performancePage, bindsFirstPartVoice, pickNext, false, voice1Page, voice1Page, voice, "Voice 1"},
+    {"SequencePageProgram", fseqPage, bindsSequenceNumber, pickNext, false, fseqPage, fseqPage, sequence,
         "Formant sequence"},
+    {"PerformancePageSequenceProgram", performancePage, bindsSequenceNumber, pickNext, false, fseqPage, fseqPage,
+        sequence, "Formant sequence"},
+    {"PerformancePageSequenceBank", performancePage, bindsSequenceBank, pressButton, false, fseqPage, fseqPage,
+        sequence, "Formant sequence", allowInternalBank},
+    {"UndoPartProgram", performancePage, bindsFirstPartVoice, undo, false, voice1Page, voice1Page, voice, "Voice 1",
+        pickNext},
+    {"UndoSequenceProgram", performancePage, bindsSequenceNumber, undo, false, fseqPage, fseqPage, sequence,
+        "Formant sequence", pickNext},
 };
 
 class UnsavedEditsTest : public FirstSessionTest, public testing::WithParamInterface<LoadCommand> {
@@ -397,20 +434,61 @@ protected:
     {
         return page >= GetParam().firstReplaced && page <= GetParam().lastReplaced;
     }
+
+    // Over no unsaved edit it would replace, so nothing asks.
+    void runBefore()
+    {
+        if (!GetParam().before)
+            return;
+        showPage(GetParam().page);
+        GetParam().before(target());
+        EXPECT_TRUE(pumpEventsUntil([this] { return idle(); }, 30s)) << "before the edits";
+    }
+
+    // A system setting the editor holds apart from the instrument, unsent: a
+    // connection asks for the instrument's settings whatever else it loads.
+    void holdSystemSettingApart()
+    {
+        for (const Control* control : controlsOf(systemPage)) {
+            Parameter* setting = dynamic_cast<SysexParameter*>(control->mainParameter());
+            if (setting && setting->maximum() > setting->minimum()) {
+                const std::int32_t value = setting->getValue();
+                setting->setValue(flagsConstruct, value == setting->maximum() ? value - 1 : value + 1);
+                return;
+            }
+        }
+        FAIL() << "no system setting";
+    }
+
+    std::vector<std::pair<std::size_t, std::size_t>> historyPlaces() const
+    {
+        std::vector<std::pair<std::size_t, std::size_t>> places;
+        for (int page = 0; page < Fs1rPanels::pageCount; ++page)
+            places.emplace_back(panels_->history(page).position(), panels_->history(page).commands().size());
+        return places;
+    }
 };
 
 TEST_P(UnsavedEditsTest, LoadingOverUnsavedEditsAsksFirstAndNoKeepsThem)
 {
+    runBefore();
     EXPECT_TRUE(runCommand("without edits"));
     EXPECT_THAT(questions_, testing::IsEmpty()) << "without edits, nothing is asked";
 
-    for (int page : {performancePage, voice1Page, fseqPage})
+    editOn(performancePage);
+    runBefore();
+    for (int page : {voice1Page, fseqPage})
         editOn(page);
+    if (GetParam().connects)
+        holdSystemSettingApart();
+    const auto places = historyPlaces();
     answer_ = false;
     EXPECT_FALSE(runCommand("answered No"));
     ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_THAT(questions_[0], testing::StartsWith(GetParam().firstLine));
     EXPECT_NE(questions_[0].find(std::string("these pages: ") + GetParam().named + "."), std::string::npos)
         << questions_[0];
+    EXPECT_EQ(historyPlaces(), places) << "every history as it was";
     for (const Edit& edit : edits_) {
         EXPECT_TRUE(panels_->pageHistory(edit.page).isModified()) << "page " << edit.page;
         EXPECT_EQ(edit.parameter->getValue(), edit.value) << "page " << edit.page;

@@ -23,7 +23,7 @@
 #include "undo/CommandList.h"
 #include "xml/XmlRootElement.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
 
@@ -53,8 +53,15 @@ public:
     const ValueLabels& panelNames() const override { return Fs1rPageHistories::pageNames(); }
     void limitPartVoiceSelectors(bool) override {}
     Parameter* fseqBankParameter() override { return nullptr; }
+    bool confirmLoad(Fs1rPart part) override
+    {
+        asked.push_back(part);
+        return answer;
+    }
 
     std::vector<std::int32_t> resetVoices;
+    std::vector<Fs1rPart> asked;
+    bool answer = true;
 
 private:
     Fs1rPageHistories histories_;
@@ -79,13 +86,18 @@ protected:
         MidiBackend::install(previousBackend_);
     }
 
-    Control& captioned(const std::string& caption) const
+    template <typename Wanted>
+    Control& first(Wanted wanted) const
     {
         for (std::size_t k = 0; k < header->groupCount(); ++k)
             for (const auto& entry : header->group(k)->controls())
-                if (entry->control() && entry->control()->getPath().widget.toUtf8() == caption)
-                    return dynamic_cast<Control&>(*entry->control());
-        throw std::runtime_error("no control " + caption);
+                if (auto* control = dynamic_cast<Control*>(entry->control()); control && wanted(*control))
+                    return *control;
+        throw std::runtime_error("no such control");
+    }
+    Control& captioned(const std::string& caption) const
+    {
+        return first([&caption](Control& control) { return control.getPath().widget.toUtf8() == caption; });
     }
     Parameter* partParameter(int part, RoleId role) const
     {
@@ -156,6 +168,31 @@ TEST_F(PerformanceTopPanelTest, DeviceKeepsTheSelectorsBankAndProgramAndLoadsAft
     EXPECT_EQ(bank->preDependents().size(), 1u) << "the bank-select MSB goes first";
     ASSERT_EQ(number->postDependents().size(), 1u);
     EXPECT_NE(dynamic_cast<LoadPatchCommandParameter*>(number->postDependents().front().target), nullptr);
+}
+
+// The instrument loads with the program change: a bank step alone is no
+// choice to ask about nor an edit to mark, but a pick of another bank's
+// performance is one choice, asked before either half changes.
+TEST_F(PerformanceTopPanelTest, OnlyTheStepThatLoadsAPerformanceAsks)
+{
+    Parameter* bank = device.currentPerformanceBank();
+    Parameter* number = device.currentPerformanceNumber();
+    bank->setValue(flagsUserEdit, 0x41);
+    EXPECT_TRUE(panels.asked.empty());
+    EXPECT_FALSE(panels.pageHistory(Fs1rPanels::performancePage).isModified());
+
+    auto& selector = dynamic_cast<GridSelectorControl&>(
+        first([bank](Control& control) { return control.getParameter(GridSelectorControl::roleRow) == bank; }));
+    const std::int32_t nextBanksNext = selector.currentIndex() + 128 + 1;
+    panels.answer = false;
+    selector.select(nextBanksNext);
+    EXPECT_EQ(bank->getValue(), 0x41);
+    EXPECT_EQ(number->getValue(), 0);
+    EXPECT_THAT(panels.asked, testing::Contains(Fs1rParts::performance));
+    panels.answer = true;
+    selector.select(nextBanksNext);
+    EXPECT_EQ(bank->getValue(), 0x42);
+    EXPECT_EQ(number->getValue(), 1);
 }
 
 TEST_F(PerformanceTopPanelTest, PartProgramChangeLoadsTheVoiceOnlyWithTheLoadTrigger)
