@@ -2,6 +2,7 @@
 
 #include "params/Parameter.h"
 #include "params/SetValueFlags.h"
+#include "undo/CommandList.h"
 
 SentValueLink::SentValueLink(Parameter& source, Parameter& target) : source_(&source), target_(&target)
 {
@@ -19,7 +20,9 @@ SentValueLink::~SentValueLink()
 
 void SentValueLink::onParameterChanged(Parameter* parameter, std::uint32_t flags)
 {
-    if (parameter != source_ || !target_ || (flags & SetValueFlag::sendToInstrument) == 0)
+    // An undo or redo puts the twin back as the step recorded it.
+    if (parameter != source_ || !target_ || (flags & SetValueFlag::sendToInstrument) == 0
+        || CommandList::replaying())
         return;
     // A load tells its listeners without storing; the twin stores all the same.
     target_->setValue(flags | SetValueFlag::doNotRecord | SetValueFlag::storeBoundData, source_->getValue());

@@ -4,6 +4,7 @@
 #include "params/ChangeGuard.h"
 #include "params/ParameterRegistry.h"
 #include "text/WxText.h"
+#include "undo/ChangeStep.h"
 #include "undo/CommandList.h"
 
 #include <algorithm>
@@ -164,26 +165,22 @@ void Parameter::setValue(std::uint32_t flags, std::int32_t value)
         dependentFlags &= ~SetValueFlag::storeBoundData;
 
     const SettingScope scope(settingDepth_);
+    const ChangeStep step(*this, flags, value);
     runDependents(preDependents_, dependentFlags);
-    // "No value" stores nothing, so there is nothing to undo. A change that
-    // is its own step takes along the values it pulls into range.
-    CommandList* const standalone = commandList_ != nullptr && value != noValue
-            && (flags & SetValueFlag::doNotRecord) == 0 && commandList_->groupDepth() == 0
-        ? commandList_
-        : nullptr;
+    // "No value" stores nothing, so there is nothing to undo.
     if (commandList_ != nullptr && value != noValue)
         commandList_->record(this, getValue(), value, flags);
     apply(flags, value);
     if ((flags & SetValueFlag::notify) != 0)
         listeners_.notifyAll(this, dependentFlags);
-    for (std::size_t i = 0; i < links_.size(); ++i) {
+    // A replayed step holds the linked values it passed on: they come back
+    // as they were, and not a second time.
+    for (std::size_t i = 0; i < links_.size() && !CommandList::replaying(); ++i) {
         Parameter* linked = links_[i];
         if (linked->settingDepth_ == 0)
             linked->setValue(flags | SetValueFlag::doNotRecord, value);
     }
     runDependents(postDependents_, dependentFlags);
-    if (standalone != nullptr && isCommandListAlive(standalone))
-        standalone->endStandaloneChange();
 }
 
 bool Parameter::allowsChange(std::uint32_t flags) const

@@ -155,7 +155,9 @@ public:
     // dependents run last.
     void addPreDependent(Parameter* source, Parameter* target);
     void addPostDependent(Parameter* source, Parameter* target);
-    // A linked parameter takes every value this one is set to.
+    // A linked parameter takes every value this one is set to; the change's
+    // step records it (ChangeStep), and an undo or redo puts back what the
+    // step recorded rather than passing the value on again.
     void addLink(Parameter* linked);
     const std::vector<Dependent>& preDependents() const { return preDependents_; }
     const std::vector<Dependent>& postDependents() const { return postDependents_; }

@@ -2,6 +2,7 @@
 
 #include "params/Parameter.h"
 #include "text/WxText.h"
+#include "undo/ChangeStep.h"
 #include "undo/CommandHistory.h"
 
 #include <algorithm>
@@ -20,15 +21,25 @@ std::vector<CommandList*>& liveLists()
 
 bool noRecording(std::uint32_t flags) { return (flags & SetValueFlag::doNotRecord) != 0; }
 
-// A value another change of the step pulls along (a range narrowed by a link
-// or a limit): it comes unrecorded but storing, with the flags of a user's
-// edit. Loads (no dependentsKeepStoring) and quiet inits and replays
-// (noClamp) are not part of the step.
-bool followsAnEdit(std::uint32_t flags)
+// A value a change passes on to another parameter: not recorded itself, but
+// stored, and sent as the change is. Loads from the cache, quiet inits and
+// values received are no part of the change (nothing of them is sent).
+bool passedOn(std::uint32_t flags)
 {
     using namespace SetValueFlag;
-    return (flags & (storeBoundData | dependentsKeepStoring | noClamp)) == (storeBoundData | dependentsKeepStoring);
+    return noRecording(flags) && (flags & (storeBoundData | sendToInstrument)) == (storeBoundData | sendToInstrument);
 }
+
+// Depth of the replays under way.
+int replayDepth = 0;
+
+class ReplayScope {
+public:
+    ReplayScope() { ++replayDepth; }
+    ReplayScope(const ReplayScope&) = delete;
+    ReplayScope& operator=(const ReplayScope&) = delete;
+    ~ReplayScope() { --replayDepth; }
+};
 
 std::string utf8(const wxString& text) { return text.utf8_string(); }
 
@@ -44,6 +55,7 @@ std::string nameUtf8(const RefString& name)
 // put back exactly as it was recorded, unclamped.
 void replay(std::vector<Change> changes, bool backwards)
 {
+    const ReplayScope scope;
     const auto set = [](const Change& change, std::int32_t value) {
         change.parameter->setValue(change.flags | SetValueFlag::doNotRecord | SetValueFlag::noClamp, value);
     };
@@ -106,13 +118,29 @@ void CommandList::closeGroup()
 
 void CommandList::record(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags)
 {
-    const bool pulledAlong = noRecording(flags) && followsAnEdit(flags);
-    const bool openStep = groupDepth_ > 0 || (standaloneOpen_ && !commands_.empty());
-    if ((noRecording(flags) && !(pulledAlong && openStep)) || oldValue == newValue || parameter == nullptr)
+    if (parameter == nullptr || oldValue == newValue)
         return;
+    if (!noRecording(flags)) {
+        take(parameter, oldValue, newValue, flags, parameter->getName());
+        return;
+    }
+    if (!passedOn(flags) || replaying())
+        return;
+    const ChangeStep* step = ChangeStep::current();
+    if (step != nullptr && isCommandListAlive(&step->list())) {
+        step->list().take(parameter, oldValue, newValue, flags, step->parameter().getName());
+        markModified();
+    } else if (groupDepth_ > 0) {
+        take(parameter, oldValue, newValue, flags, RefString());
+    }
+}
+
+void CommandList::take(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags,
+    const RefString& name)
+{
     flags &= ~SetValueFlag::doNotRecord;
     markModified();
-    if (openStep) {
+    if (groupDepth_ > 0 || (standaloneOpen_ && !commands_.empty())) {
         Command& open = groupDepth_ > 0 ? commands_[position_] : commands_.back();
         if (Change* earlier = open.findChange(parameter)) {
             earlier->newValue = newValue;
@@ -122,7 +150,7 @@ void CommandList::record(Parameter* parameter, std::int32_t oldValue, std::int32
         }
     } else {
         eraseRedoTail();
-        commands_.push_back(Command{parameter->getName(), {{parameter, oldValue, newValue, flags, ++changeCount_}}});
+        commands_.push_back(Command{name, {{parameter, oldValue, newValue, flags, ++changeCount_}}});
         position_ = commands_.size();
         standaloneOpen_ = true;
     }
@@ -223,6 +251,8 @@ void CommandList::markModified()
     if (owner_ != nullptr)
         owner_->markModified();
 }
+
+bool CommandList::replaying() { return replayDepth > 0; }
 
 const std::vector<CommandList*>& allCommandLists() { return liveLists(); }
 

@@ -32,11 +32,14 @@ public:
     // Called by Parameter::setValue before the value is applied. Inside a
     // group, changes of one parameter merge into one (first old value, last
     // new value, first flags); outside, the change is its own command. A
-    // change that an edit of the open group pulls along (storing, keeping
-    // dependents storing, clamped, but not recorded itself) joins the group,
-    // so undo gives it back too; so does one that a change recorded on its
-    // own pulls along, until endStandaloneChange.
+    // value that a recorded change passes on (not recorded itself, but
+    // stored and sent) joins that change's step, whatever page it belongs
+    // to (ChangeStep), and marks its own page modified; with no step under
+    // way it joins a group open on its own list.
     void record(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags);
+    // Whether the last command is still taking the changes of the step that
+    // opened it outside any group.
+    bool ownCommandOpen() const { return standaloneOpen_; }
     // The change recorded on its own has run all its steps.
     void endStandaloneChange() { standaloneOpen_ = false; }
 
@@ -44,8 +47,11 @@ public:
     // last change of the command back, redo from the first; false when there
     // was nothing to undo or redo, or a changed parameter's guard refused the
     // replay (then nothing changes). Both close an open group of this list first.
+    // A step holds every value it passed on, so while it is replayed no
+    // parameter passes its value on (replaying()).
     bool undo();
     bool redo();
+    static bool replaying();
 
     void clear();
     // The history text: a title line, then one line per command (">" marks
@@ -64,6 +70,10 @@ public:
     CommandHistory* owner() const { return owner_; }
 
 private:
+    // Into the open group, the open command of a step, or a new command of
+    // that name.
+    void take(Parameter* parameter, std::int32_t oldValue, std::int32_t newValue, std::uint32_t flags,
+        const RefString& name);
     void eraseRedoTail();
     void markModified();
 

@@ -1,5 +1,7 @@
 #include "../params/FakeParameter.h"
 
+#include "conditions/ParameterRangeLink.h"
+
 #include "undo/CommandHistory.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TempFolder.h"
@@ -212,6 +214,74 @@ TEST_F(TwoPages, RedoDuringAGroupNeverStepsPastTheOpenCommand)
     level.setValue(flagsUserEdit, 3);
     ASSERT_EQ(voice.list().commands().size(), 2u);
     EXPECT_EQ(voice.list().commands()[1].changes[0].oldValue, 2);
+}
+
+// --- Values passed on to another page ------------------------------------------------
+
+// A value on the voice page passes its value on to a twin on the
+// performance page, which starts apart from it, as after an edit of its own.
+struct PassedOnRow {
+    const char* name;
+    void (*wire)(Parameter& source, Parameter& twin);
+    std::uint32_t flags;
+    bool grouped;
+    std::int32_t sourceBefore, twinBefore, sourceAfter, twinAfter;
+};
+
+void link(Parameter& source, Parameter& twin) { source.addLink(&twin); }
+
+// The twin may not rise above the source.
+void limit(Parameter& source, Parameter& twin)
+{
+    ParameterRangeLink& below = ParameterRangeLink::create(&source, 0);
+    below.setFullRange(true);
+    below.addTarget(&twin);
+}
+
+const PassedOnRow passedOnRows[] = {
+    {"an edit of a linked value", link, flagsUserEdit, false, 0, 50, 20, 20},
+    {"a drag of a linked value", link, flagsUserEdit, true, 0, 50, 20, 20},
+    // The file holds the source as it was: only the twin changes.
+    {"a file load of a linked value", link, flagsFileLoad, true, 0, 50, 0, 0},
+    {"an edit that narrows a range", limit, flagsUserEdit, false, 127, 50, 20, 20},
+};
+
+TEST(CommandLists, AValuePassedOnToAnotherPageIsPartOfTheStepThatPassedItOn)
+{
+    for (const PassedOnRow& row : passedOnRows) {
+        SCOPED_TRACE(row.name);
+        CommandHistory voice;
+        CommandHistory performance;
+        FakeParameter source(0, 127);
+        FakeParameter twin(0, 127);
+        source.setCommandList(&voice.list());
+        twin.setCommandList(&performance.list());
+        source.setValue(flagsConstruct, row.sourceBefore);
+        twin.setValue(flagsConstruct, row.twinBefore);
+        row.wire(source, twin);
+
+        if (row.grouped)
+            beginCommandGroup(RefString(u"Step"), row.flags);
+        source.setValue(row.flags, row.sourceAfter);
+        if (row.grouped)
+            endCommandGroup(row.flags);
+        EXPECT_EQ(twin.getValue(), row.twinAfter);
+        EXPECT_EQ(voice.list().commands().size(), 1u);
+        EXPECT_TRUE(performance.list().commands().empty()) << "nothing to undo apart";
+        EXPECT_TRUE(performance.isModified()) << "the page shows a changed value";
+
+        EXPECT_FALSE(performance.list().undo());
+        const int twinSends = twin.sends;
+        EXPECT_TRUE(voice.list().undo());
+        EXPECT_EQ(source.getValue(), row.sourceBefore);
+        EXPECT_EQ(twin.getValue(), row.twinBefore) << "as it was, not as the source's link would have it";
+        EXPECT_EQ(twin.sends, twinSends + 1) << "sent once";
+        EXPECT_TRUE(voice.list().redo());
+        EXPECT_EQ(source.getValue(), row.sourceAfter);
+        EXPECT_EQ(twin.getValue(), row.twinAfter);
+        EXPECT_EQ(twin.sends, twinSends + 2) << "sent once";
+    }
+    ParameterRangeLinkBase::destroyAll();
 }
 
 // --- Modified mark -------------------------------------------------------------------
