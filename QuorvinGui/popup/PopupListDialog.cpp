@@ -50,6 +50,9 @@ void PopupListDialog::popup()
 {
     if (!layout_)
         return;
+    // One list at a time: the one open holds the mouse, and its owner may
+    // no longer have the keys that would close it.
+    cancelOpenList();
     const LayoutRect area = toLayoutRect(displayClientAreaAt(anchor_.position()));
     // The grid's margin: where its first cell starts.
     const LayoutPoint margin = layout_->cellOrigin(0);
@@ -165,8 +168,12 @@ bool PopupListDialog::passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event
 {
     if (popup == nullptr || !popup->IsShown())
         return false;
-    if (!popup->takeKey(event.GetKeyCode()))
-        event.Skip();
+    if (popup->takeKey(event.GetKeyCode()))
+        return true;
+    // A key that closed the list without taking it (Tab) acts on the owner.
+    if (!popup->IsShown())
+        return false;
+    event.Skip();
     return true;
 }
 

@@ -2,8 +2,9 @@
 // a window manager runs, and the pointer, the keys and the wheel come through
 // the X server as a person's do. Each list opens at its control and on the
 // screen, offers every item, picks by mouse and by keys, and closes on Escape,
-// on a click elsewhere and when its page goes. Toolkit asserts (a failed or
-// repeated mouse capture among them) and logged warnings fail the test.
+// on Tab (which moves on), on a click elsewhere and when its page goes.
+// Toolkit asserts (a failed or repeated mouse capture among them) and logged
+// warnings fail the test.
 #include "app/Fs1rDeviceType.h"
 #include "app/tests/gui_app/EditorFixture.h"
 #include "app/tests/support/EditorWindows.h"
@@ -348,6 +349,12 @@ protected:
         input_.key(WXK_ESCAPE);
         EXPECT_TRUE(closed(list)) << "Escape left the list open";
         EXPECT_EQ(current(), byKeys) << "Escape changed the value";
+
+        ASSERT_TRUE(open(*owner));
+        input_.key(WXK_TAB);
+        EXPECT_TRUE(closed(list)) << "Tab left the list open";
+        EXPECT_NE(wxWindow::FindFocus(), owner) << "Tab did not move on to the next control";
+        EXPECT_EQ(current(), byKeys) << "Tab changed the value";
 
         ASSERT_TRUE(open(*owner));
         if (const std::optional<wxPoint> elsewhere = pointElsewhere(*list, *owner)) {

@@ -33,6 +33,9 @@ constexpr char programPath[] = QUORVIN_EDITOR_PROGRAM;
 constexpr int startUpQuestions = 2;
 // The "Velo curve" choice of the System page, in the main window.
 const wxPoint veloCurve(146, 221);
+// Lists whose control Tab leaves for another with a list: "Velo curve" for
+// "BC curve", and MIDI IN for MIDI OUT.
+const wxPoint listsBeforeAList[] = {veloCurve, {296, 385}};
 
 // The program, started beside its catalogues; ended with the test.
 class EditorProcess {
@@ -257,6 +260,27 @@ TEST_F(ProgramPopupTest, AListClosesWhenAKeySwitchesThePageAndTheNextOpensAfresh
     input_.key(WXK_ESCAPE);
     EXPECT_TRUE(waitForList(false)) << "Escape left the list open";
     EXPECT_TRUE(program_.running());
+}
+
+// Tab moved on with the list still open, so Return opened the next control's
+// list beside it, and the first then ignored Escape.
+TEST_F(ProgramPopupTest, TabClosesTheListAndMovesOnSoOnlyOneListIsEverOpen)
+{
+    ASSERT_TRUE(showPage(WXK_F1, "System"));
+    for (const wxPoint start : listsBeforeAList) {
+        SCOPED_TRACE(testing::Message() << "list at " << start.x << "," << start.y);
+        clickInMain(start);
+        ASSERT_TRUE(waitForList(true)) << "a click opened no list";
+        const std::vector<Window> first = windows_.shownPopups();
+        input_.key(WXK_TAB);
+        EXPECT_TRUE(waitForList(false)) << "Tab left the list open";
+        input_.key(WXK_RETURN);
+        EXPECT_TRUE(pumpEventsUntil([&] { return listShown() && windows_.shownPopups() != first; }, 20s))
+            << "Return on the next control opened no list";
+        EXPECT_EQ(windows_.shownPopups().size(), 1u) << "two lists are open";
+        input_.key(WXK_ESCAPE);
+        EXPECT_TRUE(waitForList(false)) << "Escape left a list open";
+    }
 }
 
 } // namespace
