@@ -5,8 +5,9 @@
 // the pick to the owner. A popup window, which no window manager places,
 // decorates or focuses: it lies exactly where it is put, and the owner keeps
 // the keys. Only one is open at a time. Closes when its owner's page is
-// switched, and by itself when its owner leaves the screen another way. Owned by the control that opens it;
-// the layout and the owner's interfaces outlive it.
+// switched, when the user turns to another application, and by itself when
+// its owner leaves the screen another way. Owned by the control that opens
+// it; the layout and the owner's interfaces outlive it.
 #include "layout/ItemPicker.h"
 #include "layout/ItemPickerListener.h"
 #include "layout/ItemPickerView.h"
@@ -69,6 +70,7 @@ private:
     void onWheel(wxMouseEvent& event);
     void onTimer(wxTimerEvent& event);
     void onIdle(wxIdleEvent& event);
+    void onApplicationActivate(wxActivateEvent& event);
 
     PopupAnchor& anchor_;
     PopupSelectionTarget& target_;

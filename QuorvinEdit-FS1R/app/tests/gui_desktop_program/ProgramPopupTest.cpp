@@ -5,6 +5,7 @@
 // it), so what a person sees is checked here on the real thing.
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventPump.h"
+#include "tests/support/OtherApplicationWindow.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -220,6 +221,7 @@ protected:
         return pumpEventsUntil([&] { return windows_.title(windows_.main()).find(name) != std::string::npos; }, 20s);
     }
     bool listShown() const { return !windows_.shownPopups().empty(); }
+    bool mainActive() const { return windows_.active() == windows_.main(); }
     bool waitForList(bool shown)
     {
         return pumpEventsUntil([&] { return listShown() == shown; }, 20s);
@@ -235,6 +237,8 @@ protected:
     // The waits run the test's own event loop.
     wxGUIEventLoop loop_;
     wxEventLoopActivator activeLoop_{&loop_};
+    // Another application is open on the desktop before the program starts.
+    const OtherApplicationWindow other_;
     TempFolder userFolder_{"program"};
     EditorProcess program_{userFolder_.path()};
     ProgramWindows windows_{program_.pid()};
@@ -281,6 +285,22 @@ TEST_F(ProgramPopupTest, TabClosesTheListAndMovesOnSoOnlyOneListIsEverOpen)
         input_.key(WXK_ESCAPE);
         EXPECT_TRUE(waitForList(false)) << "Escape left a list open";
     }
+}
+
+// A list stayed on the screen over the application that Alt+Tab brought
+// forward, and back in the editor a click where it lay picked from it.
+TEST_F(ProgramPopupTest, AListClosesWhenTheMainWindowLosesItsActivation)
+{
+    ASSERT_TRUE(other_.shown());
+    ASSERT_TRUE(showPage(WXK_F1, "System"));
+    clickInMain(veloCurve);
+    ASSERT_TRUE(waitForList(true)) << "a click on \"Velo curve\" opened no list";
+    ASSERT_TRUE(pumpEventsUntil([&] { return mainActive(); }, 20s));
+
+    input_.windowManagerKey(WXK_TAB, wxMOD_ALT);
+    ASSERT_TRUE(pumpEventsUntil([&] { return other_.active(); }, 20s)) << "Alt+Tab activated no other window";
+    EXPECT_TRUE(waitForList(false)) << "the list stayed over another application";
+    EXPECT_TRUE(program_.running());
 }
 
 } // namespace
