@@ -105,6 +105,9 @@ bool ItemPicker::onKeyDown(int keyCode)
     case WXK_ESCAPE:
         choose(noCell);
         return true;
+    case WXK_TAB: // cancels, and goes on to the window, which moves the focus on
+        choose(noCell);
+        return false;
     default:
         return false;
     }

@@ -26,7 +26,8 @@ public:
     void onLeftDown(LayoutPoint windowPoint);
     void onLeftUp(LayoutPoint windowPoint);
     // Takes arrows, Return, keypad Enter and Escape (toolkit key codes);
-    // false leaves any other key to the window.
+    // false leaves any other key to the window. Tab cancels as well, and is
+    // left to the window, which moves on.
     bool onKeyDown(int keyCode);
     void setHover(std::int32_t index);
 

@@ -21,6 +21,7 @@
 
 Control* Control::focused_ = nullptr;
 std::vector<Control*> Control::selected_;
+std::optional<wxPoint> Control::restingPointer_;
 
 namespace {
 

@@ -291,4 +291,8 @@ private:
 
     static Control* focused_;
     static std::vector<Control*> selected_;
+    // Where the pointer rested when the keys last moved the focus: until it
+    // moves it takes no focus back, whatever window comes or goes under it
+    // (a popup list closing).
+    static std::optional<wxPoint> restingPointer_;
 };

@@ -60,6 +60,11 @@ void Control::followPointer()
 {
     if (noFocus_ || !window_)
         return;
+    if (restingPointer_) {
+        if (*restingPointer_ == wxGetMousePosition())
+            return;
+        restingPointer_.reset();
+    }
     if (!window_->HasFocus()) {
         if (!holdsActiveWindow())
             return;
@@ -75,6 +80,7 @@ void Control::followPointer()
 
 void Control::followPointerWithin(const wxWindow& root)
 {
+    restingPointer_.reset();
     wxPoint pointer;
     auto* under = dynamic_cast<ControlWindow*>(wxFindWindowAtPointer(pointer));
     if (under && under->control() && root.IsDescendant(under))
@@ -313,6 +319,7 @@ void Control::moveRoleCursorTo(RoleId role)
 
 void Control::navigate(Control& control, bool backward)
 {
+    restingPointer_ = wxGetMousePosition();
     if (control.window_)
         control.window_->Navigate(
             wxNavigationKeyEvent::FromTab | (backward ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward));

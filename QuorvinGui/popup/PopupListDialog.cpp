@@ -9,6 +9,7 @@
 #include "popup/PopupPlacement.h"
 #include "popup/PopupSelectionTarget.h"
 
+#include <wx/app.h>
 #include <wx/dcbuffer.h>
 #include <wx/utils.h>
 
@@ -35,6 +36,10 @@ PopupListDialog::PopupListDialog(PopupAnchor& anchor, PopupSelectionTarget& targ
     SetExtraStyle(GetExtraStyle() | wxWS_EX_PROCESS_IDLE);
     Bind(wxEVT_IDLE, &PopupListDialog::onIdle, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { choose(ItemPicker::noCell); });
+    // The toolkit tells the application, not the window, that the user went
+    // elsewhere: a window also loses the activation for a moment when the
+    // focus follows the pointer into this list.
+    wxTheApp->Bind(wxEVT_ACTIVATE_APP, &PopupListDialog::onApplicationActivate, this);
 }
 
 PopupListDialog::~PopupListDialog()
@@ -50,6 +55,9 @@ void PopupListDialog::popup()
 {
     if (!layout_)
         return;
+    // One list at a time: the one open holds the mouse, and its owner may
+    // no longer have the keys that would close it.
+    cancelOpenList();
     const LayoutRect area = toLayoutRect(displayClientAreaAt(anchor_.position()));
     // The grid's margin: where its first cell starts.
     const LayoutPoint margin = layout_->cellOrigin(0);
@@ -161,12 +169,26 @@ void PopupListDialog::onIdle(wxIdleEvent& event)
         choose(ItemPicker::noCell);
 }
 
+// Like the toolkit's menus, a list goes when the user turns to another
+// application: left open, it would lie over that application, and pick
+// whatever a later click in its place hits.
+void PopupListDialog::onApplicationActivate(wxActivateEvent& event)
+{
+    event.Skip();
+    if (!event.GetActive())
+        choose(ItemPicker::noCell);
+}
+
 bool PopupListDialog::passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event)
 {
     if (popup == nullptr || !popup->IsShown())
         return false;
-    if (!popup->takeKey(event.GetKeyCode()))
-        event.Skip();
+    if (popup->takeKey(event.GetKeyCode()))
+        return true;
+    // A key that closed the list without taking it (Tab) acts on the owner.
+    if (!popup->IsShown())
+        return false;
+    event.Skip();
     return true;
 }
 

@@ -4,9 +4,10 @@
 // owner's item source, scrolls when the pointer nears an edge, and reports
 // the pick to the owner. A popup window, which no window manager places,
 // decorates or focuses: it lies exactly where it is put, and the owner keeps
-// the keys. Closes when its owner's page is switched, and by itself when its
-// owner leaves the screen another way. Owned by the control that opens it;
-// the layout and the owner's interfaces outlive it.
+// the keys. Only one is open at a time. Closes when its owner's page is
+// switched, when the user turns to another application, and by itself when
+// its owner leaves the screen another way. Owned by the control that opens
+// it; the layout and the owner's interfaces outlive it.
 #include "layout/ItemPicker.h"
 #include "layout/ItemPickerListener.h"
 #include "layout/ItemPickerView.h"
@@ -39,7 +40,8 @@ public:
     // keyboard focus, passes its keys on.
     bool takeKey(int keyCode) { return picker_.onKeyDown(keyCode); }
     // For owners: passes the key to their list while it is open. False when
-    // no list is open, so the owner handles the key itself.
+    // no list is open, or the key closed it without taking it (Tab), so the
+    // owner handles the key itself.
     static bool passKeyWhileOpen(PopupListDialog* popup, wxKeyEvent& event);
     // Cancels the list that is open, if any. Called when the page changes:
     // left open over the new page, the list would keep the mouse while the
@@ -68,6 +70,7 @@ private:
     void onWheel(wxMouseEvent& event);
     void onTimer(wxTimerEvent& event);
     void onIdle(wxIdleEvent& event);
+    void onApplicationActivate(wxActivateEvent& event);
 
     PopupAnchor& anchor_;
     PopupSelectionTarget& target_;

@@ -73,13 +73,14 @@ TEST_F(PickerTest, FirstKeyHoversTheCurrentChoiceWhenTheListHoldsIt)
     EXPECT_EQ(hoverAfter({WXK_DOWN}), 5);
     hoverAfter({WXK_NUMPAD_ENTER, WXK_ESCAPE});
     EXPECT_FALSE(picker.onKeyDown('A')) << "other keys go on to the window";
+    EXPECT_FALSE(picker.onKeyDown(WXK_TAB)) << "Tab cancels, and goes on to the window to move on";
     picker.reset();
     view.current = 12;
     EXPECT_EQ(hoverAfter({WXK_DOWN}), 1) << "a stale choice: cell 0, then down";
     items.count = 0;
     picker.reset();
     EXPECT_EQ(hoverAfter({WXK_RETURN}), -1);
-    EXPECT_EQ(view.chosen, (Indexes{5, -1, -1}));
+    EXPECT_EQ(view.chosen, (Indexes{5, -1, -1, -1}));
 }
 
 TEST_F(PickerTest, ReleaseChoosesThePressedCellOrAnyCellAfterTheOpeningDrag)

@@ -13,9 +13,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -216,26 +217,65 @@ void DesktopInput::wheel(int notches)
 
 void DesktopInput::key(int keyCode, int modifiers)
 {
-    std::vector<KeySym> held;
-    if (modifiers & wxMOD_CONTROL)
-        held.push_back(XK_Control_L);
-    if (modifiers & wxMOD_SHIFT)
-        held.push_back(XK_Shift_L);
-    if (modifiers & wxMOD_ALT)
-        held.push_back(XK_Alt_L);
-    const KeySym keysym = keysymOf(keyCode);
-    const unsigned code = XKeysymToKeycode(xDisplay(display_), keysym);
+    const unsigned code = XKeysymToKeycode(xDisplay(display_), keysymOf(keyCode));
     const unsigned long before = handled_.count(HandledInput::Kind::keyRelease, code);
     const bool owned = HandledInput::ownsKeyboard();
-    for (KeySym modifier : held)
-        pressKeysym(modifier, true);
-    pressKeysym(keysym, true);
-    pressKeysym(keysym, false);
-    for (auto it = held.rbegin(); it != held.rend(); ++it)
-        pressKeysym(*it, false);
+    holdModifiers(modifiers, true);
+    pressKey(keyCode);
+    holdModifiers(modifiers, false);
     flush();
     awaitHandled(owned, [&] { return handled_.count(HandledInput::Kind::keyRelease, code) > before; }, "a key");
     settle();
+}
+
+void DesktopInput::windowManagerKey(int keyCode, int modifiers)
+{
+    // The window manager ends what the key began (a switch of windows) when
+    // it sees the modifiers go, which it does only once it holds the
+    // keyboard: let go earlier, they reach the window that has the focus.
+    holdModifiers(modifiers, true);
+    pressKey(keyCode);
+    flush();
+    awaitHandled(true, [this] { return keyboardGrabbedElsewhere(); }, "the window manager's grab");
+    holdModifiers(modifiers, false);
+    flush();
+    settle();
+}
+
+void DesktopInput::holdModifiers(int modifiers, bool down)
+{
+    constexpr std::pair<int, KeySym> modifierKeys[]
+        = {{wxMOD_CONTROL, XK_Control_L}, {wxMOD_SHIFT, XK_Shift_L}, {wxMOD_ALT, XK_Alt_L}};
+    // Released in the reverse order of their press.
+    for (std::size_t i = 0; i < std::size(modifierKeys); ++i) {
+        const auto& [modifier, keysym] = modifierKeys[down ? i : std::size(modifierKeys) - 1 - i];
+        if (modifiers & modifier)
+            pressKeysym(keysym, down);
+    }
+}
+
+void DesktopInput::pressKey(int keyCode)
+{
+    const KeySym keysym = keysymOf(keyCode);
+    pressKeysym(keysym, true);
+    pressKeysym(keysym, false);
+}
+
+bool DesktopInput::keyboardGrabbedElsewhere()
+{
+    // A grab asked for on a window that is not mapped never takes the
+    // keyboard (it would spoil the other client's grab), but the server
+    // says first whether another client holds it.
+    Display* display = xDisplay(display_);
+    XSetWindowAttributes attributes{};
+    const Window probe = XCreateWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, CopyFromParent, InputOnly,
+        CopyFromParent, 0, &attributes);
+    const int status = XGrabKeyboard(display, probe, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+    if (status == GrabSuccess)
+        XUngrabKeyboard(display, CurrentTime);
+    XDestroyWindow(display, probe);
+    flush();
+    return status == AlreadyGrabbed;
 }
 
 void DesktopInput::pressKeysym(unsigned long keysym, bool down)

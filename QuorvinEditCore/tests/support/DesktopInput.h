@@ -45,12 +45,20 @@ public:
     // A key by its toolkit code (WXK_* or a printable character), with
     // wxMOD_CONTROL, wxMOD_SHIFT and wxMOD_ALT held.
     void key(int keyCode, int modifiers = wxMOD_NONE);
+    // The same for a key the window manager takes (Alt+Tab), which this
+    // program never sees: the modifiers are held until the window manager
+    // has taken the keyboard.
+    void windowManagerKey(int keyCode, int modifiers);
 
     // Lets the toolkit handle what the server has delivered, timers included,
     // for at least the given time.
     void settle(std::chrono::milliseconds atLeast = std::chrono::milliseconds(20));
 
 private:
+    void holdModifiers(int modifiers, bool down);
+    void pressKey(int keyCode);
+    // Another client (the window manager) holds the keyboard.
+    bool keyboardGrabbedElsewhere();
     void pressKeysym(unsigned long keysym, bool down);
     void sendButton(int button, bool down);
     void flush();

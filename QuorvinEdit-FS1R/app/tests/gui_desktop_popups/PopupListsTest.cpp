@@ -2,7 +2,8 @@
 // a window manager runs, and the pointer, the keys and the wheel come through
 // the X server as a person's do. Each list opens at its control and on the
 // screen, offers every item, picks by mouse and by keys, and closes on Escape,
-// on a click elsewhere and when its page goes. Toolkit asserts (a failed or
+// on Tab (which moves on), on a click elsewhere, when the user turns to
+// another application and when its page goes. Toolkit asserts (a failed or
 // repeated mouse capture among them) and logged warnings fail the test.
 #include "app/Fs1rDeviceType.h"
 #include "app/tests/gui_app/EditorFixture.h"
@@ -20,6 +21,7 @@
 #include "popup/PopupSelectionTarget.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventPump.h"
+#include "tests/support/OtherApplicationWindow.h"
 
 #include <gmock/gmock.h>
 #include <wx/display.h>
@@ -350,6 +352,21 @@ protected:
         EXPECT_EQ(current(), byKeys) << "Escape changed the value";
 
         ASSERT_TRUE(open(*owner));
+        input_.key(WXK_TAB);
+        EXPECT_TRUE(closed(list)) << "Tab left the list open";
+        EXPECT_NE(wxWindow::FindFocus(), owner) << "Tab did not move on to the next control";
+        EXPECT_EQ(current(), byKeys) << "Tab changed the value";
+
+        ASSERT_TRUE(open(*owner));
+        input_.windowManagerKey(WXK_TAB, wxMOD_ALT);
+        ASSERT_TRUE(pumpEventsUntil([&] { return other_.active(); }, 20s)) << "Alt+Tab activated no other window";
+        EXPECT_TRUE(pumpEventsUntil([&] { return !list->IsShown(); }, 20s))
+            << "the list stayed over another application";
+        input_.windowManagerKey(WXK_TAB, wxMOD_ALT);
+        ASSERT_TRUE(pumpEventsUntil([&] { return frame_->IsActive(); }, 20s)) << "Alt+Tab did not come back";
+        EXPECT_EQ(current(), byKeys) << "turning to another application changed the value";
+
+        ASSERT_TRUE(open(*owner));
         if (const std::optional<wxPoint> elsewhere = pointElsewhere(*list, *owner)) {
             clickAt(*elsewhere);
             EXPECT_TRUE(closed(list)) << "a click elsewhere left the list open";
@@ -362,6 +379,8 @@ protected:
         EXPECT_EQ(current(), byKeys) << "a page change changed the value";
     }
 
+    // Another application is open on the desktop before the editor starts.
+    const OtherApplicationWindow other_;
     DecliningUser user_;
     WarningLog log_;
     DesktopInput input_;

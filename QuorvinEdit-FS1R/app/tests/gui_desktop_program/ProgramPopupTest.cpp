@@ -5,6 +5,7 @@
 // it), so what a person sees is checked here on the real thing.
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventPump.h"
+#include "tests/support/OtherApplicationWindow.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,9 @@ constexpr char programPath[] = QUORVIN_EDITOR_PROGRAM;
 constexpr int startUpQuestions = 2;
 // The "Velo curve" choice of the System page, in the main window.
 const wxPoint veloCurve(146, 221);
+// Lists whose control Tab leaves for another with a list: "Velo curve" for
+// "BC curve", and MIDI IN for MIDI OUT.
+const wxPoint listsBeforeAList[] = {veloCurve, {296, 385}};
 
 // The program, started beside its catalogues; ended with the test.
 class EditorProcess {
@@ -217,6 +221,7 @@ protected:
         return pumpEventsUntil([&] { return windows_.title(windows_.main()).find(name) != std::string::npos; }, 20s);
     }
     bool listShown() const { return !windows_.shownPopups().empty(); }
+    bool mainActive() const { return windows_.active() == windows_.main(); }
     bool waitForList(bool shown)
     {
         return pumpEventsUntil([&] { return listShown() == shown; }, 20s);
@@ -232,6 +237,8 @@ protected:
     // The waits run the test's own event loop.
     wxGUIEventLoop loop_;
     wxEventLoopActivator activeLoop_{&loop_};
+    // Another application is open on the desktop before the program starts.
+    const OtherApplicationWindow other_;
     TempFolder userFolder_{"program"};
     EditorProcess program_{userFolder_.path()};
     ProgramWindows windows_{program_.pid()};
@@ -256,6 +263,43 @@ TEST_F(ProgramPopupTest, AListClosesWhenAKeySwitchesThePageAndTheNextOpensAfresh
     EXPECT_TRUE(waitForList(true)) << "after the page switch a click opened no list";
     input_.key(WXK_ESCAPE);
     EXPECT_TRUE(waitForList(false)) << "Escape left the list open";
+    EXPECT_TRUE(program_.running());
+}
+
+// Tab moved on with the list still open, so Return opened the next control's
+// list beside it, and the first then ignored Escape.
+TEST_F(ProgramPopupTest, TabClosesTheListAndMovesOnSoOnlyOneListIsEverOpen)
+{
+    ASSERT_TRUE(showPage(WXK_F1, "System"));
+    for (const wxPoint start : listsBeforeAList) {
+        SCOPED_TRACE(testing::Message() << "list at " << start.x << "," << start.y);
+        clickInMain(start);
+        ASSERT_TRUE(waitForList(true)) << "a click opened no list";
+        const std::vector<Window> first = windows_.shownPopups();
+        input_.key(WXK_TAB);
+        EXPECT_TRUE(waitForList(false)) << "Tab left the list open";
+        input_.key(WXK_RETURN);
+        EXPECT_TRUE(pumpEventsUntil([&] { return listShown() && windows_.shownPopups() != first; }, 20s))
+            << "Return on the next control opened no list";
+        EXPECT_EQ(windows_.shownPopups().size(), 1u) << "two lists are open";
+        input_.key(WXK_ESCAPE);
+        EXPECT_TRUE(waitForList(false)) << "Escape left a list open";
+    }
+}
+
+// A list stayed on the screen over the application that Alt+Tab brought
+// forward, and back in the editor a click where it lay picked from it.
+TEST_F(ProgramPopupTest, AListClosesWhenTheMainWindowLosesItsActivation)
+{
+    ASSERT_TRUE(other_.shown());
+    ASSERT_TRUE(showPage(WXK_F1, "System"));
+    clickInMain(veloCurve);
+    ASSERT_TRUE(waitForList(true)) << "a click on \"Velo curve\" opened no list";
+    ASSERT_TRUE(pumpEventsUntil([&] { return mainActive(); }, 20s));
+
+    input_.windowManagerKey(WXK_TAB, wxMOD_ALT);
+    ASSERT_TRUE(pumpEventsUntil([&] { return other_.active(); }, 20s)) << "Alt+Tab activated no other window";
+    EXPECT_TRUE(waitForList(false)) << "the list stayed over another application";
     EXPECT_TRUE(program_.running());
 }
 
