@@ -10,6 +10,7 @@
 // are set again once the dialog shows, when its frame is known.
 #include <functional>
 
+class wxListBox;
 class wxTopLevelWindow;
 
 // Runs place every time the window shows, once the toolkit shows it.
@@ -21,3 +22,10 @@ void placeWhenShown(wxTopLevelWindow& window, std::function<void()> place);
 void placeOverMainWindow(wxTopLevelWindow& window);
 // placeOverMainWindow whenever the window shows.
 void keepOverMainWindow(wxTopLevelWindow& window);
+// From now on the dialogs the toolkit builds itself (message boxes, file
+// choosers) are centred on the window they belong to each time they show.
+// Called once, before the first such dialog.
+void keepToolkitDialogsOverTheirParents();
+// The list's least height holds every row it has, so none hides behind a
+// scroll bar; the list must be on the screen.
+void showEveryRow(wxListBox& list);
