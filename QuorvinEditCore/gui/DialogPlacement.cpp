@@ -23,14 +23,6 @@ int centredInside(int length, int spanStart, int spanLength, int low, int high)
     return std::max(low, std::min(centred, high - length));
 }
 
-// Puts the window's frame (of the outer size) over the span, inside the work
-// area.
-void moveFrame(GtkWindow* window, const wxSize& outer, const wxRect& over, const wxRect& area)
-{
-    gtk_window_move(window, centredInside(outer.x, over.x, over.width, area.x, area.GetRight() + 1),
-        centredInside(outer.y, over.y, over.height, area.y, area.GetBottom() + 1));
-}
-
 wxRect frameRect(GtkWidget* widget)
 {
     GdkRectangle frame{};
@@ -38,8 +30,32 @@ wxRect frameRect(GtkWidget* widget)
     return {frame.x, frame.y, frame.width, frame.height};
 }
 
-// What the window manager says it adds around the window's content: left,
-// right, top and bottom.
+// Puts the window's frame (of the outer size) over the span, inside the work
+// area; a window already there is left alone, as a move takes effect only at
+// the toolkit's next layout and would shift it under whoever reads its place.
+void moveFrame(GtkWindow* window, const wxSize& outer, const wxRect& over, const wxRect& area)
+{
+    const wxPoint place(centredInside(outer.x, over.x, over.width, area.x, area.GetRight() + 1),
+        centredInside(outer.y, over.y, over.height, area.y, area.GetBottom() + 1));
+    if (frameRect(GTK_WIDGET(window)).GetPosition() != place)
+        gtk_window_move(window, place.x, place.y);
+}
+
+// The toolkit's own idea of where a main window lies may have lost the frame
+// on the way; the window system's, once it has the window, has not.
+wxRect outerRect(const wxWindow& window)
+{
+    return gtk_widget_get_window(window.GetHandle()) ? frameRect(window.GetHandle()) : window.GetScreenRect();
+}
+
+wxSize contentSize(GtkWidget* widget)
+{
+    GdkWindow* content = gtk_widget_get_window(widget);
+    return {gdk_window_get_width(content), gdk_window_get_height(content)};
+}
+
+// What the window manager says it adds around the window's content, left
+// and right, top and bottom.
 wxSize frameAround(GtkWidget* widget)
 {
     GdkAtom type = GDK_NONE;
@@ -71,7 +87,7 @@ gboolean centreToolkitDialog(GSignalInvocationHint*, guint, const GValue* values
     GdkDisplay* display = gtk_widget_get_display(widget);
     gdk_monitor_get_workarea(gdk_display_get_monitor_at_window(display, gtk_widget_get_window(GTK_WIDGET(parent))),
         &area);
-    moveFrame(GTK_WINDOW(widget), frameRect(widget).GetSize(), frameRect(GTK_WIDGET(parent)),
+    moveFrame(GTK_WINDOW(widget), contentSize(widget) + frameAround(widget), frameRect(GTK_WIDGET(parent)),
         {area.x, area.y, area.width, area.height});
     return TRUE;
 }
@@ -83,7 +99,7 @@ void placeWhenShown(wxTopLevelWindow& window, std::function<void()> place)
     // The toolkit centres a dialog on its parent as it maps it, and the
     // window manager reads a place asked for before it has taken the window
     // as that of the content, not of the frame: the place is set once the
-    // window manager shows the window.
+    // window manager shows the window, when its frame is known.
     struct Placing {
         wxTopLevelWindow& window;
         std::function<void()> place;
@@ -102,17 +118,14 @@ void placeOverMainWindow(wxTopLevelWindow& window)
     const wxWindow* main = mainWindowOf(window);
     const wxDisplay display = main ? wxDisplay(main) : wxDisplay(&window);
     const wxRect area = display.GetClientArea();
-    // The toolkit's own idea of where the main window lies may have lost the
-    // frame on the way; the window system's has not.
-    const wxRect over = main ? frameRect(main->GetHandle()) : area;
+    const wxRect over = main ? outerRect(*main) : area;
 
     // The toolkit takes the frame of a dialog from the last dialog it showed,
     // which may have had none, and skips a size or a place it believes the
     // window has already: both are asked of the window system directly.
     GtkWidget* widget = window.GetHandle();
-    GdkWindow* content = gtk_widget_get_window(widget);
     const wxSize frame = frameAround(widget);
-    wxSize client(gdk_window_get_width(content), gdk_window_get_height(content));
+    wxSize client = window.GetClientSize();
     if (wxSizer* sizer = window.GetSizer())
         client.IncTo(sizer->GetMinSize());
     client.DecTo(area.GetSize() - frame);
@@ -134,11 +147,11 @@ void keepToolkitDialogsOverTheirParents()
 
 void showEveryRow(wxListBox& list)
 {
-    // The list scrolls a tree of rows; the tree's natural height is that of
-    // all its rows.
-    auto* scrolled = GTK_SCROLLED_WINDOW(list.GetHandle());
+    // The list scrolls a tree of rows, whose natural height is that of all
+    // its rows; the scrolling window adds its frame.
+    GtkWidget* rows = gtk_bin_get_child(GTK_BIN(list.GetHandle()));
     gint least = 0, natural = 0;
-    gtk_widget_get_preferred_height(gtk_bin_get_child(GTK_BIN(scrolled)), &least, &natural);
-    const int frame = list.GetSize().y - gtk_widget_get_allocated_height(gtk_bin_get_child(GTK_BIN(scrolled)));
-    list.SetMinSize(wxSize(list.GetMinSize().x, natural + std::max(frame, 0)));
+    gtk_widget_get_preferred_height(rows, &least, &natural);
+    const int frame = std::max(list.GetSize().y - gtk_widget_get_allocated_height(rows), 0);
+    list.SetMinSize(wxSize(list.GetMinSize().x, natural + frame));
 }
