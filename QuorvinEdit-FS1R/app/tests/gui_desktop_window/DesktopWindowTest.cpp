@@ -538,10 +538,8 @@ TEST_F(DesktopWindowTest, WhateverWasOpenedBeforeEachDialogOpensOverTheMainWindo
         {"the MIDI control set", [this] { openAndCloseTheControlSetDialog(); }, Shows::overTheMainWindow},
         {"open a file", [this] { choose(wxID_OPEN); }, Shows::overTheMainWindow},
         {"the voice destination", [this] { openAVoiceFile(); }, Shows::overTheMainWindow},
-        {"save a voice as a file", [this] {
-            showPage(Fs1rPanels::firstVoicePage);
-            choose(wxID_SAVEAS);
-        }, Shows::overTheMainWindow},
+        {"save all, a file chooser for each patch", [this] { choose(MainFrame::saveAllId); },
+            Shows::overTheMainWindow},
         {"a list", [this] { openAndCloseAList(); }, Shows::nothing},
     };
     dialogs_.answer = WXK_ESCAPE;
@@ -552,13 +550,15 @@ TEST_F(DesktopWindowTest, WhateverWasOpenedBeforeEachDialogOpensOverTheMainWindo
             step.open();
             if (step.shows == Shows::nothing)
                 continue;
-            ASSERT_EQ(dialogs_.dialogs.size(), before + 1) << "no dialog showed";
-            const PlacedDialog& shown = dialogs_.dialogs.back();
-            EXPECT_THAT(shown.cut, testing::IsEmpty()) << "\"" << shown.title << "\" " << boxText(shown.screenRect);
-            if (step.shows == Shows::overTheMainWindow)
-                expectOverTheMainWindow(shown);
-            else
-                EXPECT_THAT(shown.frame, testing::Each(0u)) << "a frame around " << boxText(shown.screenRect);
+            ASSERT_GT(dialogs_.dialogs.size(), before) << "no dialog showed";
+            for (std::size_t index = before; index < dialogs_.dialogs.size(); ++index) {
+                const PlacedDialog& shown = dialogs_.dialogs[index];
+                EXPECT_THAT(shown.cut, testing::IsEmpty()) << "\"" << shown.title << "\" " << boxText(shown.screenRect);
+                if (step.shows == Shows::overTheMainWindow)
+                    expectOverTheMainWindow(shown);
+                else
+                    EXPECT_THAT(shown.frame, testing::Each(0u)) << "a frame around " << boxText(shown.screenRect);
+            }
         }
     }
 }
