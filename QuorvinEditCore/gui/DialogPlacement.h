@@ -7,13 +7,14 @@
 // dialog hidden earlier leaves it at no frame at all); the toolkit then keeps
 // the outer size it guessed, so the frame eats into the content, and the
 // window manager puts the window where it likes. So the size and the place
-// are set again once the dialog shows, when its frame is known.
+// are set again once the dialog shows, when its frame is known, through the
+// window system: the toolkit's own record of sizes and places can be stale.
 #include <functional>
 
 class wxListBox;
 class wxTopLevelWindow;
 
-// Runs place every time the window shows, once the toolkit shows it.
+// Runs place every time the window shows, once the window manager shows it.
 void placeWhenShown(wxTopLevelWindow& window, std::function<void()> place);
 // The client area at least what the window's sizer needs (within the work
 // area of the main window's display), and the window centred on the main
