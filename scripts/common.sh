@@ -19,9 +19,9 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libwxgtk3.2-dev libasound2-dev libpango1.0-dev gettext
-  fonts-liberation2 fonts-dejavu-core)
+  libgtk-3-dev fonts-liberation2 fonts-dejavu-core)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev xvfb xauth clang libclang-rt-14-dev locales
-  openbox x11-utils libxtst-dev libgtk-3-dev xfwm4 dbus-daemon)
+  openbox x11-utils libxtst-dev xfwm4 dbus-daemon)
 
 jobs() { nproc 2>/dev/null || echo 2; }
 

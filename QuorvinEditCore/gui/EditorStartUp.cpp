@@ -6,6 +6,7 @@
 #include "files/SaveFolderList.h"
 #include "files/SettingsFile.h"
 #include "files/UserPaths.h"
+#include "gui/DialogPlacement.h"
 #include "gui/MainFrame.h"
 #include "gui/Translations.h"
 #include "gui/WaitArt.h"
@@ -74,6 +75,7 @@ bool startUpEditor(std::unique_ptr<SettingsFile>& settings, MainFrame& frame, co
     const wxString productName = toWxString(deviceType.getProductName());
     const wxString id = toWxString(deviceType.getId());
     initTranslations(productName);
+    keepToolkitDialogsOverTheirParents();
     StartUpSplash splash;
     splash.show(_("Starting up..."));
     frame.buildMenuBar();

@@ -67,6 +67,8 @@ MidiControlSetDialog::MidiControlSetDialog(MidiControlSet& set, wxWindow* parent
       questions_{confirmImportBox, choosePathBox, confirmReplaceBox, tellBox}
 {
     layOut();
+    // Escape closes the window as its Close button does.
+    SetEscapeId(closeButton);
     keepOverMainWindow(*this);
     Bind(wxEVT_CLOSE_WINDOW, &MidiControlSetDialog::onCloseWindow, this);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { onDelete(); }, deleteButton);

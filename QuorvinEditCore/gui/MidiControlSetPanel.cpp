@@ -12,12 +12,15 @@
 
 #include <wx/translation.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 namespace {
 
 constexpr int rowDepth = 15;
+// The name field's frame, one pixel above and below its text.
+constexpr int fieldFrame = 2;
 constexpr int labelBand = 15;
 constexpr int sectionBand = 0;
 constexpr int labelGap = 3;
@@ -58,7 +61,11 @@ MidiControlSetPanel::MidiControlSetPanel(wxWindow* parent, MidiControlSet& set, 
 
 void MidiControlSetPanel::build(ControlGroup& group, MidiControlSet& set)
 {
-    group.setGeometry(rowDepth, labelBand, sectionBand, labelGap);
+    auto name = std::make_unique<NameEditWidget>(this, set.name());
+    // A row as deep as the name field's line of text with its frame, when
+    // the font needs more than the usual depth: descenders are not cut.
+    group.setGeometry(std::max(rowDepth, name->window()->GetCharHeight() + fieldFrame), labelBand, sectionBand,
+        labelGap);
     FlowSpacing& flow = group.spacing();
     flow.defaultLength = firstRowLength;
     flow.controlSpacing = spacing;
@@ -68,7 +75,7 @@ void MidiControlSetPanel::build(ControlGroup& group, MidiControlSet& set)
                          int length) -> ControlElement& {
         return group.addLabelledControl(std::move(widget), caption(text), length, ControlStyle::normalText);
     };
-    add(std::make_unique<NameEditWidget>(this, set.name()), _("Name"), 0);
+    add(std::move(name), _("Name"), 0);
     add(std::make_unique<ParameterChoiceWidget>(this, set.inputParameter()), _("MIDI IN"), 0);
     add(std::make_unique<ParameterChoiceWidget>(this, set.outputParameter()), _("MIDI OUT"), 0);
     flow.defaultLength = secondRowLength;

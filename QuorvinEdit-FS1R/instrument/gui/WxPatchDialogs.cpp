@@ -4,6 +4,7 @@
 #include "text/WxText.h"
 
 #include <wx/choicdlg.h>
+#include <wx/listbox.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -80,7 +81,12 @@ std::int32_t WxPatchDialogs::chooseOne(const RefString& caption, const RefString
         labels.Add(toWxString(choice));
     wxSingleChoiceDialog dialog(parent_, toWxString(text), toWxString(caption), labels);
     dialog.SetSize(choiceDialogSize);
-    keepOverMainWindow(dialog);
+    placeWhenShown(dialog, [&dialog] {
+        for (wxWindow* child : dialog.GetChildren())
+            if (auto* list = dynamic_cast<wxListBox*>(child))
+                showEveryRow(*list);
+        placeOverMainWindow(dialog);
+    });
     return dialog.ShowModal() == wxID_OK ? dialog.GetSelection() : -1;
 }
 

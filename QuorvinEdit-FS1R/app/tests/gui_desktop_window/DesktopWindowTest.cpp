@@ -11,7 +11,9 @@
 #include "controls/ValueLabelControl.h"
 #include "device/Device.h"
 #include "effects/EffectBlock.h"
+#include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rPanels.h"
+#include "instrument/Fs1rPart.h"
 #include "panels/PerformancePanel.h"
 #include "popup/PopupListDialog.h"
 #include "params/Parameter.h"
@@ -19,12 +21,15 @@
 #include "sysex/SysexParameter.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventPump.h"
+#include "tests/support/TempFolder.h"
 
 #include <gmock/gmock.h>
 #include <wx/button.h>
 #include <wx/display.h>
+#include <wx/listbox.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 
 #include <X11/Xatom.h>
@@ -46,6 +51,10 @@ using namespace std::chrono_literals;
 constexpr int pageWidth = 1272;
 constexpr int pageHeight = 716;
 const char* const pageKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7"};
+// How far a dialog's middle may lie from the main window's: rounding only.
+constexpr int centringSlack = 3;
+// How long a dialog may take to stand where it should on a busy machine.
+constexpr auto placingTime = 30s;
 
 std::string boxText(const wxRect& box)
 {
@@ -92,6 +101,26 @@ public:
         return property(window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
     }
 
+    // The window with what the window manager adds around it.
+    wxRect outerRect(Window window) const { return withFrame(rect(window), frame(window)); }
+
+    static wxRect withFrame(const wxRect& rect, const std::vector<unsigned long>& frame)
+    {
+        if (frame.size() != 4)
+            return rect;
+        const int left = int(frame[0]), right = int(frame[1]), top = int(frame[2]), bottom = int(frame[3]);
+        return {rect.x - left, rect.y - top, rect.width + left + right, rect.height + top + bottom};
+    }
+
+    // The first window shown with the title, None without one.
+    Window titled(const std::string& wanted) const
+    {
+        for (unsigned long window : property(DefaultRootWindow(display_), "_NET_CLIENT_LIST", XA_WINDOW))
+            if (title(window) == wanted)
+                return window;
+        return None;
+    }
+
 private:
     // A property's items (bytes for 8-bit formats).
     std::vector<unsigned long> property(Window window, const char* name, Atom wanted) const
@@ -113,8 +142,26 @@ private:
     Display* display_;
 };
 
+// Rows a list hides behind its scroll bar, and a text field lower than a
+// line of its font (descenders included) and its frame.
+void cutRows(const wxWindow& window, std::vector<std::string>& cut)
+{
+    constexpr int framePixels = 2;
+    const std::string name = window.GetName().utf8_string() + " " + boxText(window.GetScreenRect());
+    if (const auto* list = dynamic_cast<const wxListBox*>(&window);
+        list && list->GetCountPerPage() < int(list->GetCount()))
+        cut.push_back(name + " shows " + std::to_string(list->GetCountPerPage()) + " of its "
+            + std::to_string(list->GetCount()) + " rows");
+    if (const auto* field = dynamic_cast<const wxTextCtrl*>(&window);
+        field && field->GetSize().y < field->GetTextExtent("Égjpqy").y + framePixels)
+        cut.push_back(name + " is lower than its text");
+    for (const wxWindow* child : window.GetChildren())
+        if (!child->IsTopLevel() && child->IsShown())
+            cutRows(*child, cut);
+}
+
 // What of a dialog's content does not show whole: a window smaller than its
-// least size, past the client area, or over another.
+// least size, past the client area, or over another; rows or text cut.
 std::vector<std::string> cutContent(const wxWindow& dialog)
 {
     std::vector<const wxWindow*> shown;
@@ -135,10 +182,11 @@ std::vector<std::string> cutContent(const wxWindow& dialog)
             if (rect.Intersects(shown[j]->GetRect()))
                 cut.push_back(name + " lies over " + shown[j]->GetName().utf8_string());
     }
+    cutRows(dialog, cut);
     return cut;
 }
 
-// A dialog as the window manager shows it.
+// A dialog as the window manager shows it; the main window with its frame.
 struct PlacedDialog {
     std::string title;
     wxRect screenRect;
@@ -147,14 +195,17 @@ struct PlacedDialog {
     std::vector<std::string> cut;
 };
 
-// The dialog's middle lies in the middle half of the main window, as one
-// centred on it does, whatever the dialog's size.
+// The dialog's frame is centred on the main window's, whatever the sizes of
+// the two and of what the window manager adds around each.
 bool liesOverTheMainWindow(const PlacedDialog& dialog)
 {
     const wxRect& main = dialog.mainWindowRect;
-    const wxRect middle(main.x + main.width / 4, main.y + main.height / 4, main.width / 2, main.height / 2);
-    const wxRect& box = dialog.screenRect;
-    return middle.Contains(box.x + box.width / 2, box.y + box.height / 2);
+    const wxRect box = ManagedWindows::withFrame(dialog.screenRect, dialog.frame);
+    const auto off = [](int start, int length, int mainStart, int mainLength) {
+        return std::abs(2 * start + length - 2 * mainStart - mainLength) / 2;
+    };
+    return off(box.x, box.width, main.x, main.width) <= centringSlack
+        && off(box.y, box.height, main.y, main.height) <= centringSlack;
 }
 
 // Whole, and over the main window or (a pop-out) without a frame.
@@ -195,7 +246,7 @@ private:
     ManagedWindows windows_;
     Window last_ = None;
     wxRect lastRect_;
-    const std::chrono::steady_clock::time_point placingEnds_ = std::chrono::steady_clock::now() + 30s;
+    const std::chrono::steady_clock::time_point placingEnds_ = std::chrono::steady_clock::now() + placingTime;
 };
 
 // Each modal dialog as the window manager shows it, then answered with a key
@@ -305,8 +356,26 @@ protected:
 
     static void expectOverTheMainWindow(const PlacedDialog& dialog)
     {
-        EXPECT_TRUE(liesOverTheMainWindow(dialog)) << "\"" << dialog.title << "\" " << boxText(dialog.screenRect)
-                                                   << " is not over the main window " << boxText(dialog.mainWindowRect);
+        EXPECT_TRUE(liesOverTheMainWindow(dialog))
+            << "\"" << dialog.title << "\" " << boxText(ManagedWindows::withFrame(dialog.screenRect, dialog.frame))
+            << " is not centred on the main window " << boxText(dialog.mainWindowRect);
+    }
+
+    // The main window as the window manager shows it, frame included.
+    wxRect mainWindowOnScreen() const
+    {
+        const ManagedWindows windows;
+        return frame_ ? windows.outerRect(windows.titled(frame_->GetTitle().utf8_string())) : wxRect();
+    }
+
+    // A voice file opened from the performance page asks where it goes.
+    void openAVoiceFile()
+    {
+        auto& device = dynamic_cast<Fs1rDevice&>(*device_);
+        const std::string file = (files_.path() / "Voice.voice.syx").string();
+        ASSERT_TRUE(device.patchFiles().writePatchFile(Fs1rParts::ofVoice(0), file));
+        showPage(Fs1rPanels::performancePage);
+        device.patchFiles().loadSysexFile(file, flagsFileLoad, -1);
     }
 
     // From the View menu: the keyboard may be with a dialog that just went.
@@ -372,13 +441,11 @@ protected:
         PlacedDialog placed;
         ASSERT_TRUE(pumpEventsUntil([&] {
             pumpEventsFor(50ms);
-            return watch.placed(frame_->GetScreenRect(), placed);
-        }, 5s));
+            return watch.placed(mainWindowOnScreen(), placed);
+        }, placingTime + 5s));
         dialogs_.dialogs.push_back(placed);
-        wxWindow* close = wxWindow::FindWindowByLabel(wxGetTranslation("Close"), dialog);
-        ASSERT_NE(close, nullptr);
-        input_.clickOn(*close);
-        ASSERT_TRUE(pumpEventsUntil([&] { return !dialog->IsShown(); }, 2s));
+        input_.key(WXK_ESCAPE);
+        ASSERT_TRUE(pumpEventsUntil([&] { return !dialog->IsShown(); }, 2s)) << "Escape left the window open";
     }
 
     static wxDialog* shownDialogTitled(const wxString& title)
@@ -420,8 +487,9 @@ protected:
         return parameter ? parameter->key().text().toUtf8() : window.GetLabel().utf8_string();
     }
 
-    PlacedDialogs dialogs_{[this] { return frame_ ? frame_->GetScreenRect() : wxRect(); }};
+    PlacedDialogs dialogs_{[this] { return mainWindowOnScreen(); }};
     DesktopInput input_;
+    TempFolder files_{"desktop-window"};
     Device* device_ = nullptr;
 };
 
@@ -443,10 +511,12 @@ TEST_F(DesktopWindowTest, TheStartsDialogsOpenOverTheMainWindowAndEveryPageAndEf
 }
 
 // Each dialog, the pop-out and a list opened twice over, as a session may
-// take them: whatever came before, every dialog lies over the main window
-// and shows its content whole, and the pop-out gets nothing added around it
-// by the window manager. The toolkit guesses a window's frame from earlier
-// windows of its kind, so a dialog opened before can spoil the next.
+// take them: whatever came before, every dialog, the toolkit's file choosers
+// too, is centred on the main window and shows its content whole, and the
+// pop-out gets nothing added around it by the window manager. The toolkit
+// guesses a window's frame from earlier windows of its kind, so a dialog
+// opened before can spoil the next; a file chooser shown again once went to
+// the screen's corner.
 TEST_F(DesktopWindowTest, WhateverWasOpenedBeforeEachDialogOpensOverTheMainWindowWhole)
 {
     enum class Shows { overTheMainWindow, withoutFrame, nothing };
@@ -466,6 +536,10 @@ TEST_F(DesktopWindowTest, WhateverWasOpenedBeforeEachDialogOpensOverTheMainWindo
         {"about", [this] { choose(wxID_ABOUT); }, Shows::overTheMainWindow},
         {"pop out an envelope", [this] { popOutAnEnvelope(); }, Shows::withoutFrame},
         {"the MIDI control set", [this] { openAndCloseTheControlSetDialog(); }, Shows::overTheMainWindow},
+        {"open a file", [this] { choose(wxID_OPEN); }, Shows::overTheMainWindow},
+        {"the voice destination", [this] { openAVoiceFile(); }, Shows::overTheMainWindow},
+        {"save all, a file chooser for each patch", [this] { choose(MainFrame::saveAllId); },
+            Shows::overTheMainWindow},
         {"a list", [this] { openAndCloseAList(); }, Shows::nothing},
     };
     dialogs_.answer = WXK_ESCAPE;
@@ -476,13 +550,15 @@ TEST_F(DesktopWindowTest, WhateverWasOpenedBeforeEachDialogOpensOverTheMainWindo
             step.open();
             if (step.shows == Shows::nothing)
                 continue;
-            ASSERT_EQ(dialogs_.dialogs.size(), before + 1) << "no dialog showed";
-            const PlacedDialog& shown = dialogs_.dialogs.back();
-            EXPECT_THAT(shown.cut, testing::IsEmpty()) << "\"" << shown.title << "\" " << boxText(shown.screenRect);
-            if (step.shows == Shows::overTheMainWindow)
-                expectOverTheMainWindow(shown);
-            else
-                EXPECT_THAT(shown.frame, testing::Each(0u)) << "a frame around " << boxText(shown.screenRect);
+            ASSERT_GT(dialogs_.dialogs.size(), before) << "no dialog showed";
+            for (std::size_t index = before; index < dialogs_.dialogs.size(); ++index) {
+                const PlacedDialog& shown = dialogs_.dialogs[index];
+                EXPECT_THAT(shown.cut, testing::IsEmpty()) << "\"" << shown.title << "\" " << boxText(shown.screenRect);
+                if (step.shows == Shows::overTheMainWindow)
+                    expectOverTheMainWindow(shown);
+                else
+                    EXPECT_THAT(shown.frame, testing::Each(0u)) << "a frame around " << boxText(shown.screenRect);
+            }
         }
     }
 }

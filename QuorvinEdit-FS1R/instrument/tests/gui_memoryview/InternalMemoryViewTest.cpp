@@ -39,6 +39,9 @@ bool waitFor(const std::function<bool()>& done)
 
 class InternalMemoryViewTest : public testing::Test {
 protected:
+    // The pages are on the screen, as in the program: the dialog maps
+    // centred on them, where it stays.
+    InternalMemoryViewTest() { frame->Show(); }
     ~InternalMemoryViewTest() override { frame->Destroy(); }
 
     // Acts as the user once the dialog is on screen and has taken the place
