@@ -7,44 +7,88 @@ endif()
 
 # The time after which ctest stops a test as hung. The desktop tests walk the
 # whole editor through the X server, which on a machine busy with other
-# work takes many times as long as on an idle one.
+# work takes many times as long as on an idle one. The other GUI programs
+# build the editor's pages under the sanitizers: on two cores that another
+# build keeps busy, about two and a half times as long as on idle ones.
 function(quorvin_test_timeout out labels)
   if("desktop" IN_LIST labels)
     set(${out} 1500 PARENT_SCOPE)
+  elseif("gui" IN_LIST labels)
+    set(${out} 600 PARENT_SCOPE)
   else()
     set(${out} 300 PARENT_SCOPE)
   endif()
 endfunction()
 
-# quorvin_add_test(name [GUI|TOOLKIT] SOURCES ... LIBS ... [LABELS ...])
+# quorvin_add_display_run(test program [ARGS ...] [ENVIRONMENT ...] [LABELS ...]
+#   [WINDOW_MANAGER manager] [FIXTURES ...])
+# Runs the GUI test program as the ctest entry <test> on an X display of its
+# own, with the program's labels and these; a desktop program under openbox
+# unless another window manager is named. A program split in parts (the PARTS
+# of quorvin_add_test) runs as <test>_part1 to <test>_part<n> instead, each on
+# a display of its own with its share of the tests (GoogleTest's shards): the
+# parts run side by side, and each stays well within the time limit on a busy
+# machine.
+function(quorvin_add_display_run test program)
+  cmake_parse_arguments(R "" "WINDOW_MANAGER" "ARGS;ENVIRONMENT;LABELS;FIXTURES" ${ARGN})
+  get_target_property(labels ${program} QUORVIN_TEST_LABELS)
+  list(APPEND labels ${R_LABELS})
+  quorvin_test_timeout(timeout "${labels}")
+  set(environment "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1" ${R_ENVIRONMENT})
+  if(R_WINDOW_MANAGER)
+    list(APPEND environment "QUORVIN_WINDOW_MANAGER=${R_WINDOW_MANAGER}")
+  elseif("desktop" IN_LIST labels)
+    list(APPEND environment "QUORVIN_WINDOW_MANAGER=openbox")
+  endif()
+  get_target_property(parts ${program} QUORVIN_TEST_PARTS)
+  if(NOT parts GREATER 1)
+    set(parts 1)
+  endif()
+  foreach(part RANGE 1 ${parts})
+    set(name ${test})
+    set(part_environment ${environment})
+    if(parts GREATER 1)
+      set(name ${test}_part${part})
+      math(EXPR shard "${part} - 1")
+      list(APPEND part_environment "GTEST_TOTAL_SHARDS=${parts}" "GTEST_SHARD_INDEX=${shard}")
+    endif()
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${program}> ${R_ARGS})
+    set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${timeout} ENVIRONMENT "${part_environment}")
+    if(R_FIXTURES)
+      set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${R_FIXTURES}")
+    endif()
+  endforeach()
+endfunction()
+
+# quorvin_add_test(name [GUI|TOOLKIT] SOURCES ... LIBS ... [LABELS ...] [PARTS n])
 # GUI programs get a main that starts the toolkit on a display; TOOLKIT
 # programs one that starts it without, with an event loop the tests run.
+# A GUI program may run in n parts side by side (quorvin_add_display_run).
 function(quorvin_add_test name)
   if(NOT QUORVIN_TESTS OR QUORVIN_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(T "GUI;TOOLKIT" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "GUI;TOOLKIT" "PARTS" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} quorvin_test_support quorvin_warnings GTest::gtest GTest::gmock)
   if(T_GUI)
     target_link_libraries(${name} PRIVATE quorvin_gui_test_main)
-    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${name}>)
-    set_tests_properties(${name} PROPERTIES LABELS "gui;${T_LABELS}")
+    set_target_properties(${name} PROPERTIES QUORVIN_TEST_LABELS "gui;${T_LABELS}" QUORVIN_TEST_PARTS "${T_PARTS}")
+    quorvin_add_display_run(${name} ${name})
+    return()
+  endif()
+  if(T_TOOLKIT)
+    target_link_libraries(${name} PRIVATE quorvin_toolkit_test_main)
   else()
-    if(T_TOOLKIT)
-      target_link_libraries(${name} PRIVATE quorvin_toolkit_test_main)
-    else()
-      target_link_libraries(${name} PRIVATE GTest::gtest_main)
-    endif()
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES LABELS "headless;${T_LABELS}")
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  set(environment "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1")
-  quorvin_test_timeout(timeout "${T_LABELS}")
-  if("desktop" IN_LIST T_LABELS)
-    list(APPEND environment "QUORVIN_WINDOW_MANAGER=openbox")
-  endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout} ENVIRONMENT "${environment}")
+  set(labels "headless;${T_LABELS}")
+  # Kept for the program's other runs (quorvin_add_french_run).
+  set_target_properties(${name} PROPERTIES QUORVIN_TEST_LABELS "${labels}")
+  add_test(NAME ${name} COMMAND ${name})
+  quorvin_test_timeout(timeout "${labels}")
+  set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${timeout}
+    ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1")
 endfunction()
 
 # Sources of a library folder, without its tests, fuzz targets or catalogues.
@@ -85,8 +129,15 @@ function(quorvin_add_test_folders library)
     if(NOT main_flag AND "toolkit" IN_LIST folder_labels)
       set(main_flag TOOLKIT)
     endif()
+    # A PARTS file holds the number of parts a slow GUI program runs in.
+    set(parts "")
+    set(parts_file ${CMAKE_CURRENT_SOURCE_DIR}/${child}/PARTS)
+    if(EXISTS ${parts_file})
+      file(STRINGS ${parts_file} parts LIMIT_COUNT 1)
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${parts_file})
+    endif()
     quorvin_add_test(${library}_${child} ${main_flag} SOURCES ${sources} LIBS ${T_LIBS}
-      LABELS ${library} ${folder_labels})
+      LABELS ${library} ${folder_labels} PARTS ${parts})
   endforeach()
 endfunction()
 
@@ -111,12 +162,7 @@ function(quorvin_add_window_manager_run name manager filter)
   if(NOT TARGET ${name})
     return()
   endif()
-  get_test_property(${name} LABELS labels)
-  quorvin_test_timeout(timeout "${labels}")
-  add_test(NAME ${name}_${manager}
-    COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${name}> --gtest_filter=${filter})
-  set_tests_properties(${name}_${manager} PROPERTIES LABELS "${labels}" TIMEOUT ${timeout}
-    ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1;QUORVIN_WINDOW_MANAGER=${manager}")
+  quorvin_add_display_run(${name}_${manager} ${name} ARGS --gtest_filter=${filter} WINDOW_MANAGER ${manager})
 endfunction()
 
 # quorvin_add_french_run(name): runs the test program <name> a second time,
@@ -136,13 +182,6 @@ function(quorvin_add_french_run name)
       COMMAND ${QUORVIN_LOCALEDEF} -i fr_FR -f UTF-8 ${locales}/fr_FR.UTF-8)
     set_tests_properties(quorvin_french_locale PROPERTIES FIXTURES_SETUP french_locale LABELS "headless;french")
   endif()
-  get_test_property(${name} LABELS labels)
-  quorvin_test_timeout(timeout "${labels}")
-  add_test(NAME ${name}_fr COMMAND ${PROJECT_SOURCE_DIR}/cmake/own-display.sh $<TARGET_FILE:${name}>)
-  set_tests_properties(${name}_fr PROPERTIES LABELS "${labels};french" TIMEOUT ${timeout}
-    FIXTURES_REQUIRED french_locale
-    ENVIRONMENT "QUORVIN_SOURCE_DIR=${PROJECT_SOURCE_DIR};NO_AT_BRIDGE=1;QUORVIN_TEST_LANGUAGE=fr;LANG=fr_FR.UTF-8;LC_ALL=fr_FR.UTF-8;LANGUAGE=fr;LOCPATH=${locales}")
-  if("desktop" IN_LIST labels)
-    set_property(TEST ${name}_fr APPEND PROPERTY ENVIRONMENT "QUORVIN_WINDOW_MANAGER=openbox")
-  endif()
+  quorvin_add_display_run(${name}_fr ${name} LABELS french FIXTURES french_locale
+    ENVIRONMENT QUORVIN_TEST_LANGUAGE=fr LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 LANGUAGE=fr LOCPATH=${locales})
 endfunction()

@@ -132,6 +132,13 @@ PanelManager::PanelManager(wxWindow* parent)
 
 PanelManager::~PanelManager()
 {
+    // The histories are emptied before the pages go, quietly: each of the
+    // pages' parameters would otherwise take its changes out of them one by
+    // one, which takes long after a load of thousands of values.
+    for (std::int32_t page = 0; page < std::int32_t(Fs1rPageHistories::pageCount); ++page) {
+        histories_.at(page).setObserver(nullptr);
+        histories_.at(page).list().clear();
+    }
     for (std::size_t k = 0; k < fseqPage; ++k)
         delete pages_[k];
     delete header_;

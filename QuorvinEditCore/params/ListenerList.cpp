@@ -3,12 +3,22 @@
 #include "params/ParameterListener.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
-void eraseAll(std::vector<ListenerList*>& lists, const ListenerList* list)
+void subscribe(std::vector<ListenerList*>& lists, ListenerList* list)
 {
-    std::erase(lists, list);
+    const auto place = std::lower_bound(lists.begin(), lists.end(), list, std::less<>());
+    if (place == lists.end() || *place != list)
+        lists.insert(place, list);
+}
+
+void unsubscribe(std::vector<ListenerList*>& lists, const ListenerList* list)
+{
+    const auto place = std::lower_bound(lists.begin(), lists.end(), list, std::less<>());
+    if (place != lists.end() && *place == list)
+        lists.erase(place);
 }
 
 } // namespace
@@ -20,14 +30,14 @@ void ListenerList::add(ParameterListener* listener)
     if (listener == nullptr)
         return;
     listeners_.push_back(listener);
-    listener->subscriptions_.push_back(this);
+    subscribe(listener->subscriptions_, this);
 }
 
 void ListenerList::remove(ParameterListener* listener)
 {
     if (listener == nullptr)
         return;
-    eraseAll(listener->subscriptions_, this);
+    unsubscribe(listener->subscriptions_, this);
     forget(listener);
 }
 
@@ -35,7 +45,7 @@ void ListenerList::clear()
 {
     for (ParameterListener* listener : listeners_) {
         if (listener != nullptr)
-            eraseAll(listener->subscriptions_, this);
+            unsubscribe(listener->subscriptions_, this);
     }
     if (notifyDepth_ > 0)
         std::fill(listeners_.begin(), listeners_.end(), nullptr);

@@ -26,6 +26,7 @@ public:
 
 private:
     friend class ListenerList;
-    // One entry per time this listener was added to a list.
+    // The lists it is in, each once, sorted: a listener of thousands of
+    // parameters finds each list fast as they are destroyed one by one.
     std::vector<ListenerList*> subscriptions_;
 };

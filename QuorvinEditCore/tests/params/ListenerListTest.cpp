@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -45,14 +46,24 @@ TEST(ListenerLists, ADestroyedListenerLeavesEveryList)
     p.setValue(flagsUserEdit, 1);
 }
 
-TEST(ListenerLists, AListenerOutlivingItsSubjectForgetsIt)
+TEST(ListenerLists, AListenerOutlivingItsSubjectsForgetsEach)
 {
-    RecordingListener listener;
+    FakeParameter kept(0, 1);
+    auto listener = std::make_unique<RecordingListener>();
     {
-        FakeParameter p(0, 1);
-        p.addListener(&listener);
+        std::vector<std::unique_ptr<FakeParameter>> subjects;
+        for (int k = 0; k < 4; ++k)
+            subjects.push_back(std::make_unique<FakeParameter>(0, 1));
+        // Added, and destroyed, in other orders than they were made.
+        for (int k : {2, 0, 3, 1})
+            subjects[std::size_t(k)]->addListener(listener.get());
+        kept.addListener(listener.get());
+        subjects[1].reset();
+        subjects[3].reset();
     }
-    // Destroying the listener now must not touch the dead parameter's list.
+    // Destroying the listener now must not touch the dead parameters' lists.
+    listener.reset();
+    EXPECT_EQ(kept.listeners().size(), 0u);
 }
 
 TEST(ListenerLists, AListenerRemovedDuringNotificationIsNotToldAfterwards)

@@ -85,8 +85,9 @@ protected:
         });
         ASSERT_TRUE(pumpEventsUntil([this] { return SimulatorConnection::registeredInstrument() != nullptr; }, 20s));
         instrument_ = SimulatorConnection::registeredInstrument();
+        // The whole comparison only once the wire is quiet: it is slow.
         ASSERT_TRUE(pumpEventsUntil([this] {
-            return bool(instrumentHoldsWhatTheEditorShows(*instrument_, *device_)) && idle();
+            return idle() && bool(instrumentHoldsWhatTheEditorShows(*instrument_, *device_));
         }, 30s)) << "the first connection";
     }
 
