@@ -91,6 +91,8 @@ public:
     void onDumpReceived(PackedAddress dumpAddress, std::span<const std::uint8_t> message) override;
     // A request that timed out is given up.
     void abortWait(const RefString& message, bool showFailure) override;
+    // Notes the patch an edit buffer's request asks for as it leaves.
+    void onDumpRequestSent(PackedAddress dumpAddress) override;
 
     // --- Set by the panels -------------------------------------------------------
     // The performance page's formant-sequence choice and the frame positions
@@ -201,8 +203,8 @@ private:
     Parameter* currentNumber_ = nullptr;
     std::unique_ptr<SystemSettingsCallback> systemSettingsCallback_;
     std::optional<std::uint32_t> internalVoiceLimit_;
-    // Locations asked of the instrument and not yet answered, oldest first,
-    // by part: an answer is filed where it was asked for, even when the
-    // user has chosen another patch meanwhile.
+    // Where each edit buffer stood when a request for it left and was not
+    // yet answered, oldest first, by part: an answer is filed there, even
+    // when the user has chosen another patch meanwhile.
     std::array<std::deque<Fs1rPatchLocation>, Fs1rParts::formantSequence + 1> requestedLocations_;
 };

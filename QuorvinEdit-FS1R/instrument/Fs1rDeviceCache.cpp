@@ -227,13 +227,24 @@ void Fs1rDevice::requestEditBuffer(Fs1rPart part, const Fs1rPatchLocation& locat
 {
     wxLogVerbose("loadCurrentPatch: from device");
     const PackedAddress address = *Layout::editBufferDumpAddress(part);
-    std::deque<Fs1rPatchLocation>& requested = requestedLocations_[std::size_t(part)];
-    // Chosen again while its dump is on the way (two parameters share the
-    // address that chooses a formant sequence): that dump brings it.
-    if (!requested.empty() && requested.back().sameSlot(location) && midiInterface()->isDumpRequested(address))
-        return;
-    if (midiInterface()->requestDump(address))
-        requested.push_back(location);
+    const std::deque<Fs1rPatchLocation>& requested = requestedLocations_[std::size_t(part)];
+    // A request still queued brings whatever is chosen when it leaves; one
+    // on its way brings the patch chosen then, which may be this one again
+    // (two parameters share the address that chooses a formant sequence).
+    const bool onItsWay =
+        !requested.empty() && requested.back().sameSlot(location) && midiInterface()->isDumpRequested(address);
+    if (!onItsWay && !midiInterface()->isDumpQueued(address))
+        midiInterface()->requestDump(address);
+}
+
+void Fs1rDevice::onDumpRequestSent(PackedAddress dumpAddress)
+{
+    for (Fs1rPart part = Fs1rParts::performance; part <= Fs1rParts::formantSequence; ++part) {
+        if (Layout::editBufferDumpAddress(part) != dumpAddress)
+            continue;
+        if (const std::optional<Fs1rPatchLocation> location = currentLocation(part))
+            requestedLocations_[std::size_t(part)].push_back(*location);
+    }
 }
 
 void Fs1rDevice::abortWait(const RefString& message, bool showFailure)

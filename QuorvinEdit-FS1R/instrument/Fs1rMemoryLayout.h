@@ -5,6 +5,7 @@
 #include "instrument/Fs1rPart.h"
 #include "sysex/PackedAddress.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -57,6 +58,9 @@ public:
     static constexpr PackedAddress performanceFseqBankAddress = 0x100016;
     static constexpr PackedAddress performanceFseqNumberAddress = 0x100017;
     static constexpr PackedAddress fseqLengthCodeAddress = 0x70001B;
+    // The performance's effect types: insertion, variation and reverb. A
+    // new type makes the instrument set that type's own values.
+    static constexpr std::array<PackedAddress, 3> effectTypeAddresses{0x10012F, 0x10012B, 0x100128};
     // Names are the first bytes of their dumps.
     static constexpr std::uint32_t performanceNameSize = 12;
     static constexpr std::uint32_t voiceNameSize = 10;

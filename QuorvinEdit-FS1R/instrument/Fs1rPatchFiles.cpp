@@ -129,6 +129,8 @@ bool Fs1rPatchFiles::load(const Fs1rSysexFile& file, std::uint32_t flags, std::i
         replaced = Fs1rParts::ofVoice(*voice);
     }
     closePatchFile(replaced);
+    if (replaced == Fs1rParts::performance && (flags & SetValueFlag::sendToInstrument) != 0)
+        sendEffectTypes(file);
     beginCommandGroup(fromWxString(_("Load patch from sysex")), flags);
     const bool loaded = loadInGroup(file, flags, voice);
     endCommandGroup(flags);
@@ -145,6 +147,23 @@ bool Fs1rPatchFiles::loadInGroup(const Fs1rSysexFile& file, std::uint32_t flags,
     const bool loaded = file.load(device_, flags, voice);
     recorder.recordChanges(flags);
     return loaded;
+}
+
+// The values go out in address order, so the effect types would follow the
+// values they govern, and a new type makes the instrument set its own values
+// over them. The file's types go out first; sent again with the rest, they
+// change nothing. The performance's common bytes lie at their own addresses
+// in its dump.
+void Fs1rPatchFiles::sendEffectTypes(const Fs1rSysexFile& file)
+{
+    MidiInterface* midi = device_.midiInterface();
+    if (!midi)
+        return;
+    for (const PackedAddress address : Fs1rMemoryLayout::effectTypeAddresses) {
+        const auto index = std::uint32_t(packedAddressIndex(address, Fs1rMemoryLayout::performanceDumpAddress));
+        if (const std::optional<std::uint8_t> type = file.dataByte(index))
+            midi->sendParameterChange(address, *type, RefString());
+    }
 }
 
 // The parameters sent what they cover; what none covers follows as

@@ -75,6 +75,8 @@ private:
     // The load inside its group; a load that records records what it changed.
     bool loadInGroup(const Fs1rSysexFile& file, std::uint32_t flags, std::optional<std::uint32_t> voice);
     bool confirmPerformanceLoad(std::uint32_t flags);
+    // Sends a performance file's effect types ahead of its values.
+    void sendEffectTypes(const Fs1rSysexFile& file);
     void sendUncoveredValues(Fs1rPart part);
     void reportLoadFailure(const std::string& path, const Fs1rSysexFile& file, std::uint32_t flags);
     void showError(const wxString& text);

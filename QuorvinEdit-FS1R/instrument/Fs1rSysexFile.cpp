@@ -95,6 +95,14 @@ void Fs1rSysexFile::check(std::span<const std::uint8_t> bytes)
             kindName(part_), unsigned(data.size()), unsigned(expected)));
     message_.assign(message.begin(), message.end());
     dataSize_ = std::uint32_t(data.size());
+    dataStart_ = header.cursor;
+}
+
+std::optional<std::uint8_t> Fs1rSysexFile::dataByte(std::uint32_t index) const
+{
+    if (index >= dataSize_)
+        return std::nullopt;
+    return message_[dataStart_ + index];
 }
 
 void Fs1rSysexFile::refuse(const wxString& error, SysexParseResult result)

@@ -59,6 +59,8 @@ public:
     PackedAddress editBufferAddress(std::optional<std::uint32_t> destinationVoice) const;
     // The data bytes of the dump, 0 for a refused file.
     std::uint32_t dataSize() const { return dataSize_; }
+    // The data byte at the index; none past the data.
+    std::optional<std::uint8_t> dataByte(std::uint32_t index) const;
 
     // The file of a part's edit buffer, the data read from the source; a
     // sequence's count is halved as its dump needs. Empty for no valid part
@@ -84,6 +86,8 @@ private:
     SysexTemplate template_;
     std::vector<std::uint8_t> message_;
     std::uint32_t dataSize_ = 0;
+    // Where the data start in the message.
+    std::size_t dataStart_ = 0;
     RefString error_;
     SysexParseResult parseResult_ = SysexParseResult::success;
     Fs1rPart part_ = Fs1rParts::shownPage;

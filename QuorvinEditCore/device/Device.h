@@ -144,6 +144,10 @@ public:
     // what to check.
     void connectionFailure(const RefString& message);
 
+    // A request for the dump at the address has left: the instrument answers
+    // with what it holds once the messages sent before it are in.
+    virtual void onDumpRequestSent(PackedAddress) {}
+
     // --- Wait dialog ------------------------------------------------------------------
     // A dump was requested from the address.
     virtual void showWaitingForSysex(PackedAddress address);

@@ -205,8 +205,12 @@ bool MidiInterface::requestDump(PackedAddress address, DumpCallback* callback)
 
 bool MidiInterface::isDumpRequested(PackedAddress address) const
 {
-    return (awaitedReply_ == Reply::dump && requestedDump_ == address)
-        || std::find(pendingDumps_.begin(), pendingDumps_.end(), address) != pendingDumps_.end();
+    return (awaitedReply_ == Reply::dump && requestedDump_ == address) || isDumpQueued(address);
+}
+
+bool MidiInterface::isDumpQueued(PackedAddress address) const
+{
+    return std::find(pendingDumps_.begin(), pendingDumps_.end(), address) != pendingDumps_.end();
 }
 
 void MidiInterface::sendDumpRequest(PackedAddress address)
@@ -216,6 +220,7 @@ void MidiInterface::sendDumpRequest(PackedAddress address)
     wxLogVerbose("MIDI OUT: Request dump at %X", address);
     if (hasOutput())
         sendLong(dumpRequest_.bytes());
+    device_.onDumpRequestSent(address);
     device_.showWaitingForSysex(address);
     startReplyTimer(Reply::dump);
 }

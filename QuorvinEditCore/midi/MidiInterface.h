@@ -96,6 +96,8 @@ public:
     // A request for the dump at the address is queued, or sent and not yet
     // answered.
     bool isDumpRequested(PackedAddress address) const;
+    // A request for the dump at the address waits behind the dump awaited.
+    bool isDumpQueued(PackedAddress address) const;
     void sendDumpRequest(PackedAddress address);
     bool requestParameter(PackedAddress address);
     // Builds a dump of size bytes read from source at sourceAddress, whose

@@ -186,6 +186,31 @@ TEST_F(Fs1rPatchCacheTest, AnAnswerToAnEarlierChoiceIsFiledWhereItWasAskedFor)
     EXPECT_TRUE(fs::exists(cacheFile("performance/0_7.syx")));
 }
 
+// A request waits while another dump is on its way; the instrument answers
+// it with the patch it plays when the request leaves.
+TEST_F(Fs1rPatchCacheTest, AnAnswerIsFiledWhereTheRequestLeftNotWhereItWasQueued)
+{
+    constexpr std::uint32_t part3 = 2;
+    const PackedAddress bank = Layout::partVoiceBankAddress(part3);
+    const PackedAddress number = Layout::partVoiceNumberAddress(part3);
+    connect();
+    // Internal voice 2.
+    device->addressMap().setValue(bank, 1, flagsConstruct);
+    device->addressMap().setValue(number, 1, flagsConstruct);
+    MidiInterface& midi = *device->midiInterface();
+    ASSERT_TRUE(midi.requestDump(Layout::systemDumpAddress));
+    device->loadCurrentPatch(Fs1rParts::ofVoice(part3));
+    // Internal voice 12 is chosen, and the instrument told, before the
+    // queued request leaves.
+    device->addressMap().setValue(number, 11, flagsConstruct);
+    midi.sendParameterChange(bank, 1, RefString());
+    midi.sendParameterChange(number, 11, RefString());
+    ASSERT_TRUE(settle());
+    EXPECT_TRUE(recordOf(cache(Fs1rLibraries::voices), 0, 1).file.isEmpty()) << "voice 2 never left";
+    EXPECT_EQ(dataOf(readFile(cacheFile("voice/0_11.syx"))), instrument().dumpData(Layout::voiceDumpAddress(part3)));
+    EXPECT_EQ(requestsFor(Layout::voiceDumpAddress(part3)), 1);
+}
+
 // The two program parameters of the performance's formant sequence share one
 // address, so a received performance chooses its sequence twice.
 TEST_F(Fs1rPatchCacheTest, APatchChosenAgainWhileItsDumpIsOnTheWayIsAskedOnce)

@@ -16,11 +16,15 @@ using L = Fs1rMemoryLayout;
 using InstrumentContentsTest = RoundTripFixture;
 
 // Where the effect types lie in the performance dump (0x100128, 0x10012B and
-// 0x10012F), and types of each block, from the first to the last.
+// 0x10012F), and types of each block, from the first to the last. 41, 52
+// and 85 are 9, 20 and 21 with a bit above the type's own set: the editor
+// reads the same types in both, the instrument takes another byte for
+// another type.
 constexpr std::size_t reverbTypeIndex = 0x80 + 0x28;
 constexpr std::size_t variationTypeIndex = 0x80 + 0x2B;
 constexpr std::size_t insertionTypeIndex = 0x80 + 0x2F;
-constexpr std::array<std::uint8_t, 3> effectTypes[] = {{1, 1, 1}, {13, 7, 33}, {16, 28, 40}, {9, 20, 21}};
+constexpr std::array<std::uint8_t, 3> effectTypes[] = {
+    {1, 1, 1}, {13, 7, 33}, {16, 28, 40}, {41, 52, 85}, {9, 20, 21}};
 
 // The voice's name and category tell the instrument's voices apart.
 constexpr std::uint32_t voiceCategoryIndex = 0x0E;
