@@ -1,12 +1,16 @@
 #include "gui/DialogPlacement.h"
 
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
+#include <wx/app.h>
 #include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -143,6 +147,22 @@ void keepToolkitDialogsOverTheirParents()
     static const gulong hook = g_signal_add_emission_hook(g_signal_lookup("map-event", GTK_TYPE_WIDGET), 0,
         centreToolkitDialog, nullptr, nullptr);
     static_cast<void>(hook);
+}
+
+void awaitActivation(wxTopLevelWindow& window)
+{
+    GdkScreen* screen = gtk_widget_get_screen(window.GetHandle());
+    if (!GDK_IS_X11_SCREEN(screen)
+        || !gdk_x11_screen_supports_net_wm_hint(screen, gdk_atom_intern_static_string("_NET_ACTIVE_WINDOW")))
+        return;
+    // Far above what a loaded machine takes; a window manager that keeps the
+    // activation elsewhere costs no more than this.
+    constexpr auto bound = std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    while (!window.IsActive() && std::chrono::steady_clock::now() < deadline) {
+        wxTheApp->Yield(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 void showEveryRow(wxListBox& list)

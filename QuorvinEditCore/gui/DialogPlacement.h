@@ -27,6 +27,11 @@ void keepOverMainWindow(wxTopLevelWindow& window);
 // choosers) are centred on the window they belong to each time they show.
 // Called once, before the first such dialog.
 void keepToolkitDialogsOverTheirParents();
+// Lets the window manager hand the activation to a window just shown before
+// a dialog opens over it: a dialog that comes first may see the activation go
+// on to its parent, where the keys reach a window the dialog blocks. Returns
+// at once without a window manager that hands activations about.
+void awaitActivation(wxTopLevelWindow& window);
 // The list's least height holds every row it has, so none hides behind a
 // scroll bar; the list must be on the screen.
 void showEveryRow(wxListBox& list);

@@ -110,6 +110,7 @@ bool startUpEditor(std::unique_ptr<SettingsFile>& settings, MainFrame& frame, co
         // and before the connection's messages, which would come on top.
         frame.Centre(wxBOTH);
         frame.Show();
+        awaitActivation(frame);
         showFirstRunNotice(productName, frame);
     }
     frame.connectDevice();

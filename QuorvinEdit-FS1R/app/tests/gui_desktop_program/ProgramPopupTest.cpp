@@ -197,7 +197,7 @@ protected:
         for (int answered = 0; answered < startUpQuestions; ++answered) {
             Window question = 0;
             if (!pumpEventsUntil([&] { return (question = activeQuestion()) != 0; }, 120s)) {
-                ADD_FAILURE() << "question " << answered + 1 << " never came";
+                ADD_FAILURE() << "question " << answered + 1 << " never came; " << desktopState();
                 return false;
             }
             input_.key(WXK_RETURN);
@@ -208,6 +208,17 @@ protected:
         }
         return pumpEventsUntil(
             [&] { return windows_.shownManaged().size() == 1 && windows_.active() == windows_.main(); }, 60s);
+    }
+    // What the desktop shows, for a failure's message.
+    std::string desktopState()
+    {
+        std::string state = program_.running() ? "the program runs" : "the program has ended";
+        for (const Window window : windows_.shownManaged())
+            state += ", shows \"" + windows_.title(window) + "\"";
+        const Window active = windows_.active();
+        state += other_.active() ? ", the other application is active"
+                                 : ", active: \"" + (active ? windows_.title(active) : std::string("none")) + "\"";
+        return state;
     }
     Window activeQuestion() const
     {
