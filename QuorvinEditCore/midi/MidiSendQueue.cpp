@@ -59,10 +59,15 @@ void MidiSendQueue::run()
     }
 }
 
-// Writes outside the lock; between pieces waits the wire time of the piece
-// just written, waking early only to give up when the queue is aborted.
+// Writes outside the lock; after each piece waits until the wire is at most
+// one piece behind, waking early only to give up when the queue is aborted.
+// The waits follow the wire's own schedule rather than each lasting a piece's
+// wire time: on a busy machine every wait ends late, and waits of a fixed
+// length then fall ever further behind the wire, while the editor counts on
+// its rate to know when an answer is due.
 bool MidiSendQueue::write(const Message& message, std::unique_lock<std::mutex>& lock)
 {
+    const auto ahead = timePerByte_ * static_cast<long>(maxPieceSize);
     const std::size_t size = message.bytes.size();
     for (std::size_t offset = 0; offset < size;) {
         const std::size_t piece = std::min(maxPieceSize, size - offset);
@@ -74,8 +79,8 @@ bool MidiSendQueue::write(const Message& message, std::unique_lock<std::mutex>& 
             writing_ = false;
             changed_.notify_all();
         }
-        const auto wireTime = timePerByte_ * static_cast<long>(piece);
-        if (changed_.wait_for(lock, wireTime, [this] { return aborted_; }))
+        wireFreeAt_ = std::max(wireFreeAt_, Clock::now()) + timePerByte_ * static_cast<long>(piece);
+        if (changed_.wait_until(lock, wireFreeAt_ - ahead, [this] { return aborted_; }))
             return offset == size;
     }
     return true;

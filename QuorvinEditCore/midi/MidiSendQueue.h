@@ -2,7 +2,8 @@
 // The send side of one open output. Each queued message owns a copy of its
 // bytes until the writer is done with it; a thread writes the messages in
 // order, long ones in pieces of at most 256 bytes, optionally paced at a time
-// per byte so a slow wire never overruns. Closing waits a bounded time.
+// per byte so a slow wire never overruns: the writes keep at most one piece
+// ahead of the wire. Closing waits a bounded time.
 // Owned by a backend's output connection.
 #include <chrono>
 #include <condition_variable>
@@ -32,6 +33,7 @@ public:
     std::size_t close(std::chrono::milliseconds limit);
 
 private:
+    using Clock = std::chrono::steady_clock;
     struct Message {
         std::vector<std::uint8_t> bytes;
         bool isSysex = false;
@@ -48,5 +50,7 @@ private:
     bool writing_ = false; // a message whose last piece is not written yet
     bool closing_ = false;
     bool aborted_ = false;
+    // When the bytes written so far will have crossed the wire.
+    Clock::time_point wireFreeAt_{};
     std::thread thread_;
 };

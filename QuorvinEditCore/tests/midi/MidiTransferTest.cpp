@@ -105,6 +105,35 @@ TEST_F(MidiTransferTest, ClosingWaitsForAShortSendToFinish)
     EXPECT_EQ(received.load(), voice.size());
 }
 
+// On a busy machine the sending thread runs late now and then; the sends
+// must still keep to the wire's rate, which the editor counts on to know
+// when an answer is due. Here every fourth write stalls, for less than the
+// wire time of those four messages: waits of a fixed length after each write
+// would add every stall to the wire time.
+TEST_F(MidiTransferTest, APacedOutputKeepsTheWireRateThoughItsWritesStall)
+{
+    constexpr std::size_t messageCount = 60;
+    constexpr std::size_t messageSize = 32; // 10.24 ms on the wire
+    constexpr auto stall = 25ms;
+    std::atomic<std::size_t> writes = 0;
+    backend->addPortPair("Slow", [&](const std::uint8_t*, std::size_t) {
+        if (++writes % 4 == 0)
+            std::this_thread::sleep_for(stall);
+    });
+    backend->setPaced("Slow", true);
+    MidiOutPort out(recorder);
+    ASSERT_EQ(out.open(device("Slow", MidiDeviceKind::output)), MidiPortError::ok);
+    const auto message = sysex(messageSize);
+    const auto started = std::chrono::steady_clock::now();
+    for (std::size_t i = 0; i < messageCount; ++i)
+        out.sendLong(message.data(), message.size());
+    ASSERT_TRUE(backend->waitUntilIdle());
+    const auto took = std::chrono::steady_clock::now() - started;
+    // 614 ms of wire time, 375 ms of it stalled: fixed waits take at least
+    // 979 ms to write the last message.
+    EXPECT_LT(took, 800ms);
+}
+
 // Once close returns, no call may reach the listener, however busy the input.
 TEST_F(MidiTransferTest, ClosingWhileDataArrivesIsSafe)
 {
