@@ -28,21 +28,38 @@ while [ "$SECONDS" -lt "$bound" ]; do
 done
 [ -n "$number" ] || { echo "own-display: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$number"
+# A window manager that leaves before it has announced itself (seen on a
+# busy machine) is started again; what it printed is shown if it never does.
+start_window_manager() {
+  if [ "$QUORVIN_WINDOW_MANAGER" = xfwm4 ]; then
+    dbus-run-session -- xfwm4 >"$wm_output" 2>&1 &
+  else
+    "$QUORVIN_WINDOW_MANAGER" >"$wm_output" 2>&1 &
+  fi
+  wm=$!
+}
 if [ -n "${QUORVIN_WINDOW_MANAGER:-}" ]; then
   command -v "$QUORVIN_WINDOW_MANAGER" >/dev/null 2>&1 ||
     { echo "own-display: no window manager $QUORVIN_WINDOW_MANAGER" >&2; exit 1; }
-  if [ "$QUORVIN_WINDOW_MANAGER" = xfwm4 ]; then
-    dbus-run-session -- xfwm4 >/dev/null 2>&1 &
-  else
-    "$QUORVIN_WINDOW_MANAGER" >/dev/null 2>&1 &
-  fi
-  wm=$!
+  wm_output=$(mktemp)
+  trap 'kill "$xvfb" 2>/dev/null; wait $wm "$xvfb" 2>/dev/null; rm -f "$number_file" "$wm_output"' EXIT
   # A window manager announces itself on the root window; until it has, it
   # is still starting as long as it lives.
   announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  starts=1
+  start_window_manager
   until announced; do
-    kill -0 "$wm" 2>/dev/null && [ "$SECONDS" -lt "$bound" ] ||
-      { echo "own-display: $QUORVIN_WINDOW_MANAGER did not take the display" >&2; exit 1; }
+    [ "$SECONDS" -lt "$bound" ] ||
+      { echo "own-display: $QUORVIN_WINDOW_MANAGER did not take the display in time:" >&2; cat "$wm_output" >&2; exit 1; }
+    if ! kill -0 "$wm" 2>/dev/null; then
+      [ "$starts" -lt 3 ] || {
+        echo "own-display: $QUORVIN_WINDOW_MANAGER left three times without taking the display:" >&2
+        cat "$wm_output" >&2
+        exit 1
+      }
+      starts=$((starts + 1))
+      start_window_manager
+    fi
     sleep 0.1
   done
 fi
