@@ -53,6 +53,9 @@ TEST(TranslationsTest, EachHelpPageNamesTheMenusAndButtonsAsTheProgramShowsThem)
         const wxString frenchName = namedAs(wxString::FromUTF8(translated(wxLANGUAGE_FRENCH, text)));
         EXPECT_TRUE(french.Contains(frenchName)) << frenchName;
     }
+    // Auto-detect finds the device number: no control sets it.
+    for (const wxString& noControl : {wxString("choose those two ports and"), wxString::FromUTF8("ports et le num")})
+        EXPECT_FALSE(english.Contains(noControl) || french.Contains(noControl)) << noControl;
     EXPECT_TRUE(english.Contains("Page Up and Page Down")) << "the keys that step a value";
     EXPECT_FALSE(english.Contains("use the arrow keys")) << "the arrows move the focus";
 }
