@@ -4,6 +4,7 @@
 // pages make for the device. The page manager implements it; the device only
 // holds it, since the main window destroys the pages after the device.
 #include "instrument/Fs1rPart.h"
+#include "text/RefString.h"
 #include "undo/CommandHistory.h"
 #include "undo/CommandHistoryObserver.h"
 
@@ -75,6 +76,12 @@ public:
     // question for the performance it brings in.
     virtual bool confirmLoad(Fs1rPart /*part*/) { return true; }
     virtual bool confirmConnectionLoad() { return true; }
+    // The translated names, joined with commas, of the pages holding
+    // unsaved edits that a file of the part reloads besides the page it
+    // lands on (a performance's voices and sequence): the file's own page
+    // keeps its edits in its history, the others lose theirs. Empty when
+    // none does.
+    virtual RefString unsavedPagesReloadedByFile(Fs1rPart /*part*/) const { return {}; }
 
     // The seven translated page names, in page order.
     virtual const ValueLabels& panelNames() const = 0;

@@ -183,9 +183,15 @@ bool Fs1rPatchFiles::confirmPerformanceLoad(std::uint32_t flags)
 {
     if (flags != flagsFileLoad)
         return true;
-    return dialogs_ && dialogs_->askYesNo(device_.getTypeId(),
-        fromWxString(_("This file includes performance data.\nLoading it will overwrite the performance and the 4 "
-                       "voices.\nDo you still want to proceed?")));
+    const RefString reloaded = device_.panels().unsavedPagesReloadedByFile(Fs1rParts::performance);
+    const wxString question = reloaded.isEmpty()
+        ? _("This file includes performance data.\nLoading it will overwrite the performance and the 4 "
+            "voices.\nDo you still want to proceed?")
+        : wxString::Format(_("This file includes performance data.\nLoading it will overwrite the performance and "
+                             "the 4 voices.\nIt replaces the unsaved edits on these pages: %s.\nDo you still want "
+                             "to proceed?"),
+              toWxString(reloaded));
+    return dialogs_ && dialogs_->askYesNo(device_.getTypeId(), fromWxString(question));
 }
 
 std::optional<std::uint32_t> Fs1rPatchFiles::voiceDestination(const Fs1rSysexFile& file,

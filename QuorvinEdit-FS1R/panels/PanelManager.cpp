@@ -349,6 +349,13 @@ bool PanelManager::confirmLoad(Fs1rPart part)
     return confirmReplacing(page, last, loadQuestions[loadQuestion(part)]);
 }
 
+RefString PanelManager::unsavedPagesReloadedByFile(Fs1rPart part) const
+{
+    if (part != Fs1rParts::performance)
+        return {};
+    return fromWxString(modifiedPageNames(firstVoicePage, fseqPage));
+}
+
 bool PanelManager::confirmConnectionLoad()
 {
     return confirmReplacing(performancePage, fseqPage, loadQuestions[connectionLoad]);

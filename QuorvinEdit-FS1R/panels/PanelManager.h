@@ -58,6 +58,7 @@ public:
     // load would replace; with none, they ask nothing.
     bool confirmLoad(Fs1rPart part) override;
     bool confirmConnectionLoad() override;
+    RefString unsavedPagesReloadedByFile(Fs1rPart part) const override;
     // Replaces the Yes/No message box (tests answer without a dialog).
     void setConfirmation(Confirmation confirm) { confirm_ = std::move(confirm); }
 

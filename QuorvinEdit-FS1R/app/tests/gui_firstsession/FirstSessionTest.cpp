@@ -20,6 +20,11 @@
 #include "gui/EditorPanel.h"
 #include "instrument/Fs1rDevice.h"
 #include "instrument/Fs1rMemoryLayout.h"
+#include "instrument/Fs1rPatchFiles.h"
+#include "instrument/Fs1rSysexFile.h"
+#include "instrument/Fs1rSysexProtocol.h"
+#include "files/AtomicFile.h"
+#include "gui/MainFrame.h"
 #include "midi/LoopbackMidiBackend.h"
 #include "midi/MidiInterface.h"
 #include "panels/PanelManager.h"
@@ -41,7 +46,10 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -49,23 +57,34 @@ using namespace std::chrono_literals;
 using L = Fs1rMemoryLayout;
 using Bytes = std::vector<std::uint8_t>;
 
-// Any other dialog is cancelled; an error box fails the test.
-class CancellingUser : public wxModalDialogHook {
+// A Yes/No box is answered as the test says and its question kept, any
+// other dialog is cancelled; an error box fails the test.
+class AnsweringUser : public wxModalDialogHook {
 public:
-    CancellingUser() { Register(); }
-    ~CancellingUser() override { Unregister(); }
+    AnsweringUser(std::vector<std::string>& questions, const bool& answer) : questions_(questions), answer_(answer)
+    {
+        Register();
+    }
+    ~AnsweringUser() override { Unregister(); }
 
 protected:
     int Enter(wxDialog* dialog) override
     {
-        if (auto* box = dynamic_cast<wxMessageDialog*>(dialog)) {
-            EXPECT_FALSE(box->GetMessageDialogStyle() & wxICON_ERROR)
-                << "an error box: " << box->GetCaption() << ": " << box->GetMessage();
-            return box->GetMessageDialogStyle() & wxYES_NO ? wxID_NO : wxID_OK;
-        }
-        return wxID_CANCEL;
+        auto* box = dynamic_cast<wxMessageDialog*>(dialog);
+        if (!box)
+            return wxID_CANCEL;
+        EXPECT_FALSE(box->GetMessageDialogStyle() & wxICON_ERROR)
+            << "an error box: " << box->GetCaption() << ": " << box->GetMessage();
+        if (!(box->GetMessageDialogStyle() & wxYES_NO))
+            return wxID_OK;
+        questions_.push_back(box->GetMessage().utf8_string());
+        return answer_ ? wxID_YES : wxID_NO;
     }
     void Exit(wxDialog*) override {}
+
+private:
+    std::vector<std::string>& questions_;
+    const bool& answer_;
 };
 
 bool blank(const RefString& text) { return text.toUtf8().find_first_not_of(' ') == std::string::npos; }
@@ -197,12 +216,12 @@ protected:
         std::int32_t value;
     };
 
-    CancellingUser user_;
+    std::vector<std::string> questions_;
+    bool answer_ = true;
+    AnsweringUser user_{questions_, answer_};
     Fs1rDevice* device_ = nullptr;
     PanelManager* panels_ = nullptr;
     std::shared_ptr<SimulatedFs1r> instrument_;
-    std::vector<std::string> questions_;
-    bool answer_ = true;
     std::vector<Edit> edits_;
 };
 
@@ -352,6 +371,25 @@ void undo(Control& control)
     wxGetTopLevelParent(control.window())->ProcessWindowEvent(command);
 }
 
+// File/Open of a performance file that differs from the pages in part 1's
+// voice only, as a file chooser answered with it.
+void openPerformanceFile(Control& control)
+{
+    auto& frame = dynamic_cast<MainFrame&>(*wxGetTopLevelParent(control.window()));
+    auto& device = dynamic_cast<Fs1rDevice&>(*frame.device());
+    const PackedAddress voiceNumber = L::partVoiceNumberAddress(0);
+    const std::uint32_t played = device.addressMap().findEntry(voiceNumber)->value();
+    device.addressMap().setValue(voiceNumber, (played + 1) % 128, flagsConstruct);
+    const Fs1rSysexProtocol protocol;
+    const Bytes file = Fs1rSysexFile::build(Fs1rParts::performance, protocol.bulkDump(), device, 0);
+    device.addressMap().setValue(voiceNumber, played, flagsConstruct);
+    const std::string path
+        = (std::filesystem::temp_directory_path() / ("perf-" + std::to_string(::getpid()) + ".syx")).string();
+    ASSERT_TRUE(AtomicFile::write(path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size())));
+    device.patchFiles().loadSysexFile(path, flagsFileLoad, Fs1rParts::shownPage);
+    std::filesystem::remove(path);
+}
+
 constexpr int systemPage = Fs1rPanels::systemPage;
 constexpr int performancePage = Fs1rPanels::performancePage;
 constexpr int voice1Page = Fs1rPanels::firstVoicePage;
@@ -361,6 +399,8 @@ constexpr const char* connecting = "The MIDI connection works.\n";
 constexpr const char* performance = "You are going to load another performance.\n";
 constexpr const char* voice = "You are going to load another voice.\n";
 constexpr const char* sequence = "You are going to load another formant sequence.\n";
+constexpr const char* performanceFile = "This file includes performance data.\nLoading it will overwrite the "
+                                        "performance and the 4 voices.\n";
 
 const LoadCommand loadCommands[] = {
     {"TestSettings", systemPage, isButtonOf<RequestDataCommandParameter>, pressButton, true, performancePage, fseqPage,
@@ -384,6 +424,13 @@ const LoadCommand loadCommands[] = {
         pickNext},
     {"UndoSequenceProgram", performancePage, bindsSequenceNumber, undo, false, fseqPage, fseqPage, sequence,
         "Formant sequence", pickNext},
+    // The file's load is a step of the performance page, which keeps its
+    // edits; the voices and the sequence load again.
+    {"PerformanceFile", performancePage, bindsFirstPartVoice, openPerformanceFile, false, voice1Page, fseqPage,
+        performanceFile, "Voice 1, Formant sequence"},
+    // The step holds every change of the file; only part 1's voice loads.
+    {"UndoPerformanceFile", performancePage, bindsFirstPartVoice, undo, false, voice1Page, voice1Page, voice,
+        "Voice 1", openPerformanceFile},
 };
 
 class UnsavedEditsTest : public FirstSessionTest, public testing::WithParamInterface<LoadCommand> {
@@ -472,9 +519,11 @@ protected:
 
 TEST_P(UnsavedEditsTest, LoadingOverUnsavedEditsAsksFirstAndNoKeepsThem)
 {
+    // A performance file always asks, with its own question.
+    const std::string plainFileQuestion = std::string(performanceFile) + "Do you";
     runBefore();
     EXPECT_TRUE(runCommand("without edits"));
-    EXPECT_THAT(questions_, testing::IsEmpty()) << "without edits, nothing is asked";
+    EXPECT_THAT(questions_, testing::Each(testing::StartsWith(plainFileQuestion))) << "without edits";
 
     editOn(performancePage);
     runBefore();
@@ -483,6 +532,7 @@ TEST_P(UnsavedEditsTest, LoadingOverUnsavedEditsAsksFirstAndNoKeepsThem)
     if (GetParam().connects)
         holdSystemSettingApart();
     const auto places = historyPlaces();
+    questions_.clear();
     answer_ = false;
     EXPECT_FALSE(runCommand("answered No"));
     ASSERT_EQ(questions_.size(), 1u);
@@ -500,6 +550,16 @@ TEST_P(UnsavedEditsTest, LoadingOverUnsavedEditsAsksFirstAndNoKeepsThem)
     EXPECT_EQ(questions_.size(), 2u);
     for (const Edit& edit : edits_)
         EXPECT_EQ(panels_->pageHistory(edit.page).isModified(), !replaced(edit.page)) << "page " << edit.page;
+
+    // The Yes held for that load alone: new edits are asked about again.
+    runBefore();
+    for (int page : {voice1Page, fseqPage})
+        editOn(page);
+    const std::size_t asked = questions_.size();
+    EXPECT_TRUE(runCommand("edited again"));
+    ASSERT_EQ(questions_.size(), asked + 1);
+    EXPECT_THAT(questions_.back(), testing::HasSubstr(GetParam().named == allEdited ? "Voice 1, Formant sequence"
+                                                                                    : GetParam().named));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLoad, UnsavedEditsTest, testing::ValuesIn(loadCommands),
