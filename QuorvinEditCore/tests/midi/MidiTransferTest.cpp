@@ -1,6 +1,9 @@
 #include "MidiTestSupport.h"
 
+#include <algorithm>
 #include <atomic>
+#include <ostream>
+#include <string>
 #include <thread>
 
 namespace {
@@ -105,34 +108,66 @@ TEST_F(MidiTransferTest, ClosingWaitsForAShortSendToFinish)
     EXPECT_EQ(received.load(), voice.size());
 }
 
-// On a busy machine the sending thread runs late now and then; the sends
-// must still keep to the wire's rate, which the editor counts on to know
-// when an answer is due. Here every fourth write stalls, for less than the
-// wire time of those four messages: waits of a fixed length after each write
-// would add every stall to the wire time.
-TEST_F(MidiTransferTest, APacedOutputKeepsTheWireRateThoughItsWritesStall)
+// What a paced output is given to send, and how often its writer stalls
+// (0: never; it returns at once).
+struct PacedSends {
+    const char* name;
+    std::size_t messageCount;
+    std::size_t messageSize;
+    std::size_t stallEvery;
+};
+
+void PrintTo(const PacedSends& sends, std::ostream* out) { *out << sends.name; }
+
+class PacedOutputTest : public MidiTransferTest, public ::testing::WithParamInterface<PacedSends> {};
+
+// The editor counts on the wire's rate to know when an answer is due. A
+// writer that is never late must not let the output run ahead of the wire:
+// a write goes out only once the wire is at most one piece (256 bytes)
+// behind the bytes written before it. On a busy machine the sending thread
+// runs late now and then: stalls shorter than the wire time of the messages
+// between them must not slow the sends, as waits of a fixed length after each
+// write would.
+TEST_P(PacedOutputTest, KeepsToTheWireRate)
 {
-    constexpr std::size_t messageCount = 60;
-    constexpr std::size_t messageSize = 32; // 10.24 ms on the wire
+    using Clock = std::chrono::steady_clock;
+    constexpr auto wireTimePerByte = 320us; // 31,250 baud, 10 bits a byte
+    constexpr auto piece = wireTimePerByte * 256;
     constexpr auto stall = 25ms;
-    std::atomic<std::size_t> writes = 0;
-    backend->addPortPair("Slow", [&](const std::uint8_t*, std::size_t) {
-        if (++writes % 4 == 0)
+    const PacedSends& sends = GetParam();
+    // Written on the output's thread; read once it is idle.
+    std::size_t writes = 0;
+    std::size_t written = 0;
+    Clock::duration lead{};
+    Clock::time_point started;
+    backend->addPortPair("Slow", [&](const std::uint8_t*, std::size_t size) {
+        lead = std::max(lead, wireTimePerByte * long(written) - (Clock::now() - started));
+        written += size;
+        if (sends.stallEvery != 0 && ++writes % sends.stallEvery == 0)
             std::this_thread::sleep_for(stall);
     });
     backend->setPaced("Slow", true);
     MidiOutPort out(recorder);
     ASSERT_EQ(out.open(device("Slow", MidiDeviceKind::output)), MidiPortError::ok);
-    const auto message = sysex(messageSize);
-    const auto started = std::chrono::steady_clock::now();
-    for (std::size_t i = 0; i < messageCount; ++i)
+    const auto message = sysex(sends.messageSize);
+    started = Clock::now();
+    for (std::size_t i = 0; i < sends.messageCount; ++i)
         out.sendLong(message.data(), message.size());
     ASSERT_TRUE(backend->waitUntilIdle());
-    const auto took = std::chrono::steady_clock::now() - started;
+    const auto took = Clock::now() - started;
+    EXPECT_EQ(written, sends.messageCount * sends.messageSize);
+    EXPECT_LE(lead, piece);
     // 614 ms of wire time, 375 ms of it stalled: fixed waits take at least
     // 979 ms to write the last message.
-    EXPECT_LT(took, 800ms);
+    if (sends.stallEvery != 0) {
+        EXPECT_LT(took, 800ms);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Writers, PacedOutputTest,
+    ::testing::Values(PacedSends{"StallingNowAndThen", 60, 32, 4}, PacedSends{"NeverLate", 60, 32, 0},
+        PacedSends{"NeverLateWithLongMessages", 3, 700, 0}),
+    [](const ::testing::TestParamInfo<PacedSends>& info) { return std::string(info.param.name); });
 
 // Once close returns, no call may reach the listener, however busy the input.
 TEST_F(MidiTransferTest, ClosingWhileDataArrivesIsSafe)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -46,24 +47,65 @@ TEST(ListenerLists, ADestroyedListenerLeavesEveryList)
     p.setValue(flagsUserEdit, 1);
 }
 
-TEST(ListenerLists, AListenerOutlivingItsSubjectsForgetsEach)
+// A listener keeps its lists sorted by address: subjects and listeners are
+// added, and destroyed, in orders other than that one. Subject k and
+// listener k go together; every listener listens to every subject.
+TEST(ListenerLists, SubjectsAndListenersGoneOutOfOrderLeaveTheOthersWhole)
 {
-    FakeParameter kept(0, 1);
-    auto listener = std::make_unique<RecordingListener>();
-    {
+    constexpr std::size_t count = 5;
+    struct Orders {
+        std::vector<std::size_t> added;
+        std::vector<std::size_t> destroyed;
+    };
+    const Orders rows[] = {
+        {{2, 0, 3, 1, 4}, {1, 3}},
+        {{4, 3, 2, 1, 0}, {0, 4, 2}},
+        {{1, 3, 0, 4, 2}, {4, 1, 0, 3}},
+        {{0, 1, 2, 3, 4}, {3, 0, 4}},
+        {{3, 1, 4, 0, 2}, {2}},
+    };
+    const auto byAddress = [](const auto& a, const auto& b) { return a.get() < b.get(); };
+    for (const Orders& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.added) + " " + ::testing::PrintToString(row.destroyed));
         std::vector<std::unique_ptr<FakeParameter>> subjects;
-        for (int k = 0; k < 4; ++k)
+        std::vector<std::unique_ptr<RecordingListener>> listeners;
+        for (std::size_t k = 0; k < count; ++k) {
             subjects.push_back(std::make_unique<FakeParameter>(0, 1));
-        // Added, and destroyed, in other orders than they were made.
-        for (int k : {2, 0, 3, 1})
-            subjects[std::size_t(k)]->addListener(listener.get());
-        kept.addListener(listener.get());
-        subjects[1].reset();
-        subjects[3].reset();
+            listeners.push_back(std::make_unique<RecordingListener>());
+        }
+        std::sort(subjects.begin(), subjects.end(), byAddress);
+        std::sort(listeners.begin(), listeners.end(), byAddress);
+        for (std::size_t s : row.added)
+            for (std::size_t l : row.added)
+                subjects[s]->addListener(listeners[l].get());
+        for (std::size_t k : row.destroyed) {
+            subjects[k].reset();
+            listeners[k].reset();
+        }
+        std::vector<Parameter*> kept;
+        for (const auto& subject : subjects) {
+            if (subject) {
+                subject->notifyListeners(0x20);
+                kept.push_back(subject.get());
+            }
+        }
+        for (const auto& listener : listeners) {
+            if (!listener)
+                continue;
+            std::vector<Parameter*> heard;
+            for (const RecordingListener::Heard& change : listener->heard)
+                heard.push_back(change.parameter);
+            EXPECT_EQ(heard, kept);
+        }
+        // Destroying the listeners now must not touch the dead subjects' lists.
+        for (auto& listener : listeners)
+            listener.reset();
+        for (const auto& subject : subjects) {
+            if (subject) {
+                EXPECT_EQ(subject->listeners().size(), 0u);
+            }
+        }
     }
-    // Destroying the listener now must not touch the dead parameters' lists.
-    listener.reset();
-    EXPECT_EQ(kept.listeners().size(), 0u);
 }
 
 TEST(ListenerLists, AListenerRemovedDuringNotificationIsNotToldAfterwards)

@@ -10,6 +10,8 @@
 #include "tests/support/FileBytes.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using Layout = Fs1rMemoryLayout;
@@ -187,29 +189,50 @@ TEST_F(Fs1rPatchCacheTest, AnAnswerToAnEarlierChoiceIsFiledWhereItWasAskedFor)
 }
 
 // A request waits while another dump is on its way; the instrument answers
-// it with the patch it plays when the request leaves.
-TEST_F(Fs1rPatchCacheTest, AnAnswerIsFiledWhereTheRequestLeftNotWhereItWasQueued)
+// it with the patch it plays when the request leaves. Meanwhile part 3's
+// voice is chosen again, one or more times (each a voice number of internal
+// bank 1): a request already waiting is not queued again.
+class Fs1rQueuedRequestTest : public Fs1rPatchCacheTest,
+                              public ::testing::WithParamInterface<std::vector<std::uint32_t>> {
+protected:
+    static constexpr std::uint32_t part3 = 2;
+
+    // Chooses an internal voice of part 3 and tells the instrument, as the
+    // voice selector does.
+    void choose(std::uint32_t voice)
+    {
+        const PackedAddress bank = Layout::partVoiceBankAddress(part3);
+        const PackedAddress number = Layout::partVoiceNumberAddress(part3);
+        device->addressMap().setValue(bank, 1, flagsConstruct);
+        device->addressMap().setValue(number, voice, flagsConstruct);
+        device->midiInterface()->sendParameterChange(bank, 1, RefString());
+        device->midiInterface()->sendParameterChange(number, std::int32_t(voice), RefString());
+        device->loadCurrentPatch(Fs1rParts::ofVoice(part3));
+    }
+};
+
+TEST_P(Fs1rQueuedRequestTest, AnAnswerIsFiledWhereTheRequestLeftNotWhereItWasQueued)
 {
-    constexpr std::uint32_t part3 = 2;
-    const PackedAddress bank = Layout::partVoiceBankAddress(part3);
-    const PackedAddress number = Layout::partVoiceNumberAddress(part3);
+    constexpr std::uint32_t firstVoice = 1;
+    const std::vector<std::uint32_t>& choices = GetParam();
     connect();
-    // Internal voice 2.
-    device->addressMap().setValue(bank, 1, flagsConstruct);
-    device->addressMap().setValue(number, 1, flagsConstruct);
-    MidiInterface& midi = *device->midiInterface();
-    ASSERT_TRUE(midi.requestDump(Layout::systemDumpAddress));
-    device->loadCurrentPatch(Fs1rParts::ofVoice(part3));
-    // Internal voice 12 is chosen, and the instrument told, before the
-    // queued request leaves.
-    device->addressMap().setValue(number, 11, flagsConstruct);
-    midi.sendParameterChange(bank, 1, RefString());
-    midi.sendParameterChange(number, 11, RefString());
+    ASSERT_TRUE(device->midiInterface()->requestDump(Layout::systemDumpAddress));
+    choose(firstVoice);
+    for (std::uint32_t voice : choices)
+        choose(voice);
     ASSERT_TRUE(settle());
-    EXPECT_TRUE(recordOf(cache(Fs1rLibraries::voices), 0, 1).file.isEmpty()) << "voice 2 never left";
-    EXPECT_EQ(dataOf(readFile(cacheFile("voice/0_11.syx"))), instrument().dumpData(Layout::voiceDumpAddress(part3)));
+    const std::uint32_t last = choices.back();
     EXPECT_EQ(requestsFor(Layout::voiceDumpAddress(part3)), 1);
+    EXPECT_EQ(dataOf(readFile(cacheFile("voice/0_" + std::to_string(last) + ".syx"))),
+        instrument().dumpData(Layout::voiceDumpAddress(part3)));
+    if (last != firstVoice) {
+        EXPECT_TRUE(recordOf(cache(Fs1rLibraries::voices), 0, firstVoice).file.isEmpty()) << "its request never left";
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(VoicesChosenWhileItWaits, Fs1rQueuedRequestTest,
+    ::testing::Values(std::vector<std::uint32_t>{11}, std::vector<std::uint32_t>{1},
+        std::vector<std::uint32_t>{11, 11}, std::vector<std::uint32_t>{11, 1}, std::vector<std::uint32_t>{1, 11, 1}));
 
 // The two program parameters of the performance's formant sequence share one
 // address, so a received performance chooses its sequence twice.
