@@ -1,8 +1,10 @@
 // Test main for programs that need a display: starts the toolkit once, logs
 // to stderr and turns toolkit asserts into test failures, because a modal log
-// or assert dialog would block the run under Xvfb forever.
+// or assert dialog would block the run under Xvfb forever; a critical message
+// of GTK fails the test that caused it.
 #include "gui/EventModes.h"
 #include "tests/support/ToolkitAsserts.h"
+#include "tests/support/ToolkitCriticals.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -47,6 +49,7 @@ int main(int argc, char** argv)
     }
     delete wxLog::SetActiveTarget(new wxLogStderr);
     failTestsOnToolkitAsserts();
+    failTestsOnToolkitCriticals();
     const int result = RUN_ALL_TESTS();
     wxTheApp->OnExit();
     wxEntryCleanup();

@@ -2,13 +2,14 @@
 // the simulated FS1R and a fresh user folder under the window manager, driven
 // and watched only through the X server. The in-process tests share the
 // program's code but not its application object (its idle handling among
-// it), so what a person sees is checked here on the real thing.
+// it), so what a person sees is checked here on the real thing. A critical
+// message the toolkit prints while the program runs fails the test.
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventPump.h"
 #include "tests/support/OtherApplicationWindow.h"
 #include "tests/support/TempFolder.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <wx/evtloop.h>
 
 #include <X11/Xatom.h>
@@ -17,9 +18,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -38,10 +42,11 @@ const wxPoint veloCurve(146, 221);
 // "BC curve", and MIDI IN for MIDI OUT.
 const wxPoint listsBeforeAList[] = {veloCurve, {296, 385}};
 
-// The program, started beside its catalogues; ended with the test.
+// The program, started beside its catalogues, printing into a file; ended
+// with the test.
 class EditorProcess {
 public:
-    explicit EditorProcess(const std::filesystem::path& userFolder)
+    EditorProcess(const std::filesystem::path& userFolder, const std::filesystem::path& output)
     {
         ::setenv("QUORVIN_USER_DIR", userFolder.c_str(), 1);
         ::setenv("QUORVIN_MIDI", "simulator", 1);
@@ -51,6 +56,9 @@ public:
         const std::string folder = std::filesystem::path(programPath).parent_path().string();
         pid_ = ::fork();
         if (pid_ == 0) {
+            const int printed = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (printed < 0 || ::dup2(printed, STDOUT_FILENO) < 0 || ::dup2(printed, STDERR_FILENO) < 0)
+                ::_exit(126);
             if (::chdir(folder.c_str()) == 0)
                 ::execl(programPath, programPath, static_cast<char*>(nullptr));
             ::_exit(127);
@@ -189,6 +197,22 @@ protected:
         ASSERT_TRUE(std::filesystem::exists(programPath)) << programPath;
         ASSERT_TRUE(answerStartUpQuestions());
     }
+    void TearDown() override { expectNoToolkitCriticals(); }
+
+    // All the program printed is shown; what the toolkit printed as critical
+    // (an event for a window it no longer or not yet has, among others)
+    // fails the test.
+    void expectNoToolkitCriticals() const
+    {
+        std::ifstream printed(output_);
+        std::vector<std::string> criticals;
+        for (std::string line; std::getline(printed, line);) {
+            std::cerr << line << '\n';
+            if (line.find("-CRITICAL **") != std::string::npos)
+                criticals.push_back(line);
+        }
+        EXPECT_THAT(criticals, testing::IsEmpty()) << "the toolkit printed criticals";
+    }
 
     // Each question is answered once it has the focus; the program is ready
     // when only its main window is left, and active.
@@ -251,7 +275,9 @@ protected:
     // Another application is open on the desktop before the program starts.
     const OtherApplicationWindow other_;
     TempFolder userFolder_{"program"};
-    EditorProcess program_{userFolder_.path()};
+    const TempFolder outputFolder_{"program-output"};
+    const std::filesystem::path output_ = outputFolder_ / "printed.txt";
+    EditorProcess program_{userFolder_.path(), output_};
     ProgramWindows windows_{program_.pid()};
     DesktopInput input_;
 };

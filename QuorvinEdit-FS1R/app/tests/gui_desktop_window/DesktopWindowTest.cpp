@@ -32,6 +32,8 @@
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
+#include <gtk/gtk.h>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -142,16 +144,44 @@ private:
     Display* display_;
 };
 
-// Rows a list hides behind its scroll bar, and a text field lower than a
-// line of its font (descenders included) and its frame.
+// The pixels a list's rows take, every row's whole height added up, and the
+// height inside the list that shows them, both as the toolkit's tree of rows
+// lays them out: a count of the rows a page holds would still count a row
+// cut by a few pixels.
+struct RowPixels {
+    int rows = 0;
+    int inside = 0;
+};
+
+RowPixels rowPixels(const wxListBox& list)
+{
+    GtkTreeView* tree = GTK_TREE_VIEW(gtk_bin_get_child(GTK_BIN(list.GetHandle())));
+    RowPixels pixels;
+    GdkRectangle visible{};
+    gtk_tree_view_get_visible_rect(tree, &visible);
+    pixels.inside = visible.height;
+    for (unsigned int row = 0; row < list.GetCount(); ++row) {
+        GtkTreePath* path = gtk_tree_path_new_from_indices(int(row), -1);
+        GdkRectangle area{};
+        gtk_tree_view_get_background_area(tree, path, nullptr, &area);
+        gtk_tree_path_free(path);
+        pixels.rows += area.height;
+    }
+    return pixels;
+}
+
+// Rows a list hides behind its scroll bar, even in part, and a text field
+// lower than a line of its font (descenders included) and its frame.
 void cutRows(const wxWindow& window, std::vector<std::string>& cut)
 {
     constexpr int framePixels = 2;
     const std::string name = window.GetName().utf8_string() + " " + boxText(window.GetScreenRect());
-    if (const auto* list = dynamic_cast<const wxListBox*>(&window);
-        list && list->GetCountPerPage() < int(list->GetCount()))
-        cut.push_back(name + " shows " + std::to_string(list->GetCountPerPage()) + " of its "
-            + std::to_string(list->GetCount()) + " rows");
+    if (const auto* list = dynamic_cast<const wxListBox*>(&window)) {
+        const RowPixels pixels = rowPixels(*list);
+        if (pixels.inside < pixels.rows)
+            cut.push_back(name + " shows " + std::to_string(pixels.inside) + " pixels of its "
+                + std::to_string(list->GetCount()) + " rows' " + std::to_string(pixels.rows));
+    }
     if (const auto* field = dynamic_cast<const wxTextCtrl*>(&window);
         field && field->GetSize().y < field->GetTextExtent("Égjpqy").y + framePixels)
         cut.push_back(name + " is lower than its text");
