@@ -126,9 +126,9 @@ public:
     bool noFocus() const { return noFocus_; }
     void setPopOutAllowed(bool allowed) { popOutAllowed_ = allowed; }
     bool popOutAllowed() const { return popOutAllowed_; }
-    // Not selectable: no Ctrl+click selection, no focus repaint, nothing for
-    // MIDI learn, and the user's Init and Paste leave it alone (an action
-    // button would run its command again).
+    // Not selectable: no Ctrl+click selection, nothing for MIDI learn, and
+    // the user's Init and Paste leave it alone (an action button would run
+    // its command again).
     void setSelectable(bool selectable) { selectable_ = selectable; }
     bool isSelectable() const { return selectable_; }
     // Init leaves it alone: it chooses what the page shows (another page's
@@ -253,6 +253,9 @@ private:
     // holds it is active; keys and the wheel then act on it.
     void followPointer();
     bool holdsActiveWindow() const;
+    // The focus changes the control's look, so a focus change repaints it:
+    // a selectable control shows its role cursor, any control its frame.
+    bool showsFocus() const { return selectable_ || focusFrame_; }
     // The pointer went off the control: keys stop acting on it.
     void pointerLeft();
     void openKeyGroup();

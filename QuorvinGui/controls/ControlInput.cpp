@@ -106,7 +106,7 @@ void Control::pointerLeft()
         return;
     onKillFocus();
     focused_ = nullptr;
-    if (selectable_)
+    if (showsFocus())
         refreshRect(nullptr);
 }
 
@@ -115,9 +115,9 @@ void Control::onSetFocus()
     moveRoleCursorToFirst();
     Control* previous = focused_;
     focused_ = this;
-    if (previous && previous != this && previous->selectable_)
+    if (previous && previous != this && previous->showsFocus())
         previous->refreshRect(nullptr);
-    if (selectable_)
+    if (showsFocus())
         refreshRect(nullptr);
 }
 

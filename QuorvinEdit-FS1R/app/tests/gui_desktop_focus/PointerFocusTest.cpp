@@ -2,7 +2,8 @@
 // it on a desktop: the pointer glides from one control to its neighbour over
 // whatever lies between, and after every page switch the control under it
 // turns at once, without a click first. Over a name field the menu's
-// shortcuts still reach the menu.
+// shortcuts still reach the menu. The control that takes the keys shows
+// the focus frame on the screen, and no other control shows any of one.
 #include "app/Fs1rDeviceType.h"
 #include "app/tests/gui_app/EditorFixture.h"
 #include "app/tests/support/EditorWindows.h"
@@ -12,14 +13,19 @@
 #include "controls/ControlWindow.h"
 #include "controls/Slider.h"
 #include "controls/TextEditControl.h"
+#include "controls/ValueButton.h"
+#include "controls/ValueLabelControl.h"
+#include "gui/ControlStyle.h"
 #include "device/ActionParameter.h"
 #include "device/Device.h"
 #include "instrument/Fs1rPanels.h"
 #include "midi/MidiInterface.h"
 #include "params/Parameter.h"
+#include "popup/PopupListDialog.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventPump.h"
 
+#include <gdk/gdk.h>
 #include <wx/msgdlg.h>
 
 #include <algorithm>
@@ -27,6 +33,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -122,6 +129,100 @@ std::vector<Glide> glidesOf(const std::vector<Placed>& controls, int shareIndex,
                 glides.push_back({from.window, to->window});
         }
     return glides;
+}
+
+// What the user does next on the system page: the pointer glides onto the
+// control with the given label and rests there (and clicks it), or a key
+// goes where the pointer rests. Return opens the list of the control the
+// pointer rests on, Escape closes it. F1 brings the page back after a
+// connection test has shown the performance.
+enum class Act { rest, click, key, openList, closeList, backToThePage };
+
+struct FrameMove {
+    Act act;
+    // The control's label, or the key's name.
+    const char* label;
+    int keyCode;
+};
+
+struct FrameScene {
+    const char* name;
+    std::vector<FrameMove> moves;
+};
+
+constexpr FrameMove restOn(const char* label) { return {Act::rest, label, 0}; }
+constexpr FrameMove clickOn(const char* label) { return {Act::click, label, 0}; }
+constexpr FrameMove tab{Act::key, "Tab", WXK_TAB};
+constexpr FrameMove openList{Act::openList, "Return", WXK_RETURN};
+constexpr FrameMove closeList{Act::closeList, "Escape", WXK_ESCAPE};
+constexpr FrameMove backToThePage{Act::backToThePage, "F1", WXK_F1};
+
+// The controls of the MIDI editor settings (choices of ports, command
+// buttons, buttons that open a dialog), beside a choice of another group.
+const FrameScene frameScenes[] = {
+    {"the pointer resting",
+        {restOn("Perf MIDI CH"), restOn("MIDI IN"), restOn("MIDI OUT"), restOn("Keyboard 1"), restOn("Keyboard 4"),
+            restOn("Auto-detect"), restOn("Test settings"), restOn("Controller 1"), restOn("Perf MIDI CH")}},
+    {"a click on Test settings",
+        {clickOn("Test settings"), backToThePage, restOn("MIDI OUT"), tab, restOn("Keyboard 1"), tab}},
+    {"a list opened and closed",
+        {restOn("MIDI IN"), openList, closeList, restOn("MIDI OUT"), restOn("Keyboard 1"), openList, closeList,
+            restOn("Keyboard 2"), restOn("Perf MIDI CH")}},
+};
+
+// The pixels of the screen inside the rectangle, as the display server
+// shows them now (the toolkit's screen context may hand back older ones).
+wxImage screenShot(const wxRect& area)
+{
+    GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), area.x, area.y, area.width, area.height);
+    wxImage image(area.GetSize(), false);
+    const guchar* pixels = gdk_pixbuf_get_pixels(shot);
+    const int stride = gdk_pixbuf_get_rowstride(shot);
+    const int channels = gdk_pixbuf_get_n_channels(shot);
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x) {
+            const guchar* pixel = pixels + y * stride + x * channels;
+            image.SetRGB(x, y, pixel[0], pixel[1], pixel[2]);
+        }
+    g_object_unref(shot);
+    return image;
+}
+
+// Which pixels of a window's edge, clockwise from its top left corner, show
+// the colour; the shot was taken of the area at origin. The corners are
+// left out: a frame's corners are smoothed.
+std::vector<bool> edgeIn(const wxImage& shot, wxPoint origin, const wxRect& window, const wxColour& colour)
+{
+    const wxRect rect(window.GetPosition() - origin, window.GetSize());
+    std::vector<wxPoint> edge;
+    for (int x = rect.x + 1; x < rect.GetRight(); ++x)
+        edge.emplace_back(x, rect.y);
+    for (int y = rect.y + 1; y < rect.GetBottom(); ++y)
+        edge.emplace_back(rect.GetRight(), y);
+    for (int x = rect.GetRight() - 1; x > rect.x; --x)
+        edge.emplace_back(x, rect.GetBottom());
+    for (int y = rect.GetBottom() - 1; y > rect.y; --y)
+        edge.emplace_back(rect.x, y);
+    std::vector<bool> shows;
+    for (const wxPoint& at : edge)
+        shows.push_back(wxRect(shot.GetSize()).Contains(at) && shot.GetRed(at.x, at.y) == colour.Red()
+            && shot.GetGreen(at.x, at.y) == colour.Green() && shot.GetBlue(at.x, at.y) == colour.Blue());
+    return shows;
+}
+
+// Frame-coloured pixels of each control's edge.
+using Edges = std::map<const ControlWindow*, std::vector<bool>>;
+
+wxColour frameColour(const Control& control) { return control.style().pen5.GetColour(); }
+
+// What the user reads by a control: the last part of its parameter's name,
+// or the text of a command button.
+std::string labelOf(const Control& control)
+{
+    if (const auto* button = dynamic_cast<const ValueButton*>(&control);
+        button && dynamic_cast<const CommandParameter*>(control.mainParameter()))
+        return button->shownText().toUtf8();
+    return nameOf(control);
 }
 
 class PointerFocusTest : public EditorFixture {
@@ -260,6 +361,108 @@ protected:
             for (const auto& [from, to] : namedGlides)
                 glides.push_back({controlNamed(from), controlNamed(to)});
         return glides;
+    }
+
+    ControlWindow* controlLabelled(const std::string& label) const
+    {
+        const std::vector<Placed> found = shownControls([&label](const Control& control) {
+            const std::string name = labelOf(control);
+            return !control.roles().empty() && (name == label || name.ends_with("  " + label));
+        });
+        return found.empty() ? nullptr : found.front().window;
+    }
+
+    // The control whose window has the keyboard focus and takes the keys.
+    static const Control* takesTheKeys()
+    {
+        const Control* focused = Control::focusedControl();
+        return focused && focused->window()->HasFocus() ? focused : nullptr;
+    }
+
+    // Frame-coloured pixels of every control's edge, as the shown page is
+    // drawn anew with the pointer on none of them and no control taking the
+    // keys: the colour may belong to a control's own picture.
+    Edges edgesDrawnAfresh()
+    {
+        input_.glideTo(device_->mainPanel()->ClientToScreen({4, 4}), glideStep);
+        input_.settle(50ms);
+        EXPECT_EQ(Control::focusedControl(), nullptr) << "the page's corner holds the keys";
+        frame_->Refresh();
+        frame_->Update();
+        input_.settle(100ms);
+        return edgesNow();
+    }
+
+    // The same as the screen shows it now.
+    Edges edgesNow() const
+    {
+        const wxRect area = frame_->GetScreenRect();
+        const wxImage shot = screenShot(area);
+        Edges edges;
+        for (const Placed& placed : shownControls([](const Control&) { return true; }))
+            edges[placed.window] = edgeIn(shot, area.GetPosition(), placed.rect, frameColour(*placed.window->control()));
+        return edges;
+    }
+
+    // What the screen shows amiss: the control that takes the keys without
+    // its whole frame, and frame pixels on any other control.
+    std::string framesAmiss(const Edges& fresh) const
+    {
+        const Control* keys = takesTheKeys();
+        std::ostringstream amiss;
+        for (const auto& [window, edge] : edgesNow()) {
+            const Control& control = *window->control();
+            const auto before = fresh.find(window);
+            if (&control == keys) {
+                if (std::ranges::find(edge, false) != edge.end())
+                    amiss << labelOf(control) << " takes the keys but shows no whole frame; ";
+                continue;
+            }
+            std::size_t pieces = 0;
+            for (std::size_t k = 0; k < edge.size(); ++k)
+                pieces += edge[k] && (before == fresh.end() || !before->second[k]);
+            if (pieces > 0)
+                amiss << labelOf(control) << " shows " << pieces << " pixels of a frame; ";
+        }
+        return amiss.str();
+    }
+
+    void make(const FrameMove& move, const Control* restedOn)
+    {
+        switch (move.act) {
+        case Act::rest:
+        case Act::click: {
+            ControlWindow* onto = controlLabelled(move.label);
+            ASSERT_NE(onto, nullptr) << "no control labelled " << move.label;
+            input_.glideTo(centreOf(*onto), glideStep);
+            input_.settle(50ms);
+            ASSERT_EQ(takesTheKeys(), onto->control()) << "the keys do not go to " << move.label;
+            if (move.act == Act::click) {
+                input_.click();
+                waitForTheInstrument();
+            }
+            break;
+        }
+        case Act::key:
+            input_.key(move.keyCode);
+            break;
+        case Act::backToThePage:
+            input_.key(move.keyCode);
+            ASSERT_TRUE(pumpEventsUntil([this] { return device_->currentPanel() == Fs1rPanels::systemPage; }))
+                << "F1 does not bring the system page back";
+            break;
+        case Act::openList:
+        case Act::closeList: {
+            const auto* owner = dynamic_cast<const ValueLabelControl*>(restedOn);
+            ASSERT_NE(owner, nullptr) << "no list under the pointer";
+            input_.key(move.keyCode);
+            const bool open = move.act == Act::openList;
+            ASSERT_TRUE(pumpEventsUntil([&] { return owner->popupList() && owner->popupList()->IsShown() == open; }))
+                << "the list of " << labelOf(*owner) << (open ? " does not open" : " stays open");
+            break;
+        }
+        }
+        input_.settle(50ms);
     }
 
     DecliningUser user_;
@@ -427,6 +630,28 @@ TEST_F(PointerFocusTest, MenuShortcutsWorkWithThePointerOnANameField)
             waitForTheInstrument();
             EXPECT_EQ(utf8Of(textOf(*name->control())), utf8Of(key.nameAfter == NameAfter::typed ? typed : original))
                 << where;
+        }
+    }
+}
+
+TEST_F(PointerFocusTest, OnlyTheControlThatTakesTheKeysShowsAFocusFrame)
+{
+    showPage(Fs1rPanels::systemPage);
+    for (const FrameScene& scene : frameScenes) {
+        const Edges fresh = edgesDrawnAfresh();
+        const Control* restedOn = nullptr;
+        for (const FrameMove& move : scene.moves) {
+            make(move, restedOn);
+            if (HasFatalFailure())
+                return;
+            const std::string step = std::string(scene.name) + ", then " + move.label;
+            if (move.act == Act::rest || move.act == Act::click)
+                restedOn = takesTheKeys();
+            if (move.act == Act::openList)
+                continue;
+            std::string amiss;
+            EXPECT_TRUE(pumpEventsUntil([&] { return (amiss = framesAmiss(fresh)).empty(); }, 5s))
+                << step << ": " << amiss;
         }
     }
 }
