@@ -211,7 +211,8 @@ public:
     static void navigate(Control& control, bool backward);
     // The control under the pointer, when it lies in root, takes the focus
     // as if the pointer had moved onto it: a page that comes to show under
-    // a resting pointer gets the keys at once.
+    // a resting pointer gets the keys at once. A focused control no longer
+    // shown lets the focus go.
     static void followPointerWithin(const wxWindow& root);
     // Shows the control twice as large in a borderless modal dialog; again
     // while popped out doubles it once more.

@@ -81,6 +81,10 @@ void Control::followPointer()
 void Control::followPointerWithin(const wxWindow& root)
 {
     restingPointer_.reset();
+    // A control of a page just hidden gets no leave event: without this it
+    // would stay the one MIDI learn binds while another page shows.
+    if (focused_ && focused_->window_ && !focused_->window_->IsShownOnScreen())
+        focused_->pointerLeft();
     wxPoint pointer;
     auto* under = dynamic_cast<ControlWindow*>(wxFindWindowAtPointer(pointer));
     if (under && under->control() && root.IsDescendant(under))
