@@ -15,7 +15,6 @@
 #include "text/WxText.h"
 
 #include <wx/button.h>
-#include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
@@ -38,14 +37,6 @@ bool confirmImportBox(wxWindow* parent)
         == wxOK;
 }
 
-wxString choosePathBox(wxWindow* parent, bool forSaving)
-{
-    const long style = forSaving ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
-    wxFileDialog dialog(parent, forSaving ? _("Save the MIDI control set") : _("Load the MIDI control set"),
-        wxString(), wxString(), fileWildcard(), style, wxDefaultPosition, wxDefaultSize, "filedlg");
-    return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
-}
-
 bool confirmReplaceBox(wxWindow* parent, const wxString& path)
 {
     return wxMessageBox(wxString::Format(_("The file %s already exists. Do you want to replace it?"), path),
@@ -64,7 +55,9 @@ MidiControlSetDialog::MidiControlSetDialog(MidiControlSet& set, wxWindow* parent
     : wxDialog(parent, wxID_ANY, _("MIDI control set"), wxDefaultPosition, wxDefaultSize, wxCAPTION | wxRESIZE_BORDER,
           "dialog"),
       panel_(new MidiControlSetPanel(this, set, style)), set_(&set), list_(new MidiBindingList(this, set)),
-      questions_{confirmImportBox, choosePathBox, confirmReplaceBox, tellBox}
+      loadChooser_(this, wxFD_OPEN | wxFD_FILE_MUST_EXIST), saveChooser_(this, wxFD_SAVE | wxFD_OVERWRITE_PROMPT),
+      questions_{confirmImportBox, [this](wxWindow*, bool forSaving) { return choosePath(forSaving); },
+          confirmReplaceBox, tellBox}
 {
     layOut();
     // Escape closes the window as its Close button does.
@@ -158,6 +151,13 @@ void MidiControlSetDialog::onDelete()
         return;
     set_->eraseBinding(std::size_t(row));
     list_->refresh();
+}
+
+wxString MidiControlSetDialog::choosePath(bool forSaving)
+{
+    if (forSaving)
+        return saveChooser_.choose(_("Save the MIDI control set"), fileWildcard());
+    return loadChooser_.choose(_("Load the MIDI control set"), fileWildcard());
 }
 
 void MidiControlSetDialog::onImport()

@@ -5,6 +5,7 @@
 // and hidden again, never rebuilt. A child of the device's main page; the
 // device's action (ControlSetDialogAction) detaches it before the set goes.
 #include "device/ParameterAction.h"
+#include "gui/KeptFileChooser.h"
 #include "params/ParameterListener.h"
 
 #include <wx/dialog.h>
@@ -61,10 +62,15 @@ private:
     void layOut();
     void startLearning();
     void onCloseWindow(wxCloseEvent& event);
+    // The toolkit's chooser, kept by the dialog, which is hidden, not
+    // destroyed, when it closes.
+    wxString choosePath(bool forSaving);
 
     MidiControlSetPanel* panel_;
     MidiControlSet* set_;
     MidiBindingList* list_;
     std::unique_ptr<MidiLearnSession> learning_;
+    KeptFileChooser loadChooser_;
+    KeptFileChooser saveChooser_;
     Questions questions_;
 };

@@ -9,62 +9,30 @@
 
 namespace {
 
-// The toolkit's file dialogs are looked up by this name.
-constexpr char fileDialogName[] = "filedlg";
 // The choice dialog's size; the toolkit keeps it no smaller than its contents.
 const wxSize choiceDialogSize(200, 150);
-
-std::string chosenPath(wxFileDialog& dialog)
-{
-    return dialog.ShowModal() == wxID_OK ? dialog.GetPath().utf8_string() : std::string();
-}
 
 } // namespace
 
 WxPatchDialogs::WxPatchDialogs(wxWindow* parent, SlotChooser chooseSlot)
-    : parent_(parent), chooseSlot_(std::move(chooseSlot))
+    : parent_(parent), chooseSlot_(std::move(chooseSlot)), openChooser_(parent, wxFD_OPEN | wxFD_FILE_MUST_EXIST),
+      saveChooser_(parent, wxFD_SAVE | wxFD_OVERWRITE_PROMPT)
 {
 }
 
-WxPatchDialogs::~WxPatchDialogs()
-{
-    for (wxFileDialog* dialog : {openDialog_.get(), saveDialog_.get()})
-        if (dialog)
-            dialog->Destroy();
-}
-
-// The toolkit's chooser updates itself a moment after its name changes; one
-// destroyed before that moment, while its folder still loads, runs the update
-// on its destroyed parts. A chooser kept for the next choice is never
-// destroyed that way.
-wxFileDialog& WxPatchDialogs::keptFileDialog(wxWeakRef<wxFileDialog>& kept, long style)
-{
-    if (!kept)
-        kept = new wxFileDialog(parent_, wxString(), wxString(), wxString(), wxString(), style, wxDefaultPosition,
-            wxDefaultSize, fileDialogName);
-    return *kept;
-}
+WxPatchDialogs::~WxPatchDialogs() = default;
 
 std::string WxPatchDialogs::chooseFileToOpen(const RefString& message, const RefString& wildcard)
 {
-    wxFileDialog& dialog = keptFileDialog(openDialog_, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    dialog.SetMessage(toWxString(message));
-    dialog.SetWildcard(toWxString(wildcard));
-    dialog.SetFilterIndex(0);
-    return chosenPath(dialog);
+    return openChooser_.choose(toWxString(message), toWxString(wildcard)).utf8_string();
 }
 
 std::string WxPatchDialogs::chooseFileToSave(const RefString& message, const RefString& wildcard,
     const std::string& folder, const RefString& fileName)
 {
-    wxFileDialog& dialog = keptFileDialog(saveDialog_, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    dialog.SetMessage(toWxString(message));
-    dialog.SetWildcard(toWxString(wildcard));
-    dialog.SetFilterIndex(0);
-    if (!folder.empty())
-        dialog.SetDirectory(wxString::FromUTF8(folder));
-    dialog.SetFilename(toWxString(fileName));
-    return chosenPath(dialog);
+    return saveChooser_
+        .choose(toWxString(message), toWxString(wildcard), wxString::FromUTF8(folder), toWxString(fileName))
+        .utf8_string();
 }
 
 bool WxPatchDialogs::askYesNo(const RefString& caption, const RefString& text)

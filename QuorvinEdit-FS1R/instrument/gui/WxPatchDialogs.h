@@ -3,10 +3,8 @@
 // and the load questions over the page window, the voice destination list and
 // error boxes. The internal-memory view is supplied by whoever owns it. Owned
 // by the page window's owner, so it outlives the device it serves.
+#include "gui/KeptFileChooser.h"
 #include "instrument/Fs1rPatchDialogs.h"
-
-#include <wx/filedlg.h>
-#include <wx/weakref.h>
 
 #include <functional>
 
@@ -35,12 +33,8 @@ public:
     void showError(const RefString& caption, const RefString& text) override;
 
 private:
-    wxFileDialog& keptFileDialog(wxWeakRef<wxFileDialog>& kept, long style);
-
     wxWindow* parent_;
     SlotChooser chooseSlot_;
-    // The file choosers, made at their first use and shown again for every
-    // choice after it; they go with the parent.
-    wxWeakRef<wxFileDialog> openDialog_;
-    wxWeakRef<wxFileDialog> saveDialog_;
+    KeptFileChooser openChooser_;
+    KeptFileChooser saveChooser_;
 };
